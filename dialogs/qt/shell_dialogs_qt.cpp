@@ -1,0 +1,166 @@
+#include "dialogs/qt/shell_dialogs_qt.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace dlg {
+
+namespace {
+
+constexpr int kNameMaxLength = 24;
+
+QDialogButtonBox* OkCancel(QDialog* d) {
+  auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, d);
+  QObject::connect(box, &QDialogButtonBox::accepted, d, &QDialog::accept);
+  QObject::connect(box, &QDialogButtonBox::rejected, d, &QDialog::reject);
+  return box;
+}
+
+QGroupBox* Pair(QWidget* parent, const char* title, QRadioButton* a, QRadioButton* b) {
+  auto* group = new QGroupBox(title, parent);
+  auto* column = new QVBoxLayout(group);
+  column->addWidget(a);
+  column->addWidget(b);
+  auto* buttons = new QButtonGroup(group);
+  buttons->addButton(a);
+  buttons->addButton(b);
+  return group;
+}
+
+}  // namespace
+
+// ---- New drawing -------------------------------------------------------------------------
+
+TTNewdlg::TTNewdlg(QWidget* parent) : QDialog(parent) {
+  setWindowTitle("New Drawing");
+  name_ = new QLineEdit(this);
+  name_->setObjectName("Edit1");
+  name_->setMaxLength(kNameMaxLength);
+  metric_ = new QRadioButton("Metric (millimetres)", this);
+  imperial_ = new QRadioButton("Imperial (feet and inches)", this);
+  walls_ = new QRadioButton("Start with external walls", this);
+  rooms_ = new QRadioButton("Start with design rooms", this);
+  metric_->setChecked(true);
+  walls_->setChecked(true);
+
+  auto* form = new QFormLayout;
+  form->addRow("Drawing name:", name_);
+  auto* column = new QVBoxLayout(this);
+  column->addLayout(form);
+  column->addWidget(Pair(this, "Units", metric_, imperial_));
+  column->addWidget(Pair(this, "Start", walls_, rooms_));
+  column->addWidget(OkCancel(this));
+}
+
+void TTNewdlg::SetChoice(const NewDrawingChoice& c) {
+  name_->setText(QString::fromStdString(c.name));
+  (c.metric == 1 ? metric_ : imperial_)->setChecked(true);
+  (c.designRooms ? rooms_ : walls_)->setChecked(true);
+}
+
+NewDrawingChoice TTNewdlg::Choice() const {
+  NewDrawingChoice c;
+  c.name = name_->text().trimmed().toStdString();
+  c.metric = metric_->isChecked() ? 1 : 0;
+  c.designRooms = rooms_->isChecked();
+  return c;
+}
+
+void TTNewdlg::accept() {
+  if (!ValidDrawingName(Choice().name)) {
+    QMessageBox::warning(this, windowTitle(), kNameIncorrect);
+    name_->setFocus();
+    return;
+  }
+  QDialog::accept();
+}
+
+// ---- Floor-plan print ------------------------------------------------------------------
+
+TTFplanprintdlg::TTFplanprintdlg(QWidget* parent) : QDialog(parent) {
+  setWindowTitle("Print Floor Plan");
+  scale_ = new QSpinBox(this);
+  scale_->setRange(kMinPrintScale, kMaxPrintScale);
+  scale_->setPrefix("1 : ");
+  weight_ = new QComboBox(this);
+  weight_->addItems({"Thin", "Medium", "Thick"});
+  text_ = new QComboBox(this);
+  text_->addItems({"Small", "Normal", "Large"});
+  showScale_ = new QCheckBox("Print the scale under the plan", this);
+  hideDimensions_ = new QCheckBox("print NO external dimensions", this);
+  verticalText_ = new QCheckBox("check only if vertical text prints incorrectly", this);
+  walls_ = new QComboBox(this);
+  walls_->addItems({"Walls as lines", "show walls cross hatched", "show walls solid black"});
+
+  auto* form = new QFormLayout;
+  form->addRow("Scale:", scale_);
+  form->addRow("Lines:", weight_);
+  form->addRow("Text:", text_);
+  form->addRow("Walls:", walls_);
+  auto* column = new QVBoxLayout(this);
+  column->addLayout(form);
+  column->addWidget(showScale_);
+  column->addWidget(hideDimensions_);
+  column->addWidget(verticalText_);
+  column->addWidget(OkCancel(this));
+}
+
+void TTFplanprintdlg::SetChoice(const PrintChoice& c) {
+  scale_->setValue(c.scale);
+  weight_->setCurrentIndex(c.lineWeight - lineweight::Thin);
+  text_->setCurrentIndex(c.textSize - textsize::Small);
+  showScale_->setChecked(c.showScale == 1);
+  hideDimensions_->setChecked(c.hideDimensions == 1);
+  verticalText_->setChecked(c.verticalText == 1);
+  walls_->setCurrentIndex(c.wallStyle / wallprint::Hatched);
+}
+
+PrintChoice TTFplanprintdlg::Choice() const {
+  PrintChoice c;
+  c.scale = scale_->value();
+  c.lineWeight = lineweight::Thin + weight_->currentIndex();
+  c.textSize = textsize::Small + text_->currentIndex();
+  c.showScale = showScale_->isChecked() ? 1 : 0;
+  c.hideDimensions = hideDimensions_->isChecked() ? 1 : 0;
+  c.verticalText = verticalText_->isChecked() ? 1 : 0;
+  c.wallStyle = walls_->currentIndex() * wallprint::Hatched;
+  return c;
+}
+
+// ---- The installed dialogs -----------------------------------------------------------------
+
+bool QtShellDialogs::NewDrawing(NewDrawingChoice& choice) {
+  TTNewdlg d(parent_);
+  d.SetChoice(choice);
+  if (d.exec() != QDialog::Accepted) return false;
+  choice = d.Choice();
+  return true;
+}
+
+bool QtShellDialogs::FloorPlanPrint(PrintChoice& choice) {
+  TTFplanprintdlg d(parent_);
+  d.SetChoice(choice);
+  if (d.exec() != QDialog::Accepted) return false;
+  choice = d.Choice();
+  return true;
+}
+
+bool QtShellDialogs::ScreenScale(int32& percent) {
+  bool ok = false;
+  const int v = QInputDialog::getInt(parent_, "Screen Scale", "Site plan scale (percent of normal):",
+                                     percent, kMinScreenScale, kMaxScreenScale, 1, &ok);
+  if (ok) percent = v;
+  return ok;
+}
+
+}  // namespace dlg

@@ -1,0 +1,198 @@
+// The element list of the open drawing, with the drawing's file context.
+//
+// The program has one instance, DrawingList, holding every element of every
+// view at once (each element records its view in Floor). Entries 0 to 5 are
+// the six per-floor information records; scans of user elements begin at 6.
+// The list owns its elements.
+#pragma once
+
+#include <cassert>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/elements.h"
+#include "model/globals.h"
+
+// Which file a drawing record call writes or reads.
+enum TDrawingTarget : int32 {
+  dtSavedCopy = 0,  // "CFG\tmp.cfg": the drawing as of the last explicit save
+  dtDrawing = 1,    // the live file DWGS\<name>.KWV (WDS\ while a wizard starts)
+  dtWizard = 5,     // a wizard drawing WDS\<name>.KWV, written only
+  dtBackup = 10,    // DWGS\<name>.BAK, written only
+};
+
+// Operations of the undo store.
+enum TUndoOp : int32 {
+  uoReset = 0,
+  uoRecord = 1,
+  uoUndo = 2,
+  uoRedo = 3,
+};
+
+// Steps kept on each of the undo and redo stacks.
+constexpr int32 UndoDepth = 10;
+
+class TFlist {
+ public:
+  // Limits of the file-context texts (characters, without a terminator).
+  static constexpr std::size_t kDrawingNameMax = 24;
+  static constexpr std::size_t kViewFileNameMax = 29;
+  static constexpr std::size_t kNewRoomNameMax = 16;
+  static constexpr std::size_t kTextFontNameMax = 31;
+
+  TFlist();
+  ~TFlist();
+  TFlist(const TFlist&) = delete;
+  TFlist& operator=(const TFlist&) = delete;
+
+  // ---- The elements ----------------------------------------------------------
+  // Appends e; the list owns it from now on.
+  void Add(TObj* e);
+  // The slot of entry i: callers read the pointer from it and may store one
+  // into it (the old element is then theirs to delete).
+  TObj*& At(int32 i) {
+    assert(i >= 0 && i < Count());
+    return items_[static_cast<std::size_t>(i)];
+  }
+  TObj* At(int32 i) const {
+    assert(i >= 0 && i < Count());
+    return items_[static_cast<std::size_t>(i)];
+  }
+  int32 Count() const { return static_cast<int32>(items_.size()); }
+  // Deletes every element and empties the list.
+  void Clear();
+  // The first slot (nullptr when the list has never held anything).
+  TObj** Data() { return items_.data(); }
+  // Deletes entry i and closes the gap; later entries move down one place.
+  void RemoveAt(int32 i);
+  // Takes entry i out of the list without deleting it and closes the gap.
+  TObj* Detach(int32 i);
+
+  // ---- File context ------------------------------------------------------------
+  // The program directory with a trailing backslash; the prefix of every path
+  // the program opens (may be longer than on the original system).
+  std::string ProgramDir;
+  std::string DrawingName;   // at most kDrawingNameMax characters, no extension
+  std::string ViewFileName;  // drawing name plus the view's extension
+  std::string NewRoomName;   // name of the next design room
+  std::string TextFontName;  // default text face, also the design rooms' face
+  float FloorArea = 0.0f;
+  int32 ShownRepaint = 0;  // the window repaints on key-up when these differ
+  int32 WantedRepaint = 0;
+  int32 UndoViews[UndoDepth] = {};  // view of each undo step, newest first; 0 none
+
+  // Setters that hold each text to its limit.
+  void SetDrawingName(std::string_view name);
+  void SetViewFileName(std::string_view name);
+  void SetNewRoomName(std::string_view name);
+  void SetTextFontName(std::string_view name);
+  void SetFloorArea(int32 area) { FloorArea = static_cast<float>(area); }
+  int32 GetFloorArea() const { return static_cast<int32>(FloorArea); }
+
+  // ---- Storage (storage/*.cpp) ---------------------------------------------------
+  // Writes the whole list to the target's file (nothing while a group drawing
+  // is shown, CurrentView 80 or 1080). The file is replaced whole; when it
+  // cannot be written the old one stays.
+  void WriteDrawingFile(TDrawingTarget target);
+  // Appends the elements of the target's file; dtDrawing empties the list
+  // first. A file that cannot be opened reads as nothing.
+  void ReadDrawingFile(TDrawingTarget target);
+  // Append only the filled shapes and symbols / everything else; neither
+  // empties the list.
+  void ReadDrawingShapes(TDrawingTarget target);
+  void ReadDrawingStructure(TDrawingTarget target);
+  // The path a target is written to / read from ("" when reads open nothing).
+  std::string DrawingWritePath(TDrawingTarget target) const;
+  std::string DrawingReadPath(TDrawingTarget target) const;
+
+  // Undo store: op is a TUndoOp (any other value does nothing).
+  void UpdateUndoHistory(int32 op, int32 view);
+  void WriteUndoSnapshot(int32 slot, int32 content);
+  void ReadUndoSnapshot(int32 slot);
+  std::string UndoSlotPath(int32 slot) const;
+
+  // Group file DWGS\<name>.GPD.
+  void WriteGroupFile();
+  void ReadGroupFile();
+  std::string GroupFilePath() const;
+
+  // ---- Drawing a view (model/draw_view.cpp)
+  // Draws the elements of the view being painted (CurrentView) into a
+  // window's device context, setting the view mapping first; in the overlay
+  // modes (units digit 2 to 4 of WallDisplayMode) other floors are drawn
+  // dashed in OverlayColour. May change CurrentView (the working floor of
+  // overlay modes 2 and 3) and WallDisplayMode (the group view drops an
+  // overlay mode). An empty client area draws nothing.
+  void DrawView(plat::DeviceContext& dc, const plat::Rect& client);
+  // Prints the elements of the floor being printed (CurrentView raised by
+  // 1000, 2000 or 3000) into a printer context whose mapping the caller set.
+  void PrintFloor(plat::DeviceContext& dc);
+
+  // ---- Queries and generators (model/queries*.cpp)
+  // Index returned when no element was found.
+  static constexpr int32 kNothingFound = kind::DeleteMark;  // 30001
+  // Scope of the plan extents: every drawn item, or the plan outline only.
+  enum ExtentsScope : int32 { esEverything = 0, esOutline = 1 };
+  // Direction of a clear span: across (width at the point's height) or up.
+  enum SpanAxis : int32 { saAcross = 1, saUp = 2 };
+  // What PickElementAt looks for.
+  enum PickMode : int32 { pmWalls = 1, pmTexts = 4 };
+  // Operations of the drawing turn (the rotate/mirror dialog's codes).
+  enum TurnOp : int32 { toNone = 0, toMirror = 1, toTurn90 = 90, toTurn180 = 180, toTurn270 = 270 };
+
+  // Plan extents and spans (model/queries_extents.cpp). Each rewrites its
+  // settings file whole.
+  // Reads the live drawing (the group file for the group view) into the list
+  // and writes "CFG\EXTENTS.CFG": left, right, top, bottom.
+  void ComputePlanExtents(int32 scope);
+  // x, y in drawing units; writes "CFG\MAX.CFG": the clear span (0 when not
+  // bounded below 10000 on both sides), then 0.
+  void FindClearSpan(int32 x, int32 y, int32 axis);
+  // The number of design rooms of the layout view; above 1 also writes
+  // "CFG\RECT.CFG" (layout views) and "CFG\BOUNDS.CFG".
+  int32 WriteRectAndBounds();
+  // Extents of the entries from first to the end: "CFG\LIBEXTENTS.CFG".
+  void WriteLibraryExtents(int32 first);
+
+  // Element queries (model/queries_elements.cpp). Points x, y in logical
+  // units (drawing units / PixelScale).
+  int32 FindRoomAt(int32 x, int32 y) const;                 // the design room's kind, 0 none
+  int32 GetHighestFloor();                                  // reloads the live drawing; 120..123
+  int32 QueryFloor(int32 floor);                            // 1 when the floor holds a wall
+  int32 PickElementAt(int32 mode, int32 x, int32 y) const;  // index, or kNothingFound
+  void FindLowestCorner(int32& x, int32& y) const;          // drawing units; 0, 0 none
+  void CopyWallsToSite();
+  // Deletes the live drawing file of a drawing never saved; nonzero when it
+  // was deleted.
+  int32 DeleteDrawingFile();
+  void DoNothing() {}
+
+  // Layout grid, scale text and drawing title (model/layout_grid.cpp,
+  // model/queries_titles.cpp).
+  void AddLayoutGrid();
+  void BuildTitleBlock();
+  // 1 when a scale text was appended as the last element and stored.
+  int32 AddScaleText(int32 scale, int32 showScale);
+
+  // Floor centring (model/floor_centring.cpp); how is always 0.
+  void CentreFloorOnPage(int32 how);
+
+  // Drawing rotation (model/rotation.cpp).
+  // Turns (90, 180, 270) or mirrors (1) the live drawing file and stores it
+  // as the live drawing of newName (cut to 24 characters); 0 does nothing.
+  void RotateDrawingFile(int32 angle, std::string_view newName);
+  // Turns a line, arc or polygon about (centreX, centreY) to the direction
+  // (tenths of a degree; 2700 leaves it as drawn). mode: only 0 exists.
+  void RotateElement(TObj* element, int32 kind, int32 direction, int32 centreX, int32 centreY,
+                     int32 mode = 0);
+
+ private:
+  std::vector<TObj*> items_;
+};
+
+extern TFlist DrawingList;
+
+// Empties DrawingList and appends the six per-floor information records
+// (kinds 32000..32005 on floors 120..125).
+void InitDrawingList();

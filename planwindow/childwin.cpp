@@ -1,0 +1,256 @@
+#include "planwindow/childwin.h"
+
+#include <exception>
+
+#include "model/flist.h"
+#include "model/rounding.h"
+#include "platform/ui.h"
+#include "shell/mainform.h"
+#include "storage/cfgfile.h"
+
+namespace {
+
+constexpr const char* kClrCfg = "CFG\\CLR.CFG";
+constexpr const char* kNoSuchFile = "Error: no file of that name";
+
+// Steps of the external-wall tool while it marks walls; painting then keeps
+// the reference point on the tool's first point.
+constexpr int32 kMarkWallStep = 180;
+constexpr int32 kMarkWallStepAlt = 181;
+constexpr int32 kFirstUserEntry = 6;
+
+// Floor and site plans (the views that paint shapes and structure apart).
+constexpr int32 kFloorViewFirst = 101;
+constexpr int32 kFloorViewLast = 199;
+// Layout and designer views that paint the whole drawing.
+constexpr int32 kLayoutViewFirst = 6;
+constexpr int32 kLayoutViewLast = 49;
+// The layout grid is drawn below this view.
+constexpr int32 kLayoutGridViewLimit = 49;
+constexpr int32 kWallDisplayOverlayBelow = 4;
+
+bool IsFloorView(int32 v) { return v >= kFloorViewFirst && v <= kFloorViewLast; }
+bool IsLayoutView(int32 v) { return v >= kLayoutViewFirst && v <= kLayoutViewLast; }
+
+TDrawingtool* CurrentToolOrNull() { return MainForm ? MainForm->CurrentTool() : nullptr; }
+
+bool IsChainKind(int32 k) { return k == kind::WallLine || k == kind::ExtWall; }
+
+}  // namespace
+
+TMDIChild::TMDIChild(TPlanWindowHost& host) : host_(host) {
+  InitWindow();
+  if (ViewState > 0) {
+    try {
+      DrawingList.Clear();
+      DrawingList.ReadDrawingFile(dtDrawing);
+    } catch (const std::exception&) {
+      plat::Ui().ShowMessage(kNoSuchFile);
+    }
+  }
+}
+
+TMDIChild::~TMDIChild() = default;
+
+void TMDIChild::InitWindow() {
+  cfg::Reader clr(DrawingList.ProgramDir + kClrCfg);
+  int32 v = 0;
+  if (clr.Int(v)) BackgroundColour = plat::COLORREF(v);
+  if (clr.Int(v)) DrawingColour = plat::COLORREF(v);
+  if (clr.Int(v)) OverlayColour = plat::COLORREF(v);
+
+  ChildMode = childmode::Creation;
+  RestoreToolId = 0;
+  StartX = 0;
+  StartY = 0;
+  host_.SetColour(BackgroundColour);
+  WizardText.reset();
+
+  if (MetricUnits == 1) {
+    PixelScale = 5;
+    ZoomUnits = 5;
+  } else {
+    PixelScale = 6;
+    ZoomUnits = 4;
+  }
+  if (ZoomStyle < zoomstyle::Half) ZoomFactor = float(ZoomUnits);
+
+  if (WizardActive == 1) {
+    WizardHint = std::make_unique<plat::StatusBar>(1);
+    WizardText = std::make_unique<plat::StatusBar>(1);
+  }
+}
+
+void TMDIChild::FormClose() {
+  // The main form frees this object: nothing may touch it afterwards.
+  if (MainForm) MainForm->ChildClosed(this);
+}
+
+void TMDIChild::FormResize() { SetupViewport(2); }
+
+plat::Rect TMDIChild::ClientRect() const { return Surface().ClientRect(); }
+
+void TMDIChild::GetClientExtent(int32* height, int32* width) const {
+  const plat::Rect r = ClientRect();
+  *height = r.bottom;
+  *width = r.right;
+}
+
+plat::Point TMDIChild::ClientToScreen(plat::Point client) const {
+  return Surface().ClientToScreen(client);
+}
+
+void TMDIChild::OnPaint() {
+  const plat::Rect client = ClientRect();
+  // A minimised window (or one with no height) has nothing to show.
+  if (client.Width() <= 0 || client.Height() <= 0) return;
+  if (CurrentView > view::LastPaintable || ViewState < 2) return;
+
+  // The scroll bars are the truth for the origin while painting.
+  WindowOrgX = TruncToInt(double(HorzPosition()) * ZoomFactor);
+  WindowOrgY = TruncToInt(double(VertRange - VertPosition() - client.bottom) * ZoomFactor);
+
+  plat::WindowDC dc(Surface());
+  dc->SetMapMode(plat::MM_ISOTROPIC);
+  dc->SetWindowExt(WindowExtX, WindowExtY);
+  dc->SetViewportExt(client.right, -client.bottom);
+  dc->SetWindowOrg(WindowOrgX, WindowOrgY);
+  dc->SetViewportOrg(0, client.bottom);
+  dc->SetBkMode(plat::OPAQUE);
+  dc->SetPolyFillMode(plat::ALTERNATE);
+
+  if (IsFloorView(CurrentView)) {
+    PaintFloorView(*dc, client);
+  } else if (CurrentView == view::Group) {
+    DrawingList.Clear();
+    DrawingList.ReadGroupFile();
+    DrawingList.DrawView(*dc, client);
+  } else if (IsLayoutView(CurrentView)) {
+    PaintLayoutView(*dc, client);
+  }
+}
+
+// Shapes first, so that walls, openings and texts lie over them; then the
+// whole drawing again so the list holds it for the commands that follow.
+void TMDIChild::PaintFloorView(plat::DeviceContext& dc, const plat::Rect& client) {
+  DrawingList.Clear();
+  DrawingList.ReadDrawingShapes(dtDrawing);
+  DrawingList.DrawView(dc, client);
+  DrawingList.Clear();
+  DrawingList.ReadDrawingStructure(dtDrawing);
+  DrawingList.DrawView(dc, client);
+  DrawingList.Clear();
+  DrawingList.ReadDrawingFile(dtDrawing);
+  UpdateReferenceAfterPaint();
+}
+
+void TMDIChild::PaintLayoutView(plat::DeviceContext& dc, const plat::Rect& client) {
+  DrawingList.Clear();
+  DrawingList.ReadDrawingFile(dtDrawing);
+  if (CurrentView == view::LayoutGround && ChildMode < childmode::Normal) ShowExternalRectangle(0);
+  DrawingList.DrawView(dc, client);
+  if (LayoutGridShown == 1 && CurrentView < kLayoutGridViewLimit) {
+    DrawingList.AddLayoutGrid();
+    DrawingList.DrawView(dc, client);
+    DrawingList.Clear();
+    DrawingList.ReadDrawingFile(dtDrawing);
+  }
+}
+
+void TMDIChild::UpdateReferenceAfterPaint() {
+  if (ChildMode == childmode::DatumPlaced || ChildMode == childmode::DatumWaiting) return;
+  TDrawingtool* t = CurrentToolOrNull();
+  const int32 type = t ? t->Type : 0;
+  const int32 step = t ? t->Step : 0;
+  const bool marking = step == kMarkWallStep || step == kMarkWallStepAlt;
+
+  if (type != tooltype::InWall && !marking) {
+    DrawingList.FindLowestCorner(ReferenceX, ReferenceY);
+    ChildMode = childmode::Normal;
+  }
+  if (type == tooltype::ExtWall) {
+    if (marking) {
+      ReferenceX = t->X1;
+      ReferenceY = t->Y1;
+    } else if (t->X2 > 0 && t->Y2 > 0) {
+      ReferenceX = t->Distance == 0 ? t->X2 : t->X1;
+      ReferenceY = t->Distance == 0 ? t->Y2 : t->Y1;
+    } else if (WallDisplayMode != kWallDisplayOverlayBelow) {
+      ChildMode = childmode::Creation;
+    }
+  } else {
+    ChildMode = childmode::Normal;
+  }
+}
+
+int32 TMDIChild::FindChainEnd(int32* x, int32* y) const {
+  TDrawingtool* t = CurrentToolOrNull();
+  if (!t) return kNoChain;
+  const int32 px = t->X1;
+  const int32 py = t->Y1;
+  const TFlist& list = DrawingList;
+  auto candidate = [&](int32 i) {
+    const TObj* e = list.At(i);
+    return IsChainKind(e->Kind) && e->Floor == CurrentView;
+  };
+
+  int32 hit = kNoChain;
+  bool incoming = false;
+  for (int32 i = kFirstUserEntry; i < list.Count() && hit == kNoChain; ++i) {
+    if (!candidate(i)) continue;
+    const TObj* e = list.At(i);
+    if (e->X2 == px && e->Y2 == py) {
+      hit = i;
+      incoming = true;
+    } else if (e->X1 == px && e->Y1 == py) {
+      hit = i;
+    }
+  }
+  if (hit == kNoChain) return kNoChain;
+
+  // Incoming: walk back to the head (a start that no candidate ends at);
+  // outgoing: forward to the tail (an end that no candidate starts from).
+  auto linked = [&](int32 i) {
+    const TObj* e = list.At(i);
+    for (int32 j = kFirstUserEntry; j < list.Count(); ++j) {
+      if (!candidate(j)) continue;
+      const TObj* o = list.At(j);
+      if (incoming ? (o->X2 == e->X1 && o->Y2 == e->Y1) : (o->X1 == e->X2 && o->Y1 == e->Y2))
+        return true;
+    }
+    return false;
+  };
+  int32 found = hit;
+  for (int32 i = kFirstUserEntry; i < list.Count(); ++i) {
+    if (candidate(i) && !linked(i)) {
+      found = i;
+      break;
+    }
+  }
+  const TObj* e = list.At(found);
+  *x = (incoming ? e->X1 : e->X2) / PixelScale;
+  *y = (incoming ? e->Y1 : e->Y2) / PixelScale;
+  return found;
+}
+
+void TMDIChild::SaveViewState() {
+  saved_.valid = true;
+  saved_.zoomFactor = ZoomFactor;
+  saved_.windowExtX = WindowExtX;
+  saved_.windowExtY = WindowExtY;
+  saved_.drawingWidth = DrawingWidth;
+  saved_.drawingHeight = DrawingHeight;
+  saved_.zoomStyle = ZoomStyle;
+}
+
+void TMDIChild::RestoreViewState() {
+  if (ViewCode != 0) CurrentView = ViewCode;
+  if (!Caption.empty()) DrawingList.SetViewFileName(Caption);
+  if (!saved_.valid) return;
+  ZoomFactor = saved_.zoomFactor;
+  WindowExtX = saved_.windowExtX;
+  WindowExtY = saved_.windowExtY;
+  DrawingWidth = saved_.drawingWidth;
+  DrawingHeight = saved_.drawingHeight;
+  ZoomStyle = saved_.zoomStyle;
+}

@@ -1,0 +1,315 @@
+// The drawing window: one window per open view of the drawing.
+//
+// TMDIChild holds the window's state and its handlers; it reaches the screen
+// only through TPlanWindowHost, which the Qt widget implements and tests
+// implement with a recording device context. The picture is never cached:
+// every paint reads the live drawing file again, and after every paint
+// DrawingList holds the whole drawing rebuilt from that file.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "model/globals.h"
+#include "platform/dc.h"
+#include "platform/gdi_types.h"
+#include "platform/services.h"
+#include "platform/window.h"
+#include "tools/drawingtool.h"
+
+// ---- Window modes (TMDIChild::ChildMode) -------------------------------------
+namespace childmode {
+constexpr int32 Creation = 1;      // just created, or no reference point yet
+constexpr int32 KeyRouting = 2;    // a key-routing state is active
+constexpr int32 Frame = 3;         // a frame or zoom box is being drawn
+constexpr int32 Normal = 4;
+constexpr int32 DatumPlaced = 5;   // a temporary datum has just been placed
+constexpr int32 DatumWaiting = 6;  // waiting for the temporary datum
+}  // namespace childmode
+
+// ---- Zoom styles (ZoomStyle and TMDIChild::ApplyZoom) ----------------------------
+namespace zoomstyle {
+constexpr int32 AfterMoveFrame = 1;  // after the move tool's frame: the common ending only
+constexpr int32 Normal = 2;
+constexpr int32 Half = 3;
+constexpr int32 Fit = 4;
+constexpr int32 ZoomUp = 6;
+}  // namespace zoomstyle
+
+// ---- Scroll codes of the scroll messages -------------------------------------------
+namespace scrollcode {
+constexpr int32 LineUp = 0;
+constexpr int32 LineDown = 1;
+constexpr int32 PageUp = 2;
+constexpr int32 PageDown = 3;
+constexpr int32 ThumbPosition = 4;  // thumb released
+constexpr int32 ThumbTrack = 5;     // thumb dragged
+}  // namespace scrollcode
+
+// ---- Modes of TMDIChild::RedrawArea -----------------------------------------------
+namespace redraw {
+constexpr int32 Later = 0;           // invalidate the whole window
+constexpr int32 Now = 1;             // invalidate and update at once
+constexpr int32 LibraryCorner = 3;   // the library-preview corner
+constexpr int32 NowAlso = 9;         // as Now
+constexpr int32 ToolFrame = 15;      // the current tool's frame rectangle
+}  // namespace redraw
+
+// The zoom-up box's tag in the current tool's picked-floor field.
+constexpr int32 kZoomBoxArmed = 20;     // waiting for the first corner
+constexpr int32 kZoomBoxDragging = 21;  // the rubber band follows the pointer
+
+// FindChainEnd's answer when no external wall touches the point.
+constexpr int32 kNoChain = 30001;
+
+enum class ScrollBarKind { Horizontal, Vertical };
+
+// What a drawing window needs of the screen besides its client area.
+class TPlanWindowHost {
+ public:
+  virtual ~TPlanWindowHost() = default;
+
+  // The client area: device contexts, invalidation, painting. An
+  // invalidated part is erased in the window colour, then TMDIChild::OnPaint
+  // runs.
+  virtual plat::Window& Surface() = 0;
+  // Shows a scroll bar with the range 0..range at a position (hidden bars
+  // are not drawn and count as position 0).
+  virtual void SetScrollBar(ScrollBarKind bar, int32 range, int32 position, bool visible) = 0;
+  virtual void SetCaption(const std::string& caption) = 0;
+  // The colour the background is erased in.
+  virtual void SetColour(plat::COLORREF colour) = 0;
+  // Closes the window; the main form hears of it through TMDIChild::FormClose
+  // and frees the window's logic.
+  virtual void Close() = 0;
+};
+
+class TMDIChild : public TToolWindow {
+ public:
+  // Runs InitWindow; then, while a view is being set up (ViewState above 0),
+  // reads the live drawing into DrawingList.
+  explicit TMDIChild(TPlanWindowHost& host);
+  ~TMDIChild();
+  TMDIChild(const TMDIChild&) = delete;
+  TMDIChild& operator=(const TMDIChild&) = delete;
+
+  TPlanWindowHost& Host() const { return host_; }
+  plat::Window& Surface() const { return host_.Surface(); }
+
+  // ---- The window's own state ------------------------------------------------------
+  int32 ReferenceX = 0;  // reference point of the cursor read-out, drawing units
+  int32 ReferenceY = 0;
+  int32 StartX = 0;      // start of the outline or external wall being traced
+  int32 StartY = 0;
+  int32 VertRange = 0;   // vertical scroll range, pixels
+  int32 ZoomBoxX = 0;    // moving corner of the zoom-up box, drawing units
+  int32 ZoomBoxY = 0;
+  int32 ZoomStartX = 0;  // anchor corner of the zoom-up box, drawing units
+  int32 ZoomStartY = 0;
+  int32 ChildMode = childmode::Creation;
+  int32 RestoreToolId = 0;  // tool re-installed after a zoom
+  int32 PressOrgX = 0;      // WindowOrgX/Y at the last left press
+  int32 PressOrgY = 0;
+  // The two wizard guide panels; null while no wizard runs.
+  std::unique_ptr<plat::StatusBar> WizardText;
+  std::unique_ptr<plat::StatusBar> WizardHint;
+
+  // The view this window shows and its caption (the drawing name plus the
+  // view's extension). Activating the window makes them current again.
+  int32 ViewCode = 0;
+  std::string Caption;
+
+  // ---- Creation, closing, resizing, painting ---------------------------------------------
+  void InitWindow();
+  // The window closes and frees itself: the main form forgets it.
+  void FormClose();
+  void FormResize();
+  void OnPaint();
+  void GetClientExtent(int32* height, int32* width) const;
+  // The far end of the external-wall chain touching the current tool's first
+  // point; the element index (kNoChain when none) and its point in mapping units.
+  int32 FindChainEnd(int32* x, int32* y) const;
+  // The client rectangle (left and top 0).
+  plat::Rect ClientRect() const;
+
+  // ---- Viewport, zoom and scrolling (planwindow/viewport.cpp) ----------------------------
+  void SetupViewport(int32 mode);
+  void ApplyZoom(int32 style);
+  void CentreView(int32 flag);
+  void FitZoomToWindow();
+  void ZoomBox(int32 phase, plat::DeviceContext& dc, int32 spare, int32 x, int32 y);
+  void TrackZoomBox(plat::DeviceContext& dc, int32 spare, int32 x, int32 y);
+  void AlignOriginToReference();
+  void HorzScroll(int32 code, int32 thumbPosition);
+  void VertScroll(int32 code, int32 thumbPosition);
+  void RedrawArea(int32 mode);
+  static int32 NearestWhole(float v);
+
+  // Scroll bars as the window shows them (a hidden bar reads as position 0).
+  int32 HorzRange() const { return horzRange_; }
+  int32 HorzPosition() const { return barsVisible_ ? horzPos_ : 0; }
+  int32 VertPosition() const { return barsVisible_ ? vertPos_ : 0; }
+  bool ScrollBarsVisible() const { return barsVisible_; }
+
+  // ---- Reference point and layout aids (planwindow/reference.cpp) -------------------------
+  void ResetReference(int32 mode);
+  void ShowExternalRectangle(int32 flag);
+  void RedrawLayoutGrid();
+  void ResetZoomBox();
+
+  // ---- Undo and redo (planwindow/undo.cpp) -------------------------------------------------
+  void Undo();
+  void Redo();
+
+  // ---- Switching between windows ---------------------------------------------------------------
+  // Keeps this window's zoom while another window is active, and brings it
+  // (and the window's view) back when this one is activated again.
+  void SaveViewState();
+  void RestoreViewState();
+
+  // TToolWindow: client pixels to screen pixels.
+  plat::Point ClientToScreen(plat::Point client) const override;
+
+  // ---- Event routing (planwindow/routing_*.cpp, tools helper) ----------------------------
+  // The Qt widget forwards its key and mouse events here. Buttons: 1 left,
+  // 2 right. Keys are virtual-key codes (platform/keys.h).
+  void FormKeyDown(int key, bool shift);
+  void FormKeyUp(int key);
+  void FormKeyPress(char ch);
+  void OnMouseDown(int button, int x, int y);
+  void OnMouseMove(int x, int y, bool leftDown);
+  void OnMouseUp(int button, int x, int y);
+  void StartTemporaryDatum();
+
+  // Cursor stepping (planwindow/cursor_steps.cpp): the arrow keys move the
+  // pointer one pixel; a keyboard step first scrolls its end into view.
+  // ScrollToStep: 0 visible, 1 scrolled, 2 refused (beyond the sheet).
+  void NudgeCursor(int32 key);
+  int32 ScrollToStep(int32 distance, int32 key, int32 x, int32 y);
+
+  // Cursor read-out (planwindow/cursor_readout.cpp).
+  void MeasureFromReference(int32 x, int32 y, float* bearing, int32* length) const;
+  // The read-out text for a pointer d drawing units from the reference point.
+  std::string CursorReadout(int32 dx, int32 dy, float bearing, int32 length) const;
+
+  // Redimensions the current floor after an enlarge or shrink (flag 1: also
+  // its stop ends, area and title; 2: dimensions only).
+  void FinishFloorEdit(int32 flag);
+
+  // Auto-scroll while the left button is held: the widget gives the window a
+  // timer, the press starts it and every tick scrolls by one step while the
+  // pointer stays in the margin. No timer: no auto-scroll.
+  plat::Timer* AutoScrollTimer = nullptr;
+  void AutoScrollTick();
+  bool AutoScrolling() const { return autoScroll_.active; }
+
+ private:
+  struct AutoScrollState {
+    bool active = false;
+    plat::Point pointer{};
+    plat::Rect client{};
+  } autoScroll_;
+
+  // Key routing (planwindow/routing_keys.cpp).
+  plat::Point PointerInClient() const;
+  plat::Point ClientToDrawing(plat::Point client) const;
+  void CallToolKeyDown(int32 key, plat::Point cursor, int32 amount);
+  void ToggleLayoutGrid();
+  void EscapeToPickTool();
+  void RouteIdleKey(int32 key, plat::Point cursor);
+  void RouteIdleArrow(int32 key, plat::Point cursor);
+  void RouteRotateByKey(int32 key, plat::Point cursor);
+  void RouteIdleEnter(plat::Point cursor);
+  bool AskEnterNumber(const char* prompt, const char* initial, bool allowNegative,
+                      int32& value);
+  bool AskArcHeight(plat::Point cursor, int32& value);
+  void EnterForOpening(plat::Point cursor);
+  void EnterForMoveTool(plat::Point cursor);
+  void EnterForSplit(plat::Point cursor);
+  void AfterIdleEnter();
+  void EnterForEnlargeShrink(plat::Point cursor);
+  void RedimensionFloors(int32 multiFloorMode);
+
+  // The construction key table (planwindow/routing_construction.cpp).
+  void RouteConstructionKey(int32 key, plat::Point cursor);
+  void ArrowProcedure(int32 key, plat::Point cursor);
+  bool ArrowSetUp(int32 key, int32 direction);
+  void AngledToggle(int32 key, plat::Point cursor);
+  void FinalWall(int32 key, plat::Point cursor);
+  void StepExecutor(int32 key, int32 distance, bool noQuestion);
+
+  // Mouse routing (planwindow/routing_mouse.cpp).
+  void LeftPress(int x, int y);
+  bool LeftPressRules(int x, int y, int32 entryType, int32 entryStep);
+  void EndStatuses(int32 entryStep);
+  void PressTail(int32 entryStep);
+  void DesignRoomPress(int x, int y, int32 entryStep);
+  void WorktopPress(int x, int y, int32 entryStep);
+  void CentringPress(int x, int y, int32 entryStep);
+  void CentredTextPress(int x, int y);
+  void RoofPrompts(int32 type);
+  void RightPress(int x, int y);
+  void RotateByRightButton(int x, int y);
+  void LeftRelease(int x, int y);
+  void ReleaseWithStep(int x, int y, int32 step, int32 type);
+  void FrameRelease(int x, int y, int32 step);
+  void TextChangeRelease(int x, int y);
+  void TextSizeRelease(int x, int y);
+  void RedrawText(int32 index);
+  void RightRelease(int x, int y);
+  void StartAutoScroll(int x, int y);
+  void StopAutoScroll();
+
+  // Stand-ins for window operations that arrive with other parts of the
+  // plan window (planwindow/routing_pending.cpp).
+  void PendingEndWizard();
+  void PendingContextHelp();
+  void PendingInvalidateFrameChange(int32 mode);
+  void PendingInvalidateToolFrame();
+  void PendingInvalidateMergeArea();
+  bool PendingSelectionHasRoundRect();
+  void PendingMeasurementQuestion(plat::Point cursor);
+  void PendingWizardStep(int32 placement);
+  void PendingRoomInFreeSpace();
+  void PendingChangeFillColour(int32 x, int32 y);
+  bool PendingLineText();
+  bool PendingCentredText(std::string& text);
+  void PendingAddToLibrary();
+  void PendingRunFixtureDesigner();
+  void PendingPrintPart();
+
+ public:
+  // ---- End of event routing ------------------------------------------------------------------
+
+ private:
+  void PaintFloorView(plat::DeviceContext& dc, const plat::Rect& client);
+  void PaintLayoutView(plat::DeviceContext& dc, const plat::Rect& client);
+  void UpdateReferenceAfterPaint();
+  void SetPositionsFromOrigin();
+  void ShowScrollBars();
+  void PushScrollBars();
+  void ApplyNormalZoom(const plat::Rect& client);
+  void ApplyHalfZoom(const plat::Rect& client);
+  bool ApplyFitZoom(const plat::Rect& client);
+  bool FitFloorPlan(const plat::Rect& client);
+  bool FitLayout(const plat::Rect& client);
+  void ZoomEnding();
+  void DrawZoomRectangle(plat::DeviceContext& dc, int32 x1, int32 y1, int32 x2, int32 y2);
+  int32 ClampScroll(int32 position, int32 range) const;
+  void PlaceAtChainEnd(bool startFlag, bool forUndo);
+
+  TPlanWindowHost& host_;
+  int32 horzRange_ = 0;
+  int32 horzPos_ = 0;
+  int32 vertPos_ = 0;
+  bool barsVisible_ = false;
+
+  // The zoom kept while another window is active.
+  struct SavedView {
+    bool valid = false;
+    float zoomFactor = 0;
+    int32 windowExtX = 0, windowExtY = 0;
+    int32 drawingWidth = 0, drawingHeight = 0;
+    int32 zoomStyle = 0;
+  } saved_;
+};

@@ -1,0 +1,46 @@
+#include "planwindow/routing_support.h"
+
+#include "dialogs/feetdlg.h"
+#include "platform/services.h"
+#include "platform/ui.h"
+#include "shell/mainform.h"
+
+namespace routing {
+
+const char* const kValidNumber = "input must be a valid number";
+const char* const kRetryQuestion = "do you wish to retry?";
+
+TDrawingtool* Tool() { return MainForm ? MainForm->CurrentTool() : nullptr; }
+
+void Guide(const std::string& text) {
+  if (MainForm) MainForm->st.SetPanelText(panel::Guide, text);
+}
+
+void ToolPanel(const std::string& text) {
+  if (MainForm) MainForm->st.SetPanelText(panel::Tool, text);
+}
+
+bool AskText(const std::string& caption, const std::string& prompt, const std::string& initial,
+             std::string& answer) {
+  answer = initial;
+  return plat::Ui().InputQuery(caption, prompt, answer);
+}
+
+DistanceAnswer AskDistance(const std::string& caption, const std::string& prompt,
+                           int32 defaultValue, int32& value) {
+  if (MetricUnits == 1) {
+    std::string text;
+    if (!AskText(caption, prompt, plat::IntToStr(defaultValue), text))
+      return DistanceAnswer::Cancelled;
+    value = plat::StrToInt0(text);
+    if (value == 0) return DistanceAnswer::Invalid;
+    if (value < 0 || value >= kDistanceLimit) return DistanceAnswer::OutOfRange;
+    return DistanceAnswer::Ok;
+  }
+  TTFeetdlg dlg(defaultValue);
+  if (dlg.ShowModal() != plat::mrOk) return DistanceAnswer::Cancelled;
+  value = dlg.Length;
+  return DistanceAnswer::Ok;
+}
+
+}  // namespace routing

@@ -1,0 +1,144 @@
+// A device context with the classic GDI meaning: a mapping from logical to
+// device coordinates (text or isotropic), the selected pen, brush and font,
+// text colours and alignment, a raster operation (XOR previews erase
+// themselves when drawn twice), and drawing primitives in logical units.
+//
+// The base class keeps the state and does the mapping; a back end receives
+// every primitive already in device pixels together with the state in force.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/gdi_types.h"
+
+namespace plat {
+
+class DeviceContext {
+ public:
+  DeviceContext();
+  virtual ~DeviceContext();
+  DeviceContext(const DeviceContext&) = delete;
+  DeviceContext& operator=(const DeviceContext&) = delete;
+
+  // ---- Mapping -----------------------------------------------------------
+  int SetMapMode(int mode);  // returns the previous mode
+  int GetMapMode() const { return mapMode_; }
+  Point SetWindowOrg(int x, int y);
+  Point SetWindowExt(int x, int y);
+  Point SetViewportOrg(int x, int y);
+  Point SetViewportExt(int x, int y);
+  Point GetWindowOrg() const { return windowOrg_; }
+  Size GetWindowExt() const { return windowExt_; }
+  Point GetViewportOrg() const { return viewportOrg_; }
+  // The viewport extent in force (after the isotropic adjustment).
+  Size GetViewportExt() const;
+
+  Point LPtoDP(Point logical) const;
+  Point DPtoLP(Point device) const;
+  void LPtoDP(Point* pts, int n) const;
+  void DPtoLP(Point* pts, int n) const;
+  // A logical length along x in device pixels (pen widths, font heights).
+  int LengthToDevice(int logical) const;
+
+  // ---- Objects and attributes -------------------------------------------
+  Pen SelectPen(const Pen& pen);  // each returns the previous object
+  Brush SelectBrush(const Brush& brush);
+  Font SelectFont(const Font& font);
+  const Pen& CurrentPen() const { return pen_; }
+  const Brush& CurrentBrush() const { return brush_; }
+  const Font& CurrentFont() const { return font_; }
+
+  COLORREF SetTextColor(COLORREF c);
+  COLORREF SetBkColor(COLORREF c);
+  int SetBkMode(int mode);
+  unsigned SetTextAlign(unsigned flags);
+  int SetROP2(int rop);
+  int SetPolyFillMode(int mode);
+  COLORREF GetTextColor() const { return textColour_; }
+  COLORREF GetBkColor() const { return bkColour_; }
+  int GetBkMode() const { return bkMode_; }
+  unsigned GetTextAlign() const { return textAlign_; }
+  int GetROP2() const { return rop2_; }
+  int GetPolyFillMode() const { return polyFillMode_; }
+
+  // ---- Primitives in logical units ---------------------------------------
+  Point MoveTo(int x, int y);  // returns the previous current position
+  void LineTo(int x, int y);
+  Point CurrentPosition() const { return current_; }
+  void Rectangle(int left, int top, int right, int bottom);
+  void Ellipse(int left, int top, int right, int bottom);
+  // Counter-clockwise on screen over the ellipse of the box, from the ray
+  // through the start point to the ray through the end point.
+  void Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
+           int yEnd);
+  void Polygon(const Point* pts, int n);
+  void RoundRect(int left, int top, int right, int bottom, int ellipseWidth,
+                 int ellipseHeight);
+  void TextOut(int x, int y, std::string_view text);
+  // Fills a box with a brush and no outline (right and bottom edges
+  // excluded, as for Rectangle); a null brush fills nothing.
+  void FillRect(int left, int top, int right, int bottom, const Brush& brush);
+
+  // ---- The device -----------------------------------------------------------
+  // The drawing surface in device pixels (client area, bitmap or page).
+  virtual Size DeviceSize() const { return {0, 0}; }
+  // Device pixels per inch (printers: for printing to scale).
+  virtual int PixelsPerInchX() const { return 96; }
+  virtual int PixelsPerInchY() const { return 96; }
+
+  // Extent of a text in the selected font, in logical units.
+  Size GetTextExtent(std::string_view text);
+  TextMetrics GetTextMetrics();
+
+  // ---- State a back end draws with ----------------------------------------
+  // The pen as it reaches the device: width in pixels (at least 1), and a
+  // dashed or dotted style only when that width is one pixel.
+  Pen DevicePen() const;
+  // The font cell height in device pixels (a height of 0 gives the
+  // device's default font size).
+  int DeviceFontHeight() const;
+  // The average character width in device pixels; 0 for the face's own.
+  int DeviceFontWidth() const;
+  static constexpr int kDefaultFontHeight = 16;
+
+ protected:
+  // Back-end hooks, all in device pixels.
+  virtual void DevLine(Point from, Point to) = 0;
+  virtual void DevRectangle(Rect r) = 0;
+  virtual void DevEllipse(Rect r) = 0;
+  virtual void DevArc(Rect box, Point start, Point end) = 0;
+  virtual void DevPolygon(const std::vector<Point>& pts) = 0;
+  virtual void DevRoundRect(Rect r, Size corner) = 0;
+  virtual void DevText(Point at, std::string_view text) = 0;
+  // Text size in device pixels for the selected font.
+  virtual Size DevTextExtent(std::string_view text) = 0;
+  virtual TextMetrics DevTextMetrics() = 0;
+  virtual void DevFillRect(Rect r, const Brush& brush) = 0;
+
+  // Normalised device rectangle of a logical box.
+  Rect BoxToDevice(int left, int top, int right, int bottom) const;
+
+ private:
+  void ScaleFactors(double& sx, double& sy) const;
+
+  int mapMode_ = MM_TEXT;
+  Point windowOrg_{0, 0};
+  Size windowExt_{1, 1};
+  Point viewportOrg_{0, 0};
+  Size viewportExt_{1, 1};
+
+  Pen pen_{PS_SOLID, 0, RGB(0, 0, 0)};
+  Brush brush_ = WhiteBrush();
+  Font font_;
+  COLORREF textColour_ = RGB(0, 0, 0);
+  COLORREF bkColour_ = RGB(255, 255, 255);
+  int bkMode_ = OPAQUE;
+  unsigned textAlign_ = TA_LEFT | TA_TOP;
+  int rop2_ = R2_COPYPEN;
+  int polyFillMode_ = ALTERNATE;
+  Point current_{0, 0};
+};
+
+}  // namespace plat

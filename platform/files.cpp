@@ -1,0 +1,162 @@
+#include "platform/files.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace plat {
+
+namespace {
+
+std::string& ProgramDirStorage() {
+  static std::string dir = WorkingDirectory();
+  return dir;
+}
+
+std::string StripTrailingSlashes(std::string dir) {
+  while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
+  return dir;
+}
+
+bool Exists(const std::string& path) {
+  struct stat st;
+  return ::lstat(path.c_str(), &st) == 0;
+}
+
+// The entry of folder dir whose name equals name ignoring case, preferring
+// the exact spelling; name itself when nothing matches.
+std::string MatchEntry(const std::string& dir, const std::string& name) {
+  if (name == "." || name == ".." || Exists(dir + "/" + name)) return name;
+  DIR* d = ::opendir(dir.empty() ? "/" : dir.c_str());
+  if (!d) return name;
+  std::string found = name;
+  while (dirent* e = ::readdir(d)) {
+    if (::strcasecmp(e->d_name, name.c_str()) == 0) {
+      found = e->d_name;
+      break;
+    }
+  }
+  ::closedir(d);
+  return found;
+}
+
+std::vector<std::string> SplitComponents(std::string_view path) {
+  std::vector<std::string> parts;
+  std::string part;
+  for (char c : path) {
+    if (c == '/' || c == '\\') {
+      if (!part.empty()) parts.push_back(part);
+      part.clear();
+    } else {
+      part += c;
+    }
+  }
+  if (!part.empty()) parts.push_back(part);
+  return parts;
+}
+
+std::string FolderOf(const std::string& path) {
+  auto slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+bool WriteAll(int fd, std::string_view data) {
+  const char* p = data.data();
+  size_t left = data.size();
+  while (left > 0) {
+    ssize_t n = ::write(fd, p, left);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    p += n;
+    left -= size_t(n);
+  }
+  return true;
+}
+
+}  // namespace
+
+void SetProgramDirectory(const std::string& dir) {
+  ProgramDirStorage() = StripTrailingSlashes(dir);
+}
+
+const std::string& ProgramDirectory() { return ProgramDirStorage(); }
+
+std::string WorkingDirectory() {
+  std::vector<char> buf(PATH_MAX + 1);
+  if (!::getcwd(buf.data(), buf.size())) return ".";
+  return buf.data();
+}
+
+std::string MapPath(std::string_view programPath) {
+  const bool absolute = !programPath.empty() && (programPath[0] == '/' || programPath[0] == '\\');
+  std::string result = absolute ? std::string() : ProgramDirectory();
+  for (const std::string& part : SplitComponents(programPath)) {
+    result = result + "/" + MatchEntry(result.empty() ? "/" : result, part);
+  }
+  if (result.empty()) result = "/";
+  // A trailing separator names a folder: keep it so callers can append.
+  if (!programPath.empty() && (programPath.back() == '\\' || programPath.back() == '/') &&
+      result.back() != '/')
+    result += '/';
+  return result;
+}
+
+std::FILE* OpenFile(std::string_view programPath, const char* mode) {
+  return std::fopen(MapPath(programPath).c_str(), mode);
+}
+
+bool FileExists(std::string_view programPath) {
+  struct stat st;
+  return ::stat(MapPath(programPath).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool DeleteFile(std::string_view programPath) {
+  return ::unlink(MapPath(programPath).c_str()) == 0;
+}
+
+bool RenameFile(std::string_view from, std::string_view to) {
+  return std::rename(MapPath(from).c_str(), MapPath(to).c_str()) == 0;
+}
+
+std::optional<std::string> ReadWholeFile(std::string_view programPath) {
+  std::FILE* f = OpenFile(programPath, "rb");
+  if (!f) return std::nullopt;
+  std::string data;
+  char buf[8192];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) data.append(buf, n);
+  const bool failed = std::ferror(f) != 0;
+  std::fclose(f);
+  if (failed) return std::nullopt;
+  return data;
+}
+
+bool WriteFileAtomic(std::string_view programPath, std::string_view data) {
+  const std::string target = MapPath(programPath);
+  std::string temp = FolderOf(target) + "/.twtmpXXXXXX";
+  int fd = ::mkstemp(temp.data());
+  if (fd < 0) return false;
+  // mkstemp creates the file private; give it the usual permissions.
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  ::fchmod(fd, 0666 & ~mask);
+  bool ok = WriteAll(fd, data) && ::fsync(fd) == 0;
+  ok = (::close(fd) == 0) && ok;
+  if (ok) ok = std::rename(temp.c_str(), target.c_str()) == 0;
+  if (!ok) ::unlink(temp.c_str());
+  return ok;
+}
+
+}  // namespace plat

@@ -1,0 +1,168 @@
+#include "platform/qt/qt_ui.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QCursor>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QRegularExpression>
+#include <QStringList>
+#include <utility>
+
+#include "platform/files.h"
+#include "platform/qt/qt_dc.h"
+
+namespace plat {
+
+namespace {
+
+struct ButtonMap {
+  MsgButton flag;
+  QMessageBox::StandardButton button;
+  ModalResult result;
+};
+
+constexpr ButtonMap kButtons[] = {
+    {mbYes, QMessageBox::Yes, mrYes},         {mbNo, QMessageBox::No, mrNo},
+    {mbOK, QMessageBox::Ok, mrOk},            {mbCancel, QMessageBox::Cancel, mrCancel},
+    {mbAbort, QMessageBox::Abort, mrAbort},   {mbRetry, QMessageBox::Retry, mrRetry},
+    {mbIgnore, QMessageBox::Ignore, mrIgnore},
+};
+
+struct TypeLook {
+  QMessageBox::Icon icon;
+  const char* caption;  // nullptr: the application's name
+};
+
+TypeLook LookOf(MsgType type) {
+  switch (type) {
+    case MsgType::Warning: return {QMessageBox::Warning, "Warning"};
+    case MsgType::Error: return {QMessageBox::Critical, "Error"};
+    case MsgType::Information: return {QMessageBox::Information, "Information"};
+    case MsgType::Confirmation: return {QMessageBox::Question, "Confirm"};
+    case MsgType::Custom: break;
+  }
+  return {QMessageBox::NoIcon, nullptr};
+}
+
+QString AppCaption() {
+  const QString name = QApplication::applicationDisplayName();
+  return name.isEmpty() ? QApplication::applicationName() : name;
+}
+
+std::string ToStd(const QString& s) { return s.toUtf8().toStdString(); }
+
+// A pattern list "*.KWV;*.kwv" with both case spellings of each pattern.
+QString BothCases(const QString& patterns) {
+  QStringList out;
+  for (const QString& p : patterns.split(QRegularExpression("[;\\s]+"), Qt::SkipEmptyParts)) {
+    for (const QString& v : {p, p.toLower(), p.toUpper()})
+      if (!out.contains(v)) out << v;
+  }
+  return out.join(' ');
+}
+
+}  // namespace
+
+QString ToQtFileFilter(const std::string& filter) {
+  const QString f = ToQString(filter);
+  if (f.isEmpty()) return {};
+  QStringList parts = f.split('|');
+  QStringList entries;
+  if (parts.size() < 2) {
+    // "Name (*.EXT)": widen the patterns between the brackets.
+    const int open = f.indexOf('('), close = f.lastIndexOf(')');
+    if (open < 0 || close < open) return f;
+    return f.left(open + 1) + BothCases(f.mid(open + 1, close - open - 1)) + f.mid(close);
+  }
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QString name = parts[i];
+    const int open = name.indexOf('(');
+    if (open >= 0) name = name.left(open).trimmed();
+    entries << name + " (" + BothCases(parts[i + 1]) + ")";
+  }
+  return entries.join(";;");
+}
+
+QtUi::QtUi(QWidget* parent) : parent_(parent), printer_(std::make_unique<QPrinter>()) {}
+
+QtUi::~QtUi() = default;
+
+int QtUi::MessageDlg(const std::string& text, MsgType type, unsigned buttons) {
+  const TypeLook look = LookOf(type);
+  QMessageBox box(look.icon, look.caption ? QString(look.caption) : AppCaption(), ToQString(text),
+                  QMessageBox::NoButton, parent_);
+  for (const ButtonMap& b : kButtons)
+    if (buttons & b.flag) box.addButton(b.button);
+  if (buttons == 0) box.addButton(QMessageBox::Ok);
+  const int pressed = box.exec();
+  for (const ButtonMap& b : kButtons)
+    if (pressed == b.button) return b.result;
+  // Closed with the window's close box: the answer of Escape.
+  if (buttons & mbCancel) return mrCancel;
+  if (buttons & mbNo) return mrNo;
+  return buttons & mbOK ? mrOk : mrCancel;
+}
+
+void QtUi::ShowMessage(const std::string& text) {
+  QMessageBox box(QMessageBox::NoIcon, AppCaption(), ToQString(text), QMessageBox::Ok, parent_);
+  box.exec();
+}
+
+bool QtUi::InputQuery(const std::string& caption, const std::string& prompt,
+                      std::string& value) {
+  bool ok = false;
+  const QString answer = QInputDialog::getText(parent_, ToQString(caption), ToQString(prompt),
+                                               QLineEdit::Normal, ToQString(value), &ok);
+  if (ok) value = ToStd(answer);
+  return ok;
+}
+
+bool QtUi::FileDialog(const FileDialogRequest& request, bool save, std::string& path) {
+  QFileDialog dialog(parent_, ToQString(request.title),
+                     ToQString(MapPath(request.directory.empty() ? "." : request.directory)),
+                     ToQtFileFilter(request.filter));
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (!request.defaultExt.empty()) {
+    std::string ext = request.defaultExt;
+    if (ext.front() == '.') ext.erase(0, 1);
+    dialog.setDefaultSuffix(ToQString(ext));
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+  path = ToStd(dialog.selectedFiles().front());
+  return true;
+}
+
+bool QtUi::OpenFileDialog(const FileDialogRequest& request, std::string& path) {
+  return FileDialog(request, false, path);
+}
+
+bool QtUi::SaveFileDialog(const FileDialogRequest& request, std::string& path) {
+  return FileDialog(request, true, path);
+}
+
+bool QtUi::ChooseColour(COLORREF& colour) {
+  const QColor start(GetRValue(colour), GetGValue(colour), GetBValue(colour));
+  const QColor chosen = QColorDialog::getColor(start, parent_);
+  if (!chosen.isValid()) return false;
+  colour = RGB(chosen.red(), chosen.green(), chosen.blue());
+  return true;
+}
+
+bool QtUi::PrinterSetup() {
+  QPrintDialog dialog(printer_.get(), parent_);
+  dialog.setWindowTitle("Print Setup");
+  return dialog.exec() == QDialog::Accepted;
+}
+
+Point QtUi::GetCursorPos() {
+  const QPoint p = QCursor::pos();
+  return {p.x(), p.y()};
+}
+
+void QtUi::SetCursorPos(Point screen) { QCursor::setPos(screen.x, screen.y); }
+
+}  // namespace plat

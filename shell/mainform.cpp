@@ -1,0 +1,197 @@
+#include "shell/mainform.h"
+
+#include <algorithm>
+
+#include "model/flist.h"
+#include "model/globals.h"
+#include "planwindow/childwin.h"
+#include "platform/files.h"
+#include "platform/ui.h"
+#include "storage/cfgfile.h"
+
+TMainForm* MainForm = nullptr;
+
+const char* const kAppTitle = "Tarnwick 11.2";
+const char* const kCfgMissing = "Error: .cfg file missing";
+const char* const kStartPrompt =
+    "GUIDE: Select 'File', then 'New', 'Open' or a file from the 'history list' ";
+
+namespace {
+
+constexpr const char* kClrCfg = "CFG\\CLR.CFG";
+constexpr const char* kGuideCfg = "CFG\\GUIDE.CFG";
+constexpr const char* kSaveCfg = "CFG\\SAVE.CFG";
+constexpr const char* kAutoScrollCfg = "CFG\\AUTOSCROLL.CFG";
+constexpr const char* kLastFilesCfg = "CFG\\LASTFILES.CFG";
+
+std::string ProgramPath(const char* rel) { return DrawingList.ProgramDir + rel; }
+
+}  // namespace
+
+std::string ViewExtension(int32 viewCode) {
+  switch (viewCode) {
+    case view::Ground: return ".PLN";
+    case view::First: return ".PL1";
+    case view::Second: return ".PL2";
+    case view::Third: return ".PL3";
+    case view::Basement: return ".SF";
+    case view::Site: return ".STE";
+    case view::Group: return ".GPD";
+    default:
+      if (viewCode >= view::LayoutGround && viewCode <= view::LayoutMarkingWalls) return ".LYT";
+      return ".PLN";
+  }
+}
+
+TMainForm::TMainForm(plat::Timer& timer1) : timer1_(timer1) {
+  MainForm = this;
+  DrawingList.ProgramDir = plat::ProgramDirectory() + "\\";
+
+  SetTool(tooltype::Line);
+
+  ReadColours();
+
+  cfg::Reader guide(ProgramPath(kGuideCfg));
+  if (!guide.IsOpen()) {
+    plat::Ui().ShowMessage(kCfgMissing);
+    return;
+  }
+  int32 position = 0;
+  int32 colour = 0;
+  guide.Int(position);
+  if (guide.Int(colour)) GuideColour = plat::COLORREF(colour);
+  StatusBarOnTop = position == 1;
+
+  AutosaveMode = cfg::ReadFirstInt(ProgramPath(kSaveCfg), 0);
+
+  cfg::Reader scroll(ProgramPath(kAutoScrollCfg));
+  if (!scroll.IsOpen()) {
+    plat::Ui().ShowMessage(kCfgMissing);
+    return;
+  }
+  AutoScroll = scroll.IntOr(0);
+
+  ReadRecentFiles();
+  st.SetPanelText(panel::Guide, "GUIDE:");
+
+  timer1_.onTimer = [this] { Timer1Timer(); };
+  timer1_.SetInterval(1);
+  timer1_.SetEnabled(true);
+  StartedUp = true;
+}
+
+TMainForm::~TMainForm() {
+  timer1_.SetEnabled(false);
+  timer1_.onTimer = nullptr;
+  CloseAllChildren();
+  if (MainForm == this) MainForm = nullptr;
+}
+
+void TMainForm::ReadColours() {
+  cfg::Reader clr(ProgramPath(kClrCfg));
+  int32 v = 0;
+  if (clr.Int(v)) BackgroundColour = plat::COLORREF(v);
+  if (clr.Int(v)) DrawingColour = plat::COLORREF(v);
+  if (clr.Int(v)) OverlayColour = plat::COLORREF(v);
+}
+
+void TMainForm::ReplaceTool(std::unique_ptr<TDrawingtool> tool) { currentTool_ = std::move(tool); }
+
+// ---- Recent drawings --------------------------------------------------------------------
+
+// One name per line, most recent first; an empty line is an unused entry.
+void TMainForm::ReadRecentFiles() {
+  RecentFiles.fill({});
+  if (auto text = plat::ReadWholeFile(ProgramPath(kLastFilesCfg))) {
+    std::size_t pos = 0;
+    for (auto& entry : RecentFiles) {
+      if (pos >= text->size()) break;
+      std::size_t end = text->find('\n', pos);
+      if (end == std::string::npos) end = text->size();
+      std::string name = text->substr(pos, end - pos);
+      if (!name.empty() && name.back() == '\r') name.pop_back();
+      entry = name.substr(0, TFlist::kDrawingNameMax);
+      pos = end + 1;
+    }
+  }
+  if (onRecentFilesChanged) onRecentFilesChanged();
+}
+
+void TMainForm::WriteRecentFiles() const {
+  std::string text;
+  for (const auto& entry : RecentFiles) text += entry + "\n";
+  cfg::Write(ProgramPath(kLastFilesCfg), text);
+}
+
+void TMainForm::RememberRecentFile(const std::string& name) {
+  if (name.empty()) return;
+  auto it = std::find(RecentFiles.begin(), RecentFiles.end(), name);
+  if (it == RecentFiles.end()) it = RecentFiles.end() - 1;
+  std::rotate(RecentFiles.begin(), it, it + 1);
+  RecentFiles[0] = name;
+  WriteRecentFiles();
+  if (onRecentFilesChanged) onRecentFilesChanged();
+}
+
+// ---- Drawing windows -----------------------------------------------------------------------
+
+TMDIChild* TMainForm::ActiveChild() const {
+  return children_.empty() ? nullptr : children_.front().get();
+}
+
+std::vector<TMDIChild*> TMainForm::Children() const {
+  std::vector<TMDIChild*> out;
+  for (const auto& c : children_) out.push_back(c.get());
+  return out;
+}
+
+TMDIChild* TMainForm::CreateDrawingWindow(const std::string& caption) {
+  if (!frame_) return nullptr;
+  // The new window makes one more: close the least recently active ones.
+  while (int(children_.size()) >= kMaxDrawingWindows) {
+    TMDIChild* oldest = children_.back().get();
+    oldest->Host().Close();
+    // A window system that refused to close it must not leave it listed.
+    if (!children_.empty() && children_.back().get() == oldest) children_.pop_back();
+  }
+  if (TMDIChild* active = ActiveChild()) active->SaveViewState();
+
+  TPlanWindowHost& host = frame_->NewChildWindow(caption);
+  auto child = std::make_unique<TMDIChild>(host);
+  child->Caption = caption;
+  child->ViewCode = CurrentView;
+  host.SetCaption(caption);
+  TMDIChild* raw = child.get();
+  children_.insert(children_.begin(), std::move(child));
+  frame_->AttachChild(host, *raw);
+  return raw;
+}
+
+void TMainForm::ChildActivated(TMDIChild* child) {
+  auto it = std::find_if(children_.begin(), children_.end(),
+                         [&](const auto& c) { return c.get() == child; });
+  if (it == children_.end() || it == children_.begin()) return;
+  children_.front()->SaveViewState();
+  std::rotate(children_.begin(), it, it + 1);
+  child->RestoreViewState();
+  child->Surface().InvalidateRect(nullptr);
+}
+
+void TMainForm::ChildClosed(TMDIChild* child) {
+  auto it = std::find_if(children_.begin(), children_.end(),
+                         [&](const auto& c) { return c.get() == child; });
+  if (it == children_.end()) return;
+  const bool wasActive = it == children_.begin();
+  std::unique_ptr<TMDIChild> gone = std::move(*it);
+  children_.erase(it);
+  gone.reset();
+  if (wasActive && !children_.empty()) children_.front()->RestoreViewState();
+}
+
+void TMainForm::CloseAllChildren() {
+  while (!children_.empty()) {
+    TMDIChild* c = children_.back().get();
+    c->Host().Close();
+    if (!children_.empty() && children_.back().get() == c) children_.pop_back();
+  }
+}

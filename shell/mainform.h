@@ -1,0 +1,192 @@
+// The main form's logic: start-up settings, the status bars, the recent
+// drawings, the drawing windows and the commands. The Qt main window shows
+// it; tests drive it headless with a manual timer, scripted answers and
+// recording windows.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/gdi_types.h"
+#include "platform/services.h"
+#include "tools/drawingtool.h"
+
+class TMDIChild;
+class TPlanWindowHost;
+class TPrinter;
+
+namespace dlg {
+struct PrintChoice;
+}
+
+// Status bar panels.
+namespace panel {
+constexpr int Guide = 0;
+constexpr int ScreenScale = 1;
+constexpr int Tool = 2;
+}  // namespace panel
+
+constexpr int kRecentFileCount = 4;
+// Drawing windows kept open: opening one more closes the least recently
+// active beyond this number.
+constexpr int kMaxDrawingWindows = 10;
+
+// Where drawing windows come from: the Qt main window makes MDI children,
+// tests make recording windows. The host stays valid until the child's
+// FormClose has run.
+class TChildFrame {
+ public:
+  virtual ~TChildFrame() = default;
+  // A new window, shown and active, captioned; its events go to child once
+  // AttachChild has run.
+  virtual TPlanWindowHost& NewChildWindow(const std::string& caption) = 0;
+  virtual void AttachChild(TPlanWindowHost& host, TMDIChild& child) = 0;
+  // Brings an open window to the front; the window system then reports the
+  // activation through TMainForm::ChildActivated.
+  virtual void ActivateChild(TPlanWindowHost& host) = 0;
+};
+
+class TMainForm {
+ public:
+  // The constructor runs the start-up sequence; the timer is Timer1, the
+  // one-shot that finishes start-up once the message loop runs.
+  explicit TMainForm(plat::Timer& timer1);
+  // Closes every drawing window first.
+  ~TMainForm();
+  TMainForm(const TMainForm&) = delete;
+  TMainForm& operator=(const TMainForm&) = delete;
+
+  // ---- What the window shows ------------------------------------------------
+  plat::StatusBar st{3};
+  plat::StatusBar crds{1};
+  bool StatusBarOnTop = false;
+  plat::COLORREF GuideColour = plat::RGB(255, 255, 255);
+  // The recent-file entries of the File menu, most recent first ("" unused).
+  std::array<std::string, kRecentFileCount> RecentFiles;
+  // False when a settings file the start-up needs was missing.
+  bool StartedUp = false;
+
+  // ---- Tools ---------------------------------------------------------------
+  TDrawingtool* CurrentTool() const { return currentTool_.get(); }
+  // Takes ownership; the old tool is deleted.
+  void ReplaceTool(std::unique_ptr<TDrawingtool> tool);
+
+  // ---- Drawing windows --------------------------------------------------------------
+  void SetChildFrame(TChildFrame* frame) { frame_ = frame; }
+  TChildFrame* ChildFrame() const { return frame_; }
+  // The active drawing window (nullptr when none is open).
+  TMDIChild* ActiveChild() const;
+  // The open drawing windows, the most recently active first.
+  std::vector<TMDIChild*> Children() const;
+  TMDIChild* CreateDrawingWindow(const std::string& caption);
+  // The window system reports activation and closing of drawing windows.
+  void ChildActivated(TMDIChild* child);
+  void ChildClosed(TMDIChild* child);
+  void CloseAllChildren();
+  // A drawing is open (created, or read with at least its records).
+  bool DrawingOpen() const { return drawingOpen_; }
+
+  // ---- File commands (shell/mainform_files.cpp) --------------------------------------
+  void Timer1Timer();
+  void CmFilenewExecute();
+  void CmFileopenExecute();
+  // Opens a drawing by name; false when none was opened.
+  bool OpenNamedDrawing(const std::string& name);
+  // A recent-file entry of the File menu (0 the most recent).
+  void OpenRecentFile(int index);
+  void CmSaveExecute();
+  void CmAutosaveExecute();
+  // The save question before a drawing's changes would be discarded.
+  void AskSaveChanges();
+  void CmExitExecute();
+  // The window's close button: the same steps as Exit.
+  void FormCloseQuery();
+
+  // ---- Views, zoom, undo (shell/mainform_views.cpp) ------------------------------------
+  void ShowView(int32 mode, const std::string& extension);
+  void CmPlanExecute();
+  void CmPlan1Execute();
+  void CmPlan2Execute();
+  void CmPlan3Execute();
+  void CmSubfloorExecute();
+  void CmSiteExecute();
+  void CmLayoutExecute();
+  void CmGroupExecute();
+  void CmZoomnormExecute();
+  void CmZoomhalfExecute();
+  void CmZoomfitExecute();
+  void CmZoomupExecute();
+  void ScalePercentage1Click();
+  void ShowPixelSize();
+  void CmUndoExecute();
+  void CmRedoExecute();
+
+  // ---- Printing (shell/printing.cpp) --------------------------------------------------
+  void SetPrinter(TPrinter* printer) { printer_ = printer; }
+  void CmPrintExecute();
+  // Prints the current view at the chosen scale; offset is 1000 for a
+  // whole floor. False when nothing could be printed.
+  bool PrintView(int32 offset, const dlg::PrintChoice& choice);
+
+  // ---- Tools and screen aids (shell/mainform_tools.cpp, tools helper) ---------------------
+  void SetTool(int32 id);
+  void SelectPickTool();
+  void CmLineExecute();
+  void StartCentringAid(int32 step, const char* prompt);
+  void CmCentreExecute();
+  void CmCentrecentreExecute();
+  void CmDatumExecute();
+  void CmLinestyleExecute();
+  void ApplyLineStyle(int32 thickness, int32 penStyle);
+  // ---- End of tools and screen aids ----------------------------------------------------------
+
+  // ---- Hooks to the window system ------------------------------------------------------
+  // Asked by the window to close itself (Exit).
+  std::function<void()> onCloseRequested;
+  // The recent-file menu changed.
+  std::function<void()> onRecentFilesChanged;
+
+  // ---- Settings files of the start-up -----------------------------------------
+  void ReadRecentFiles();
+  void WriteRecentFiles() const;
+  // Puts a name at the top of the recent files (once) and writes the file.
+  void RememberRecentFile(const std::string& name);
+
+ private:
+  void ReadColours();
+  // Writes the live file of the drawing being left when it holds anything
+  // beyond the six information records.
+  void KeepCurrentDrawing();
+  void StartDrawingTool(bool designRooms);
+  void WriteNormalZoom();
+  void SwitchView(int32 viewCode, int32 function);
+  void ShowFloor(int32 viewCode);
+  // Seams for the external-wall commands (shell/mainform_newdrawing.cpp):
+  // the first tool of a new drawing, and the walls of a new upper floor.
+  void OfferWallsFromBelow(int32 viewCode);
+  void SetUnits(int32 metric);
+  TMDIChild* ZoomTarget();
+
+  plat::Timer& timer1_;
+  std::unique_ptr<TDrawingtool> currentTool_;
+  TChildFrame* frame_ = nullptr;
+  TPrinter* printer_ = nullptr;
+  // Most recently active first.
+  std::vector<std::unique_ptr<TMDIChild>> children_;
+  bool drawingOpen_ = false;
+  bool exiting_ = false;
+};
+
+// The one main form (set while it exists).
+extern TMainForm* MainForm;
+
+// Texts the main form shows.
+extern const char* const kAppTitle;
+extern const char* const kCfgMissing;
+extern const char* const kStartPrompt;
+
+// The caption extension of a view (".PLN" for the ground floor ...).
+std::string ViewExtension(int32 viewCode);

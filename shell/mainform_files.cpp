@@ -1,0 +1,285 @@
+// The drawing life cycle of the main form: new, open, save, the save
+// question, the recent drawings, reopening the last drawing at start and
+// leaving through Exit.
+#include <filesystem>
+
+#include "dialogs/shell_dialogs.h"
+#include "model/flist.h"
+#include "model/globals.h"
+#include "planwindow/childwin.h"
+#include "platform/files.h"
+#include "platform/ui.h"
+#include "shell/mainform.h"
+#include "storage/cfgfile.h"
+
+namespace {
+
+constexpr const char* kSaveCfg = "CFG\\SAVE.CFG";
+constexpr const char* kLastDwgCfg = "CFG\\LASTDWG.CFG";
+constexpr const char* kLastActCfg = "CFG\\LASTACT.CFG";
+constexpr const char* kZoomCfg = "CFG\\ZOOM.CFG";
+constexpr const char* kSheetCfgImperial = "CFG\\DWGSIZEI.CFG";
+constexpr const char* kSheetCfgMetric = "CFG\\DWGSIZEM.CFG";
+
+constexpr const char* kSaveQuestion = "do you wish to save drawing changes?";
+constexpr const char* kNoSuchDrawing = "no drawing of that name";
+constexpr const char* kReplaceQuestion =
+    "a drawing of that name already exists - do you wish to replace it?";
+
+// The six per-floor information records every drawing starts with.
+constexpr int32 kInfoRecords = 6;
+// AutosaveMode: 0 nothing to ask, 1 ask before discarding, 2 save without asking.
+constexpr int32 kUnchanged = 0;
+constexpr int32 kChanged = 1;
+constexpr int32 kSaveWithoutAsking = 2;
+
+std::string ProgramPath(const char* rel) { return DrawingList.ProgramDir + rel; }
+std::string LiveFile(const std::string& name) { return "DWGS\\" + name + ".KWV"; }
+
+bool InGroupView() { return CurrentView == view::Group || CurrentView == view::GroupPrint; }
+
+// The live file, or the group file while a group drawing is shown.
+void WriteWorkingFile() {
+  if (InGroupView())
+    DrawingList.WriteGroupFile();
+  else
+    DrawingList.WriteDrawingFile(dtDrawing);
+}
+
+void MarkSaved() {
+  if (AutosaveMode == kChanged) AutosaveMode = kUnchanged;
+}
+
+std::string ReadLastDrawingName() {
+  auto text = plat::ReadWholeFile(ProgramPath(kLastDwgCfg));
+  if (!text) return {};
+  std::string name = text->substr(0, text->find_first_of("\r\n"));
+  return name;
+}
+
+void ReadLastUndoViews() {
+  cfg::Reader r(ProgramPath(kLastActCfg));
+  for (int32& v : DrawingList.UndoViews) {
+    if (!r.Int(v)) v = 0;
+  }
+}
+
+void WriteLastUndoViews() {
+  const int32* u = DrawingList.UndoViews;
+  cfg::Write(ProgramPath(kLastActCfg), plat::Format("%d %d %d %d %d %d %d %d %d %d\n", u[0], u[1],
+                                                    u[2], u[3], u[4], u[5], u[6], u[7], u[8],
+                                                    u[9]));
+}
+
+}  // namespace
+
+void TMainForm::SetUnits(int32 metric) {
+  MetricUnits = metric == 1 ? 1 : 0;
+  if (MetricUnits == 1) {
+    PixelScale = 5;
+    ZoomUnits = 5;
+  } else {
+    PixelScale = 6;
+    ZoomUnits = 4;
+  }
+  // The sheet of the units places the drawing about its centre.
+  cfg::Reader sheet(ProgramPath(MetricUnits == 1 ? kSheetCfgMetric : kSheetCfgImperial));
+  sheet.Int(DrawingWidth);
+  sheet.Int(DrawingHeight);
+}
+
+void TMainForm::KeepCurrentDrawing() {
+  if (!drawingOpen_ || DrawingList.Count() <= kInfoRecords) return;
+  WriteWorkingFile();
+}
+
+// The window extent at normal zoom, which the half zoom adds up.
+void TMainForm::WriteNormalZoom() {
+  TMDIChild* child = ActiveChild();
+  if (!child) return;
+  int32 h = 0, w = 0;
+  child->GetClientExtent(&h, &w);
+  if (w <= 0 || h <= 0) return;
+  cfg::Write(ProgramPath(kZoomCfg), plat::Format("%d %d", w * ZoomUnits, h * ZoomUnits));
+}
+
+void TMainForm::Timer1Timer() {
+  timer1_.SetEnabled(false);
+  if (!RecentFiles[0].empty()) OpenNamedDrawing(RecentFiles[0]);
+  st.SetPanelText(panel::Guide, kStartPrompt);
+}
+
+void TMainForm::CmFilenewExecute() {
+  CurrentFunction = func::File;
+  dlg::NewDrawingChoice choice;
+  choice.metric = MetricUnits;
+  for (;;) {
+    if (!dlg::Dialogs().NewDrawing(choice)) return;
+    if (!dlg::ValidDrawingName(choice.name)) {
+      plat::ErrorBox(dlg::kNameIncorrect, plat::mbRetry);
+      continue;
+    }
+    // A new drawing must not silently wipe a stored one of the same name.
+    if (plat::FileExists(LiveFile(choice.name)) && !plat::AskYesNo(kReplaceQuestion)) continue;
+    break;
+  }
+
+  KeepCurrentDrawing();
+  CloseAllChildren();
+  SetUnits(choice.metric);
+  DrawingList.SetDrawingName(choice.name);
+  DesignRoomCount = 0;
+  OpeningCount = 0;
+  NextGroupNumber = 0;
+  DrawingList.UpdateUndoHistory(uoReset, 0);
+
+  // A group drawing left under this name belongs to another drawing.
+  DrawingList.Clear();
+  const int32 units = MetricUnits;
+  DrawingList.ReadGroupFile();
+  MetricUnits = units;
+  if (DrawingList.Count() > 0) {
+    DrawingList.Clear();
+    DrawingList.WriteGroupFile();
+  }
+
+  InitDrawingList();
+  DrawingList.ShownRepaint = 2;
+  DrawingList.WantedRepaint = 2;
+  CurrentView = choice.designRooms ? view::LayoutGround : view::Ground;
+  DrawingList.WriteDrawingFile(dtDrawing);
+  DrawingList.WriteDrawingFile(dtSavedCopy);
+  AutosaveMode = AutosaveMode == kSaveWithoutAsking ? kSaveWithoutAsking : kUnchanged;
+  drawingOpen_ = true;
+  RememberRecentFile(DrawingList.DrawingName);
+
+  ShowView(0, ViewExtension(CurrentView));
+  WriteNormalZoom();
+  StartDrawingTool(choice.designRooms);
+}
+
+void TMainForm::CmFileopenExecute() {
+  CurrentFunction = func::File;
+  plat::FileDialogRequest request;
+  request.title = "Open";
+  request.directory = "DWGS\\";
+  request.filter = "Drawings (*.KWV)";
+  request.defaultExt = "KWV";
+  std::string path;
+  if (!plat::Ui().OpenFileDialog(request, path)) return;
+  OpenNamedDrawing(std::filesystem::path(path).stem().string());
+}
+
+bool TMainForm::OpenNamedDrawing(const std::string& name) {
+  CurrentFunction = func::File;
+  if (!dlg::ValidDrawingName(name) || !plat::FileExists(LiveFile(name))) {
+    plat::Ui().ShowMessage(kNoSuchDrawing);
+    return false;
+  }
+  KeepCurrentDrawing();
+
+  const std::string previous = DrawingList.DrawingName;
+  const int32 previousUnits = MetricUnits;
+  DrawingList.SetDrawingName(name);
+  DrawingList.ReadDrawingFile(dtDrawing);
+  if (DrawingList.Count() > 0 && MetricUnits != previousUnits) {
+    // Placed about the centre of the sheet of the drawing's own units.
+    SetUnits(MetricUnits);
+    DrawingList.ReadDrawingFile(dtDrawing);
+  }
+  if (DrawingList.Count() == 0) {
+    // Nothing of the drawing is kept: the one open before stays open, so no
+    // later write can put a half-read drawing over either file.
+    plat::Ui().ShowMessage(kNoSuchDrawing);
+    DrawingList.SetDrawingName(previous);
+    SetUnits(previousUnits);
+    if (drawingOpen_) DrawingList.ReadDrawingFile(dtDrawing);
+    return false;
+  }
+  SetUnits(MetricUnits);
+
+  // The undo steps kept by Exit belong to the drawing left last.
+  if (name != ReadLastDrawingName())
+    DrawingList.UpdateUndoHistory(uoReset, 0);
+  else
+    ReadLastUndoViews();
+  DrawingList.WriteDrawingFile(dtSavedCopy);
+  DrawingList.ShownRepaint = 2;
+  DrawingList.WantedRepaint = 2;
+  MarkSaved();
+  drawingOpen_ = true;
+  RememberRecentFile(name);
+
+  CloseAllChildren();
+  CurrentView = view::Ground;
+  ShowView(0, ViewExtension(CurrentView));
+  WriteNormalZoom();
+  SelectPickTool();
+  return true;
+}
+
+void TMainForm::OpenRecentFile(int index) {
+  if (index < 0 || index >= kRecentFileCount || RecentFiles[index].empty()) return;
+  const std::string name = RecentFiles[index];
+  OpenNamedDrawing(name);
+}
+
+void TMainForm::CmSaveExecute() {
+  if (!drawingOpen_) return;
+  CurrentFunction = func::File;
+  WriteWorkingFile();
+  DrawingList.WriteDrawingFile(dtSavedCopy);
+  MarkSaved();
+}
+
+// Switches between asking before discarding changes and saving without
+// asking; the drawing as it stands becomes the saved one.
+void TMainForm::CmAutosaveExecute() {
+  CurrentFunction = func::File;
+  AutosaveMode = AutosaveMode == kSaveWithoutAsking ? kUnchanged : kSaveWithoutAsking;
+  cfg::Write(ProgramPath(kSaveCfg), plat::Format("%d\n", AutosaveMode));
+  if (drawingOpen_) DrawingList.WriteDrawingFile(dtSavedCopy);
+}
+
+void TMainForm::AskSaveChanges() {
+  if (!drawingOpen_) return;
+  if (AutosaveMode == kSaveWithoutAsking) {
+    WriteWorkingFile();
+    DrawingList.WriteDrawingFile(dtSavedCopy);
+    return;
+  }
+  if (AutosaveMode != kChanged) return;
+  if (plat::AskYesNo(kSaveQuestion)) {
+    WriteWorkingFile();
+    DrawingList.WriteDrawingFile(dtSavedCopy);
+  } else {
+    DrawingList.Clear();
+    DrawingList.ReadDrawingFile(dtSavedCopy);
+    if (DrawingList.Count() > 0)
+      DrawingList.WriteDrawingFile(dtDrawing);
+    else if (DrawingList.DeleteDrawingFile() == 1)
+      drawingOpen_ = false;  // never saved: nothing is left of it
+    else
+      DrawingList.ReadDrawingFile(dtDrawing);  // an unreadable saved copy proves nothing
+  }
+  AutosaveMode = kUnchanged;
+}
+
+void TMainForm::CmExitExecute() {
+  if (exiting_) return;
+  exiting_ = true;
+  CurrentFunction = func::File;
+  AskSaveChanges();
+  if (drawingOpen_) {
+    WriteWorkingFile();
+    cfg::Write(ProgramPath(kLastDwgCfg), DrawingList.DrawingName + "\n");
+    WriteLastUndoViews();
+    RememberRecentFile(DrawingList.DrawingName);
+  } else {
+    WriteRecentFiles();
+  }
+  CloseAllChildren();
+  if (onCloseRequested) onCloseRequested();
+}
+
+void TMainForm::FormCloseQuery() { CmExitExecute(); }

@@ -1,0 +1,302 @@
+#include "shell/qt/mainwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "model/globals.h"
+#include "planwindow/childwin.h"
+#include "planwindow/qt/planwidget.h"
+#include "platform/qt/qt_timer.h"
+#include "shell/qt/qt_printer.h"
+
+namespace {
+
+// Relative widths of the guide bar's three panels.
+constexpr int kPanelStretch[3] = {6, 1, 2};
+
+QString ColourCss(plat::COLORREF c) {
+  return QString("background-color: rgb(%1,%2,%3);")
+      .arg(plat::GetRValue(c))
+      .arg(plat::GetGValue(c))
+      .arg(plat::GetBValue(c));
+}
+
+QLabel* MakePanel(QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  label->setTextFormat(Qt::PlainText);
+  label->setMinimumWidth(20);
+  label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  return label;
+}
+
+PlanWindow* PlanOf(QMdiSubWindow* sub) {
+  return sub ? qobject_cast<PlanWindow*>(sub->widget()) : nullptr;
+}
+
+QString Plain(QString text) { return text.remove('&'); }
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+  setWindowTitle(kAppTitle);
+  timer1_ = std::make_unique<plat::QtTimer>();
+  form_ = std::make_unique<TMainForm>(*timer1_);
+  form_->SetChildFrame(this);
+  printer_ = std::make_unique<QtPrinter>(nullptr, this);
+  form_->SetPrinter(printer_.get());
+  form_->onCloseRequested = [this] {
+    closing_ = true;
+    if (!insideClose_) close();
+  };
+  form_->onRecentFilesChanged = [this] { RefreshRecentFiles(); };
+
+  mdi_ = new QMdiArea(this);
+  mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::OnSubWindowActivated);
+
+  BuildMenus();
+  BuildStatusBars();
+  RefreshRecentFiles();
+  RefreshCommands();
+  resize(1000, 700);
+}
+
+MainWindow::~MainWindow() {
+  // The drawing windows go first (they tell the form), then the form's
+  // links back into widgets are cut.
+  form_->CloseAllChildren();
+  form_->SetChildFrame(nullptr);
+  form_->st.onChange = nullptr;
+  form_->crds.onChange = nullptr;
+  form_->onRecentFilesChanged = nullptr;
+  form_->onCloseRequested = nullptr;
+}
+
+void MainWindow::UsePrinter(QPrinter* printer) {
+  printer_ = std::make_unique<QtPrinter>(printer, this);
+  form_->SetPrinter(printer_.get());
+}
+
+QAction* MainWindow::Add(QMenu* menu, const QString& text, void (TMainForm::*command)(),
+                         const QKeySequence& shortcut) {
+  QAction* a = menu->addAction(text);
+  if (!shortcut.isEmpty()) a->setShortcut(shortcut);
+  connect(a, &QAction::triggered, this, [this, command] {
+    (form_.get()->*command)();
+    RefreshCommands();
+  });
+  return a;
+}
+
+void MainWindow::BuildMenus() {
+  BuildFileMenu();
+  BuildViewMenus();
+
+  QMenu* window = menuBar()->addMenu("&Window");
+  connect(window->addAction("&Cascade"), &QAction::triggered, mdi_, &QMdiArea::cascadeSubWindows);
+  connect(window->addAction("&Tile"), &QAction::triggered, mdi_, &QMdiArea::tileSubWindows);
+
+  auto* helpMenu = menuBar()->addMenu("&Help");
+  auto* about = helpMenu->addAction(QString("&About %1").arg(kAppTitle));
+  connect(about, &QAction::triggered, this, [this] {
+    QMessageBox::about(this, kAppTitle, QString("%1\nHouse floor plans drawn to scale.").arg(kAppTitle));
+  });
+
+  for (QMenu* m : menuBar()->findChildren<QMenu*>())
+    connect(m, &QMenu::aboutToShow, this, &MainWindow::RefreshCommands);
+}
+
+void MainWindow::BuildFileMenu() {
+  fileMenu_ = menuBar()->addMenu("&File");
+  QAction* newAct = Add(fileMenu_, "&New...", &TMainForm::CmFilenewExecute, QKeySequence::New);
+  QAction* openAct = Add(fileMenu_, "&Open...", &TMainForm::CmFileopenExecute, QKeySequence::Open);
+  QAction* saveAct = Add(fileMenu_, "&Save", &TMainForm::CmSaveExecute, QKeySequence::Save);
+  autosave_ = Add(fileMenu_, "&Autosave", &TMainForm::CmAutosaveExecute);
+  autosave_->setCheckable(true);
+  fileMenu_->addSeparator();
+  QAction* printAct = Add(fileMenu_, "&Print...", &TMainForm::CmPrintExecute, QKeySequence::Print);
+  drawingCommands_.insert(drawingCommands_.end(), {saveAct, printAct});
+
+  recentSeparator_ = fileMenu_->addSeparator();
+  for (int i = 0; i < kRecentFileCount; ++i) {
+    auto* a = fileMenu_->addAction(QString());
+    a->setVisible(false);
+    connect(a, &QAction::triggered, this, [this, i] {
+      form_->OpenRecentFile(i);
+      RefreshCommands();
+    });
+    recentActions_.push_back(a);
+  }
+  fileMenu_->addSeparator();
+  Add(fileMenu_, "E&xit", &TMainForm::CmExitExecute);
+
+  auto* tools = addToolBar("Main");
+  tools->setObjectName("MainToolBar");
+  tools->setMovable(false);
+  tools->addAction(newAct);
+  tools->addAction(openAct);
+  tools->addAction(saveAct);
+  tools->addAction(printAct);
+}
+
+void MainWindow::BuildViewMenus() {
+  QMenu* edit = menuBar()->addMenu("&Edit");
+  drawingCommands_.push_back(Add(edit, "&Undo", &TMainForm::CmUndoExecute, QKeySequence::Undo));
+  drawingCommands_.push_back(Add(edit, "&Redo", &TMainForm::CmRedoExecute, QKeySequence::Redo));
+
+  QMenu* view = menuBar()->addMenu("&View");
+  drawingCommands_.push_back(Add(view, "&Ground Floor", &TMainForm::CmPlanExecute));
+  drawingCommands_.push_back(Add(view, "&First Floor", &TMainForm::CmPlan1Execute));
+  drawingCommands_.push_back(Add(view, "&Second Floor", &TMainForm::CmPlan2Execute));
+  drawingCommands_.push_back(Add(view, "&Third Floor", &TMainForm::CmPlan3Execute));
+  drawingCommands_.push_back(Add(view, "Su&b Floor", &TMainForm::CmSubfloorExecute));
+  drawingCommands_.push_back(Add(view, "Si&te Plan", &TMainForm::CmSiteExecute));
+  drawingCommands_.push_back(Add(view, "&Layout", &TMainForm::CmLayoutExecute));
+  drawingCommands_.push_back(Add(view, "G&roup Drawing", &TMainForm::CmGroupExecute));
+
+  QMenu* zoom = menuBar()->addMenu("&Zoom");
+  drawingCommands_.push_back(Add(zoom, "Zoom &Normal", &TMainForm::CmZoomnormExecute));
+  drawingCommands_.push_back(Add(zoom, "Zoom &Half", &TMainForm::CmZoomhalfExecute));
+  drawingCommands_.push_back(Add(zoom, "Zoom &Fit", &TMainForm::CmZoomfitExecute));
+  drawingCommands_.push_back(Add(zoom, "Zoom &Up", &TMainForm::CmZoomupExecute));
+  zoom->addSeparator();
+  drawingCommands_.push_back(Add(zoom, "&Screen Scale...", &TMainForm::ScalePercentage1Click));
+}
+
+void MainWindow::RefreshCommands() {
+  const bool open = form_->DrawingOpen() && form_->ActiveChild();
+  for (QAction* a : drawingCommands_) a->setEnabled(open);
+  if (autosave_) autosave_->setChecked(AutosaveMode == 2);
+}
+
+QAction* MainWindow::Command(const QString& text) const {
+  for (QAction* a : menuBar()->findChildren<QAction*>())
+    if (Plain(a->text()) == text) return a;
+  return nullptr;
+}
+
+void MainWindow::BuildStatusBars() {
+  TMainForm& f = *form_;
+
+  guideBar_ = new QWidget(this);
+  guideBar_->setObjectName("GuideBar");
+  auto* guideLayout = new QHBoxLayout(guideBar_);
+  guideLayout->setContentsMargins(2, 1, 2, 1);
+  guideLayout->setSpacing(2);
+  for (int i = 0; i < f.st.PanelCount(); ++i) {
+    QLabel* p = MakePanel(guideBar_);
+    p->setText(QString::fromStdString(f.st.PanelText(i)));
+    guideLayout->addWidget(p, kPanelStretch[i]);
+    panels_.push_back(p);
+  }
+  guideBar_->setAutoFillBackground(true);
+  guideBar_->setStyleSheet("#GuideBar {" + ColourCss(f.GuideColour) + "}");
+
+  auto* coordsBar = new QWidget(this);
+  auto* coordsLayout = new QHBoxLayout(coordsBar);
+  coordsLayout->setContentsMargins(2, 1, 2, 1);
+  coords_ = MakePanel(coordsBar);
+  coords_->setText(QString::fromStdString(f.crds.SimpleText()));
+  coordsLayout->addWidget(coords_);
+
+  auto* central = new QWidget(this);
+  auto* column = new QVBoxLayout(central);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  if (f.StatusBarOnTop) column->addWidget(guideBar_);
+  column->addWidget(mdi_, 1);
+  if (!f.StatusBarOnTop) column->addWidget(guideBar_);
+  column->addWidget(coordsBar);
+  setCentralWidget(central);
+
+  f.st.onChange = [this](int panel, const std::string& text) {
+    if (panel >= 0 && panel < int(panels_.size())) panels_[panel]->setText(QString::fromStdString(text));
+  };
+  f.crds.onChange = [this](int, const std::string& text) {
+    coords_->setText(QString::fromStdString(text));
+  };
+}
+
+void MainWindow::RefreshRecentFiles() {
+  if (recentActions_.empty()) return;
+  bool any = false;
+  for (int i = 0; i < kRecentFileCount; ++i) {
+    const std::string& name = form_->RecentFiles[i];
+    QAction* a = recentActions_[i];
+    a->setText(QString("&%1 %2").arg(i + 1).arg(QString::fromStdString(name)));
+    a->setVisible(!name.empty());
+    any = any || !name.empty();
+  }
+  recentSeparator_->setVisible(any);
+}
+
+// ---- Drawing windows ---------------------------------------------------------------------
+
+TPlanWindowHost& MainWindow::NewChildWindow(const std::string& caption) {
+  auto* plan = new PlanWindow;
+  plan->SetCaption(caption);
+  QMdiSubWindow* sub = mdi_->addSubWindow(plan);
+  sub->setAttribute(Qt::WA_DeleteOnClose);
+  sub->showMaximized();
+  mdi_->setActiveSubWindow(sub);
+  return *plan;
+}
+
+void MainWindow::AttachChild(TPlanWindowHost& host, TMDIChild& child) {
+  static_cast<PlanWindow&>(host).Attach(&child);
+  RefreshCommands();
+}
+
+void MainWindow::ActivateChild(TPlanWindowHost& host) {
+  auto& plan = static_cast<PlanWindow&>(host);
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(plan.parentWidget())) mdi_->setActiveSubWindow(sub);
+}
+
+void MainWindow::OnSubWindowActivated(QMdiSubWindow* sub) {
+  PlanWindow* plan = PlanOf(sub);
+  if (plan && plan->Child()) form_->ChildActivated(plan->Child());
+  RefreshCommands();
+}
+
+std::vector<PlanWindow*> MainWindow::PlanWindows() const {
+  std::vector<PlanWindow*> out;
+  for (TMDIChild* c : form_->Children()) out.push_back(static_cast<PlanWindow*>(&c->Host()));
+  return out;
+}
+
+QString MainWindow::GuideText() const { return PanelText(0); }
+
+QString MainWindow::PanelText(int panel) const {
+  if (panel < 0 || panel >= int(panels_.size())) return {};
+  return panels_[panel]->text();
+}
+
+QString MainWindow::CoordsText() const { return coords_ ? coords_->text() : QString(); }
+
+bool MainWindow::GuideBarOnTop() const { return form_->StatusBarOnTop; }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // The title-bar button leaves through the same steps as Exit; the window
+  // closes when Exit asks for it.
+  if (!closing_) {
+    insideClose_ = true;
+    form_->FormCloseQuery();
+    insideClose_ = false;
+  }
+  if (closing_)
+    event->accept();
+  else
+    event->ignore();
+}

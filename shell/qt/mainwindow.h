@@ -1,0 +1,80 @@
+// The Qt face of the main form: an MDI frame with menus, a tool bar, the
+// guide status bar (on top or at the bottom) and the coordinates bar. It
+// makes the drawing windows of the main form.
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+#include <vector>
+
+#include "shell/mainform.h"
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class PlanWindow;
+class QtPrinter;
+class QPrinter;
+
+namespace plat {
+class Timer;
+}  // namespace plat
+
+class MainWindow : public QMainWindow, public TChildFrame {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  TMainForm& Form() { return *form_; }
+  QMdiArea* MdiArea() const { return mdi_; }
+  // Prints on this printer (the one the printer set-up configures).
+  void UsePrinter(QPrinter* printer);
+  // The drawing windows, the active one first.
+  std::vector<PlanWindow*> PlanWindows() const;
+  // A menu command by its text without "&" ("New...", "Zoom Fit"), for tests.
+  QAction* Command(const QString& text) const;
+  // The texts shown, for tests.
+  QString GuideText() const;
+  QString PanelText(int panel) const;
+  QString CoordsText() const;
+  bool GuideBarOnTop() const;
+
+  // ---- TChildFrame ------------------------------------------------------------------
+  TPlanWindowHost& NewChildWindow(const std::string& caption) override;
+  void AttachChild(TPlanWindowHost& host, TMDIChild& child) override;
+  void ActivateChild(TPlanWindowHost& host) override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void BuildFileMenu();
+  void BuildViewMenus();
+  void BuildStatusBars();
+  void RefreshRecentFiles();
+  void RefreshCommands();
+  void OnSubWindowActivated(QMdiSubWindow* sub);
+  QAction* Add(QMenu* menu, const QString& text, void (TMainForm::*command)(),
+               const QKeySequence& shortcut = {});
+
+  std::unique_ptr<plat::Timer> timer1_;
+  std::unique_ptr<TMainForm> form_;
+  std::unique_ptr<QtPrinter> printer_;
+  QMdiArea* mdi_ = nullptr;
+  QWidget* guideBar_ = nullptr;
+  std::vector<QLabel*> panels_;
+  QLabel* coords_ = nullptr;
+  QMenu* fileMenu_ = nullptr;
+  QAction* recentSeparator_ = nullptr;
+  QAction* autosave_ = nullptr;
+  std::vector<QAction*> recentActions_;
+  // Commands that need an open drawing.
+  std::vector<QAction*> drawingCommands_;
+  bool closing_ = false;
+  bool insideClose_ = false;
+};

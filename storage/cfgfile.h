@@ -1,0 +1,52 @@
+// Settings files: one line of blank-separated decimal values under CFG\,
+// some followed by a counted text. Each reader takes the values in the order
+// its file's format gives them; each writer formats one line and replaces
+// the file whole.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace cfg {
+
+class Reader {
+ public:
+  // Reads the whole file at once; a file that cannot be opened reads as
+  // nothing (IsOpen() false, every value request fails).
+  explicit Reader(std::string_view programPath);
+  bool IsOpen() const { return open_; }
+
+  // A signed decimal after any white space ("%d" / "%ld"). Returns false and
+  // leaves v alone at the end of the file or before something else. Values
+  // beyond 32 bits are clamped.
+  bool Int(std::int32_t& v);
+  // The next integer, or def when there is none.
+  std::int32_t IntOr(std::int32_t def);
+  // A real after any white space ("%f" / "%lf").
+  bool Real(double& v);
+  bool Real(float& v);
+  // A run of non-blank characters after any white space ("%s").
+  bool Word(std::string& w);
+  // Exactly the next n characters (fewer at the end of the file).
+  std::string Chars(std::size_t n);
+  void SkipSpace();
+  // How many values the last run of Int/Real/Word calls read successfully.
+  int Count() const { return count_; }
+  bool AtEnd() const { return pos_ >= data_.size(); }
+
+ private:
+  std::string data_;
+  std::size_t pos_ = 0;
+  bool open_ = false;
+  int count_ = 0;
+};
+
+// Writes a settings file through a temporary file; returns false when the
+// file cannot be written (the old one stays).
+bool Write(std::string_view programPath, std::string_view line);
+
+// Convenience: the first value of a file, or def.
+std::int32_t ReadFirstInt(std::string_view programPath, std::int32_t def);
+
+}  // namespace cfg

@@ -1,0 +1,140 @@
+// The record text layout of drawings, groups, undo snapshots, library
+// symbols and the paste buffer.
+//
+// A file is a header line of six values, then per element its kind on a
+// line of its own and one or more record lines whose layout the kind alone
+// decides. Positions are stored relative to a placement origin (the centre
+// of the drawing sheet for drawings, an element's listed origin for library
+// symbols). Texts follow their record line's closing blank, their lengths
+// among the line's numbers.
+//
+// One table of layouts serves every file: a layout is a list of field
+// references, line ends, a text block and (for polygons) the point lines.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "model/elements.h"
+#include "model/globals.h"
+
+class TFlist;
+
+namespace storage {
+
+// Which family of layouts: the drawing layout, or the library variant (no
+// reference point and wall values on an external wall's second line).
+enum class Variant { Drawing, Library };
+
+// Where stored positions are measured from, and what else a writer changes.
+struct Placement {
+  int32 dx = 0;  // subtracted from x positions when writing, added when reading
+  int32 dy = 0;
+  // The polygon's reference point follows dx/dy (drawings) or is stored as
+  // it is (library variant).
+  bool offsetRefPoint = true;
+  // Added to LinkId and Tag1 when writing (the paste buffer); never on reading.
+  int32 idBias = 0;
+};
+
+// The page-centre placement of drawing files: half of DrawingWidth and
+// DrawingHeight times PixelScale, from the globals as they are now.
+Placement PageCentre();
+
+struct FileHeader {
+  int32 count = 0;
+  int32 designRoomCount = 0;
+  int32 openingCount = 0;
+  int32 reserved = 0;
+  int32 units = 0;
+  int32 nextGroup = 0;
+};
+
+// The header values of the globals, with the given count.
+FileHeader HeaderFromGlobals(int32 count);
+// Sets DesignRoomCount, OpeningCount, MetricUnits and NextGroupNumber.
+void ApplyHeaderToGlobals(const FileHeader& h);
+
+// Whether a kind has a record in a layout family.
+bool HasLayout(int32 kind, Variant v = Variant::Drawing);
+// The number of elements of the list that have a record.
+int32 CountWritable(const TFlist& list, Variant v = Variant::Drawing);
+
+// Appends header and records to a text buffer, formatted exactly as the
+// printf formats of the layout would.
+class RecordWriter {
+ public:
+  explicit RecordWriter(std::string& out) : out_(out) {}
+  void Header(const FileHeader& h);
+  // The kind line and record lines of e. Returns false and writes nothing
+  // when its kind has no record. The kind alone chooses the layout; fields
+  // the element's class does not have are written as that layout's class
+  // sets them by default. Text lengths are written as the texts' own
+  // lengths so that the file always reads back in step.
+  bool Element(const TObj& e, Variant v, const Placement& p);
+
+ private:
+  void Int(int32 v);
+  std::string& out_;
+};
+
+// Formats a whole list: the header (its count set to the records actually
+// written) and every element with a record, in list order.
+std::string FormatList(const TFlist& list, FileHeader header, const Placement& p,
+                       Variant v = Variant::Drawing);
+
+// Reads records from a text buffer. Accepts what the scanf formats accept:
+// any white space between values, an optional sign; values beyond 32 bits
+// are clamped. Values are never trusted for memory: point counts and text
+// lengths beyond their arrays are read in full (so the next record stays in
+// step) and the part that fits is kept.
+class RecordReader {
+ public:
+  explicit RecordReader(std::string_view data) : p_(data.data()), end_(data.data() + data.size()) {}
+
+  // False when the six values are not all there.
+  bool Header(FileHeader& h);
+
+  enum class Status {
+    Element,   // out holds a complete element
+    NoLayout,  // a kind line of a kind without record; nothing more was read
+    End,       // end of the file, or a broken record (nothing kept of it)
+  };
+  Status Next(Variant v, const Placement& p, std::unique_ptr<TObj>& out);
+
+  bool AtEnd();
+
+ private:
+  bool Int(int32& v);
+  bool ReadRecord(TObj& e, Variant v, const Placement& p);
+  const char* p_;
+  const char* end_;
+};
+
+// Which elements a read keeps (all when empty).
+using KeepFn = std::function<bool(const TObj&)>;
+
+struct ReadResult {
+  bool headerRead = false;
+  FileHeader header;
+  int32 appended = 0;
+};
+
+// Reads the header and up to header.count records, appending the elements
+// that keep accepts to the list. Stops cleanly at the end of the data or at
+// a broken record; whole elements read before it are kept.
+ReadResult ParseInto(std::string_view data, TFlist& list, const Placement& p,
+                     const KeepFn& keep = {}, Variant v = Variant::Drawing);
+
+// Whole-file helpers on program paths. WriteListFile replaces the file
+// through a temporary file; false when it cannot be written (the old file
+// stays). ReadListFile returns headerRead false when the file cannot be
+// opened or has no complete header (nothing is appended then).
+bool WriteListFile(std::string_view path, const TFlist& list, const FileHeader& header,
+                   const Placement& p);
+ReadResult ReadListFile(std::string_view path, TFlist& list, const Placement& p,
+                        const KeepFn& keep = {});
+
+}  // namespace storage

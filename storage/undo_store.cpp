@@ -1,0 +1,128 @@
+// The undo store: ten undo and ten redo steps, each a whole-drawing snapshot
+// file ACT\Action<n>.tmp, and the view code of each undo step.
+//
+//   slots 0..9    undo stack, 0 the newest
+//   slots 10..19  redo stack, 10 the newest
+//   slot 20       the drawing as it stood when the last undo or redo began
+#include <algorithm>
+#include <string>
+
+#include "model/flist.h"
+#include "platform/files.h"
+#include "storage/record_codec.h"
+
+namespace {
+
+constexpr int32 kUndoTop = 0;
+constexpr int32 kRedoTop = UndoDepth;          // 10
+constexpr int32 kScratchSlot = 2 * UndoDepth;  // 20
+constexpr int32 kViewStateReady = 2;
+
+// Content codes of WriteUndoSnapshot: 0 an empty snapshot, anything else the
+// whole list (1 when recording, 2 for the drawing an undo or redo replaces).
+constexpr int32 kEmptySnapshot = 0;
+constexpr int32 kRecordedStep = 1;
+constexpr int32 kReplacedDrawing = 2;
+
+bool GroupShown() { return CurrentView == view::Group; }
+
+}  // namespace
+
+std::string TFlist::UndoSlotPath(int32 slot) const {
+  return ProgramDir + "ACT\\Action" + std::to_string(slot) + ".tmp";
+}
+
+void TFlist::WriteUndoSnapshot(int32 slot, int32 content) {
+  if (GroupShown()) return;
+  const std::string path = UndoSlotPath(slot);
+  const bool whole = content != kEmptySnapshot;
+  if (whole && Count() > 0) ViewState = kViewStateReady;
+  std::string data;
+  if (whole) {
+    data = storage::FormatList(*this, storage::HeaderFromGlobals(0), storage::PageCentre());
+  } else {
+    storage::RecordWriter(data).Header(storage::HeaderFromGlobals(0));
+  }
+  // A slot that cannot be written must not keep an older step: it then
+  // reads as empty.
+  if (!plat::WriteFileAtomic(path, data)) plat::DeleteFile(path);
+}
+
+void TFlist::ReadUndoSnapshot(int32 slot) {
+  if (GroupShown()) return;
+  const storage::Placement centre = storage::PageCentre();
+  const storage::ReadResult r = storage::ReadListFile(UndoSlotPath(slot), *this, centre);
+  if (r.headerRead) storage::ApplyHeaderToGlobals(r.header);
+}
+
+namespace {
+
+// Pushes onto a stack whose newest slot is top: the oldest step is dropped
+// and the others move one slot away from the top.
+void ShiftDown(const TFlist& list, int32 top) {
+  plat::DeleteFile(list.UndoSlotPath(top + UndoDepth - 1));
+  for (int32 s = top + UndoDepth - 2; s >= top; --s) {
+    plat::RenameFile(list.UndoSlotPath(s), list.UndoSlotPath(s + 1));
+  }
+}
+
+// Pops a stack: the newest step is dropped and the others move one slot
+// toward the top; the oldest slot becomes empty.
+void ShiftUp(TFlist& list, int32 top) {
+  plat::DeleteFile(list.UndoSlotPath(top));
+  for (int32 s = top + 1; s < top + UndoDepth; ++s) {
+    plat::RenameFile(list.UndoSlotPath(s), list.UndoSlotPath(s - 1));
+  }
+  list.WriteUndoSnapshot(top + UndoDepth - 1, kEmptySnapshot);
+}
+
+void PushView(TFlist& list, int32 view) {
+  std::copy_backward(list.UndoViews, list.UndoViews + UndoDepth - 1, list.UndoViews + UndoDepth);
+  list.UndoViews[0] = view;
+}
+
+void PopView(TFlist& list) {
+  std::copy(list.UndoViews + 1, list.UndoViews + UndoDepth, list.UndoViews);
+  list.UndoViews[UndoDepth - 1] = 0;
+}
+
+// Replaces the list by a slot; false when the slot holds nothing.
+bool Load(TFlist& list, int32 slot) {
+  list.Clear();
+  list.ReadUndoSnapshot(slot);
+  return list.Count() > 0;
+}
+
+// Undo and redo are mirror images: take the newest step of `from`, push the
+// drawing it replaces onto `to`.
+void Exchange(TFlist& list, int32 from, int32 to, bool pushView, int32 view) {
+  list.WriteUndoSnapshot(kScratchSlot, kReplacedDrawing);
+  if (!Load(list, from)) return;
+  if (!Load(list, kScratchSlot)) return;
+  ShiftDown(list, to);
+  list.WriteUndoSnapshot(to, kReplacedDrawing);
+  if (pushView) PushView(list, view);
+  Load(list, from);
+  ShiftUp(list, from);
+  if (from == kUndoTop) PopView(list);
+}
+
+}  // namespace
+
+void TFlist::UpdateUndoHistory(int32 op, int32 view) {
+  if (GroupShown()) return;
+  switch (op) {
+    case uoReset:
+      for (int32 s = 0; s < 2 * UndoDepth; ++s) WriteUndoSnapshot(s, kEmptySnapshot);
+      std::fill(UndoViews, UndoViews + UndoDepth, 0);
+      break;
+    case uoRecord:
+      PushView(*this, view);
+      ShiftDown(*this, kUndoTop);
+      WriteUndoSnapshot(kUndoTop, kRecordedStep);
+      break;
+    case uoUndo: Exchange(*this, kUndoTop, kRedoTop, false, 0); break;
+    case uoRedo: Exchange(*this, kRedoTop, kUndoTop, true, view); break;
+    default: break;
+  }
+}

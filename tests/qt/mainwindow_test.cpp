@@ -1,0 +1,61 @@
+// The real main window, offscreen: title, menus, status texts after the
+// start-up timer, and the title-bar close going through Exit.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QTest>
+
+#include "shell/mainform.h"
+#include "shell/qt/mainwindow.h"
+#include "tests/test_support.h"
+
+namespace {
+
+TEST(MainWindowOffscreen, ShowsTitleMenusAndTheStartPrompt) {
+  ScratchProgramDir dir;
+  MainWindow window;
+  // Before the message loop runs, Timer1 has not fired yet.
+  EXPECT_EQ(window.GuideText(), "GUIDE:");
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+  EXPECT_EQ(window.windowTitle(), "Tarnwick 11.2");
+  QStringList menus;
+  for (QAction* a : window.menuBar()->actions()) menus << a->text();
+  for (const char* m : {"&File", "&Edit", "&View", "&Zoom", "&Window", "&Help"})
+    EXPECT_TRUE(menus.contains(m)) << m;
+
+  // Without a drawing only the commands that start one are offered.
+  ASSERT_NE(window.Command("New..."), nullptr);
+  EXPECT_TRUE(window.Command("New...")->isEnabled());
+  EXPECT_TRUE(window.Command("Open...")->isEnabled());
+  EXPECT_FALSE(window.Command("Save")->isEnabled());
+  EXPECT_FALSE(window.Command("Zoom Fit")->isEnabled());
+  QTest::qWait(50);  // Timer1 fires 1 ms after start
+  EXPECT_EQ(window.GuideText(),
+            "GUIDE: Select 'File', then 'New', 'Open' or a file from the 'history list' ");
+
+  window.Form().st.SetPanelText(panel::Tool, "1,Line");
+  EXPECT_EQ(window.PanelText(panel::Tool), "1,Line");
+  window.Form().crds.SetSimpleText("0");
+  EXPECT_EQ(window.CoordsText(), "0");
+}
+
+TEST(MainWindowOffscreen, TitleBarCloseLeavesThroughExit) {
+  ScratchProgramDir dir;
+  MainWindow window;
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  int exits = 0;
+  auto close = window.Form().onCloseRequested;
+  window.Form().onCloseRequested = [&] {
+    ++exits;
+    close();
+  };
+  window.close();
+  EXPECT_EQ(exits, 1);
+  EXPECT_FALSE(window.isVisible());
+}
+
+}  // namespace

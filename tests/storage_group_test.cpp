@@ -1,0 +1,60 @@
+// The group file: the group drawing kept beside the live drawing, written
+// and read whatever the view.
+#include <gtest/gtest.h>
+
+#include "tests/storage_fixture.h"
+
+namespace {
+
+using GroupFileTest = StorageTest;
+
+TEST_F(GroupFileTest, WrittenInAnyViewAndReadBackAppended) {
+  samples::Rng rng(5);
+  for (int32 k : samples::KindsWithRecords()) DrawingList.Add(samples::RandomElement(k, rng));
+  NextGroupNumber = 31;
+  ViewState = 1;
+  for (int32 v : {view::Group, view::GroupPrint, view::Ground}) {
+    CurrentView = v;
+    Dir().WriteFile("DWGS\\House.GPD", "");
+    DrawingList.WriteGroupFile();
+    EXPECT_NE(Dir().ReadFile("DWGS\\House.GPD"), "") << "view " << v;
+  }
+  EXPECT_EQ(ViewState, 1);
+
+  TFlist copy;
+  Prepare(copy);
+  copy.Add(new TLineobj());
+  NextGroupNumber = 0;
+  CurrentView = view::Group;
+  copy.ReadGroupFile();
+  EXPECT_EQ(NextGroupNumber, 31);
+  ASSERT_EQ(copy.Count(), DrawingList.Count() + 1);
+  for (int32 i = 0; i < DrawingList.Count(); ++i)
+    ExpectReadBack(*DrawingList.At(i), *copy.At(i + 1));
+  copy.ReadGroupFile();
+  EXPECT_EQ(copy.Count(), 2 * DrawingList.Count() + 1);
+}
+
+TEST_F(GroupFileTest, AnEmptyListWritesTheHeaderAlone) {
+  NextGroupNumber = 4;
+  DrawingList.WriteGroupFile();
+  EXPECT_EQ(Dir().ReadFile("DWGS\\House.GPD"), "0 0 0 0 1 4\n");
+}
+
+TEST_F(GroupFileTest, AMissingGroupFileReadsAsNothing) {
+  DrawingList.Add(new TLineobj());
+  NextGroupNumber = 8;
+  DrawingList.ReadGroupFile();
+  EXPECT_EQ(DrawingList.Count(), 1);
+  EXPECT_EQ(NextGroupNumber, 8);
+}
+
+TEST_F(GroupFileTest, ReadingTakesTheFilesUnits) {
+  Dir().WriteFile("DWGS\\House.GPD", "0 0 0 0 0 3\n");
+  MetricUnits = 1;
+  DrawingList.ReadGroupFile();
+  EXPECT_EQ(MetricUnits, 0);
+  EXPECT_EQ(DrawingList.GroupFilePath(), "DWGS\\House.GPD");
+}
+
+}  // namespace

@@ -1,0 +1,86 @@
+// The rubber-band line tool and the line-object tool.
+//
+// TLinetool draws straight lines with the mouse (press, drag a rubber band,
+// release) and from the keyboard (Enter on the start, an arrow key with a
+// distance or a second Enter on the end), shows guide lines through the
+// pointer for the outline and base functions, and picks walls and lines for
+// the wall-editing steps. TLineobjtool turns the band into a line element;
+// the pick tool, wall editing, the outline and the building tools are
+// line-object tools of other types.
+#pragma once
+
+#include "tools/drawingtool.h"
+
+// Keyboard drawing state shared by every line tool (one copy in the program).
+namespace linekey {
+constexpr int32 StartsLine = 1;  // the next Enter starts a keyboard line
+constexpr int32 EndsSegment = 2; // the next Enter or arrow ends a segment
+}  // namespace linekey
+extern int32 LineKeyState;
+// End of the last keyboard segment of the outline and wall tools.
+extern int32 LastSegmentEndX;
+extern int32 LastSegmentEndY;
+
+// Picking tolerances of the line tools, drawing units.
+int32 EditPickTolerance();  // 100 metric, 96 (4 inches) imperial
+int32 WallEndTolerance();   // 25 metric, 24 (1 inch) imperial
+
+// Which guide lines TLinetool::DrawGuideLines draws.
+namespace guides {
+constexpr int32 Vertical = 1;
+constexpr int32 Horizontal = 2;
+constexpr int32 Both = 3;
+constexpr int32 Shown = 2;  // GuidesShown while they are on screen
+}  // namespace guides
+
+class TLinetool : public TDrawingtool {
+ public:
+  TLinetool() { Type = tooltype::Line; }
+
+  void MouseDown(plat::DeviceContext& dc, const plat::Rect& client, int32 X, int32 Y) override;
+  void MouseUp(plat::DeviceContext& dc, const plat::Rect& client, int32 X, int32 Y) override;
+  void MouseMove(plat::DeviceContext& dc, const plat::Rect& client, int32 X, int32 Y) override;
+  void DrawPreview(plat::DeviceContext& dc, int32 mode) override;
+  void KeyDown(plat::DeviceContext& dc, const plat::Rect& client, int32 key,
+               plat::Point& cursor, int32 amount) override;
+  // Draws the guide lines through (CursorX, CursorY) once, in not-xor.
+  virtual void DrawGuideLines(plat::DeviceContext& dc, int32 mode);
+
+  // Orients a keyboard segment so that it ends on a wall or line: 1 the start
+  // was moved onto the end of an element, 0 the start lies on the first end
+  // of one (the caller swaps the segment), 2 nothing found.
+  int32 MatchWallEnd();
+
+ protected:
+  // Picks the wall or line under the click for the edit steps.
+  void PickForEdit(plat::Point p);
+  void FollowGuides(plat::DeviceContext& dc, plat::Point p);
+  void HideGuides(plat::DeviceContext& dc, plat::Point p);
+  void FollowInwallPreview(plat::DeviceContext& dc, plat::Point p);
+  void DragRubberBand(plat::DeviceContext& dc, plat::Point p);
+
+  // Keyboard drawing (one function per rule group).
+  void KeyArrow(plat::DeviceContext& dc, const plat::Rect& client, int32 key, int32 amount,
+                plat::Point& end);
+  void KeyFirstEnter(plat::DeviceContext& dc, const plat::Rect& client, plat::Point cursor);
+  void KeySecondEnter(plat::DeviceContext& dc, const plat::Rect& client, plat::Point cursor,
+                      int32 amount, plat::Point& end);
+  void KeyCommonEnd(plat::DeviceContext& dc, const plat::Rect& client, plat::Point end);
+  void LayMultiLineCopies(plat::DeviceContext& dc, const plat::Rect& client,
+                          plat::Point cursor);
+  void SnapStartToLastElement();
+  void MeasureSegment(bool straighten);
+  void MeasureBearingAndLength();
+  void CommitSegment(plat::DeviceContext& dc, const plat::Rect& client);
+};
+
+class TLineobjtool : public TLinetool {
+ public:
+  TLineobjtool() = default;
+  // Turns the rubber band into a line of kind Type on the current view.
+  void AddElement(plat::DeviceContext& dc, const plat::Rect& client) override;
+};
+
+// A sloped segment's bearing in tenths of a degree (0 up, clockwise), from
+// its start to its end; dx and dy must both be non-zero.
+int32 SlopedBearing(int32 x1, int32 y1, int32 x2, int32 y2);

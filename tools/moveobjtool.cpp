@@ -1,0 +1,3 @@
+#include "tools/moveobjtool.h"
+
+void TMoveobjtool::ApplyToRegion(plat::DeviceContext&, const plat::Rect&, int32, int32) {}

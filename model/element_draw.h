@@ -8,6 +8,7 @@
 
 #include "model/globals.h"
 #include "platform/dc.h"
+#include "platform/dc_scope.h"
 
 namespace draw {
 
@@ -32,42 +33,8 @@ inline std::string_view Chars(const char* text, int32 capacity, int32 length) {
   return std::string_view(text, want < have ? want : have);
 }
 
-class ScopedPen {
- public:
-  ScopedPen(plat::DeviceContext& dc, const plat::Pen& pen) : dc_(dc), old_(dc.SelectPen(pen)) {}
-  ~ScopedPen() { dc_.SelectPen(old_); }
-  ScopedPen(const ScopedPen&) = delete;
-  ScopedPen& operator=(const ScopedPen&) = delete;
-
- private:
-  plat::DeviceContext& dc_;
-  plat::Pen old_;
-};
-
-class ScopedBrush {
- public:
-  ScopedBrush(plat::DeviceContext& dc, const plat::Brush& brush)
-      : dc_(dc), old_(dc.SelectBrush(brush)) {}
-  ~ScopedBrush() { dc_.SelectBrush(old_); }
-  ScopedBrush(const ScopedBrush&) = delete;
-  ScopedBrush& operator=(const ScopedBrush&) = delete;
-
- private:
-  plat::DeviceContext& dc_;
-  plat::Brush old_;
-};
-
-class ScopedFont {
- public:
-  ScopedFont(plat::DeviceContext& dc, const plat::Font& font)
-      : dc_(dc), old_(dc.SelectFont(font)) {}
-  ~ScopedFont() { dc_.SelectFont(old_); }
-  ScopedFont(const ScopedFont&) = delete;
-  ScopedFont& operator=(const ScopedFont&) = delete;
-
- private:
-  plat::DeviceContext& dc_;
-  plat::Font old_;
-};
+using plat::ScopedBrush;
+using plat::ScopedFont;
+using plat::ScopedPen;
 
 }  // namespace draw

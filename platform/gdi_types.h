@@ -97,6 +97,7 @@ enum Rop2 : int {
   R2_BLACK = 1,
   R2_NOT = 6,
   R2_XORPEN = 7,
+  R2_NOTXORPEN = 10,
   R2_COPYPEN = 13,
   R2_WHITE = 16,
 };

@@ -172,9 +172,12 @@ plat::Window& PlanWindow::Surface() { return *canvas_; }
 void PlanWindow::SetScrollBar(ScrollBarKind bar, int32 range, int32 position, bool visible) {
   QScrollBar* b = bar == ScrollBarKind::Horizontal ? hbar_ : vbar_;
   const QSignalBlocker block(b);
-  b->setRange(0, std::max(0, range));
+  // The range is the sheet's size in pixels; the thumb is one window long,
+  // so the bar's own maximum is one window less.
+  const int page = bar == ScrollBarKind::Horizontal ? canvas_->width() : canvas_->height();
+  b->setRange(0, std::max(0, range - page));
   b->setSingleStep(1);
-  b->setPageStep(bar == ScrollBarKind::Horizontal ? canvas_->width() : canvas_->height());
+  b->setPageStep(std::max(1, page));
   b->setValue(position);
   b->setVisible(visible);
 }

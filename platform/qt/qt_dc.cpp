@@ -226,31 +226,42 @@ void QtDC::Draw(QRect bounds, const PaintFn& paint) {
     forcedColour_ = nullptr;
     return;
   }
-  if (rop != R2_XORPEN && rop != R2_NOT) {
+  if (rop != R2_XORPEN && rop != R2_NOT && rop != R2_NOTXORPEN) {
     paint(*painter_);
     return;
   }
   if (!IsRaster()) {
     // Printers and widgets: the painter's own raster operations.
-    painter_->setCompositionMode(rop == R2_XORPEN ? QPainter::RasterOp_SourceXorDestination
-                                                  : QPainter::RasterOp_NotDestination);
+    painter_->setCompositionMode(rop == R2_NOT ? QPainter::RasterOp_NotDestination
+                                               : rop == R2_XORPEN
+                                                   ? QPainter::RasterOp_SourceXorDestination
+                                                   : QPainter::RasterOp_NotSourceXorDestination);
     paint(*painter_);
     painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     return;
   }
   // Bitmaps: draw the figure in copy mode onto black (XOR with black changes
   // nothing), then XOR that picture onto the device, so that every pixel of
-  // the figure is combined exactly once. NOT is XOR with white.
-  QImage mask(bounds.size(), QImage::Format_RGB32);
-  mask.fill(Qt::black);
-  {
-    QPainter p(&mask);
+  // the figure is combined exactly once. NOT is XOR with white; NOT-XOR is
+  // XOR with the inverted colour, which is the figure XOR its own coverage.
+  auto paintMask = [&](const QColor* forced) {
+    QImage m(bounds.size(), QImage::Format_RGB32);
+    m.fill(Qt::black);
+    QPainter p(&m);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, false);
     p.translate(-bounds.topLeft());
-    if (rop == R2_NOT) forcedColour_ = &white;
+    forcedColour_ = forced;
     paint(p);
     forcedColour_ = nullptr;
+    return m;
+  };
+  QImage mask = paintMask(rop == R2_NOT ? &white : nullptr);
+  if (rop == R2_NOTXORPEN) {
+    const QImage coverage = paintMask(&white);
+    QPainter p(&mask);
+    p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    p.drawImage(0, 0, coverage);
   }
   painter_->save();
   painter_->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
@@ -271,9 +282,20 @@ void QtDC::DevLine(Point from, Point to) {
     });
     return;
   }
-  // One pixel wide on a bitmap: plot the pixels ourselves so that the last
-  // one is left out and broken styles fill their gaps as the background mode
-  // says.
+  // Solid upright and level lines in copy mode, the bulk of a plan: one
+  // QPainter line that stops a pixel short, as line-to does.
+  const int rop = GetROP2();
+  if (pen.style == PS_SOLID && (rop == R2_COPYPEN || rop == R2_BLACK || rop == R2_WHITE) &&
+      (from.x == to.x || from.y == to.y)) {
+    const QPoint last(to.x - (to.x > from.x) + (to.x < from.x), to.y - (to.y > from.y) + (to.y < from.y));
+    Draw(bounds, [&](QPainter& p) {
+      p.setPen(QPen(Colour(pen.colour), 0));
+      p.drawLine(QPoint(from.x, from.y), last);
+    });
+    return;
+  }
+  // Otherwise plot the pixels ourselves so that the last one is left out
+  // and broken styles fill their gaps as the background mode says.
   QPolygon on, gaps;
   LinePixels(from, to, DashRuns(pen.style), on, gaps);
   const bool opaqueGaps = GetBkMode() == OPAQUE && !gaps.isEmpty();

@@ -37,16 +37,18 @@ TExtwallobj* Wall(int32 x1, int32 y1, int32 x2, int32 y2, int32 ix1, int32 iy1, 
 void StoreHouse() {
   DrawingList.SetDrawingName("HOUSE");
   InitDrawingList();
-  const int32 l = 15000, r = 25000, b = 9000, t = 15000, w = 250;
+  const int32 cx = DrawingWidth * PixelScale / 2, cy = DrawingHeight * PixelScale / 2;
+  const int32 l = cx - 5000, r = cx + 5000, b = cy - 3000, t = cy + 3000, w = 250;
   DrawingList.Add(Wall(l, t, r, t, l + w, t - w, r - w, t - w));
   DrawingList.Add(Wall(r, t, r, b, r - w, t - w, r - w, b + w));
   DrawingList.Add(Wall(r, b, l, b, r - w, b + w, l + w, b + w));
   DrawingList.Add(Wall(l, b, l, t, l + w, b + w, l + w, t - w));
-  DrawingList.Add(new TEllipseobj(kind::Ellipse, view::Ground, 0, 0, 16000, 0, 18000, 0, 14000,
-                                  12000, plat::RGB(120, 170, 230), DrawingColour, 1, 0));
-  DrawingList.Add(new TLineobj(kind::Line, view::Ground, 0, 0, 20000, 0, 20000, 0, 9250, 14750,
-                               0, 0, DrawingColour, 1, 0));
-  DrawingList.Add(new TTextobj(kind::Text, view::Ground, 0, 0, 21000, 12000, 0, 0, 0,
+  DrawingList.Add(new TEllipseobj(kind::Ellipse, view::Ground, 0, 0, l + 1000, 0, l + 3000, 0,
+                                  t - 1000, t - 3000, plat::RGB(120, 170, 230), DrawingColour, 1,
+                                  0));
+  DrawingList.Add(new TLineobj(kind::Line, view::Ground, 0, 0, cx, 0, cx, 0, b + w, t - w, 0, 0,
+                               DrawingColour, 1, 0));
+  DrawingList.Add(new TTextobj(kind::Text, view::Ground, 0, 0, cx + 1000, cy, 0, 0, 0,
                                DrawingColour, 6, 0, 1, 5, 20, 400, "Arial", "LOUNGE"));
   DrawingList.WriteDrawingFile(dtDrawing);
   DrawingList.Clear();

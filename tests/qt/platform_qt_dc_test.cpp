@@ -173,6 +173,32 @@ TEST(PlatformQtDc, DrawingAFigureTwiceWithNotRestoresEveryPixel) {
   }
 }
 
+TEST(PlatformQtDc, NotXorGuideLinesShowOnWhiteAndEraseWhenDrawnAgain) {
+  for (const Figure& figure : Figures()) {
+    SCOPED_TRACE(figure.name);
+    const QImage before = Noise();
+    QImage img = before;
+    auto guide = [&](DeviceContext& dc) {
+      dc.SetROP2(R2_NOTXORPEN);
+      dc.SelectPen({PS_DOT, 0, RGB(0, 0, 0)});
+      figure.draw(dc);
+    };
+    Draw(img, guide);
+    EXPECT_NE(img, before);
+    Draw(img, guide);
+    EXPECT_EQ(img, before);
+  }
+  // A black pen in NOT-XOR inverts white, so guide lines show on paper.
+  QImage img = Canvas();
+  Draw(img, [](DeviceContext& dc) {
+    dc.SetROP2(R2_NOTXORPEN);
+    dc.SelectPen({PS_SOLID, 0, RGB(0, 0, 0)});
+    dc.MoveTo(10, 10);
+    dc.LineTo(20, 10);
+  });
+  EXPECT_TRUE(IsSet(img, 15, 10, kBlack));
+}
+
 TEST(PlatformQtDc, XorWithAWhitePenInvertsThePixelsItCovers) {
   QImage img = Canvas();
   Draw(img, [](DeviceContext& dc) {

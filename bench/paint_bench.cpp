@@ -1,0 +1,167 @@
+// One full paint of a drawing window: the floor plan is read from the live
+// drawing file three times (shapes, structure, the whole drawing) and drawn
+// twice through TFlist::DrawView into a 1280 x 800 back buffer, exactly as
+// the window's paint handler does. The floor holds 10,000 elements; the aim
+// is a paint in under 16 ms.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "model/elements.h"
+#include "model/flist.h"
+#include "model/globals.h"
+#include "planwindow/childwin.h"
+#include "platform/files.h"
+#include "platform/qt/qt_dc.h"
+#include "platform/window.h"
+
+namespace {
+
+constexpr int kWidth = 1280;
+constexpr int kHeight = 800;
+constexpr int kElements = 10000;
+const plat::COLORREF kInk = plat::RGB(0, 0, 0);
+const int32 kNoCodes[4] = {};
+
+void EnsureApplication() {
+  if (QGuiApplication::instance()) return;
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  static int argc = 1;
+  static char name[] = "tw_paint_bench";
+  static char* argv[] = {name, nullptr};
+  new QGuiApplication(argc, argv);
+}
+
+class Rng {
+ public:
+  explicit Rng(unsigned seed) : s_(seed) {}
+  int Between(int lo, int hi) {
+    s_ = s_ * 1103515245u + 12345u;
+    return lo + int((s_ >> 8) % unsigned(hi - lo + 1));
+  }
+
+ private:
+  unsigned s_;
+};
+
+// Elements spread over the 32 m x 20 m the window shows at normal zoom.
+TObj* Element(Rng& r, int i) {
+  const int x = r.Between(5000, 33000), y = r.Between(3000, 19000);
+  const int w = r.Between(200, 3000), h = r.Between(200, 3000);
+  switch (i % 10) {
+    case 0:
+      return new TExtwallobj(kind::ExtWall, view::Ground, 1, 0, 1, x, 0, y, x + w, 0, y, x + 250,
+                             y + 250, x + w - 250, y + 250, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 250, 0,
+                             0, 0, 0, 0, 0, 900, 0, 0, 0, kInk, kNoCodes);
+    case 1:
+      return new TInwallobj(kind::InWall, view::Ground, 1, 0, 1, x, 0, y, x, 0, y + h, x + 100, 0,
+                            y, x + 100, y + h, 0, 0, 0, 100, 0, 0, 0, 0, -1, -1, 0, 0, 0, kInk,
+                            kNoCodes);
+    case 2:
+    case 3:
+    case 4:
+      return new TLineobj(kind::Line, view::Ground, 0, 0, x, 0, x + w, 0, y, y + h / 3, 0, 900,
+                          kInk, 1, 0);
+    case 5:
+      return new TTextobj(kind::Text, view::Ground, 0, 0, x, y, 0, 0, 0, kInk, 0, 0, 6, 0, 8, 400,
+                          "Arial", "BED 2");
+    case 6:
+      return new TEllipseobj(kind::Ellipse, view::Ground, 0, 0, x, 0, x + w, 0, y + h, y,
+                             plat::RGB(200, 220, 240), kInk, 1, 0);
+    case 7:
+      return new TArcobj(kind::Arc, view::Ground, 0, 0, x - w, 0, y + w, x + w, 0, y - w, x + w, y,
+                         x, y + w, kInk, 1, 0);
+    case 8: {
+      int32 xs[19] = {x, x + w, x + w, x}, ys[19] = {y, y, y + h, y + h}, zs[19] = {};
+      const int32 hidden[4] = {};
+      return new TPolyobj(kind::OpeningFrame, view::Ground, 0, 0, 0, 0, 0, 0, 4, 0, 0, 0, 0, 0,
+                          kInk, 0, 0, 0, xs, zs, ys, hidden);
+    }
+    default:
+      return new TDimensobj(kind::Dimension, view::Ground, 0, 0, x, y, x + w / 2 - 200, y, x + w,
+                            y, x + w / 2 + 200, y, 900, 1, kInk);
+  }
+}
+
+// A drawing window whose client area is a bitmap.
+class ImageWindow : public plat::Window {
+ public:
+  QImage image{kWidth, kHeight, QImage::Format_RGB32};
+  plat::Rect ClientRect() const override { return {0, 0, kWidth, kHeight}; }
+  std::unique_ptr<plat::DeviceContext> GetDC() override {
+    return std::make_unique<plat::QtDC>(&image);
+  }
+  void ReleaseDC(std::unique_ptr<plat::DeviceContext>) override {}
+  void InvalidateRect(const plat::Rect*) override {}
+  void UpdateWindow() override {}
+  plat::Point ClientToScreen(plat::Point p) const override { return p; }
+  plat::Point ScreenToClient(plat::Point p) const override { return p; }
+};
+
+class ImageHost : public TPlanWindowHost {
+ public:
+  ImageWindow window;
+  plat::Window& Surface() override { return window; }
+  void SetScrollBar(ScrollBarKind, int32, int32, bool) override {}
+  void SetCaption(const std::string&) override {}
+  void SetColour(plat::COLORREF) override {}
+  void Close() override {}
+};
+
+// A program directory with the floor in its live drawing file.
+class PaintFloor {
+ public:
+  PaintFloor() {
+    EnsureApplication();
+    std::string dir = std::filesystem::temp_directory_path().string() + "/tw-paintbench-XXXXXX";
+    if (::mkdtemp(dir.data()) == nullptr) throw std::runtime_error("no temp dir");
+    root_ = dir;
+    for (const char* f : {"CFG", "DWGS", "ACT"}) std::filesystem::create_directory(root_ + "/" + f);
+    plat::SetProgramDirectory(root_);
+    ResetGlobals();
+    DrawingList.ProgramDir = root_ + "\\";
+    plat::WriteFileAtomic("CFG\\DWGSIZEM.CFG", "8000 6000");
+    DrawingList.SetDrawingName("BENCH");
+    DrawingList.SetTextFontName("Arial");
+    InitDrawingList();
+    Rng rng(7);
+    for (int i = 0; i < kElements; ++i) DrawingList.Add(Element(rng, i));
+    DrawingList.WriteDrawingFile(dtDrawing);
+    child_ = std::make_unique<TMDIChild>(host_);
+    child_->SetupViewport(2);
+    ViewState = 2;
+  }
+  ~PaintFloor() {
+    child_.reset();
+    DrawingList.Clear();
+    std::error_code ec;
+    std::filesystem::remove_all(root_, ec);
+  }
+  void Paint() {
+    host_.window.image.fill(Qt::white);
+    child_->OnPaint();
+  }
+
+ private:
+  std::string root_;
+  ImageHost host_;
+  std::unique_ptr<TMDIChild> child_;
+};
+
+void BM_FullPaintOfATenThousandElementFloor(benchmark::State& state) {
+  PaintFloor floor;
+  for (auto _ : state) {
+    floor.Paint();
+    benchmark::DoNotOptimize(DrawingList.Count());
+  }
+  state.counters["elements"] = DrawingList.Count();
+}
+BENCHMARK(BM_FullPaintOfATenThousandElementFloor)->Unit(benchmark::kMillisecond);
+
+}  // namespace

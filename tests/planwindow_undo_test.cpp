@@ -183,4 +183,38 @@ TEST_F(Undo, TheGroupDrawingHasNoUndoAndItsElementsNeverReachTheLiveFile) {
   EXPECT_EQ(dir.ReadFile(kLive), before);
 }
 
+// A user interface that lets the window repaint while a question is open,
+// as the message loop of a modal box does.
+class RepaintingUi : public plat::ScriptedUi {
+ public:
+  PlanHost* host = nullptr;
+  int MessageDlg(const std::string& text, plat::MsgType type, unsigned buttons) override {
+    if (host) {
+      host->window.InvalidateRect(nullptr);
+      host->Paint();
+    }
+    return plat::ScriptedUi::MessageDlg(text, type, buttons);
+  }
+};
+
+TEST_F(Undo, ARepaintWhileAQuestionIsOpenDoesNotUpsetTheUndo) {
+  RepaintingUi repainting;
+  repainting.host = &host;
+  repainting.onFailure = [](const std::string& f) { ADD_FAILURE() << f; };
+  plat::ScopedUi use(repainting);
+
+  CurrentView = view::First;
+  Edit(ExtWall(18000, 11000, 22000, 11000, view::First));
+  Edit(ExtWall(22000, 11000, 22000, 14000, view::First));
+  Edit(ExtWall(22000, 14000, 18000, 14000, view::First));
+  CurrentView = view::Ground;
+  repainting.ExpectMessageDlg(plat::MsgType::Information, plat::mbYes | plat::mbNo, plat::mrYes);
+  child->Undo();
+
+  EXPECT_EQ(UserElementsInLiveFile(), 2);
+  EXPECT_EQ(DrawingList.Count(), 8);
+  EXPECT_EQ(DrawingList.At(7)->Y2, 14000);
+  EXPECT_EQ(repainting.Pending(), 0u);
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 // element list exists before the main form; Qt runs the one message loop.
 #include <QApplication>
 
+#include "dialogs/qt/feetdlg_qt.h"
 #include "dialogs/qt/shell_dialogs_qt.h"
 #include "dialogs/shell_dialogs.h"
 #include "model/flist.h"
@@ -14,13 +15,13 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(kAppTitle);
-  QApplication::setApplicationDisplayName(kAppTitle);
 
   plat::SetProgramDirectory(plat::WorkingDirectory());
   plat::QtUi ui;
   plat::SetUi(&ui);
   dlg::QtShellDialogs dialogs;
   dlg::SetDialogs(&dialogs);
+  InstallQtFeetDialog();
 
   int rc = 0;
   {

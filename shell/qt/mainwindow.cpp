@@ -103,6 +103,7 @@ QAction* MainWindow::Add(QMenu* menu, const QString& text, void (TMainForm::*com
 void MainWindow::BuildMenus() {
   BuildFileMenu();
   BuildViewMenus();
+  BuildToolMenus();
 
   QMenu* window = menuBar()->addMenu("&Window");
   connect(window->addAction("&Cascade"), &QAction::triggered, mdi_, &QMdiArea::cascadeSubWindows);
@@ -175,7 +176,18 @@ void MainWindow::BuildViewMenus() {
   drawingCommands_.push_back(Add(zoom, "&Screen Scale...", &TMainForm::ScalePercentage1Click));
 }
 
+void MainWindow::BuildToolMenus() {
+  QMenu* draw = menuBar()->addMenu("&Draw");
+  drawingCommands_.push_back(Add(draw, "&Line", &TMainForm::CmLineExecute, QKeySequence("Ctrl+L")));
+
+  QMenu* aids = menuBar()->addMenu("&Screen Aids");
+  drawingCommands_.push_back(Add(aids, "&Centre", &TMainForm::CmCentreExecute));
+  drawingCommands_.push_back(Add(aids, "Centre C&entre", &TMainForm::CmCentrecentreExecute));
+  drawingCommands_.push_back(Add(aids, "Temporary &Datum", &TMainForm::CmDatumExecute));
+}
+
 void MainWindow::RefreshCommands() {
+  UpdateTitle();
   const bool open = form_->DrawingOpen() && form_->ActiveChild();
   for (QAction* a : drawingCommands_) a->setEnabled(open);
   if (autosave_) autosave_->setChecked(AutosaveMode == 2);
@@ -257,6 +269,15 @@ TPlanWindowHost& MainWindow::NewChildWindow(const std::string& caption) {
 void MainWindow::AttachChild(TPlanWindowHost& host, TMDIChild& child) {
   static_cast<PlanWindow&>(host).Attach(&child);
   RefreshCommands();
+}
+
+// The frame's title names the view shown, as a maximised window hides its own.
+void MainWindow::UpdateTitle() {
+  TMDIChild* c = form_->ActiveChild();
+  if (c && !c->Caption.empty())
+    setWindowTitle(QString("%1 - [%2]").arg(kAppTitle, QString::fromStdString(c->Caption)));
+  else
+    setWindowTitle(kAppTitle);
 }
 
 void MainWindow::ActivateChild(TPlanWindowHost& host) {

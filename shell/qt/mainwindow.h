@@ -55,9 +55,11 @@ class MainWindow : public QMainWindow, public TChildFrame {
   void BuildMenus();
   void BuildFileMenu();
   void BuildViewMenus();
+  void BuildToolMenus();
   void BuildStatusBars();
   void RefreshRecentFiles();
   void RefreshCommands();
+  void UpdateTitle();
   void OnSubWindowActivated(QMdiSubWindow* sub);
   QAction* Add(QMenu* menu, const QString& text, void (TMainForm::*command)(),
                const QKeySequence& shortcut = {});

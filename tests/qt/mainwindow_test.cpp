@@ -4,7 +4,15 @@
 
 #include <QApplication>
 #include <QMenuBar>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
+
+#include "dialogs/qt/shell_dialogs_qt.h"
+#include "dialogs/scripted_dialogs.h"
+#include "dialogs/shell_dialogs.h"
+#include "model/globals.h"
 
 #include "shell/mainform.h"
 #include "shell/qt/mainwindow.h"
@@ -56,6 +64,44 @@ TEST(MainWindowOffscreen, TitleBarCloseLeavesThroughExit) {
   window.close();
   EXPECT_EQ(exits, 1);
   EXPECT_FALSE(window.isVisible());
+}
+
+TEST(MainWindowOffscreen, FileNewStartsADrawingThroughTheNewDialog) {
+  ScratchProgramDir dir;
+  dlg::QtShellDialogs dialogs;
+  dlg::ScopedDialogs use(dialogs);
+  MainWindow window;
+  dialogs.SetParent(&window);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+  // The user first presses OK with no name, is told, then types one.
+  QString told;
+  QTimer::singleShot(0, [&] {
+    auto* d = qobject_cast<dlg::TTNewdlg*>(QApplication::activeModalWidget());
+    ASSERT_NE(d, nullptr);
+    d->NameEdit()->clear();
+    QTimer::singleShot(0, [&, d] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        told = box->text();
+        box->accept();
+      }
+      QTimer::singleShot(0, [d] {
+        d->NameEdit()->setText("GARDEN");
+        d->accept();
+      });
+    });
+    d->accept();
+  });
+  window.Command("New...")->trigger();
+
+  EXPECT_EQ(told, "drawing name (1 to 24 letters) input is incorrect");
+  EXPECT_EQ(window.windowTitle(), "Tarnwick 11.2 - [GARDEN.PLN]");
+  EXPECT_TRUE(dir.Exists("DWGS\\GARDEN.KWV"));
+  EXPECT_TRUE(window.Command("Save")->isEnabled());
+  EXPECT_TRUE(window.Command("Zoom Fit")->isEnabled());
+  window.Command("Zoom Half")->trigger();
+  EXPECT_EQ(ZoomStyle, 3);
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "platform/files.h"
 #include "platform/qt/qt_dc.h"
 #include "platform/window.h"
+#include "storage/settings_files.h"
 
 namespace {
 
@@ -127,7 +128,7 @@ class PaintFloor {
     plat::SetProgramDirectory(root_);
     ResetGlobals();
     DrawingList.ProgramDir = root_ + "\\";
-    plat::WriteFileAtomic("CFG\\DWGSIZEM.CFG", "8000 6000");
+    plat::WriteFileAtomic(ProgramFile(cfgfile::SheetSize.metric), "8000 6000");
     DrawingList.SetDrawingName("BENCH");
     DrawingList.SetTextFontName("Arial");
     InitDrawingList();

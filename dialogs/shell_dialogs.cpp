@@ -5,6 +5,7 @@
 #include "model/flist.h"
 #include "platform/services.h"
 #include "storage/cfgfile.h"
+#include "storage/settings_files.h"
 
 namespace dlg {
 
@@ -49,12 +50,11 @@ bool ValidDrawingName(std::string_view name) {
 }
 
 namespace {
-constexpr const char* kPrintCfg = "CFG\\PRINT.CFG";
 constexpr int32 kWallStyleStep = 10;
 }  // namespace
 
 void ReadPrintSettings(PrintChoice& choice) {
-  cfg::Reader r(DrawingList.ProgramDir + kPrintCfg);
+  cfg::Reader r(ProgramFile(cfgfile::PrintChoices));
   int32 v[5] = {};
   for (int32& x : v)
     if (!r.Int(x)) return;
@@ -66,7 +66,7 @@ void ReadPrintSettings(PrintChoice& choice) {
 }
 
 void WritePrintSettings(const PrintChoice& choice) {
-  cfg::Write(DrawingList.ProgramDir + kPrintCfg,
+  cfg::Write(ProgramFile(cfgfile::PrintChoices),
              plat::Format("%d %d %d %d %d", choice.verticalText, choice.hideDimensions,
                           choice.wallStyle / kWallStyleStep, choice.lineWeight, choice.textSize));
 }

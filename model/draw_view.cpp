@@ -9,6 +9,7 @@
 #include "model/view_mapping.h"
 #include "platform/dc.h"
 #include "storage/cfgfile.h"
+#include "storage/settings_files.h"
 
 namespace {
 
@@ -154,7 +155,7 @@ int32 PrintBaseView(int32 printView) {
 }  // namespace
 
 OverlayFlags ReadOverlayFlags() {
-  cfg::Reader in("CFG\\OVERLAY.CFG");
+  cfg::Reader in(ProgramFile(cfgfile::Overlay));
   int32 v[6] = {};
   for (int32& x : v)
     if (!in.Int(x)) break;  // what is missing stays off

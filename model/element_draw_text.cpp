@@ -4,6 +4,7 @@
 #include "model/elements.h"
 #include "model/flist.h"
 #include "storage/cfgfile.h"
+#include "storage/settings_files.h"
 
 using draw::L;
 
@@ -22,7 +23,7 @@ constexpr int32 kFullTurn = 3600;
 // ticked (first value of the print settings 1), texts running up or down are
 // mirrored across the horizontal: up and down swap, 450 becomes 3150.
 int32 PrintedEscapement(int32 escapement) {
-  cfg::Reader in("CFG\\PRINT.CFG");
+  cfg::Reader in(ProgramFile(cfgfile::PrintChoices));
   int32 verticalTextOk = 0;
   if (!in.Int(verticalTextOk) || verticalTextOk != 0) return escapement;
   const bool turned =

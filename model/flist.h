@@ -6,6 +6,8 @@
 // The list owns its elements.
 #pragma once
 
+#include <cstdint>
+
 #include <cassert>
 #include <string>
 #include <string_view>
@@ -88,7 +90,12 @@ class TFlist {
   void SetNewRoomName(std::string_view name);
   void SetTextFontName(std::string_view name);
   void SetFloorArea(int32 area) { FloorArea = static_cast<float>(area); }
-  int32 GetFloorArea() const { return static_cast<int32>(FloorArea); }
+  // The float of a huge area can round past the largest int32: hold it there.
+  int32 GetFloorArea() const {
+    if (FloorArea >= 2147483520.0f) return INT32_MAX;
+    if (FloorArea <= -2147483648.0f) return INT32_MIN;
+    return static_cast<int32>(FloorArea);
+  }
 
   // ---- Storage (storage/*.cpp) ---------------------------------------------------
   // Writes the whole list to the target's file (nothing while a group drawing

@@ -5,6 +5,7 @@
 
 #include "model/flist.h"
 #include "model/queries_support.h"
+#include "storage/settings_files.h"
 
 namespace {
 
@@ -83,7 +84,7 @@ struct Extents {
 };
 
 void WritePlanExtents(const Extents& e) {
-  WriteSettingsLine("CFG\\EXTENTS.CFG", FormatInts({e.minX, e.maxX, e.maxY, e.minY}, false));
+  WriteSettingsLine(cfgfile::PlanExtents, FormatInts({e.minX, e.maxX, e.maxY, e.minY}, false));
 }
 
 bool IsGroupView(int32 v) { return v == view::Group || v == view::GroupPrint; }
@@ -284,7 +285,7 @@ void TFlist::FindClearSpan(int32 x, int32 y, int32 axis) {
     }
   }
   const long long width = 1LL * span.high - span.low;
-  WriteSettingsLine("CFG\\MAX.CFG", FormatInts({width < kSpanLimit ? width : 0, 0}, false));
+  WriteSettingsLine(cfgfile::ClearSpan, FormatInts({width < kSpanLimit ? width : 0, 0}, false));
 }
 
 int32 TFlist::WriteRectAndBounds() {
@@ -314,9 +315,9 @@ int32 TFlist::WriteRectAndBounds() {
     const long long width = 1LL * b.maxX - b.minX;
     const long long height = 1LL * b.maxY - b.minY;
     const long long area = queries::ClampToInt32(width) * 1LL * queries::ClampToInt32(height);
-    WriteSettingsLine("CFG\\RECT.CFG", FormatInts({width, height, area}, true));
+    WriteSettingsLine(cfgfile::RoomRect, FormatInts({width, height, area}, true));
   }
-  WriteSettingsLine("CFG\\BOUNDS.CFG", FormatInts({b.minX, b.maxY, b.maxX, b.minY}, true));
+  WriteSettingsLine(cfgfile::RoomBounds, FormatInts({b.minX, b.maxY, b.maxX, b.minY}, true));
   return rooms;
 }
 
@@ -343,6 +344,6 @@ void TFlist::WriteLibraryExtents(int32 first) {
       ext.Box(e.X1, e.Y1, e.X2, e.Y2);
     }
   }
-  WriteSettingsLine("CFG\\LIBEXTENTS.CFG",
+  WriteSettingsLine(cfgfile::LibraryExtents,
                     FormatInts({ext.minX, ext.maxX, ext.maxY, ext.minY}, false));
 }

@@ -6,18 +6,11 @@
 #include "model/elements.h"
 #include "model/flist.h"
 #include "storage/cfgfile.h"
+#include "storage/settings_files.h"
 
 namespace queries {
 
 namespace {
-
-const char* DimensionOffsetsFile() {
-  return MetricUnits == 1 ? "CFG\\MOFFSET.CFG" : "CFG\\IOFFSET.CFG";
-}
-
-const char* LayoutGridFile() {
-  return MetricUnits == 1 ? "CFG\\LYTGRIDM.CFG" : "CFG\\LYTGRIDI.CFG";
-}
 
 }  // namespace
 
@@ -28,7 +21,7 @@ int32 ClampToInt32(long long v) {
 
 DimensionOffsets ReadDimensionOffsets() {
   DimensionOffsets o;
-  cfg::Reader r(DimensionOffsetsFile());
+  cfg::Reader r(ProgramFile(cfgfile::DimensionOffsets.ForUnits()));
   for (int32* field : {&o.internal, &o.external, &o.overall, &o.direction, &o.textSize,
                        &o.roomDimensionTextSize, &o.roomNameTextSize}) {
     if (!r.Int(*field)) break;
@@ -42,7 +35,7 @@ int32 DimensionMargin(const DimensionOffsets& offsets) {
 
 LayoutGridSettings ReadLayoutGridSettings() {
   LayoutGridSettings g;
-  cfg::Reader r(LayoutGridFile());
+  cfg::Reader r(ProgramFile(cfgfile::LayoutGrid.ForUnits()));
   int32 colour = 0;
   if (r.Int(g.spacing) && r.Int(colour)) g.colour = static_cast<uint32>(colour);
   return g;
@@ -50,7 +43,7 @@ LayoutGridSettings ReadLayoutGridSettings() {
 
 RoomBounds ReadRoomBounds() {
   RoomBounds b;
-  cfg::Reader r("CFG\\BOUNDS.CFG");
+  cfg::Reader r(ProgramFile(cfgfile::RoomBounds));
   for (int32* field : {&b.left, &b.top, &b.right, &b.bottom}) {
     if (!r.Int(*field)) break;
   }
@@ -59,7 +52,7 @@ RoomBounds ReadRoomBounds() {
 
 std::array<std::string, kTitleCount> ReadTitles() {
   std::array<std::string, kTitleCount> titles;
-  cfg::Reader r("CFG\\TITLE2D.CFG");
+  cfg::Reader r(ProgramFile(cfgfile::Titles));
   int32 lengths[kTitleCount] = {};
   for (int32& length : lengths) {
     if (!r.Int(length)) return titles;
@@ -76,7 +69,7 @@ std::array<std::string, kTitleCount> ReadTitles() {
 }
 
 void WriteSettingsLine(std::string_view programPath, const std::string& line) {
-  (void)cfg::Write(programPath, line);
+  (void)cfg::Write(ProgramFile(programPath), line);
 }
 
 std::string FormatInts(std::initializer_list<long long> values, bool newline) {

@@ -60,8 +60,9 @@ std::array<std::string, kTitleCount> ReadTitles();
 // Value to 32 bits, held at the limits.
 int32 ClampToInt32(long long v);
 
-// Replaces a settings file with one formatted line; a file that cannot be
-// written is skipped, as the program reports nothing here.
+// Replaces a settings file (a cfgfile:: entry, opened through ProgramFile)
+// with one formatted line; a file that cannot be written is skipped, as the
+// program reports nothing here.
 void WriteSettingsLine(std::string_view programPath, const std::string& line);
 std::string FormatInts(std::initializer_list<long long> values, bool newline);
 

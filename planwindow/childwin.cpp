@@ -7,10 +7,10 @@
 #include "platform/ui.h"
 #include "shell/mainform.h"
 #include "storage/cfgfile.h"
+#include "storage/settings_files.h"
 
 namespace {
 
-constexpr const char* kClrCfg = "CFG\\CLR.CFG";
 constexpr const char* kNoSuchFile = "Error: no file of that name";
 
 // Steps of the external-wall tool while it marks walls; painting then keeps
@@ -53,7 +53,7 @@ TMDIChild::TMDIChild(TPlanWindowHost& host) : host_(host) {
 TMDIChild::~TMDIChild() = default;
 
 void TMDIChild::InitWindow() {
-  cfg::Reader clr(DrawingList.ProgramDir + kClrCfg);
+  cfg::Reader clr(ProgramFile(cfgfile::Colours));
   int32 v = 0;
   if (clr.Int(v)) BackgroundColour = plat::COLORREF(v);
   if (clr.Int(v)) DrawingColour = plat::COLORREF(v);

@@ -8,11 +8,10 @@
 #include "platform/services.h"
 #include "shell/mainform.h"
 #include "storage/cfgfile.h"
+#include "storage/settings_files.h"
 
 namespace {
 
-constexpr const char* kRectCfg = "CFG\\RECT.CFG";
-constexpr const char* kBoundsCfg = "CFG\\BOUNDS.CFG";
 // Floor and site views measure from the lowest wall corner; layout views
 // keep their reference point.
 constexpr int32 kFloorViewsAbove = 49;
@@ -21,8 +20,6 @@ constexpr int32 kLayoutViewsBelow = 50;
 constexpr int32 kMinRooms = 2;
 // The layout grid's lines carry this view code while they are drawn alone.
 constexpr int32 kGridView = 10;
-
-std::string ProgramPath(const char* rel) { return DrawingList.ProgramDir + rel; }
 
 std::string RectangleReport(int32 w, int32 l) {
   if (MetricUnits == 1) {
@@ -56,11 +53,11 @@ void TMDIChild::ResetReference(int32 /*mode: callers pass 4*/) {
 void TMDIChild::ShowExternalRectangle(int32 /*flag: callers pass 0*/) {
   CurrentFunction = func::DesignRooms;
   if (DrawingList.WriteRectAndBounds() < kMinRooms) return;
-  cfg::Reader rect(ProgramPath(kRectCfg));
+  cfg::Reader rect(ProgramFile(cfgfile::RoomRect));
   int32 w = 0, l = 0;
   rect.Int(w);
   rect.Int(l);
-  cfg::Reader bounds(ProgramPath(kBoundsCfg));
+  cfg::Reader bounds(ProgramFile(cfgfile::RoomBounds));
   bounds.Int(ReferenceX);  // left
   bounds.Int(ReferenceY);  // top
   ChildMode = childmode::Normal;

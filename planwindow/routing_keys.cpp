@@ -12,6 +12,7 @@
 #include "platform/ui.h"
 #include "shell/mainform.h"
 #include "storage/cfgfile.h"
+#include "storage/settings_files.h"
 #include "tools/buildingtools.h"
 #include "tools/linetool.h"
 
@@ -38,7 +39,6 @@ constexpr const char* kSplitDoneGuide = "GUIDE: Pick Tool";
 constexpr const char* kInwallStartGuide =
     "GUIDE: Press arrow in wall direction OR press the 'A' key and move cursor to draw angled "
     "wall - finetune with arrow keys";
-constexpr const char* kFloorsCfg = "CFG\\FLOORS.CFG";
 
 // An arc's end within this many drawing units of the first point's x or y
 // counts as level or plumb with it.
@@ -442,7 +442,7 @@ void TMDIChild::EnterForEnlargeShrink(plat::Point cursor) {
 void TMDIChild::RedimensionFloors(int32 multiFloorMode) {
   int32 upper[4] = {};
   const bool listed = [&] {
-    cfg::Reader floors(DrawingList.ProgramDir + kFloorsCfg);
+    cfg::Reader floors(ProgramFile(cfgfile::Floors));
     if (!floors.IsOpen()) return false;
     for (int32& f : upper) floors.Int(f);
     return true;

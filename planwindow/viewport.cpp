@@ -11,17 +11,10 @@
 #include "platform/services.h"
 #include "shell/mainform.h"
 #include "storage/cfgfile.h"
+#include "storage/settings_files.h"
 
 namespace {
 
-constexpr const char* kSheetCfgImperial = "CFG\\DWGSIZEI.CFG";
-constexpr const char* kSheetCfgMetric = "CFG\\DWGSIZEM.CFG";
-constexpr const char* kScaleViewCfgImperial = "CFG\\SCALEVIEWI.CFG";
-constexpr const char* kScaleViewCfgMetric = "CFG\\SCALEVIEWM.CFG";
-constexpr const char* kZoomCfg = "CFG\\ZOOM.CFG";
-constexpr const char* kZoomStateCfg = "CFG\\ZSTAT.CFG";
-constexpr const char* kExtentsCfg = "CFG\\EXTENTS.CFG";
-constexpr const char* kBoundsCfg = "CFG\\BOUNDS.CFG";
 constexpr const char* kZoomUpCaution =
     "CAUTION: Zoom Up may not give precise measurements using feet & inches";
 
@@ -50,9 +43,6 @@ int32 AlignGrid() { return Metric() ? 5 : 4; }
 // Scroll steps: a line in pixels, a page in lines.
 int32 ScrollLine() { return Metric() ? 5 : 4; }
 int32 ScrollPageLines() { return Metric() ? 50 : 48; }
-
-std::string ProgramPath(const char* rel) { return DrawingList.ProgramDir + rel; }
-const char* SheetCfg() { return Metric() ? kSheetCfgMetric : kSheetCfgImperial; }
 
 void SetUnitsScale() {
   if (Metric()) {
@@ -93,7 +83,7 @@ struct FourValues {
 
 FourValues ReadFour(const char* file) {
   FourValues v;
-  cfg::Reader r(ProgramPath(file));
+  cfg::Reader r(ProgramFile(file));
   v.read = r.Int(v.a) && r.Int(v.b) && r.Int(v.c) && r.Int(v.d);
   return v;
 }
@@ -174,13 +164,13 @@ void TMDIChild::VertScroll(int32 code, int32 thumbPosition) {
 void TMDIChild::SetupViewport(int32 /*mode: both callers pass 2*/) {
   if (CurrentView >= view::Designer1 && CurrentView <= kDesignerViewLast) return;
 
-  cfg::Reader sheet(ProgramPath(SheetCfg()));
+  cfg::Reader sheet(ProgramFile(cfgfile::SheetSize.ForUnits()));
   sheet.Int(DrawingWidth);
   sheet.Int(DrawingHeight);
 
   SetUnitsScale();
   if (IsSiteView(CurrentView)) {
-    cfg::Reader scale(ProgramPath(Metric() ? kScaleViewCfgMetric : kScaleViewCfgImperial));
+    cfg::Reader scale(ProgramFile(cfgfile::ScaleView.ForUnits()));
     float unused = 0, factor = 0;
     // A scale of 0 or less would divide by zero below: keep the last one.
     if (scale.Real(unused) && scale.Real(factor) && factor > 0) ScaleViewFactor = factor;
@@ -197,7 +187,8 @@ void TMDIChild::SetupViewport(int32 /*mode: both callers pass 2*/) {
   const long long h = (long long)DrawingWidth * WindowExtY / WindowExtX;
   DrawingHeight = int32(h - h % SheetStep());
   if (ZoomStyle < zoomstyle::Half)
-    cfg::Write(ProgramPath(SheetCfg()), plat::Format("%d %d", DrawingWidth, DrawingHeight));
+    cfg::Write(ProgramFile(cfgfile::SheetSize.ForUnits()),
+               plat::Format("%d %d", DrawingWidth, DrawingHeight));
 
   horzRange_ = TruncToInt(double(DrawingWidth) / ZoomFactor);
   VertRange = TruncToInt(double(DrawingHeight) / ZoomFactor);
@@ -210,8 +201,8 @@ void TMDIChild::SetupViewport(int32 /*mode: both callers pass 2*/) {
   PushScrollBars();
 
   if (ZoomFactor == float(PixelScale)) {
-    cfg::Write(ProgramPath(kZoomCfg), plat::Format("%d %d", WindowExtX, WindowExtY));
-    cfg::Write(ProgramPath(kZoomStateCfg),
+    cfg::Write(ProgramFile(cfgfile::NormalZoom), plat::Format("%d %d", WindowExtX, WindowExtY));
+    cfg::Write(ProgramFile(cfgfile::ZoomState),
                plat::Format("%d %d %d %d %d %f", 0, WindowExtX, WindowExtY, WindowOrgX,
                             WindowOrgY, double(ZoomFactor)));
   }
@@ -263,7 +254,7 @@ void TMDIChild::ApplyNormalZoom(const plat::Rect& client) {
 // Each half zoom adds one more normal window's extent until the window would
 // be larger than the sheet.
 void TMDIChild::ApplyHalfZoom(const plat::Rect& client) {
-  cfg::Reader zoom(ProgramPath(kZoomCfg));
+  cfg::Reader zoom(ProgramFile(cfgfile::NormalZoom));
   int32 ex = 0, ey = 0;
   if (zoom.Int(ex) && zoom.Int(ey)) {
     if (float(ZoomUnits) > ZoomFactor) {
@@ -293,7 +284,7 @@ bool TMDIChild::ApplyFitZoom(const plat::Rect& client) {
 }
 
 bool TMDIChild::FitFloorPlan(const plat::Rect& client) {
-  const FourValues e = ReadFour(kExtentsCfg);  // left, right, top, bottom
+  const FourValues e = ReadFour(cfgfile::PlanExtents);  // left, right, top, bottom
   int32 left = e.a, right = e.b, top = e.c, bottom = e.d;
   if (!e.read || left == kNoExtentLow || bottom == kNoExtentLow || right == kNoExtentHigh ||
       top == kNoExtentHigh) {
@@ -326,7 +317,7 @@ bool TMDIChild::FitFloorPlan(const plat::Rect& client) {
 
 bool TMDIChild::FitLayout(const plat::Rect& client) {
   if (DrawingList.WriteRectAndBounds() < kMinDesignRoomsToFit) return false;
-  const FourValues b = ReadFour(kBoundsCfg);  // left, top, right, bottom
+  const FourValues b = ReadFour(cfgfile::RoomBounds);  // left, top, right, bottom
   int32 left = b.a, top = b.b, right = b.c, bottom = b.d;
   if (!b.read || left == kNoExtentLow || bottom == kNoExtentLow || right == kNoExtentHigh ||
       top == kNoExtentHigh) {

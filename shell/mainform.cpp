@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "platform/ui.h"
 #include "storage/cfgfile.h"
+#include "storage/settings_files.h"
 
 TMainForm* MainForm = nullptr;
 
@@ -15,18 +16,6 @@ const char* const kAppTitle = "Tarnwick 11.2";
 const char* const kCfgMissing = "Error: .cfg file missing";
 const char* const kStartPrompt =
     "GUIDE: Select 'File', then 'New', 'Open' or a file from the 'history list' ";
-
-namespace {
-
-constexpr const char* kClrCfg = "CFG\\CLR.CFG";
-constexpr const char* kGuideCfg = "CFG\\GUIDE.CFG";
-constexpr const char* kSaveCfg = "CFG\\SAVE.CFG";
-constexpr const char* kAutoScrollCfg = "CFG\\AUTOSCROLL.CFG";
-constexpr const char* kLastFilesCfg = "CFG\\LASTFILES.CFG";
-
-std::string ProgramPath(const char* rel) { return DrawingList.ProgramDir + rel; }
-
-}  // namespace
 
 std::string ViewExtension(int32 viewCode) {
   switch (viewCode) {
@@ -51,7 +40,7 @@ TMainForm::TMainForm(plat::Timer& timer1) : timer1_(timer1) {
 
   ReadColours();
 
-  cfg::Reader guide(ProgramPath(kGuideCfg));
+  cfg::Reader guide(ProgramFile(cfgfile::Guide));
   if (!guide.IsOpen()) {
     plat::Ui().ShowMessage(kCfgMissing);
     return;
@@ -62,9 +51,9 @@ TMainForm::TMainForm(plat::Timer& timer1) : timer1_(timer1) {
   if (guide.Int(colour)) GuideColour = plat::COLORREF(colour);
   StatusBarOnTop = position == 1;
 
-  AutosaveMode = cfg::ReadFirstInt(ProgramPath(kSaveCfg), 0);
+  AutosaveMode = cfg::ReadFirstInt(ProgramFile(cfgfile::Autosave), 0);
 
-  cfg::Reader scroll(ProgramPath(kAutoScrollCfg));
+  cfg::Reader scroll(ProgramFile(cfgfile::AutoScroll));
   if (!scroll.IsOpen()) {
     plat::Ui().ShowMessage(kCfgMissing);
     return;
@@ -84,11 +73,17 @@ TMainForm::~TMainForm() {
   timer1_.SetEnabled(false);
   timer1_.onTimer = nullptr;
   CloseAllChildren();
-  if (MainForm == this) MainForm = nullptr;
+  if (MainForm == this) {
+    MainForm = nullptr;
+    // Give back the program directory the form set: an empty one maps every
+    // program path below plat::ProgramDirectory() again, so no later file
+    // open follows a folder of a form that is gone.
+    DrawingList.ProgramDir.clear();
+  }
 }
 
 void TMainForm::ReadColours() {
-  cfg::Reader clr(ProgramPath(kClrCfg));
+  cfg::Reader clr(ProgramFile(cfgfile::Colours));
   int32 v = 0;
   if (clr.Int(v)) BackgroundColour = plat::COLORREF(v);
   if (clr.Int(v)) DrawingColour = plat::COLORREF(v);
@@ -102,7 +97,7 @@ void TMainForm::ReplaceTool(std::unique_ptr<TDrawingtool> tool) { currentTool_ =
 // One name per line, most recent first; an empty line is an unused entry.
 void TMainForm::ReadRecentFiles() {
   RecentFiles.fill({});
-  if (auto text = plat::ReadWholeFile(ProgramPath(kLastFilesCfg))) {
+  if (auto text = plat::ReadWholeFile(ProgramFile(cfgfile::RecentFiles))) {
     std::size_t pos = 0;
     for (auto& entry : RecentFiles) {
       if (pos >= text->size()) break;
@@ -120,7 +115,7 @@ void TMainForm::ReadRecentFiles() {
 void TMainForm::WriteRecentFiles() const {
   std::string text;
   for (const auto& entry : RecentFiles) text += entry + "\n";
-  cfg::Write(ProgramPath(kLastFilesCfg), text);
+  cfg::Write(ProgramFile(cfgfile::RecentFiles), text);
 }
 
 void TMainForm::RememberRecentFile(const std::string& name) {

@@ -11,15 +11,9 @@
 #include "platform/ui.h"
 #include "shell/mainform.h"
 #include "storage/cfgfile.h"
+#include "storage/settings_files.h"
 
 namespace {
-
-constexpr const char* kSaveCfg = "CFG\\SAVE.CFG";
-constexpr const char* kLastDwgCfg = "CFG\\LASTDWG.CFG";
-constexpr const char* kLastActCfg = "CFG\\LASTACT.CFG";
-constexpr const char* kZoomCfg = "CFG\\ZOOM.CFG";
-constexpr const char* kSheetCfgImperial = "CFG\\DWGSIZEI.CFG";
-constexpr const char* kSheetCfgMetric = "CFG\\DWGSIZEM.CFG";
 
 constexpr const char* kSaveQuestion = "do you wish to save drawing changes?";
 constexpr const char* kNoSuchDrawing = "no drawing of that name";
@@ -33,8 +27,7 @@ constexpr int32 kUnchanged = 0;
 constexpr int32 kChanged = 1;
 constexpr int32 kSaveWithoutAsking = 2;
 
-std::string ProgramPath(const char* rel) { return DrawingList.ProgramDir + rel; }
-std::string LiveFile(const std::string& name) { return "DWGS\\" + name + ".KWV"; }
+std::string LiveFile(const std::string& name) { return ProgramFile("DWGS\\" + name + ".KWV"); }
 
 bool InGroupView() { return CurrentView == view::Group || CurrentView == view::GroupPrint; }
 
@@ -51,14 +44,14 @@ void MarkSaved() {
 }
 
 std::string ReadLastDrawingName() {
-  auto text = plat::ReadWholeFile(ProgramPath(kLastDwgCfg));
+  auto text = plat::ReadWholeFile(ProgramFile(cfgfile::LastDrawing));
   if (!text) return {};
   std::string name = text->substr(0, text->find_first_of("\r\n"));
   return name;
 }
 
 void ReadLastUndoViews() {
-  cfg::Reader r(ProgramPath(kLastActCfg));
+  cfg::Reader r(ProgramFile(cfgfile::LastUndoViews));
   for (int32& v : DrawingList.UndoViews) {
     if (!r.Int(v)) v = 0;
   }
@@ -66,9 +59,9 @@ void ReadLastUndoViews() {
 
 void WriteLastUndoViews() {
   const int32* u = DrawingList.UndoViews;
-  cfg::Write(ProgramPath(kLastActCfg), plat::Format("%d %d %d %d %d %d %d %d %d %d\n", u[0], u[1],
-                                                    u[2], u[3], u[4], u[5], u[6], u[7], u[8],
-                                                    u[9]));
+  cfg::Write(ProgramFile(cfgfile::LastUndoViews),
+             plat::Format("%d %d %d %d %d %d %d %d %d %d\n", u[0], u[1], u[2], u[3], u[4], u[5],
+                          u[6], u[7], u[8], u[9]));
 }
 
 }  // namespace
@@ -83,7 +76,7 @@ void TMainForm::SetUnits(int32 metric) {
     ZoomUnits = 4;
   }
   // The sheet of the units places the drawing about its centre.
-  cfg::Reader sheet(ProgramPath(MetricUnits == 1 ? kSheetCfgMetric : kSheetCfgImperial));
+  cfg::Reader sheet(ProgramFile(cfgfile::SheetSize.ForUnits()));
   sheet.Int(DrawingWidth);
   sheet.Int(DrawingHeight);
 }
@@ -100,7 +93,7 @@ void TMainForm::WriteNormalZoom() {
   int32 h = 0, w = 0;
   child->GetClientExtent(&h, &w);
   if (w <= 0 || h <= 0) return;
-  cfg::Write(ProgramPath(kZoomCfg), plat::Format("%d %d", w * ZoomUnits, h * ZoomUnits));
+  cfg::Write(ProgramFile(cfgfile::NormalZoom), plat::Format("%d %d", w * ZoomUnits, h * ZoomUnits));
 }
 
 void TMainForm::Timer1Timer() {
@@ -237,7 +230,7 @@ void TMainForm::CmSaveExecute() {
 void TMainForm::CmAutosaveExecute() {
   CurrentFunction = func::File;
   AutosaveMode = AutosaveMode == kSaveWithoutAsking ? kUnchanged : kSaveWithoutAsking;
-  cfg::Write(ProgramPath(kSaveCfg), plat::Format("%d\n", AutosaveMode));
+  cfg::Write(ProgramFile(cfgfile::Autosave), plat::Format("%d\n", AutosaveMode));
   if (drawingOpen_) DrawingList.WriteDrawingFile(dtSavedCopy);
 }
 
@@ -272,7 +265,7 @@ void TMainForm::CmExitExecute() {
   AskSaveChanges();
   if (drawingOpen_) {
     WriteWorkingFile();
-    cfg::Write(ProgramPath(kLastDwgCfg), DrawingList.DrawingName + "\n");
+    cfg::Write(ProgramFile(cfgfile::LastDrawing), DrawingList.DrawingName + "\n");
     WriteLastUndoViews();
     RememberRecentFile(DrawingList.DrawingName);
   } else {

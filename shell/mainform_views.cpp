@@ -8,11 +8,10 @@
 #include "platform/services.h"
 #include "shell/mainform.h"
 #include "storage/cfgfile.h"
+#include "storage/settings_files.h"
 
 namespace {
 
-constexpr const char* kScaleViewCfgImperial = "CFG\\SCALEVIEWI.CFG";
-constexpr const char* kScaleViewCfgMetric = "CFG\\SCALEVIEWM.CFG";
 constexpr const char* kZoomUpPrompt =
     "GUIDE: hold Left Button down and drag a box over the area to zoom up";
 
@@ -23,9 +22,6 @@ constexpr int32 kHideDimensions = 1;
 constexpr int32 kOverlayWithoutDimensions = 3;
 constexpr int32 kOverlayFirst = 2;
 constexpr int32 kOverlayLast = 4;
-
-std::string ProgramPath(const char* rel) { return DrawingList.ProgramDir + rel; }
-const char* ScaleViewCfg() { return MetricUnits == 1 ? kScaleViewCfgMetric : kScaleViewCfgImperial; }
 
 bool IsGroupView(int32 v) { return v >= view::Group && v <= kGroupViewLast; }
 
@@ -180,7 +176,7 @@ void TMainForm::ScalePercentage1Click() {
   TMDIChild* c = ActiveChild();
   if (!c) return;
   CurrentFunction = func::Zoom;
-  cfg::Reader current(ProgramPath(ScaleViewCfg()));
+  cfg::Reader current(ProgramFile(cfgfile::ScaleView.ForUnits()));
   float shown = float(kPercent);
   current.Real(shown);
   int32 percent = TruncToInt(shown);
@@ -192,7 +188,7 @@ void TMainForm::ScalePercentage1Click() {
   c->GetClientExtent(&h, &w);
   const float normal = MetricUnits == 1 ? 5.0f : 4.0f;
   ScaleViewFactor = normal * float(kPercent) / float(percent);
-  cfg::Write(ProgramPath(ScaleViewCfg()),
+  cfg::Write(ProgramFile(cfgfile::ScaleView.ForUnits()),
              plat::Format("%f %f", double(percent), double(ScaleViewFactor)));
   c->SetupViewport(2);
   c->Surface().InvalidateRect(nullptr);

@@ -13,12 +13,10 @@
 #include "platform/ui.h"
 #include "shell/mainform.h"
 #include "storage/cfgfile.h"
+#include "storage/settings_files.h"
 
 namespace {
 
-constexpr const char* kCalibrationMetric = "CFG\\PRNTCALM.CFG";
-constexpr const char* kCalibrationImperial = "CFG\\PRNTCALI.CFG";
-constexpr const char* kExtentsCfg = "CFG\\EXTENTS.CFG";
 constexpr const char* kPrintFailed = "the drawing could not be printed";
 
 constexpr double kInchesPerMillimetre = 0.039371;
@@ -45,8 +43,6 @@ double TextHeightMillimetres(int32 size) {
     default: return 2.5;
   }
 }
-
-std::string ProgramPath(const char* rel) { return DrawingList.ProgramDir + rel; }
 
 bool IsGroupPrint(int32 v) { return v == view::Group || v == view::GroupPrint; }
 
@@ -78,7 +74,7 @@ void ReadPrintedDrawing() {
 // The centre of the plan in mapping units: the measured extents, or the
 // sheet's centre when nothing was measured.
 plat::Point PlanCentre() {
-  cfg::Reader r(ProgramPath(kExtentsCfg));
+  cfg::Reader r(ProgramFile(cfgfile::PlanExtents));
   int32 left = 0, right = 0, top = 0, bottom = 0;
   const bool read = r.Int(left) && r.Int(right) && r.Int(top) && r.Int(bottom);
   if (!read || left == kNoExtentLow || bottom == kNoExtentLow || right == kNoExtentHigh ||
@@ -92,7 +88,7 @@ int32 AtLeastOne(double v) { return std::max(1, int32(std::lround(v))); }
 }  // namespace
 
 double PrintCalibration() {
-  cfg::Reader r(ProgramPath(MetricUnits == 1 ? kCalibrationMetric : kCalibrationImperial));
+  cfg::Reader r(ProgramFile(cfgfile::PrintCalibration.ForUnits()));
   double f = 0;
   if (!r.Real(f) || f < kMinCalibration || f > kMaxCalibration) return 1.0;
   return f;

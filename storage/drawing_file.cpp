@@ -2,6 +2,7 @@
 // wizard drawings, and the two filtering readers the paint handler uses.
 #include "model/flist.h"
 #include "storage/record_codec.h"
+#include "storage/settings_files.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ void ReadTarget(TFlist& list, TDrawingTarget target, const storage::KeepFn& keep
 
 std::string TFlist::DrawingWritePath(TDrawingTarget target) const {
   switch (target) {
-    case dtSavedCopy: return ProgramDir + "CFG\\" + "tmp.cfg";
+    case dtSavedCopy: return ProgramDir + cfgfile::SavedCopy;
     case dtDrawing: return ProgramDir + "DWGS\\" + DrawingName + ".KWV";
     case dtWizard: return ProgramDir + "WDS\\" + DrawingName + ".KWV";
     case dtBackup: return ProgramDir + "DWGS\\" + DrawingName + ".BAK";
@@ -44,7 +45,7 @@ std::string TFlist::DrawingWritePath(TDrawingTarget target) const {
 
 std::string TFlist::DrawingReadPath(TDrawingTarget target) const {
   switch (target) {
-    case dtSavedCopy: return ProgramDir + "CFG\\" + "tmp.cfg";
+    case dtSavedCopy: return ProgramDir + cfgfile::SavedCopy;
     case dtDrawing:
       return ProgramDir + (WizardStarting() ? "WDS\\" : "DWGS\\") + DrawingName + ".KWV";
     case dtWizard:

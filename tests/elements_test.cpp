@@ -238,6 +238,11 @@ TEST_F(ElementsTest, FileContextHoldsItsLimitsAndFloorArea) {
   EXPECT_EQ(list.NewRoomName, "Bedroom");
   list.SetFloorArea(153);
   EXPECT_EQ(list.GetFloorArea(), 153);
+  // The largest areas round up as floats and must not overflow on the way back.
+  list.SetFloorArea(INT32_MAX);
+  EXPECT_EQ(list.GetFloorArea(), INT32_MAX);
+  list.SetFloorArea(INT32_MIN);
+  EXPECT_EQ(list.GetFloorArea(), INT32_MIN);
 }
 
 }  // namespace

@@ -1,0 +1,79 @@
+// The settings files the program reads and writes, each named once, as
+// program paths below the program directory. Open them through ProgramFile
+// with cfg::Reader / cfg::Write (storage/cfgfile.h) or plat::*.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace cfgfile {
+
+// A file kept once for metric and once for imperial drawings.
+struct UnitsPair {
+  const char* metric;
+  const char* imperial;
+  // The file of the units in force: metric while MetricUnits is 1.
+  const char* ForUnits() const;
+};
+
+// ---- Start-up and the drawing life cycle ----
+// Background, drawing and overlay colours, in that order.
+inline constexpr const char* Colours = "CFG\\CLR.CFG";
+// Status bar position (on top when 1) and the guide colour.
+inline constexpr const char* Guide = "CFG\\GUIDE.CFG";
+// AutosaveMode, "%d\n".
+inline constexpr const char* Autosave = "CFG\\SAVE.CFG";
+// AutoScroll.
+inline constexpr const char* AutoScroll = "CFG\\AUTOSCROLL.CFG";
+// The recent drawings, one name a line, most recent first.
+inline constexpr const char* RecentFiles = "CFG\\LASTFILES.CFG";
+// The name of the drawing open at Exit, one line.
+inline constexpr const char* LastDrawing = "CFG\\LASTDWG.CFG";
+// The views of the undo steps, "%d %d %d %d %d %d %d %d %d %d\n".
+inline constexpr const char* LastUndoViews = "CFG\\LASTACT.CFG";
+// The drawing as of the last explicit save, laid out as a drawing file.
+inline constexpr const char* SavedCopy = "CFG\\tmp.cfg";
+
+// ---- The drawing window's sheet and zoom ----
+// Sheet width and height, "%d %d".
+inline constexpr UnitsPair SheetSize{"CFG\\DWGSIZEM.CFG", "CFG\\DWGSIZEI.CFG"};
+// The site plan's screen scale in percent and its zoom factor, "%f %f".
+inline constexpr UnitsPair ScaleView{"CFG\\SCALEVIEWM.CFG", "CFG\\SCALEVIEWI.CFG"};
+// The window extent at normal zoom, "%d %d".
+inline constexpr const char* NormalZoom = "CFG\\ZOOM.CFG";
+// 0, window extent, origin and zoom factor at normal zoom, "%d %d %d %d %d %f".
+inline constexpr const char* ZoomState = "CFG\\ZSTAT.CFG";
+// The upper floors that move with the ground floor, four view codes.
+inline constexpr const char* Floors = "CFG\\FLOORS.CFG";
+
+// ---- Measurements of the element list ----
+// Plan extents: left, right, top, bottom.
+inline constexpr const char* PlanExtents = "CFG\\EXTENTS.CFG";
+// The clear span round a clicked point, then 0.
+inline constexpr const char* ClearSpan = "CFG\\MAX.CFG";
+// Width, height and area of the design rooms of a layout view.
+inline constexpr const char* RoomRect = "CFG\\RECT.CFG";
+// Bounds of the design rooms of a layout view: left, top, right, bottom.
+inline constexpr const char* RoomBounds = "CFG\\BOUNDS.CFG";
+// Extents of the elements just appended: left, right, top, bottom.
+inline constexpr const char* LibraryExtents = "CFG\\LIBEXTENTS.CFG";
+
+// ---- Drawing and printing ----
+// Which other floors a floor plan shows, a value of 1 each.
+inline constexpr const char* Overlay = "CFG\\OVERLAY.CFG";
+// Six title lengths, then the titles of the floors and the site plan.
+inline constexpr const char* Titles = "CFG\\TITLE2D.CFG";
+// Dimension offsets and text sizes, seven values.
+inline constexpr UnitsPair DimensionOffsets{"CFG\\MOFFSET.CFG", "CFG\\IOFFSET.CFG"};
+// Layout grid spacing and colour.
+inline constexpr UnitsPair LayoutGrid{"CFG\\LYTGRIDM.CFG", "CFG\\LYTGRIDI.CFG"};
+// The print dialog's boxes, "%d %d %d %d %d".
+inline constexpr const char* PrintChoices = "CFG\\PRINT.CFG";
+// The printer's scale correction factor.
+inline constexpr UnitsPair PrintCalibration{"CFG\\PRNTCALM.CFG", "CFG\\PRNTCALI.CFG"};
+
+}  // namespace cfgfile
+
+// A path below the program directory as the program opens it:
+// DrawingList.ProgramDir + rel.
+std::string ProgramFile(std::string_view rel);

@@ -1,5 +1,6 @@
 #include "dialogs/feetdlg.h"
 
+#include "dialogs/modal.h"
 #include "platform/ui.h"
 
 namespace {
@@ -9,15 +10,7 @@ constexpr int32 kUnitsPerInch = 24;
 constexpr int32 kUnitsPerEighth = 3;
 constexpr int32 kInchesPerFoot = 12;
 
-FeetDialogRunner* g_runner = nullptr;
-
 }  // namespace
-
-FeetDialogRunner* SetFeetDialogRunner(FeetDialogRunner* runner) {
-  FeetDialogRunner* previous = g_runner;
-  g_runner = runner;
-  return previous;
-}
 
 TTFeetdlg::TTFeetdlg(int32 length) {
   if (length < 1) length = kInchesPerFoot * kUnitsPerInch;
@@ -37,21 +30,5 @@ std::string TTFeetdlg::Accept() {
 }
 
 int TTFeetdlg::ShowModal() {
-  if (!g_runner) return plat::mrCancel;
-  return g_runner->Run(*this) ? plat::mrOk : plat::mrCancel;
-}
-
-bool ScriptedFeetDialog::Run(TTFeetdlg& dlg) {
-  shownDefaults.push_back(dlg.Length);
-  if (answers.empty()) {
-    ++unexpected;
-    return false;
-  }
-  const Answer a = answers.front();
-  answers.pop_front();
-  if (!a.ok) return false;
-  dlg.Feet = a.feet;
-  dlg.Inches = a.inches;
-  dlg.Eighths = a.eighths;
-  return dlg.Accept().empty();
+  return dlg::ShowModal(*this) ? plat::mrOk : plat::mrCancel;
 }

@@ -1,11 +1,10 @@
 // The feet, inches and eighths dialog: asks a length in an imperial drawing.
 //
 // It is created with a default length in 1/24 inch and shown modally through
-// the installed runner (a Qt dialog in the program, a script in tests); on OK
+// dlg::ShowModal (the Qt form in the program, a script in tests); on OK
 // Length holds the typed length in 1/24 inch.
 #pragma once
 
-#include <deque>
 #include <string>
 
 #include "model/globals.h"
@@ -22,7 +21,7 @@ class TTFeetdlg {
   // The result in 1/24 inch, valid after OK.
   int32 Length = 0;
 
-  // Shows the dialog; 1 (OK) or 2 (Cancel).
+  // Shows the dialog through the installed runner; 1 (OK) or 2 (Cancel).
   int ShowModal();
 
   // Checks the fields and, when they hold, sets Length; otherwise returns
@@ -30,47 +29,4 @@ class TTFeetdlg {
   std::string Accept();
 
   static constexpr int32 kMaxFeet = 9999;
-};
-
-// Who shows the dialog.
-class FeetDialogRunner {
- public:
-  virtual ~FeetDialogRunner() = default;
-  // Edits the dialog's fields; true on OK.
-  virtual bool Run(TTFeetdlg& dlg) = 0;
-};
-
-// Installs a runner (not owned); nullptr: every question is cancelled.
-// Returns the previous one.
-FeetDialogRunner* SetFeetDialogRunner(FeetDialogRunner* runner);
-
-// A runner for tests: answers from a queue, one entry per dialog shown, and
-// keeps the defaults it was shown.
-class ScriptedFeetDialog : public FeetDialogRunner {
- public:
-  struct Answer {
-    bool ok = true;
-    int32 feet = 0, inches = 0, eighths = 0;
-  };
-  void ExpectLength(int32 feet, int32 inches, int32 eighths) {
-    answers.push_back({true, feet, inches, eighths});
-  }
-  void ExpectCancel() { answers.push_back({false}); }
-  bool Run(TTFeetdlg& dlg) override;
-
-  std::deque<Answer> answers;
-  std::deque<int32> shownDefaults;  // the length each dialog was created with
-  int unexpected = 0;               // dialogs shown beyond the script
-};
-
-// Installs a runner for the lifetime of the object.
-class ScopedFeetDialog {
- public:
-  explicit ScopedFeetDialog(FeetDialogRunner& r) : previous_(SetFeetDialogRunner(&r)) {}
-  ~ScopedFeetDialog() { SetFeetDialogRunner(previous_); }
-  ScopedFeetDialog(const ScopedFeetDialog&) = delete;
-  ScopedFeetDialog& operator=(const ScopedFeetDialog&) = delete;
-
- private:
-  FeetDialogRunner* previous_;
 };

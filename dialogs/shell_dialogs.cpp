@@ -13,32 +13,10 @@ const char* const kNameIncorrect = "drawing name (1 to 24 letters) input is inco
 
 namespace {
 
-class CancellingDialogs : public ShellDialogs {
- public:
-  bool NewDrawing(NewDrawingChoice&) override { return false; }
-  bool FloorPlanPrint(PrintChoice&) override { return false; }
-  bool ScreenScale(int32&) override { return false; }
-};
-
-CancellingDialogs& Cancelling() {
-  static CancellingDialogs d;
-  return d;
-}
-
-ShellDialogs* installed = nullptr;
-
 constexpr std::size_t kMaxNameLength = 24;
 constexpr const char* kForbidden = "\\/:*?\"<>|";
 
 }  // namespace
-
-ShellDialogs& Dialogs() { return installed ? *installed : Cancelling(); }
-
-ShellDialogs* SetDialogs(ShellDialogs* dialogs) {
-  ShellDialogs* previous = installed;
-  installed = dialogs;
-  return previous;
-}
 
 bool ValidDrawingName(std::string_view name) {
   if (name.empty() || name.size() > kMaxNameLength) return false;

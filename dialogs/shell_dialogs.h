@@ -1,11 +1,12 @@
 // The small dialogs of the drawing life cycle: the New drawing dialog, the
 // floor-plan print dialog and the screen-scale dialog. The program installs
-// Qt dialogs; tests install scripted answers.
+// their Qt forms; tests install scripted answers (dialogs/modal.h).
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "dialogs/modal.h"
 #include "model/globals.h"
 
 namespace dlg {
@@ -64,20 +65,13 @@ constexpr int32 kMaxPrintScale = 5000;
 constexpr int32 kMinScreenScale = 1;
 constexpr int32 kMaxScreenScale = 1000;
 
-class ShellDialogs {
- public:
-  virtual ~ShellDialogs() = default;
-  // Each returns false on Cancel; the choice holds the start values on entry.
-  virtual bool NewDrawing(NewDrawingChoice& choice) = 0;
-  virtual bool FloorPlanPrint(PrintChoice& choice) = 0;
-  virtual bool ScreenScale(int32& percent) = 0;
+// The dialogs, shown through dlg::ShowModal (dialogs/modal.h); each holds
+// the start values on entry and the answers after OK.
+struct TTNewdlg : NewDrawingChoice {};
+struct TTFPlanprintdlg : PrintChoice {};
+struct ScreenScaleDialog {
+  int32 percent = 0;  // kMinScreenScale to kMaxScreenScale
 };
-
-// The installed dialogs; before anything is installed every dialog is
-// cancelled.
-ShellDialogs& Dialogs();
-// Installs dialogs (not owned); nullptr restores the cancelling default.
-ShellDialogs* SetDialogs(ShellDialogs* dialogs);
 
 // A drawing name the program can store: 1 to 24 characters, none of which
 // would leave the drawings folder or break the file name.

@@ -104,10 +104,10 @@ void TMainForm::Timer1Timer() {
 
 void TMainForm::CmFilenewExecute() {
   CurrentFunction = func::File;
-  dlg::NewDrawingChoice choice;
+  dlg::TTNewdlg choice;
   choice.metric = MetricUnits;
   for (;;) {
-    if (!dlg::Dialogs().NewDrawing(choice)) return;
+    if (!dlg::ShowModal(choice)) return;
     if (!dlg::ValidDrawingName(choice.name)) {
       plat::ErrorBox(dlg::kNameIncorrect, plat::mbRetry);
       continue;

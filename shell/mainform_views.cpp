@@ -179,9 +179,12 @@ void TMainForm::ScalePercentage1Click() {
   cfg::Reader current(ProgramFile(cfgfile::ScaleView.ForUnits()));
   float shown = float(kPercent);
   current.Real(shown);
-  int32 percent = TruncToInt(shown);
-  if (percent < dlg::kMinScreenScale || percent > dlg::kMaxScreenScale) percent = kPercent;
-  if (!dlg::Dialogs().ScreenScale(percent)) return;
+  dlg::ScreenScaleDialog scale;
+  scale.percent = TruncToInt(shown);
+  if (scale.percent < dlg::kMinScreenScale || scale.percent > dlg::kMaxScreenScale)
+    scale.percent = kPercent;
+  if (!dlg::ShowModal(scale)) return;
+  const int32 percent = scale.percent;
   if (percent < dlg::kMinScreenScale || percent > dlg::kMaxScreenScale) return;
 
   int32 h = 0, w = 0;

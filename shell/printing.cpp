@@ -165,9 +165,9 @@ void TMainForm::CmPrintExecute() {
   TMDIChild* child = ActiveChild();
   if (!child || !drawingOpen_ || !printer_) return;
   CurrentFunction = func::Print;
-  dlg::PrintChoice choice;
+  dlg::TTFPlanprintdlg choice;
   dlg::ReadPrintSettings(choice);
-  if (!dlg::Dialogs().FloorPlanPrint(choice)) return;
+  if (!dlg::ShowModal(choice)) return;
   dlg::WritePrintSettings(choice);
   WallDisplayMode = dlg::PrintWallDisplayMode(choice);
   if (!printer_->Setup()) return;

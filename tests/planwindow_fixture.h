@@ -10,7 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/scripted_dialogs.h"
+#include "dialogs/modal.h"
+#include "dialogs/shell_dialogs.h"
 #include "model/flist.h"
 #include "model/globals.h"
 #include "planwindow/childwin.h"
@@ -124,8 +125,12 @@ class ShellTest : public ::testing::Test {
   plat::ManualTimer timer;
   PlanFrame frame;
   RecordingPrinter printer;
-  dlg::ScriptedDialogs dialogs;
-  dlg::ScopedDialogs useDialogs{dialogs};
+  dlg::Scripted<dlg::TTNewdlg> newDrawing;
+  dlg::Scripted<dlg::TTFPlanprintdlg> print;
+  dlg::Scripted<dlg::ScreenScaleDialog> screenScale;
+  dlg::ScopedRunner<dlg::TTNewdlg> useNewDrawing{newDrawing};
+  dlg::ScopedRunner<dlg::TTFPlanprintdlg> usePrint{print};
+  dlg::ScopedRunner<dlg::ScreenScaleDialog> useScreenScale{screenScale};
   std::unique_ptr<TMainForm> form;
 
   void SetUp() override { Start(); }
@@ -147,8 +152,16 @@ class ShellTest : public ::testing::Test {
   }
 
   void NewDrawing(const std::string& name, int32 metric = 1, bool rooms = false) {
-    dialogs.QueueNewDrawing(dlg::NewDrawingChoice{name, metric, rooms});
+    AnswerNewDrawing(name, metric, rooms);
     form->CmFilenewExecute();
+  }
+  // Queues OK on the next New dialog with these answers.
+  void AnswerNewDrawing(const std::string& name, int32 metric = 1, bool rooms = false) {
+    newDrawing.Answer([=](dlg::TTNewdlg& d) {
+      d.name = name;
+      d.metric = metric;
+      d.designRooms = rooms;
+    });
   }
   PlanHost& Window() {
     PlanHost* h = frame.Active();

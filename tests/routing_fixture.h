@@ -13,6 +13,7 @@
 #include <tuple>
 
 #include "dialogs/feetdlg.h"
+#include "dialogs/modal.h"
 #include "model/flist.h"
 #include "model/globals.h"
 #include "planwindow/childwin.h"
@@ -151,8 +152,8 @@ class PlanWindowTest : public ::testing::Test {
   ScratchProgramDir dir;
   plat::ManualTimer timer1;
   plat::ScriptedUi& ui = DefaultTestUi();
-  ScriptedFeetDialog feet;
-  ScopedFeetDialog useFeet{feet};
+  dlg::Scripted<TTFeetdlg> feet;
+  dlg::ScopedRunner<TTFeetdlg> useFeet{feet};
   RecordingHost host;
   RecordingFrame frame{host};
   std::unique_ptr<TMainForm> form;

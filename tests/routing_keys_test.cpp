@@ -173,10 +173,9 @@ TEST(FeetDialog, RefusesInchesOfAFootOrMore) {
 }
 
 TEST(FeetDialog, WithoutARunnerTheQuestionIsCancelled) {
-  FeetDialogRunner* previous = SetFeetDialogRunner(nullptr);
+  dlg::ScopedRunner<TTFeetdlg> none(nullptr);
   TTFeetdlg dlg(100);
   EXPECT_EQ(dlg.ShowModal(), plat::mrCancel);
-  SetFeetDialogRunner(previous);
 }
 
 }  // namespace

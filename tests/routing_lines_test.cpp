@@ -74,7 +74,11 @@ TEST_F(LineDrawing, MetricKeysEnterThenArrowsWithTypedMillimetres) {
 TEST_F(LineDrawing, ImperialKeysAskFeetInchesAndEighths) {
   Open(false);
   KeyAt(plat::VK_RETURN, 6000, 1200);
-  feet.ExpectLength(10, 6, 4);  // 10' 6 1/2"
+  feet.Answer([](TTFeetdlg& d) {  // 10' 6 1/2"
+    d.Feet = 10;
+    d.Inches = 6;
+    d.Eighths = 4;
+  });
   Key(plat::VK_LEFT);
 
   const auto lines = LinesInFile();
@@ -85,8 +89,8 @@ TEST_F(LineDrawing, ImperialKeysAskFeetInchesAndEighths) {
   // A keyboard segment that runs left is stored so that it runs left.
   EXPECT_EQ(lines[0].Angle, 2700);
   // The first question shows one foot (the tool's distance is still 0).
-  ASSERT_EQ(feet.shownDefaults.size(), 1u);
-  EXPECT_EQ(feet.shownDefaults[0], 12 * 24);
+  ASSERT_EQ(feet.Asked(), 1);
+  EXPECT_EQ(feet.Shown()[0].Length, 12 * 24);
 }
 
 TEST_F(LineDrawing, TypedDistancesOutsideTheRangeDoNothing) {

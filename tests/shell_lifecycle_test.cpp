@@ -4,7 +4,7 @@
 // undo steps. Checked on the files the program leaves behind.
 #include <gtest/gtest.h>
 
-#include "dialogs/scripted_dialogs.h"
+#include "dialogs/shell_dialogs.h"
 #include "model/flist.h"
 #include "model/globals.h"
 #include "planwindow/childwin.h"
@@ -65,9 +65,9 @@ TEST_F(Lifecycle, AnImperialDrawingStartedWithDesignRoomsShowsTheLayout) {
 }
 
 TEST_F(Lifecycle, ANameThatCannotBeAFileIsRefusedAndAskedAgain) {
-  dialogs.QueueNewDrawing(dlg::NewDrawingChoice{"..\\CFG\\CLR", 1, false});
-  dialogs.QueueNewDrawing(dlg::NewDrawingChoice{"A NAME LONGER THAN 24 LETTERS", 1, false});
-  dialogs.QueueNewDrawing(std::nullopt);
+  AnswerNewDrawing("..\\CFG\\CLR");
+  AnswerNewDrawing("A NAME LONGER THAN 24 LETTERS");
+  newDrawing.Cancel();
   for (int i = 0; i < 2; ++i)
     ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbRetry, plat::mrRetry)
         .WithText("drawing name (1 to 24 letters) input is incorrect");
@@ -82,8 +82,8 @@ TEST_F(Lifecycle, ANewDrawingDoesNotSilentlyReplaceAStoredOne) {
   form->CmSaveExecute();
   const std::string stored = dir.ReadFile(kLive);
 
-  dialogs.QueueNewDrawing(dlg::NewDrawingChoice{"HOUSE", 1, false});
-  dialogs.QueueNewDrawing(std::nullopt);
+  AnswerNewDrawing("HOUSE");
+  newDrawing.Cancel();
   ui.ExpectQuestion(plat::mrNo).Containing("already exists");
   form->CmFilenewExecute();
   EXPECT_EQ(dir.ReadFile(kLive), stored);
@@ -252,7 +252,7 @@ TEST_F(Lifecycle, ZoomCommandsWorkOnTheActiveWindowAndRememberTheTool) {
 TEST_F(Lifecycle, TheScreenScaleSetsTheSitePlansZoom) {
   NewDrawing("HOUSE");
   form->CmSiteExecute();
-  dialogs.QueueScreenScale(50);
+  screenScale.Answer([](dlg::ScreenScaleDialog& d) { d.percent = 50; });
   form->ScalePercentage1Click();
   EXPECT_EQ(dir.ReadFile("CFG\\SCALEVIEWM.CFG"), "50.000000 10.000000");
   EXPECT_FLOAT_EQ(ZoomFactor, 10.0f);
@@ -293,10 +293,11 @@ class Printing : public Lifecycle {
 
 TEST_F(Printing, AFloorPrintsAtScaleAndLeavesTheDrawingAsItWas) {
   const std::string before = dir.ReadFile(kLive);
-  dlg::PrintChoice choice;
-  choice.scale = 100;
-  choice.showScale = 1;
-  dialogs.QueuePrint(choice);
+  print.Answer([](dlg::TTFPlanprintdlg& d) {
+    static_cast<dlg::PrintChoice&>(d) = dlg::PrintChoice{};
+    d.scale = 100;
+    d.showScale = 1;
+  });
   form->CmPrintExecute();
 
   EXPECT_EQ(printer.documents, 1);
@@ -320,9 +321,9 @@ TEST_F(Printing, AFloorPrintsAtScaleAndLeavesTheDrawingAsItWas) {
 }
 
 TEST_F(Printing, CancellingThePrintDialogOrThePrinterPrintsNothing) {
-  dialogs.QueuePrint(std::nullopt);
+  print.Cancel();
   form->CmPrintExecute();
-  dialogs.QueuePrint(dlg::PrintChoice{});
+  print.Answer();
   printer.acceptSetup = false;
   form->CmPrintExecute();
   EXPECT_EQ(printer.documents, 0);
@@ -331,7 +332,7 @@ TEST_F(Printing, CancellingThePrintDialogOrThePrinterPrintsNothing) {
 
 TEST_F(Printing, APrinterThatCannotStartIsReported) {
   printer.failStart = true;
-  dialogs.QueuePrint(dlg::PrintChoice{});
+  print.Answer();
   ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbCancel, plat::mrCancel)
       .WithText("the drawing could not be printed");
   form->CmPrintExecute();

@@ -2,6 +2,15 @@
 #pragma once
 
 #include "dialogs/feetdlg.h"
+#include "dialogs/qt/qt_dialogs.h"
 
-// Installs the Qt dialog as the runner of TTFeetdlg (once, at start-up).
-void InstallQtFeetDialog();
+namespace dlg {
+
+// Three spin boxes; OK runs TTFeetdlg::Accept and stays open with its
+// message while the fields do not hold.
+class QtFeetDialog : public QtRunner<TTFeetdlg> {
+ public:
+  bool Run(TTFeetdlg& dlg) override;
+};
+
+}  // namespace dlg

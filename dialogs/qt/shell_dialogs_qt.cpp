@@ -41,7 +41,7 @@ QGroupBox* Pair(QWidget* parent, const char* title, QRadioButton* a, QRadioButto
 
 // ---- New drawing -------------------------------------------------------------------------
 
-TTNewdlg::TTNewdlg(QWidget* parent) : QDialog(parent) {
+NewdlgForm::NewdlgForm(QWidget* parent) : QDialog(parent) {
   setWindowTitle("New Drawing");
   name_ = new QLineEdit(this);
   name_->setObjectName("Edit1");
@@ -62,13 +62,13 @@ TTNewdlg::TTNewdlg(QWidget* parent) : QDialog(parent) {
   column->addWidget(OkCancel(this));
 }
 
-void TTNewdlg::SetChoice(const NewDrawingChoice& c) {
+void NewdlgForm::SetChoice(const NewDrawingChoice& c) {
   name_->setText(QString::fromStdString(c.name));
   (c.metric == 1 ? metric_ : imperial_)->setChecked(true);
   (c.designRooms ? rooms_ : walls_)->setChecked(true);
 }
 
-NewDrawingChoice TTNewdlg::Choice() const {
+NewDrawingChoice NewdlgForm::Choice() const {
   NewDrawingChoice c;
   c.name = name_->text().trimmed().toStdString();
   c.metric = metric_->isChecked() ? 1 : 0;
@@ -76,7 +76,7 @@ NewDrawingChoice TTNewdlg::Choice() const {
   return c;
 }
 
-void TTNewdlg::accept() {
+void NewdlgForm::accept() {
   if (!ValidDrawingName(Choice().name)) {
     QMessageBox::warning(this, windowTitle(), kNameIncorrect);
     name_->setFocus();
@@ -87,7 +87,7 @@ void TTNewdlg::accept() {
 
 // ---- Floor-plan print ------------------------------------------------------------------
 
-TTFplanprintdlg::TTFplanprintdlg(QWidget* parent) : QDialog(parent) {
+FPlanprintdlgForm::FPlanprintdlgForm(QWidget* parent) : QDialog(parent) {
   setWindowTitle("Print Floor Plan");
   scale_ = new QSpinBox(this);
   scale_->setRange(kMinPrintScale, kMaxPrintScale);
@@ -115,7 +115,7 @@ TTFplanprintdlg::TTFplanprintdlg(QWidget* parent) : QDialog(parent) {
   column->addWidget(OkCancel(this));
 }
 
-void TTFplanprintdlg::SetChoice(const PrintChoice& c) {
+void FPlanprintdlgForm::SetChoice(const PrintChoice& c) {
   scale_->setValue(c.scale);
   weight_->setCurrentIndex(c.lineWeight - lineweight::Thin);
   text_->setCurrentIndex(c.textSize - textsize::Small);
@@ -125,7 +125,7 @@ void TTFplanprintdlg::SetChoice(const PrintChoice& c) {
   walls_->setCurrentIndex(c.wallStyle / wallprint::Hatched);
 }
 
-PrintChoice TTFplanprintdlg::Choice() const {
+PrintChoice FPlanprintdlgForm::Choice() const {
   PrintChoice c;
   c.scale = scale_->value();
   c.lineWeight = lineweight::Thin + weight_->currentIndex();
@@ -137,29 +137,29 @@ PrintChoice TTFplanprintdlg::Choice() const {
   return c;
 }
 
-// ---- The installed dialogs -----------------------------------------------------------------
+// ---- The runners ---------------------------------------------------------------------------
 
-bool QtShellDialogs::NewDrawing(NewDrawingChoice& choice) {
-  TTNewdlg d(parent_);
-  d.SetChoice(choice);
-  if (d.exec() != QDialog::Accepted) return false;
-  choice = d.Choice();
+bool QtNewDrawing::Run(TTNewdlg& d) {
+  NewdlgForm form(Parent());
+  form.SetChoice(d);
+  if (form.exec() != QDialog::Accepted) return false;
+  static_cast<NewDrawingChoice&>(d) = form.Choice();
   return true;
 }
 
-bool QtShellDialogs::FloorPlanPrint(PrintChoice& choice) {
-  TTFplanprintdlg d(parent_);
-  d.SetChoice(choice);
-  if (d.exec() != QDialog::Accepted) return false;
-  choice = d.Choice();
+bool QtFloorPlanPrint::Run(TTFPlanprintdlg& d) {
+  FPlanprintdlgForm form(Parent());
+  form.SetChoice(d);
+  if (form.exec() != QDialog::Accepted) return false;
+  static_cast<PrintChoice&>(d) = form.Choice();
   return true;
 }
 
-bool QtShellDialogs::ScreenScale(int32& percent) {
+bool QtScreenScale::Run(ScreenScaleDialog& d) {
   bool ok = false;
-  const int v = QInputDialog::getInt(parent_, "Screen Scale", "Site plan scale (percent of normal):",
-                                     percent, kMinScreenScale, kMaxScreenScale, 1, &ok);
-  if (ok) percent = v;
+  const int v = QInputDialog::getInt(Parent(), "Screen Scale", "Site plan scale (percent of normal):",
+                                     d.percent, kMinScreenScale, kMaxScreenScale, 1, &ok);
+  if (ok) d.percent = v;
   return ok;
 }
 

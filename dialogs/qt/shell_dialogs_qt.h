@@ -3,6 +3,7 @@
 
 #include <QDialog>
 
+#include "dialogs/qt/qt_dialogs.h"
 #include "dialogs/shell_dialogs.h"
 
 class QCheckBox;
@@ -15,11 +16,11 @@ namespace dlg {
 
 // "New Drawing": the name, the units and how the drawing starts. OK checks
 // the name and keeps the dialog open while it is not valid.
-class TTNewdlg : public QDialog {
+class NewdlgForm : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TTNewdlg(QWidget* parent = nullptr);
+  explicit NewdlgForm(QWidget* parent = nullptr);
   void SetChoice(const NewDrawingChoice& c);
   NewDrawingChoice Choice() const;
   QLineEdit* NameEdit() const { return name_; }
@@ -37,11 +38,11 @@ class TTNewdlg : public QDialog {
 
 // "Print Floor Plan": scale, line weight, text size, the scale text, the
 // external dimensions, the wall style and the vertical-text repair.
-class TTFplanprintdlg : public QDialog {
+class FPlanprintdlgForm : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TTFplanprintdlg(QWidget* parent = nullptr);
+  explicit FPlanprintdlgForm(QWidget* parent = nullptr);
   void SetChoice(const PrintChoice& c);
   PrintChoice Choice() const;
 
@@ -55,16 +56,20 @@ class TTFplanprintdlg : public QDialog {
   QComboBox* walls_;
 };
 
-class QtShellDialogs : public ShellDialogs {
+// The runners that show the forms above and the screen-scale input box.
+class QtNewDrawing : public QtRunner<TTNewdlg> {
  public:
-  explicit QtShellDialogs(QWidget* parent = nullptr) : parent_(parent) {}
-  void SetParent(QWidget* parent) { parent_ = parent; }
-  bool NewDrawing(NewDrawingChoice& choice) override;
-  bool FloorPlanPrint(PrintChoice& choice) override;
-  bool ScreenScale(int32& percent) override;
+  bool Run(TTNewdlg& d) override;
+};
 
- private:
-  QWidget* parent_;
+class QtFloorPlanPrint : public QtRunner<TTFPlanprintdlg> {
+ public:
+  bool Run(TTFPlanprintdlg& d) override;
+};
+
+class QtScreenScale : public QtRunner<ScreenScaleDialog> {
+ public:
+  bool Run(ScreenScaleDialog& d) override;
 };
 
 }  // namespace dlg

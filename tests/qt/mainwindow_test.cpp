@@ -9,9 +9,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "dialogs/qt/qt_dialogs.h"
 #include "dialogs/qt/shell_dialogs_qt.h"
-#include "dialogs/scripted_dialogs.h"
-#include "dialogs/shell_dialogs.h"
 #include "model/globals.h"
 
 #include "shell/mainform.h"
@@ -68,17 +67,15 @@ TEST(MainWindowOffscreen, TitleBarCloseLeavesThroughExit) {
 
 TEST(MainWindowOffscreen, FileNewStartsADrawingThroughTheNewDialog) {
   ScratchProgramDir dir;
-  dlg::QtShellDialogs dialogs;
-  dlg::ScopedDialogs use(dialogs);
   MainWindow window;
-  dialogs.SetParent(&window);
+  dlg::ScopedQtDialogs dialogs(&window);
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
   // The user first presses OK with no name, is told, then types one.
   QString told;
   QTimer::singleShot(0, [&] {
-    auto* d = qobject_cast<dlg::TTNewdlg*>(QApplication::activeModalWidget());
+    auto* d = qobject_cast<dlg::NewdlgForm*>(QApplication::activeModalWidget());
     ASSERT_NE(d, nullptr);
     d->NameEdit()->clear();
     QTimer::singleShot(0, [&, d] {

@@ -1,0 +1,44 @@
+#include "dialogs/qt/qt_dialogs.h"
+
+#include "dialogs/qt/feetdlg_qt.h"
+#include "dialogs/qt/shell_dialogs_qt.h"
+
+namespace dlg {
+
+namespace {
+
+// Every Qt form the program has; a new dialog adds its runner here.
+struct QtForms {
+  QtNewDrawing newDrawing;
+  QtFloorPlanPrint floorPlanPrint;
+  QtScreenScale screenScale;
+  QtFeetDialog feet;
+
+  template <class Visit>
+  void ForEach(Visit visit) {
+    visit(newDrawing);
+    visit(floorPlanPrint);
+    visit(screenScale);
+    visit(feet);
+  }
+};
+
+QtForms& Forms() {
+  static QtForms forms;
+  return forms;
+}
+
+}  // namespace
+
+void InstallQtDialogs(QWidget* parent) {
+  Forms().ForEach([parent](auto& form) {
+    form.SetParent(parent);
+    Install(&form);
+  });
+}
+
+void RemoveQtDialogs() {
+  Forms().ForEach([](auto& form) { Uninstall(&form); });
+}
+
+}  // namespace dlg

@@ -46,7 +46,7 @@ void EnsureApplication() {
 // A small deterministic generator, so every run draws the same floor.
 class Rng {
  public:
-  explicit Rng(unsigned seed) : s_(seed) {}
+  explicit Rng(unsigned run) : s_(run) {}
   int Below(int n) {
     s_ = s_ * 1103515245u + 12345u;
     return int((s_ >> 8) % unsigned(n));

@@ -42,7 +42,7 @@ void EnsureApplication() {
 
 class Rng {
  public:
-  explicit Rng(unsigned seed) : s_(seed) {}
+  explicit Rng(unsigned run) : s_(run) {}
   int Between(int lo, int hi) {
     s_ = s_ * 1103515245u + 12345u;
     return lo + int((s_ >> 8) % unsigned(hi - lo + 1));

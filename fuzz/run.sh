@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the drawing reader fuzz target in a build folder of its own, seeds
-# it with drawings the program's writer makes and fuzzes for a bounded time.
+# Builds the drawing reader fuzz target in a build folder of its own, starts
+# it from drawings the program's writer makes and fuzzes for a bounded time.
 # Fails on any finding (crash, sanitizer report, leak, timeout, round-trip
 # mismatch); the input that caused it is kept in the build folder.
 #
@@ -23,13 +23,13 @@ cmake -S "$root" -B "$build" -G Ninja \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ \
   -DTARNWICK_BUILD_FUZZ=ON -DTARNWICK_BUILD_TESTS=OFF -DTARNWICK_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" -j "$jobs" --target drawing_reader_fuzz drawing_seed_corpus
+cmake --build "$build" -j "$jobs" --target drawing_reader_fuzz drawing_start_corpus
 
 corpus="$build/corpus"
 artifacts="$build/artifacts"
 rm -rf "$corpus" "$artifacts"
 mkdir -p "$corpus" "$artifacts"
-"$build/fuzz/drawing_seed_corpus" "$corpus"
+"$build/fuzz/drawing_start_corpus" "$corpus"
 
 echo "fuzzing the drawing reader for ${seconds}s"
 set +e

@@ -11,20 +11,20 @@ namespace {
 using StorageRoundTrip = StorageTest;
 
 TEST_F(StorageRoundTrip, RandomDrawingsOfEveryKindComeBackFieldForField) {
-  for (unsigned seed = 1; seed <= 40; ++seed) {
-    SCOPED_TRACE("seed " + std::to_string(seed));
-    samples::Rng rng(seed);
+  for (unsigned run = 1; run <= 40; ++run) {
+    SCOPED_TRACE("run " + std::to_string(run));
+    samples::Rng rng(run);
     Prepare(DrawingList);
     for (int round = 0; round < 3; ++round)
       for (int32 k : samples::KindsWithRecords()) DrawingList.Add(samples::RandomElement(k, rng));
     // Sheet, units and header values vary too.
     DrawingWidth = static_cast<int32>(rng() % 20000);
     DrawingHeight = static_cast<int32>(rng() % 20000);
-    PixelScale = (seed % 2) ? 5 : 6;
-    MetricUnits = static_cast<int32>(seed % 2);
-    DesignRoomCount = static_cast<int32>(seed);
-    OpeningCount = static_cast<int32>(seed * 3);
-    NextGroupNumber = static_cast<int32>(seed * 7);
+    PixelScale = (run % 2) ? 5 : 6;
+    MetricUnits = static_cast<int32>(run % 2);
+    DesignRoomCount = static_cast<int32>(run);
+    OpeningCount = static_cast<int32>(run * 3);
+    NextGroupNumber = static_cast<int32>(run * 7);
 
     DrawingList.WriteDrawingFile(dtDrawing);
     const std::string first = Live();
@@ -33,10 +33,10 @@ TEST_F(StorageRoundTrip, RandomDrawingsOfEveryKindComeBackFieldForField) {
     Prepare(copy);
     DesignRoomCount = OpeningCount = NextGroupNumber = MetricUnits = -1;
     copy.ReadDrawingFile(dtDrawing);
-    EXPECT_EQ(DesignRoomCount, static_cast<int32>(seed));
-    EXPECT_EQ(OpeningCount, static_cast<int32>(seed * 3));
-    EXPECT_EQ(NextGroupNumber, static_cast<int32>(seed * 7));
-    EXPECT_EQ(MetricUnits, static_cast<int32>(seed % 2));
+    EXPECT_EQ(DesignRoomCount, static_cast<int32>(run));
+    EXPECT_EQ(OpeningCount, static_cast<int32>(run * 3));
+    EXPECT_EQ(NextGroupNumber, static_cast<int32>(run * 7));
+    EXPECT_EQ(MetricUnits, static_cast<int32>(run % 2));
     ASSERT_EQ(copy.Count(), DrawingList.Count());
     for (int32 i = 0; i < copy.Count(); ++i) ExpectReadBack(*DrawingList.At(i), *copy.At(i));
 

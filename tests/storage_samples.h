@@ -1,5 +1,5 @@
 // Sample drawings for the storage tests, the storage benchmark and the fuzz
-// seed corpus: elements of every kind with every field set at random, and a
+// starting corpus: elements of every kind with every field set at random, and a
 // visitor over each class's fields that says which of them a drawing file
 // keeps (written from the record lines, independently of the codec's own
 // tables, so the two check each other).
@@ -254,8 +254,8 @@ inline TObj* RandomElement(int32 kind, Rng& rng) {
 
 // A drawing-like list: the six information records, then n elements of
 // mixed kinds (lines and walls most often, as in real plans).
-inline void MixedDrawing(TFlist& list, int n, unsigned seed) {
-  Rng rng(seed);
+inline void MixedDrawing(TFlist& list, int n, unsigned run) {
+  Rng rng(run);
   for (int i = 0; i < 6; ++i) list.Add(RandomElement(32000 + i, rng));
   static const int32 kCommon[] = {1, 11, 100, 150, 35, 2000, 6000, 251, 250, 29500, 3, 5, 8};
   const auto& all = KindsWithRecords();

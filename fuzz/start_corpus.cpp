@@ -1,8 +1,8 @@
-// Writes the seed corpus of the drawing reader fuzz target: drawings of
+// Writes the starting corpus of the drawing reader fuzz target: drawings of
 // every kind made by the program's own writer, small and large, with Unix
 // and with CR LF line ends, and a few short damaged ones.
 //
-//   drawing_seed_corpus <folder>
+//   drawing_start_corpus <folder>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -29,9 +29,9 @@ std::string WithCrLf(const std::string& text) {
   return out;
 }
 
-std::string Drawing(int elements, unsigned seed) {
+std::string Drawing(int elements, unsigned run) {
   TFlist list;
-  samples::MixedDrawing(list, elements, seed);
+  samples::MixedDrawing(list, elements, run);
   return storage::FormatList(list, storage::HeaderFromGlobals(0), storage::PageCentre());
 }
 

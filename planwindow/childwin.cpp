@@ -82,6 +82,10 @@ void TMDIChild::InitWindow() {
 }
 
 void TMDIChild::FormClose() {
+  // A window closed while the left button is held hears no more ticks.
+  StopAutoScroll();
+  if (AutoScrollTimer) AutoScrollTimer->onTimer = nullptr;
+  AutoScrollTimer = nullptr;
   // The main form frees this object: nothing may touch it afterwards.
   if (MainForm) MainForm->ChildClosed(this);
 }

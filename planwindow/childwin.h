@@ -246,7 +246,7 @@ class TMDIChild : public TToolWindow {
   void DesignRoomPress(int x, int y, int32 entryStep);
   void WorktopPress(int x, int y, int32 entryStep);
   void CentringPress(int x, int y, int32 entryStep);
-  void CentredTextPress(int x, int y);
+  bool CentredTextPress(int x, int y);
   void RoofPrompts(int32 type);
   void RightPress(int x, int y);
   void RotateByRightButton(int x, int y);

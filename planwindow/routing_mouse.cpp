@@ -151,8 +151,9 @@ bool TMDIChild::LeftPressRules(int x, int y, int32 entryType, int32 entryStep) {
     return true;
   }
   if (entryType == tooltype::Text) {
-    CentredTextPress(x, y);
-    return Tool() && Tool()->Type == tooltype::Text;
+    if (!CentredTextPress(x, y)) return false;
+    EndStatuses(entryStep);
+    return true;
   }
   if ((entryType == tooltype::TypedText && RestoreToolId == 1) ||
       entryType == tooltype::Outline) {
@@ -250,13 +251,14 @@ void TMDIChild::CentringPress(int x, int y, int32 entryStep) {
           "finished ");
 }
 
-void TMDIChild::CentredTextPress(int x, int y) {
+// False when the question was cancelled (the press ends there).
+bool TMDIChild::CentredTextPress(int x, int y) {
   WriteLive();
   Guide("GUIDE: maximum of 70 letters/numbers/spaces");
   std::string text;
   if (!PendingCentredText(text)) {
     if (MainForm) MainForm->SelectPickTool();
-    return;
+    return false;
   }
   TDrawingtool* t = Tool();
   WithDC(*this, [&](plat::DeviceContext& dc, const plat::Rect& r) {
@@ -265,7 +267,7 @@ void TMDIChild::CentredTextPress(int x, int y) {
   WriteLive();
   Guide("GUIDE: you can continue using the same text function by clicking LEFT button on TEXT "
         "point");
-  EndStatuses(Tool()->Step);
+  return true;
 }
 
 void TMDIChild::RoofPrompts(int32 type) {

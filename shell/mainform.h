@@ -178,6 +178,11 @@ class TMainForm {
   std::vector<std::unique_ptr<TMDIChild>> children_;
   bool drawingOpen_ = false;
   bool exiting_ = false;
+  // The drawing whose steps the undo store holds since a drawing was first
+  // created or opened; until then the store holds the steps of the drawing
+  // Exit left last, with their views in "CFG\LASTACT.CFG".
+  std::string undoOwner_;
+  bool undoViewsKeptByExit_ = true;
 };
 
 // The one main form (set while it exists).

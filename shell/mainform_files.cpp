@@ -121,12 +121,13 @@ void TMainForm::CmFilenewExecute() {
   CloseAllChildren();
   SetUnits(choice.metric);
   DrawingList.SetDrawingName(choice.name);
-  DesignRoomCount = 0;
-  OpeningCount = 0;
-  NextGroupNumber = 0;
-  DrawingList.UpdateUndoHistory(uoReset, 0);
+  // The view of the new drawing first: the undo store and the drawing files
+  // stay untouched while the group view is current.
+  CurrentView = choice.designRooms ? view::LayoutGround : view::Ground;
 
-  // A group drawing left under this name belongs to another drawing.
+  // A group drawing left under this name belongs to another drawing. Its
+  // header must not hand its counts to the new drawing: read it before the
+  // counts are reset.
   DrawingList.Clear();
   const int32 units = MetricUnits;
   DrawingList.ReadGroupFile();
@@ -136,10 +137,16 @@ void TMainForm::CmFilenewExecute() {
     DrawingList.WriteGroupFile();
   }
 
+  DesignRoomCount = 0;
+  OpeningCount = 0;
+  NextGroupNumber = 0;
+  DrawingList.UpdateUndoHistory(uoReset, 0);
+  undoOwner_ = choice.name;
+  undoViewsKeptByExit_ = false;
+
   InitDrawingList();
   DrawingList.ShownRepaint = 2;
   DrawingList.WantedRepaint = 2;
-  CurrentView = choice.designRooms ? view::LayoutGround : view::Ground;
   DrawingList.WriteDrawingFile(dtDrawing);
   DrawingList.WriteDrawingFile(dtSavedCopy);
   AutosaveMode = AutosaveMode == kSaveWithoutAsking ? kSaveWithoutAsking : kUnchanged;
@@ -186,16 +193,29 @@ bool TMainForm::OpenNamedDrawing(const std::string& name) {
     plat::Ui().ShowMessage(kNoSuchDrawing);
     DrawingList.SetDrawingName(previous);
     SetUnits(previousUnits);
-    if (drawingOpen_) DrawingList.ReadDrawingFile(dtDrawing);
+    if (drawingOpen_ && InGroupView()) {
+      DrawingList.Clear();
+      DrawingList.ReadGroupFile();
+    } else if (drawingOpen_) {
+      DrawingList.ReadDrawingFile(dtDrawing);
+    }
     return false;
   }
   SetUnits(MetricUnits);
+  // The group view is left: the undo store and the saved copy are the
+  // drawing's again.
+  CurrentView = view::Ground;
 
-  // The undo steps kept by Exit belong to the drawing left last.
-  if (name != ReadLastDrawingName())
+  // The undo steps kept by Exit belong to the drawing left last, and only
+  // while no other drawing has used the undo store since the start.
+  const bool ownSteps =
+      name == ReadLastDrawingName() && (undoViewsKeptByExit_ || name == undoOwner_);
+  if (!ownSteps)
     DrawingList.UpdateUndoHistory(uoReset, 0);
-  else
+  else if (undoViewsKeptByExit_)
     ReadLastUndoViews();
+  undoOwner_ = name;
+  undoViewsKeptByExit_ = false;
   DrawingList.WriteDrawingFile(dtSavedCopy);
   DrawingList.ShownRepaint = 2;
   DrawingList.WantedRepaint = 2;

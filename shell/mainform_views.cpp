@@ -25,6 +25,18 @@ constexpr int32 kOverlayLast = 4;
 
 bool IsGroupView(int32 v) { return v >= view::Group && v <= kGroupViewLast; }
 
+// What a view's window works on: the group file for the group views, the
+// live drawing otherwise.
+void LoadViewList() {
+  DrawingList.Clear();
+  if (IsGroupView(CurrentView))
+    DrawingList.ReadGroupFile();
+  else if (WizardActive == 1)
+    DrawingList.ReadDrawingFile(dtWizard);  // opens nothing: the first paint loads the example
+  else
+    DrawingList.ReadDrawingFile(dtDrawing);
+}
+
 // A length in 1/24 inch as feet, inches and eighths.
 std::string FeetAndInches(int32 v) {
   const int32 feet = v / 24 / 12;
@@ -54,13 +66,7 @@ void TMainForm::ShowView(int32 /*mode: callers pass 0*/, const std::string& exte
   TMDIChild* child = CreateDrawingWindow(caption);
   if (!child) return;
 
-  DrawingList.Clear();
-  if (IsGroupView(CurrentView))
-    DrawingList.ReadGroupFile();
-  else if (WizardActive == 1)
-    DrawingList.ReadDrawingFile(dtWizard);  // opens nothing: the first paint loads the example
-  else
-    DrawingList.ReadDrawingFile(dtDrawing);
+  LoadViewList();
 
   // A new window gets its size first, as the window system would report it.
   child->FormResize();
@@ -84,7 +90,7 @@ void TMainForm::SwitchView(int32 viewCode, int32 function) {
       if (frame_) frame_->ActivateChild(c->Host());
       ChildActivated(c);
       c->RestoreViewState();
-      DrawingList.ReadDrawingFile(dtDrawing);
+      LoadViewList();
       c->Surface().InvalidateRect(nullptr);
       return;
     }
@@ -168,6 +174,9 @@ void TMainForm::CmZoomupExecute() {
   if (TDrawingtool* t = CurrentTool()) t->PickedFloor() = kZoomBoxArmed;
   c->ChildMode = childmode::Frame;
   ZoomStyle = zoomstyle::ZoomUp;
+  cfg::Write(ProgramFile(cfgfile::ZoomState),
+             plat::Format("%d %d %d %d %d %f", 0, WindowExtX, WindowExtY, WindowOrgX, WindowOrgY,
+                          double(ZoomFactor)));
   st.SetPanelText(panel::Guide, kZoomUpPrompt);
 }
 

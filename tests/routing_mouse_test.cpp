@@ -132,6 +132,15 @@ TEST_F(AutoScrolling, AMoveWithoutTheButtonEndsIt) {
   EXPECT_FALSE(scrollTimer.Enabled());
 }
 
+TEST_F(AutoScrolling, ClosingTheWindowWhileTheButtonIsHeldStopsTheTicks) {
+  child->OnMouseDown(1, 3, 150);
+  ASSERT_TRUE(scrollTimer.Enabled());
+  child->FormClose();  // the main form frees the window
+  child = nullptr;
+  EXPECT_FALSE(scrollTimer.Enabled());
+  EXPECT_FALSE(scrollTimer.onTimer) << "a late tick would reach a freed window";
+}
+
 TEST_F(AutoScrolling, WithoutTheSettingAPressDoesNotScroll) {
   AutoScroll = 0;
   child->OnMouseDown(1, 3, 150);

@@ -140,6 +140,21 @@ TEST_F(LineTool, AStartNearAWallsSecondEndMovesOntoIt) {
   EXPECT_EQ(t.MatchWallEnd(), 2);
 }
 
+TEST_F(LineTool, OnlyTheFirstLineUnderAStartDecidesItsEnd) {
+  Units(true);
+  // A start in the middle of a wall, where a later line also ends nearby:
+  // the wall is met first, so the start is on no end and stays put.
+  AddLine(1000, 1000, 3000, 1000, 900);
+  AddLine(2000, 200, 2000, 1000, 0);
+  TLineobjtool t;
+  t.X1 = 2010;
+  t.Y1 = 1005;
+  t.X2 = 2010;
+  t.Y2 = 1505;
+  EXPECT_EQ(t.MatchWallEnd(), 2);
+  EXPECT_EQ(std::tie(t.X1, t.Y1), std::make_tuple(2010, 1005));
+}
+
 TEST_F(LineTool, ARubberBandIsDrawnAndErasedInExclusiveOr) {
   Units(true);
   TLineobjtool t;

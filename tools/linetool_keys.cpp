@@ -144,12 +144,15 @@ int32 TLinetool::MatchWallEnd() {
     if (e->Floor != CurrentView || !TakesPartInWallMatch(e->Kind)) continue;
     int32 angle = 0;
     if (!BearingOf(*e, angle) || !StartOnLine(s, *e, angle, t)) continue;
+    // The first line under the start decides: a start away from its ends is
+    // treated as lying on nothing.
     if (WithinBoth(s, e->X2, e->Y2, t)) {
       X1 = e->X2;
       Y1 = e->Y2;
       return 1;
     }
     if (WithinBoth(s, e->X1, e->Y1, t)) return 0;
+    break;
   }
 
   // Nothing to end on: orient the segment by its keyboard direction.

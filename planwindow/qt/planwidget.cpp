@@ -172,10 +172,11 @@ plat::Window& PlanWindow::Surface() { return *canvas_; }
 void PlanWindow::SetScrollBar(ScrollBarKind bar, int32 range, int32 position, bool visible) {
   QScrollBar* b = bar == ScrollBarKind::Horizontal ? hbar_ : vbar_;
   const QSignalBlocker block(b);
-  // The range is the sheet's size in pixels; the thumb is one window long,
-  // so the bar's own maximum is one window less.
+  // The range is the sheet's size in pixels and the window scrolls through
+  // all of it: the bar's maximum is the range itself, so the thumb always
+  // shows the position the window paints from. The thumb is one window long.
   const int page = bar == ScrollBarKind::Horizontal ? canvas_->width() : canvas_->height();
-  b->setRange(0, std::max(0, range - page));
+  b->setRange(0, std::max(0, range));
   b->setSingleStep(1);
   b->setPageStep(std::max(1, page));
   b->setValue(position);

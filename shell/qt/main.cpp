@@ -1,6 +1,7 @@
 // The program entry: the program directory is the working directory; the
 // element list exists before the main form; Qt runs the one message loop.
 #include <QApplication>
+#include <clocale>
 
 #include "dialogs/qt/qt_dialogs.h"
 #include "model/flist.h"
@@ -13,6 +14,9 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // Qt takes the user's locale for the C library too; settings and drawing
+  // files keep '.' as the decimal point whatever the desktop language.
+  std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName(kAppTitle);
   QApplication::setWindowIcon(AppIcon());
 

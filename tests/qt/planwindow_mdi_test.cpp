@@ -120,6 +120,27 @@ TEST_F(MdiWindow, TheScrollBarsMoveTheViewAPageAtATime) {
   EXPECT_EQ(WindowOrgX, int32((before + 250) * ZoomFactor));
 }
 
+TEST_F(MdiWindow, TheThumbFollowsTheViewToTheEndOfTheSheetAndBack) {
+  PlanWindow* plan = Plan();
+  ASSERT_NE(plan, nullptr);
+  QScrollBar* bar = plan->HorizontalBar();
+  TMDIChild* child = plan->Child();
+  for (int i = 0; i < 100 && child->HorzPosition() < child->HorzRange(); ++i)
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  ASSERT_EQ(child->HorzPosition(), child->HorzRange());
+  EXPECT_EQ(bar->value(), child->HorzPosition());
+
+  // One line back moves the thumb with the view.
+  bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+  EXPECT_EQ(child->HorzPosition(), child->HorzRange() - 5);
+  EXPECT_EQ(bar->value(), child->HorzPosition());
+
+  // The End key of the bar reaches the same end as the page steps.
+  bar->triggerAction(QAbstractSlider::SliderToMinimum);
+  bar->triggerAction(QAbstractSlider::SliderToMaximum);
+  EXPECT_EQ(child->HorzPosition(), child->HorzRange());
+}
+
 TEST_F(MdiWindow, ClosingAViewWindowFreesItsLogic) {
   window->MdiArea()->subWindowList().front()->close();
   QApplication::processEvents();

@@ -9,7 +9,16 @@ namespace plat {
 
 namespace {
 
-int RoundToInt(double v) { return int(std::lround(v)); }
+// std::lround, without a library call for the values of device and logical
+// coordinates (every point of every figure is rounded).
+int RoundToInt(double v) {
+  if (v > -2147483648.0 && v < 2147483647.0) {
+    const long long whole = static_cast<long long>(v);    // towards zero
+    const double fraction = v - static_cast<double>(whole);  // exact
+    return int(whole + (fraction >= 0.5) - (fraction <= -0.5));
+  }
+  return int(std::lround(v));
+}
 
 double Sign(int v) { return v < 0 ? -1.0 : 1.0; }
 
@@ -27,6 +36,7 @@ DeviceContext::~DeviceContext() = default;
 int DeviceContext::SetMapMode(int mode) {
   const int previous = mapMode_;
   if (mode == MM_TEXT || mode == MM_ISOTROPIC || mode == MM_ANISOTROPIC) mapMode_ = mode;
+  UpdateScale();
   return previous;
 }
 
@@ -42,6 +52,7 @@ Point DeviceContext::SetWindowOrg(int x, int y) {
 Point DeviceContext::SetWindowExt(int x, int y) {
   const Point previous{windowExt_.cx, windowExt_.cy};
   if (x != 0 && y != 0) windowExt_ = {x, y};
+  UpdateScale();
   return previous;
 }
 
@@ -54,22 +65,23 @@ Point DeviceContext::SetViewportOrg(int x, int y) {
 Point DeviceContext::SetViewportExt(int x, int y) {
   const Point previous{viewportExt_.cx, viewportExt_.cy};
   if (x != 0 && y != 0) viewportExt_ = {x, y};
+  UpdateScale();
   return previous;
 }
 
 // Device pixels per logical unit on each axis (signed). In isotropic mode
 // both axes use the smaller of the two scales, as if the viewport extent had
 // been shrunk on the other axis, keeping each axis' direction.
-void DeviceContext::ScaleFactors(double& sx, double& sy) const {
-  sx = sy = 1.0;
+void DeviceContext::UpdateScale() {
+  sx_ = sy_ = 1.0;
   if (mapMode_ == MM_TEXT) return;
   if (windowExt_.cx == 0 || windowExt_.cy == 0) return;
-  sx = double(viewportExt_.cx) / windowExt_.cx;
-  sy = double(viewportExt_.cy) / windowExt_.cy;
+  sx_ = double(viewportExt_.cx) / windowExt_.cx;
+  sy_ = double(viewportExt_.cy) / windowExt_.cy;
   if (mapMode_ == MM_ISOTROPIC) {
-    const double s = std::min(std::fabs(sx), std::fabs(sy));
-    sx = s * Sign(viewportExt_.cx) * Sign(windowExt_.cx);
-    sy = s * Sign(viewportExt_.cy) * Sign(windowExt_.cy);
+    const double s = std::min(std::fabs(sx_), std::fabs(sy_));
+    sx_ = s * Sign(viewportExt_.cx) * Sign(windowExt_.cx);
+    sy_ = s * Sign(viewportExt_.cy) * Sign(windowExt_.cy);
   }
 }
 

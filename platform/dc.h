@@ -121,13 +121,21 @@ class DeviceContext {
   Rect BoxToDevice(int left, int top, int right, int bottom) const;
 
  private:
-  void ScaleFactors(double& sx, double& sy) const;
+  void ScaleFactors(double& sx, double& sy) const {
+    sx = sx_;
+    sy = sy_;
+  }
+  // Works out the scale factors again after the mapping changed.
+  void UpdateScale();
 
   int mapMode_ = MM_TEXT;
   Point windowOrg_{0, 0};
   Size windowExt_{1, 1};
   Point viewportOrg_{0, 0};
   Size viewportExt_{1, 1};
+  // Device pixels per logical unit on each axis, as the mapping gives them.
+  double sx_ = 1.0;
+  double sy_ = 1.0;
 
   Pen pen_{PS_SOLID, 0, RGB(0, 0, 0)};
   Brush brush_ = WhiteBrush();

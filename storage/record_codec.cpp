@@ -8,6 +8,10 @@
 #include <typeinfo>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "model/flist.h"
 #include "platform/files.h"
 
@@ -622,9 +626,105 @@ inline std::uint64_t DigitsValue(std::uint64_t chunk, int n) {
   return (v * 10000 + (v >> 32)) & 0xFFFFFFFFull;
 }
 
+// Which of 64 bytes are white space (as scanf skips it), digits, minus and
+// plus signs: bit k for byte k.
+struct ByteMasks {
+  std::uint64_t space = 0, digit = 0, minus = 0, plus = 0;
+};
+
+ByteMasks MasksOf(const char* p) {
+  ByteMasks m;
+#if defined(__SSE2__)
+  // A byte lies in [lo, lo + span] when (byte - lo), unsigned, is at most span.
+  auto inRange = [](__m128i v, char lo, char span) {
+    const __m128i d = _mm_sub_epi8(v, _mm_set1_epi8(lo));
+    return _mm_cmpeq_epi8(_mm_min_epu8(d, _mm_set1_epi8(span)), d);
+  };
+  auto bits = [](__m128i flags, int block) {
+    return std::uint64_t(std::uint16_t(_mm_movemask_epi8(flags))) << (16 * block);
+  };
+  for (int block = 0; block < 4; ++block) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * block));
+    const __m128i space =
+        _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(' ')), inRange(v, '\t', '\r' - '\t'));
+    m.space |= bits(space, block);
+    m.digit |= bits(inRange(v, '0', 9), block);
+    m.minus |= bits(_mm_cmpeq_epi8(v, _mm_set1_epi8('-')), block);
+    m.plus |= bits(_mm_cmpeq_epi8(v, _mm_set1_epi8('+')), block);
+  }
+#else
+  for (int k = 0; k < 64; ++k) {
+    const std::uint64_t bit = std::uint64_t{1} << k;
+    const char c = p[k];
+    if (IsSpace(c)) m.space |= bit;
+    if (c >= '0' && c <= '9') m.digit |= bit;
+    if (c == '-') m.minus |= bit;
+    if (c == '+') m.plus |= bit;
+  }
+#endif
+  return m;
+}
+
+// A window is 64 bytes plus the 8 that a value's digits read past them;
+// values are taken from it when they start within its first 56 bytes.
+constexpr std::ptrdiff_t kWindowBytes = 64 + 8;
+constexpr std::uint64_t kWindowStarts = (std::uint64_t{1} << 56) - 1;
+
 }  // namespace
 
+// Where the scalar reader finds each value is known from the masks alone: a
+// value starts at a byte that is not white space and follows white space,
+// or follows the digits of the value before it. Taking the starts one after
+// the other keeps reading from waiting on every value's last digit.
+bool RecordReader::Refill() {
+  if (end_ - p_ < kWindowBytes) {
+    next_ = nullptr;
+    starts_ = 0;
+    return false;
+  }
+  const ByteMasks m = MasksOf(p_);
+  base_ = next_ = p_;
+  const std::uint64_t afterSpace = (m.space << 1) | 1;  // p_ itself starts a value
+  const std::uint64_t afterDigits = (m.digit << 1) & ~m.digit;
+  starts_ = ~m.space & (afterSpace | afterDigits) & kWindowStarts;
+  digits_ = m.digit;
+  signs_ = m.minus | m.plus;
+  minus_ = m.minus;
+  return true;
+}
+
+[[gnu::always_inline]] inline bool RecordReader::WindowInt(int32& v) {
+  if ((p_ != next_ || starts_ == 0) && (!Refill() || starts_ == 0)) return false;
+  const unsigned start = static_cast<unsigned>(__builtin_ctzll(starts_));
+  const unsigned first = start + static_cast<unsigned>((signs_ >> start) & 1);  // at most 56
+  const std::uint64_t nonDigits = ~digits_ >> first;
+  if (nonDigits == 0) return false;  // digits up to the window's end
+  const unsigned n = static_cast<unsigned>(__builtin_ctzll(nonDigits));
+  // No digit (a stray sign or character) and numbers of more than ten
+  // digits are the scalar reader's.
+  if (n == 0 || n > 10) return false;
+  auto digits = [this](unsigned at, unsigned count) {
+    std::uint64_t chunk;
+    std::memcpy(&chunk, base_ + at, sizeof chunk);
+    return DigitsValue(chunk, static_cast<int>(count));
+  };
+  const std::uint64_t magnitude =
+      n <= 8 ? digits(first, n) : digits(first, n - 8) * 100000000 + digits(first + n - 8, 8);
+  // Held to 32 bits as the scalar reader holds it.
+  constexpr std::uint64_t kLimit = std::uint64_t{1} << 31;
+  const bool negative = (minus_ >> start) & 1;
+  const auto held = static_cast<std::int64_t>(std::min(magnitude, kLimit - !negative));
+  v = static_cast<int32>(negative ? -held : held);
+  p_ = next_ = base_ + first + n;
+  starts_ &= starts_ - 1;
+  return true;
+}
+
 [[gnu::always_inline]] inline bool RecordReader::Int(int32& v) {
+  return WindowInt(v) || ScanInt(v);
+}
+
+bool RecordReader::ScanInt(int32& v) {
   const char* p = p_;
   const char* const end = end_;
   while (p < end && IsSpace(*p)) ++p;

@@ -12,6 +12,7 @@
 // references, line ends, a text block and (for polygons) the point lines.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -108,9 +109,22 @@ class RecordReader {
 
  private:
   bool Int(int32& v);
+  // Int for the common case, from masks of a 64-byte window: false (and
+  // nothing read) when the number is not a plain one within the window.
+  bool WindowInt(int32& v);
+  bool ScanInt(int32& v);  // any input, byte by byte
+  bool Refill();           // a window at p_; false near the end of the data
   bool ReadRecord(TObj& e, Variant v, const Placement& p);
   const char* p_;
   const char* end_;
+  // The window: where the values of [base_, base_ + 64) start, which bytes
+  // are digits or signs, and the p_ that the masks are in step with.
+  const char* base_ = nullptr;
+  const char* next_ = nullptr;
+  std::uint64_t starts_ = 0;
+  std::uint64_t digits_ = 0;
+  std::uint64_t signs_ = 0;
+  std::uint64_t minus_ = 0;
 };
 
 // Which elements a read keeps (all when empty).

@@ -10,45 +10,67 @@
 #include <cstdlib>
 #include <mutex>
 
+#include "platform/qt/qt_pixels.h"
+#include "platform/qt/qt_text_cache.h"
+
 namespace plat {
 
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-// On/off run lengths in pixels of the one-pixel broken pen styles.
-std::vector<int> DashRuns(int style) {
+// On/off run lengths in pixels of the one-pixel broken pen styles (none:
+// solid).
+struct DashRuns {
+  const int* runs = nullptr;
+  int count = 0;
+};
+
+DashRuns DashRunsOf(int style) {
+  static constexpr int kDash[] = {12, 4};
+  static constexpr int kDot[] = {2, 2};
+  static constexpr int kDashDot[] = {9, 4, 2, 4};
+  static constexpr int kDashDotDot[] = {9, 3, 2, 3, 2, 3};
   switch (style) {
-    case PS_DASH: return {12, 4};
-    case PS_DOT: return {2, 2};
-    case PS_DASHDOT: return {9, 4, 2, 4};
-    case PS_DASHDOTDOT: return {9, 3, 2, 3, 2, 3};
+    case PS_DASH: return {kDash, 2};
+    case PS_DOT: return {kDot, 2};
+    case PS_DASHDOT: return {kDashDot, 4};
+    case PS_DASHDOTDOT: return {kDashDotDot, 6};
     default: return {};
   }
 }
 
-// Whether the pixel at step i of a broken line is "on".
-bool PatternOn(const std::vector<int>& runs, int i) {
-  if (runs.empty()) return true;
-  int period = 0;
-  for (int r : runs) period += r;
-  int pos = i % period;
-  for (size_t k = 0; k < runs.size(); ++k) {
-    if (pos < runs[k]) return k % 2 == 0;
-    pos -= runs[k];
+// Whether each pixel along a broken line is "on", pixel after pixel.
+class DashWalker {
+ public:
+  explicit DashWalker(DashRuns d) : d_(d), left_(d.count ? d.runs[0] : 0) {}
+  bool Next() {
+    if (d_.count == 0) return true;
+    const bool on = run_ % 2 == 0;
+    if (--left_ == 0) {
+      run_ = (run_ + 1) % d_.count;
+      left_ = d_.runs[run_];
+    }
+    return on;
   }
-  return true;
-}
 
-// The pixels of a one-pixel line from a towards b, b itself left out; split
-// into the pattern's dashes ("on") and gaps.
-void LinePixels(Point a, Point b, const std::vector<int>& runs, QPolygon& on, QPolygon& gaps) {
+ private:
+  DashRuns d_;
+  int run_ = 0;
+  int left_;
+};
+
+// Visits the pixels of a one-pixel line from a towards b, b itself left out,
+// telling for each whether the pen's pattern has it "on" or in a gap.
+template <class Visit>
+void WalkLine(Point a, Point b, int style, Visit&& visit) {
   const int dx = std::abs(b.x - a.x), dy = -std::abs(b.y - a.y);
   const int sx = a.x < b.x ? 1 : -1, sy = a.y < b.y ? 1 : -1;
   int err = dx + dy;
   int x = a.x, y = a.y;
-  for (int i = 0; !(x == b.x && y == b.y); ++i) {
-    (PatternOn(runs, i) ? on : gaps).append(QPoint(x, y));
+  DashWalker dash(DashRunsOf(style));
+  while (!(x == b.x && y == b.y)) {
+    visit(x, y, dash.Next());
     const int e2 = 2 * err;
     if (e2 >= dy) {
       err += dy;
@@ -60,6 +82,15 @@ void LinePixels(Point a, Point b, const std::vector<int>& runs, QPolygon& on, QP
     }
   }
 }
+
+// The pixels of a one-pixel line from a towards b, b itself left out; split
+// into the pattern's dashes ("on") and gaps.
+void LinePixels(Point a, Point b, int style, QPolygon& on, QPolygon& gaps) {
+  on.reserve(std::max(std::abs(b.x - a.x), std::abs(b.y - a.y)));
+  WalkLine(a, b, style, [&](int x, int y, bool isOn) { (isOn ? on : gaps).append(QPoint(x, y)); });
+}
+
+bool IsXorFamily(int rop) { return rop == R2_XORPEN || rop == R2_NOT || rop == R2_NOTXORPEN; }
 
 QRect ToQRect(Rect r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 
@@ -131,12 +162,18 @@ QtDC::~QtDC() {
 
 void QtDC::Setup() {
   InstallFontSubstitutions();
+  if (device_) {
+    dpiX_ = device_->logicalDpiX();
+    dpiY_ = device_->logicalDpiY();
+    devType_ = device_->devType();
+  }
   painter_->setRenderHint(QPainter::Antialiasing, false);
   painter_->setRenderHint(QPainter::TextAntialiasing, false);
   painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 
 void QtDC::SetClipRegion(const QRegion& region) {
+  clip_ = region;
   if (region.isEmpty()) {
     painter_->setClipping(false);
   } else {
@@ -154,6 +191,43 @@ int QtDC::PixelsPerInchY() const { return device_ ? device_->logicalDpiY() : 96;
 
 bool QtDC::IsRaster() const { return device_ && device_->devType() == QInternal::Image; }
 
+bool QtDC::DirectPixels(int rop, PixelTarget& target) const {
+  if (IsXorFamily(rop) || forcedColour_ || !IsRaster()) return false;
+  auto* image = static_cast<QImage*>(device_);
+  const QImage::Format f = image->format();
+  if (f != QImage::Format_RGB32 && f != QImage::Format_ARGB32 &&
+      f != QImage::Format_ARGB32_Premultiplied)
+    return false;
+  const QPainter& p = *painter_;
+  if (!p.isActive() || !p.worldTransform().isIdentity() || !p.deviceTransform().isIdentity() ||
+      p.compositionMode() != QPainter::CompositionMode_SourceOver || p.opacity() != 1.0 ||
+      image->devicePixelRatio() != 1.0)
+    return false;
+  QRect window = image->rect();
+  if (p.hasClipping()) {
+    // Only a clip of our own is known without asking the painter for it.
+    if (clip_.isEmpty()) return false;
+    window &= clip_.boundingRect();
+    if (clip_.rectCount() > 1) {
+      target.rects = clip_.begin();
+      target.rectsEnd = clip_.end();
+    }
+  }
+  target.left = window.left();
+  target.top = window.top();
+  target.right = window.right();
+  target.bottom = window.bottom();
+  // The painter draws into the image's pixels as they were when it began;
+  // reading them without detaching keeps to that same buffer.
+  target.bits = const_cast<uchar*>(image->constBits());
+  target.stride = image->bytesPerLine();
+  return target.bits != nullptr;
+}
+
+quint32 QtDC::RopPixel(int rop, COLORREF c) {
+  return OpaquePixel(rop == R2_BLACK ? RGB(0, 0, 0) : rop == R2_WHITE ? RGB(255, 255, 255) : c);
+}
+
 // ---- Colours, pens, brushes, fonts -----------------------------------------------------
 
 QColor QtDC::Colour(COLORREF c) const {
@@ -170,10 +244,10 @@ QPen QtDC::MakePen() const {
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
   }
-  const std::vector<int> runs = DashRuns(p.style);
-  if (!runs.empty()) {
+  const DashRuns runs = DashRunsOf(p.style);
+  if (runs.count > 0) {
     QList<qreal> pattern;
-    for (int r : runs) pattern.append(r);
+    for (int i = 0; i < runs.count; ++i) pattern.append(runs.runs[i]);
     pen.setDashPattern(pattern);
   }
   return pen;
@@ -206,8 +280,29 @@ QFont QtDC::MakeFont() const {
   return f;
 }
 
-QRect QtDC::PenBounds(QRect r) const {
-  const int grow = DevicePen().width + 2;
+QtFont& QtDC::SelectedFont() {
+  QtFontCache& fonts = QtFontCache::ForThread();
+  const Font& font = CurrentFont();
+  const int height = DeviceFontHeight(), width = DeviceFontWidth();
+  auto selects = [&](const QtFontKey& k) {
+    return k.height == height && k.width == width && k.weight == font.weight &&
+           k.italic == font.italic && k.face == font.face && k.dpiX == dpiX_ &&
+           k.dpiY == dpiY_ && k.devType == devType_;
+  };
+  if (lastFont_ && lastFontGeneration_ == fonts.Generation() && selects(lastFont_->key))
+    return *lastFont_;
+  QtFontKey key{font.face, font.weight, font.italic, height, width, dpiX_, dpiY_, devType_};
+  QtFont* found = fonts.Find(key);
+  if (!found) found = &fonts.Add(std::move(key), MakeFont(), device_);
+  lastFont_ = found;
+  lastFontGeneration_ = fonts.Generation();
+  return *found;
+}
+
+QRect QtDC::PenBounds(QRect r) const { return PenBounds(r, DevicePen().width); }
+
+QRect QtDC::PenBounds(QRect r, int penWidth) {
+  const int grow = penWidth + 2;
   return r.normalized().adjusted(-grow, -grow, grow, grow);
 }
 
@@ -274,7 +369,7 @@ void QtDC::Draw(QRect bounds, const PaintFn& paint) {
 void QtDC::DevLine(Point from, Point to) {
   const Pen pen = DevicePen();
   if (pen.style == PS_NULL || from == to) return;
-  const QRect bounds = PenBounds(QRect(QPoint(from.x, from.y), QPoint(to.x, to.y)));
+  const QRect bounds = PenBounds(QRect(QPoint(from.x, from.y), QPoint(to.x, to.y)), pen.width);
   if (pen.width > 1 || !IsRaster()) {
     Draw(bounds, [&](QPainter& p) {
       p.setPen(MakePen());
@@ -282,9 +377,30 @@ void QtDC::DevLine(Point from, Point to) {
     });
     return;
   }
-  // Solid upright and level lines in copy mode, the bulk of a plan: one
-  // QPainter line that stops a pixel short, as line-to does.
   const int rop = GetROP2();
+  PixelTarget target;
+  if (DirectPixels(rop, target)) {
+    // The bulk of a plan: its pixels go straight into the bitmap, the same
+    // ones the painter would set below, without its per-figure set-up.
+    const QRect shown = bounds.intersected(QRect(0, 0, device_->width(), device_->height()));
+    if (shown.isEmpty()) return;
+    dirty_ |= shown;
+    const quint32 ink = RopPixel(rop, pen.colour);
+    if (pen.style == PS_SOLID && (from.x == to.x || from.y == to.y)) {
+      const Point last{to.x - (to.x > from.x) + (to.x < from.x),
+                       to.y - (to.y > from.y) + (to.y < from.y)};
+      target.Run(from, last, ink);
+      return;
+    }
+    const quint32 gap = RopPixel(rop, GetBkColor());
+    const bool opaqueGaps = GetBkMode() == OPAQUE;
+    WalkLine(from, to, pen.style, [&](int x, int y, bool on) {
+      if (on || opaqueGaps) target.Plot(x, y, on ? ink : gap);
+    });
+    return;
+  }
+  // Solid upright and level lines in copy mode: one QPainter line that
+  // stops a pixel short, as line-to does.
   if (pen.style == PS_SOLID && (rop == R2_COPYPEN || rop == R2_BLACK || rop == R2_WHITE) &&
       (from.x == to.x || from.y == to.y)) {
     const QPoint last(to.x - (to.x > from.x) + (to.x < from.x), to.y - (to.y > from.y) + (to.y < from.y));
@@ -297,7 +413,7 @@ void QtDC::DevLine(Point from, Point to) {
   // Otherwise plot the pixels ourselves so that the last one is left out
   // and broken styles fill their gaps as the background mode says.
   QPolygon on, gaps;
-  LinePixels(from, to, DashRuns(pen.style), on, gaps);
+  LinePixels(from, to, pen.style, on, gaps);
   const bool opaqueGaps = GetBkMode() == OPAQUE && !gaps.isEmpty();
   Draw(bounds, [&](QPainter& p) {
     p.setPen(QPen(Colour(pen.colour), 0));
@@ -310,24 +426,22 @@ void QtDC::DevLine(Point from, Point to) {
 }
 
 void QtDC::DevRectangle(Rect r) {
-  const QPen pen = MakePen();
-  const QBrush brush = MakeBrush();
-  if (pen.style() == Qt::NoPen && brush.style() == Qt::NoBrush) return;
+  const bool noPen = DevicePen().style == PS_NULL;
+  if (noPen && CurrentBrush().style == BS_NULL) return;
   Draw(PenBounds(ToQRect(r)), [&](QPainter& p) {
     p.setPen(MakePen());
     p.setBrush(MakeBrush());
-    p.drawRect(pen.style() == Qt::NoPen ? ToQRect(r) : OutlineRect(r));
+    p.drawRect(noPen ? ToQRect(r) : OutlineRect(r));
   });
 }
 
 void QtDC::DevEllipse(Rect r) {
-  const QPen pen = MakePen();
-  const QBrush brush = MakeBrush();
-  if (pen.style() == Qt::NoPen && brush.style() == Qt::NoBrush) return;
+  const bool noPen = DevicePen().style == PS_NULL;
+  if (noPen && CurrentBrush().style == BS_NULL) return;
   Draw(PenBounds(ToQRect(r)), [&](QPainter& p) {
     p.setPen(MakePen());
     p.setBrush(MakeBrush());
-    p.drawEllipse(pen.style() == Qt::NoPen ? ToQRect(r) : OutlineRect(r));
+    p.drawEllipse(noPen ? ToQRect(r) : OutlineRect(r));
   });
 }
 
@@ -350,11 +464,10 @@ void QtDC::DevArc(Rect box, Point start, Point end) {
 }
 
 void QtDC::DevPolygon(const std::vector<Point>& pts) {
-  const QPen pen = MakePen();
-  const QBrush brush = MakeBrush();
-  if (pts.empty() || (pen.style() == Qt::NoPen && brush.style() == Qt::NoBrush)) return;
-  QPolygon poly;
-  for (const Point& pt : pts) poly.append(QPoint(pt.x, pt.y));
+  if (pts.empty() || (DevicePen().style == PS_NULL && CurrentBrush().style == BS_NULL)) return;
+  QPolygon poly(qsizetype(pts.size()));
+  QPoint* out = poly.data();
+  for (const Point& pt : pts) *out++ = QPoint(pt.x, pt.y);
   const Qt::FillRule rule = GetPolyFillMode() == WINDING ? Qt::WindingFill : Qt::OddEvenFill;
   Draw(PenBounds(poly.boundingRect()), [&](QPainter& p) {
     p.setPen(MakePen());
@@ -364,10 +477,9 @@ void QtDC::DevPolygon(const std::vector<Point>& pts) {
 }
 
 void QtDC::DevRoundRect(Rect r, Size corner) {
-  const QPen pen = MakePen();
-  const QBrush brush = MakeBrush();
-  if (pen.style() == Qt::NoPen && brush.style() == Qt::NoBrush) return;
-  const QRect rect = pen.style() == Qt::NoPen ? ToQRect(r) : OutlineRect(r);
+  const bool noPen = DevicePen().style == PS_NULL;
+  if (noPen && CurrentBrush().style == BS_NULL) return;
+  const QRect rect = noPen ? ToQRect(r) : OutlineRect(r);
   const double rx = std::min(corner.cx / 2.0, rect.width() / 2.0);
   const double ry = std::min(corner.cy / 2.0, rect.height() / 2.0);
   Draw(PenBounds(ToQRect(r)), [&](QPainter& p) {
@@ -379,11 +491,10 @@ void QtDC::DevRoundRect(Rect r, Size corner) {
 
 void QtDC::DevText(Point at, std::string_view text) {
   if (text.empty()) return;
-  const QFont font = MakeFont();
-  const QFontMetrics fm(font, device_);
+  QtFont& font = SelectedFont();
   const QString s = ToQString(text);
-  const int width = fm.horizontalAdvance(s);
-  const int ascent = fm.ascent(), descent = fm.descent();
+  const int width = font.Width(s);
+  const int ascent = font.ascent, descent = font.descent;
 
   // Alignment is along the text's own direction: offsets in the rotated frame.
   const unsigned align = GetTextAlign();
@@ -398,12 +509,17 @@ void QtDC::DevText(Point at, std::string_view text) {
   t.translate(at.x, at.y);
   t.rotate(angle);
   const QRect bounds = t.mapRect(cell).adjusted(-2, -2, 2, 2);
+  PixelTarget target;
+  if (IsQuarterTurn(angle) && DirectPixels(GetROP2(), target)) {
+    const TextStampKey key{font.key, CurrentFont().escapement, x0, baseline, s};
+    if (StampText(key, target, at, bounds, angle, font, cell)) return;
+  }
   const bool opaque = GetBkMode() == OPAQUE;
   Draw(bounds, [&](QPainter& p) {
     p.save();
     p.translate(at.x, at.y);
     p.rotate(angle);
-    p.setFont(font);
+    p.setFont(font.font);
     if (opaque) p.fillRect(cell, Colour(GetBkColor()));
     p.setPen(Colour(GetTextColor()));
     p.drawText(QPoint(x0, baseline), s);
@@ -411,16 +527,39 @@ void QtDC::DevText(Point at, std::string_view text) {
   });
 }
 
+bool QtDC::StampText(const TextStampKey& key, const PixelTarget& target, Point at, QRect bounds,
+                     double angle, const QtFont& font, QRect cell) {
+  TextStampCache& stamps = TextStampCache::ForThread();
+  bool seenBefore = false;
+  TextStampCache::Entry& entry = stamps.Sight(key, seenBefore);
+  if (!entry.taken) {
+    if (!seenBefore) return false;
+    if (!stamper_) stamper_ = std::make_unique<TextStamper>(*device_);
+    stamps.Took(entry,
+                stamper_->Take(font.font, key.text, angle, QPoint(key.x0, key.baseline), cell));
+  }
+  if (!entry.stamp.usable) return false;
+  // As Draw does: nothing when the text's box is off the bitmap.
+  const QRect shown = bounds.intersected(QRect(0, 0, device_->width(), device_->height()));
+  if (shown.isEmpty()) return true;
+  dirty_ |= shown;
+  const int rop = GetROP2();
+  if (GetBkMode() == OPAQUE) target.Runs(entry.stamp.covered, at, RopPixel(rop, GetBkColor()));
+  target.Runs(entry.stamp.ink, at, RopPixel(rop, GetTextColor()));
+  return true;
+}
+
 Size QtDC::DevTextExtent(std::string_view text) {
-  const QFontMetrics fm(MakeFont(), device_);
-  return {fm.horizontalAdvance(ToQString(text)), fm.ascent() + fm.descent()};
+  QtFont& font = SelectedFont();
+  return {font.Width(ToQString(text)), font.ascent + font.descent};
 }
 
 TextMetrics QtDC::DevTextMetrics() {
-  const QFontMetrics fm(MakeFont(), device_);
+  const QtFont& font = SelectedFont();
+  const QFontMetrics& fm = font.metrics;
   TextMetrics m;
-  m.ascent = fm.ascent();
-  m.descent = fm.descent();
+  m.ascent = font.ascent;
+  m.descent = font.descent;
   m.height = m.ascent + m.descent;
   m.aveCharWidth = fm.averageCharWidth();
   m.maxCharWidth = fm.maxWidth();

@@ -6,12 +6,19 @@
 // it was, and each pixel of a figure is changed once even where its outline
 // and fill meet. One-pixel lines leave out their last pixel, so a chain of
 // XOR line segments has no gaps at the joints.
+//
+// On 32-bit bitmaps, one-pixel lines and texts drawn before are set straight
+// into the pixels (the same ones the painter would set): that is most of
+// what a plan draws, and the painter's set-up for each figure costs more
+// than the figure.
 #pragma once
 
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
-#include <functional>
+#include <memory>
+#include <type_traits>
+#include <vector>
 
 #include "platform/dc.h"
 
@@ -19,6 +26,11 @@ class QFont;
 class QPaintDevice;
 
 namespace plat {
+
+struct PixelTarget;
+struct QtFont;
+struct TextStampKey;
+class TextStamper;
 
 class QtDC : public DeviceContext {
  public:
@@ -29,6 +41,8 @@ class QtDC : public DeviceContext {
   ~QtDC() override;
 
   // Limits drawing to a region of the device (empty region: no limit).
+  // Clip through this call, not through Painter(): figures set straight
+  // into a bitmap's pixels keep within this region.
   void SetClipRegion(const QRegion& region);
   // The device pixels drawn so far (for showing only the changed part).
   QRect DirtyRect() const { return dirty_; }
@@ -52,7 +66,21 @@ class QtDC : public DeviceContext {
   void DevFillRect(Rect r, const Brush& brush) override;
 
  private:
-  using PaintFn = std::function<void(QPainter&)>;
+  // A figure's paint code, called once per pass (twice for NOT-XOR); a
+  // reference to the caller's lambda, so that no figure allocates for it.
+  class PaintFn {
+   public:
+    template <class F>
+    PaintFn(F&& f)  // NOLINT: made from lambdas at every call
+        : object_(const_cast<void*>(static_cast<const void*>(&f))),
+          call_([](void* o, QPainter& p) { (*static_cast<std::remove_reference_t<F>*>(o))(p); }) {}
+    void operator()(QPainter& p) const { call_(object_, p); }
+
+   private:
+    void* object_;
+    void (*call_)(void*, QPainter&);
+  };
+
   // Runs paint for a figure within bounds (device pixels) under the current
   // raster operation.
   void Draw(QRect bounds, const PaintFn& paint);
@@ -60,8 +88,20 @@ class QtDC : public DeviceContext {
   QPen MakePen() const;
   QBrush MakeBrush() const;
   QFont MakeFont() const;
+  // The selected font as Qt draws it on this device, made once per thread.
+  QtFont& SelectedFont();
   QRect PenBounds(QRect r) const;
+  static QRect PenBounds(QRect r, int penWidth);
   bool IsRaster() const;
+  // Where figures in the given raster operation may be set straight into
+  // the bitmap's pixels (false: draw them through the painter).
+  bool DirectPixels(int rop, PixelTarget& target) const;
+  // A pixel of a colour in the given raster operation (black and white
+  // force theirs).
+  static quint32 RopPixel(int rop, COLORREF c);
+  // Sets a text's pixels from its stamp; false when it has none (yet).
+  bool StampText(const TextStampKey& key, const PixelTarget& target, Point at, QRect bounds,
+                 double angle, const QtFont& font, QRect cell);
   void Setup();
 
   QPaintDevice* device_;
@@ -70,6 +110,13 @@ class QtDC : public DeviceContext {
   QRect dirty_;
   // While a mask for XOR or NOT is drawn, every colour becomes this one.
   const QColor* forcedColour_ = nullptr;
+  // The clip set through SetClipRegion (empty: none).
+  QRegion clip_;
+  // The device's resolution and kind, for finding its fonts.
+  int dpiX_ = 96, dpiY_ = 96, devType_ = 0;
+  QtFont* lastFont_ = nullptr;
+  unsigned lastFontGeneration_ = 0;
+  std::unique_ptr<TextStamper> stamper_;
 };
 
 // Makes Windows face names ("Arial", "Times New Roman") resolve to the

@@ -253,6 +253,13 @@ QPen QtDC::MakePen() const {
   return pen;
 }
 
+QPen QtDC::GapPen() const {
+  const Pen p = DevicePen();
+  if (GetBkMode() != OPAQUE || p.style == PS_NULL || DashRunsOf(p.style).count == 0)
+    return QPen(Qt::NoPen);
+  return QPen(Colour(GetBkColor()), 0);
+}
+
 QBrush QtDC::MakeBrush() const {
   const Brush& b = CurrentBrush();
   if (b.style == BS_NULL) return QBrush(Qt::NoBrush);
@@ -428,20 +435,18 @@ void QtDC::DevLine(Point from, Point to) {
 void QtDC::DevRectangle(Rect r) {
   const bool noPen = DevicePen().style == PS_NULL;
   if (noPen && CurrentBrush().style == BS_NULL) return;
+  const QRect rect = noPen ? ToQRect(r) : OutlineRect(r);
   Draw(PenBounds(ToQRect(r)), [&](QPainter& p) {
-    p.setPen(MakePen());
-    p.setBrush(MakeBrush());
-    p.drawRect(noPen ? ToQRect(r) : OutlineRect(r));
+    Outline(p, MakeBrush(), [&](QPainter& q) { q.drawRect(rect); });
   });
 }
 
 void QtDC::DevEllipse(Rect r) {
   const bool noPen = DevicePen().style == PS_NULL;
   if (noPen && CurrentBrush().style == BS_NULL) return;
+  const QRect rect = noPen ? ToQRect(r) : OutlineRect(r);
   Draw(PenBounds(ToQRect(r)), [&](QPainter& p) {
-    p.setPen(MakePen());
-    p.setBrush(MakeBrush());
-    p.drawEllipse(noPen ? ToQRect(r) : OutlineRect(r));
+    Outline(p, MakeBrush(), [&](QPainter& q) { q.drawEllipse(rect); });
   });
 }
 
@@ -454,12 +459,12 @@ void QtDC::DevArc(Rect box, Point start, Point end) {
   while (span <= 0.0) span += 360.0;
   while (span > 360.0) span -= 360.0;
   Draw(PenBounds(ToQRect(box)), [&](QPainter& p) {
-    p.setPen(MakePen());
-    p.setBrush(Qt::NoBrush);
     // Qt strokes arcs as paths, whose pixels sit half a pixel up and left of
     // those of its ellipses; the shift makes an arc lie on its ellipse.
-    p.drawArc(QRectF(rect).translated(0.5, 0.5), int(std::lround(from * 16)),
-              int(std::lround(span * 16)));
+    Outline(p, QBrush(Qt::NoBrush), [&](QPainter& q) {
+      q.drawArc(QRectF(rect).translated(0.5, 0.5), int(std::lround(from * 16)),
+                int(std::lround(span * 16)));
+    });
   });
 }
 
@@ -470,9 +475,7 @@ void QtDC::DevPolygon(const std::vector<Point>& pts) {
   for (const Point& pt : pts) *out++ = QPoint(pt.x, pt.y);
   const Qt::FillRule rule = GetPolyFillMode() == WINDING ? Qt::WindingFill : Qt::OddEvenFill;
   Draw(PenBounds(poly.boundingRect()), [&](QPainter& p) {
-    p.setPen(MakePen());
-    p.setBrush(MakeBrush());
-    p.drawPolygon(poly, rule);
+    Outline(p, MakeBrush(), [&](QPainter& q) { q.drawPolygon(poly, rule); });
   });
 }
 
@@ -483,9 +486,7 @@ void QtDC::DevRoundRect(Rect r, Size corner) {
   const double rx = std::min(corner.cx / 2.0, rect.width() / 2.0);
   const double ry = std::min(corner.cy / 2.0, rect.height() / 2.0);
   Draw(PenBounds(ToQRect(r)), [&](QPainter& p) {
-    p.setPen(MakePen());
-    p.setBrush(MakeBrush());
-    p.drawRoundedRect(rect, rx, ry, Qt::AbsoluteSize);
+    Outline(p, MakeBrush(), [&](QPainter& q) { q.drawRoundedRect(rect, rx, ry, Qt::AbsoluteSize); });
   });
 }
 

@@ -87,6 +87,22 @@ class QtDC : public DeviceContext {
   QColor Colour(COLORREF c) const;
   QPen MakePen() const;
   QBrush MakeBrush() const;
+  // The solid pen in the background colour that fills the gaps of a broken
+  // one-pixel pen while the background mode is opaque; Qt::NoPen otherwise.
+  QPen GapPen() const;
+  // Strokes a figure as the selected pen and brush say: the gaps of a
+  // broken pen first (as the background mode asks), then fill and outline.
+  template <class Figure>
+  void Outline(QPainter& p, const QBrush& brush, Figure&& figure) const {
+    if (const QPen gaps = GapPen(); gaps.style() != Qt::NoPen) {
+      p.setPen(gaps);
+      p.setBrush(Qt::NoBrush);
+      figure(p);
+    }
+    p.setPen(MakePen());
+    p.setBrush(brush);
+    figure(p);
+  }
   QFont MakeFont() const;
   // The selected font as Qt draws it on this device, made once per thread.
   QtFont& SelectedFont();

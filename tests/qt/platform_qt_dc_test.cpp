@@ -276,6 +276,36 @@ TEST(PlatformQtDc, GapsOfABrokenPenTakeTheBackgroundWhenOpaque) {
   EXPECT_GT(CountOf(img, kBlack), 30);
 }
 
+TEST(PlatformQtDc, BrokenOutlinesFillTheirGapsToo) {
+  // A dotted XOR box in the drawing colour (black) on white paper shows by
+  // its gaps, which take the white background and so invert the paper;
+  // drawn again it is gone. This is how the zoom-up box shows while dragging.
+  const QImage paper = Canvas();
+  QImage img = paper;
+  auto box = [](DeviceContext& dc) {
+    dc.SetROP2(R2_XORPEN);
+    dc.SelectPen({PS_DOT, 0, RGB(0, 0, 0)});
+    dc.SelectBrush(NullBrush());
+    dc.Rectangle(10, 10, 80, 50);
+  };
+  Draw(img, box);
+  EXPECT_GT(CountOf(img, kBlack), 60);
+  EXPECT_TRUE(IsSet(img, 40, 30, kWhite)) << "the inside stays clear";
+  Draw(img, box);
+  EXPECT_EQ(img, paper);
+
+  // In copy mode with a transparent background the gaps keep the paper.
+  QImage clear = Canvas();
+  Draw(clear, [](DeviceContext& dc) {
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetBkColor(RGB(255, 0, 0));
+    dc.SelectPen({PS_DASH, 0, RGB(0, 0, 0)});
+    dc.SelectBrush(NullBrush());
+    dc.Ellipse(10, 10, 80, 50);
+  });
+  EXPECT_EQ(CountOf(clear, qRgb(255, 0, 0)), 0);
+}
+
 TEST(PlatformQtDc, RectangleIsOutlinedByThePenAndFilledByTheBrush) {
   const QRgb red = qRgb(255, 0, 0);
   QImage img = Canvas();

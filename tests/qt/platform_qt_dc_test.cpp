@@ -479,6 +479,25 @@ TEST(PlatformQtDc, TextAlignmentPlacesTheReferencePoint) {
   EXPECT_GT(baseline.bottom(), 95);
 }
 
+// A room too narrow for its name labels it down the screen (escapement 2700,
+// bottom centre): the alignment follows the turned text, so the label is
+// centred on the point along its run and stands on the side its tops face.
+TEST(PlatformQtDc, AlignmentFollowsTheEscapement) {
+  QImage img = Canvas();
+  Draw(img, [](DeviceContext& dc) {
+    dc.SelectFont(TestFont(20, 2700));
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextAlign(TA_CENTER | TA_BOTTOM);
+    dc.TextOut(150, 100, "LOUNGE");
+  });
+  const QRect ink = InkBox(img);
+  EXPECT_GT(ink.height(), 2 * ink.width());
+  EXPECT_LT(ink.top(), 95);
+  EXPECT_GT(ink.bottom(), 105);
+  EXPECT_LE(std::abs((ink.top() + ink.bottom()) / 2 - 100), 3);
+  EXPECT_GE(ink.left(), 150);
+}
+
 TEST(PlatformQtDc, OpaqueTextFillsItsCellWithTheBackground) {
   const QRgb blue = qRgb(0, 0, 255);
   QImage opaque = Canvas(), transparent = Canvas();

@@ -20,9 +20,9 @@ constexpr int kW = 320, kH = 240;
 
 // The same noisy background on both bitmaps, so that a pixel set wrongly
 // (or not at all) shows.
-QImage Background(QImage::Format format, unsigned seed) {
+QImage Background(QImage::Format format, unsigned run) {
   QImage img(kW, kH, QImage::Format_RGB32);
-  std::mt19937 rng(seed);
+  std::mt19937 rng(run);
   for (int y = 0; y < kH; ++y)
     for (int x = 0; x < kW; ++x) img.setPixel(x, y, qRgb(rng() & 255, rng() & 255, rng() & 255));
   return img.convertToFormat(format);
@@ -33,9 +33,9 @@ struct Picture {
   QRect dirty;
 };
 
-Picture DrawOn(QImage::Format format, unsigned seed, const QRegion& clip,
+Picture DrawOn(QImage::Format format, unsigned run, const QRegion& clip,
                const std::function<void(DeviceContext&)>& draw) {
-  Picture pic{Background(format, seed), {}};
+  Picture pic{Background(format, run), {}};
   QtDC dc(&pic.image);
   dc.SetClipRegion(clip);
   draw(dc);
@@ -46,9 +46,9 @@ Picture DrawOn(QImage::Format format, unsigned seed, const QRegion& clip,
 // Draws on a bitmap set directly and on the painter's, and tells where the
 // two differ first.
 void ExpectSameAsThePainter(const std::function<void(DeviceContext&)>& draw,
-                            const QRegion& clip = QRegion(), unsigned seed = 1) {
-  const Picture direct = DrawOn(QImage::Format_RGB32, seed, clip, draw);
-  const Picture painted = DrawOn(QImage::Format_RGB888, seed, clip, draw);
+                            const QRegion& clip = QRegion(), unsigned run = 1) {
+  const Picture direct = DrawOn(QImage::Format_RGB32, run, clip, draw);
+  const Picture painted = DrawOn(QImage::Format_RGB888, run, clip, draw);
   const QImage reference = painted.image.convertToFormat(QImage::Format_RGB32);
   for (int y = 0; y < kH; ++y) {
     for (int x = 0; x < kW; ++x) {
@@ -65,8 +65,8 @@ int Coord(std::mt19937& rng, int limit) {
   return int(rng() % unsigned(limit + 200)) - 100;  // some beyond every edge
 }
 
-void RandomLines(DeviceContext& dc, unsigned seed) {
-  std::mt19937 rng(seed);
+void RandomLines(DeviceContext& dc, unsigned run) {
+  std::mt19937 rng(run);
   static const int kRops[] = {R2_COPYPEN, R2_BLACK, R2_WHITE};
   for (int i = 0; i < 400; ++i) {
     dc.SelectPen({int(rng() % 5), 0, RGB(rng() & 255, rng() & 255, rng() & 255)});
@@ -96,8 +96,8 @@ TEST(PlatformQtDcDirect, LinesKeepWithinTheClipRegion) {
 
 // Room names and dimensions as a plan repeats them: every text drawn three
 // times at other places, so that the later ones come from its stamp.
-void RepeatedTexts(DeviceContext& dc, unsigned seed) {
-  std::mt19937 rng(seed);
+void RepeatedTexts(DeviceContext& dc, unsigned run) {
+  std::mt19937 rng(run);
   static const char* const kFaces[] = {"Arial", "Times New Roman", "Courier New"};
   static const char* const kTexts[] = {"LIVING", "Bed 2", "3600", "11' 6''", "G\xc3\xa4ste WC",
                                        "\xe9t\xe9", " lead", "jgpqy"};

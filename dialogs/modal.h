@@ -14,8 +14,12 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <type_traits>
+#include <typeinfo>
 #include <utility>
 #include <vector>
+
+#include "dialogs/form.h"
 
 namespace dlg {
 
@@ -33,6 +37,11 @@ template <class Dialog>
 concept Validated = requires(Dialog& d) {
   { d.Accept() } -> std::convertible_to<std::string>;
 };
+
+// Dialogs that describe their form (dialogs/form.h) and need no form of
+// their own.
+template <class Dialog>
+concept Described = requires(Dialog& d, Form& f) { d.Describe(f); };
 
 namespace detail {
 template <class Dialog>
@@ -52,12 +61,40 @@ void Uninstall(Runner<Dialog>* r) {
   if (detail::installed<Dialog> == r) detail::installed<Dialog> = nullptr;
 }
 
+// What OK says of a described dialog's values: the ranges of its fields,
+// then its own Accept.
+template <Described Dialog>
+std::string CheckDescribed(Dialog& d, const Form& form) {
+  std::string why = form.Validate();
+  if constexpr (Validated<Dialog>) {
+    if (why.empty()) why = std::string(d.Accept());
+  }
+  return why;
+}
+
+// Shows a described dialog through the installed form runner.
+template <Described Dialog>
+bool RunDescribed(Dialog& d, FormRunner& runner) {
+  Form form;
+  d.Describe(form);
+  return runner.Run(form, [&d, &form]() { return CheckDescribed(d, form); });
+}
+
 // Shows d modally; true on OK, false on Cancel or when nothing is installed.
+// A runner installed for the class comes first; a described dialog without
+// one is shown by the form runner.
 template <class Dialog>
 bool ShowModal(Dialog& d) {
-  Runner<Dialog>* r = detail::installed<Dialog>;
-  return r && r->Run(d);
+  if (Runner<Dialog>* r = detail::installed<Dialog>) return r->Run(d);
+  if constexpr (Described<Dialog>) {
+    if (FormRunner* f = InstalledFormRunner()) return RunDescribed(d, *f);
+  }
+  return false;
 }
+
+// Where scripts report a question nobody asked or an answer nobody took
+// (tests point it at their failure macro).
+inline std::function<void(const std::string&)> ScriptFailure;
 
 // Installs a runner for the lifetime of the object and then puts back the
 // one it replaced.
@@ -78,11 +115,25 @@ class ScopedRunner {
 // a function that types into the fields and presses OK, or Cancel. OK runs
 // the dialog's Accept as the form would; an answer it refuses closes the
 // dialog as Cancel and is counted, since a script cannot type again. A show
-// with nothing queued is a Cancel too, counted as unanswered.
+// with nothing queued is a Cancel too, counted as unanswered and reported
+// through ScriptFailure (unless allowUnanswered); answers still queued when
+// the script goes away are reported too.
 template <class Dialog>
 class Scripted : public Runner<Dialog> {
  public:
   using Fill = std::function<void(Dialog&)>;
+
+  Scripted() = default;
+  Scripted(const Scripted&) = delete;
+  Scripted& operator=(const Scripted&) = delete;
+  ~Scripted() override {
+    if (!answers_.empty() && ScriptFailure)
+      ScriptFailure(std::to_string(answers_.size()) + " scripted answer(s) of " +
+                    typeid(Dialog).name() + " never asked for");
+  }
+
+  // Shows beyond the script are plain Cancels, not failures.
+  bool allowUnanswered = false;
 
   // OK after fill has edited the fields; no fill keeps the start values.
   Scripted& Answer(Fill fill = {}) {
@@ -98,17 +149,28 @@ class Scripted : public Runner<Dialog> {
     shown_.push_back(d);
     if (answers_.empty()) {
       ++unanswered_;
+      if (!allowUnanswered && ScriptFailure)
+        ScriptFailure(std::string("unexpected dialog ") + typeid(Dialog).name());
       return false;
     }
     Fill fill = std::move(answers_.front());
     answers_.pop_front();
     if (!fill) return false;
     fill(d);
-    if constexpr (Validated<Dialog>) {
-      if (!std::string(d.Accept()).empty()) {
-        ++refused_;
-        return false;
-      }
+    std::string why;
+    if constexpr (Described<Dialog>) {
+      Form form;
+      d.Describe(form);
+      why = CheckDescribed(d, form);
+    } else if constexpr (Validated<Dialog>) {
+      why = std::string(d.Accept());
+    }
+    if (!why.empty()) {
+      ++refused_;
+      lastRefusal_ = why;
+      // Cancel after a refusal leaves the start values, as the form does.
+      if constexpr (std::is_copy_assignable_v<Dialog>) d = shown_.back();
+      return false;
     }
     return true;
   }
@@ -118,6 +180,8 @@ class Scripted : public Runner<Dialog> {
   int Asked() const { return static_cast<int>(shown_.size()); }
   int Unanswered() const { return unanswered_; }
   int Refused() const { return refused_; }
+  // The message of the last refused answer.
+  const std::string& LastRefusal() const { return lastRefusal_; }
   std::size_t Pending() const { return answers_.size(); }
 
  private:
@@ -125,6 +189,7 @@ class Scripted : public Runner<Dialog> {
   std::vector<Dialog> shown_;
   int unanswered_ = 0;
   int refused_ = 0;
+  std::string lastRefusal_;
 };
 
 }  // namespace dlg

@@ -118,6 +118,17 @@ ScriptedStep& ScriptedUi::ExpectPrinterSetup(bool accept) {
   return s;
 }
 
+ScriptedUi::~ScriptedUi() { CheckAllAsked(); }
+
+void ScriptedUi::CheckAllAsked() {
+  for (const ScriptedStep& step : queue_) {
+    std::string what = std::string("expected ") + UiCallName(step.call);
+    if (step.text) what += " \"" + *step.text + "\"";
+    Fail(what + " was never asked");
+  }
+  queue_.clear();
+}
+
 void ScriptedUi::Reset() {
   queue_.clear();
   log_.clear();

@@ -85,6 +85,8 @@ struct ScriptedStep {
 class ScriptedUi : public UserInterface {
  public:
   ScriptedUi() = default;
+  // Questions still queued are reported as failures.
+  ~ScriptedUi() override;
   ScriptedUi(const ScriptedUi&) = delete;
   ScriptedUi& operator=(const ScriptedUi&) = delete;
 
@@ -105,6 +107,9 @@ class ScriptedUi : public UserInterface {
 
   // Questions still waiting to be asked.
   std::size_t Pending() const { return queue_.size(); }
+  // Reports every question still queued as a failure (a script that
+  // expected a question the program never asked) and drops them.
+  void CheckAllAsked();
   // Drops the remaining script, the log and the failures.
   void Reset();
 

@@ -2,7 +2,10 @@
 // answers; with nobody installed the question is cancelled.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "dialogs/feetdlg.h"
 #include "dialogs/modal.h"
@@ -50,10 +53,79 @@ TEST(ModalDialog, AScriptAnswersInTurnAndKeepsWhatEachDialogShowed) {
   EXPECT_EQ(script.Unanswered(), 0);
   EXPECT_EQ(script.Pending(), 0u);
 
-  // One dialog more than the script knows is cancelled and counted.
+  // One dialog more than the script knows is cancelled, counted and
+  // reported.
+  std::vector<std::string> reported;
+  auto keep = std::exchange(dlg::ScriptFailure,
+                            [&](const std::string& what) { reported.push_back(what); });
   Rename extra;
   EXPECT_FALSE(dlg::ShowModal(extra));
   EXPECT_EQ(script.Unanswered(), 1);
+  EXPECT_EQ(reported.size(), 1u);
+
+  // So is an answer nobody asked for, when the script goes away.
+  {
+    dlg::Scripted<Rename> unused;
+    unused.Answer();
+  }
+  EXPECT_EQ(reported.size(), 2u);
+  dlg::ScriptFailure = keep;
+}
+
+// A form runner that types into the described fields.
+struct TypingRunner : dlg::FormRunner {
+  std::function<void(const dlg::Form&)> type;
+  std::vector<std::string> refusals;
+  bool Run(const dlg::Form& form, const std::function<std::string()>& accept) override {
+    const dlg::Form::Snapshot start = form.Take();
+    type(form);
+    std::string why = accept();
+    if (why.empty()) return true;
+    refusals.push_back(why);
+    form.Restore(start);
+    return false;
+  }
+};
+
+struct Spacing {
+  int32 spacing = 100;
+  int32 side = 1;
+  std::string name = "Hall";
+  void Describe(dlg::Form& f) {
+    f.Title("Spacing");
+    f.Integer("Spacing", spacing, 50, 1000).Choice("Side", side, {{1, "below"}, {2, "above"}});
+    f.Text("Name", name, 10);
+  }
+  std::string Accept() const { return spacing >= 50 ? "" : "spacing 50 to 1000 input is incorrect"; }
+};
+
+TEST(ModalDialog, ADescribedDialogIsShownByTheFormRunnerAndCancelRestoresIt) {
+  TypingRunner runner;
+  dlg::FormRunner* previous = dlg::InstallFormRunner(&runner);
+  runner.type = [](const dlg::Form& f) {
+    ASSERT_EQ(f.Fields().size(), 3u);
+    *f.Fields()[0].integer = 250;
+    *f.Fields()[1].integer = 2;
+    *f.Fields()[2].text = "Lounge";
+  };
+  Spacing s;
+  EXPECT_TRUE(dlg::ShowModal(s));
+  EXPECT_EQ(s.spacing, 250);
+  EXPECT_EQ(s.side, 2);
+  EXPECT_EQ(s.name, "Lounge");
+
+  runner.type = [](const dlg::Form& f) { *f.Fields()[0].integer = 10; };
+  EXPECT_FALSE(dlg::ShowModal(s));
+  EXPECT_EQ(s.spacing, 250);  // the refused value is not kept
+  ASSERT_EQ(runner.refusals.size(), 1u);
+
+  // A script installed for the class comes before the form runner.
+  dlg::Scripted<Spacing> script;
+  dlg::ScopedRunner use(script);
+  script.Cancel();
+  EXPECT_FALSE(dlg::ShowModal(s));
+  EXPECT_EQ(runner.refusals.size(), 1u);
+  dlg::InstallFormRunner(previous);
 }
 
 TEST(ModalDialog, AnAnswerTheDialogRefusesClosesItAsCancel) {

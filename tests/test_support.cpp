@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "dialogs/modal.h"
 #include "model/globals.h"
 #include "platform/files.h"
 
@@ -80,6 +81,9 @@ plat::ScriptedUi& DefaultTestUi() {
 namespace {
 
 class ResetDefaultUi : public ::testing::EmptyTestEventListener {
+  // Runs before the result printer's end of test (end events go to the
+  // listeners in reverse order), so a failure here is the test's own.
+  void OnTestEnd(const ::testing::TestInfo&) override { DefaultTestUi().CheckAllAsked(); }
   void OnTestStart(const ::testing::TestInfo&) override {
     plat::ScriptedUi& ui = DefaultTestUi();
     ui.Reset();
@@ -93,7 +97,12 @@ class ResetDefaultUi : public ::testing::EmptyTestEventListener {
 }  // namespace
 
 void InstallDefaultTestUi() {
-  DefaultTestUi().onFailure = [](const std::string& what) { ADD_FAILURE() << what; };
+  const auto fail = [](const std::string& what) { ADD_FAILURE() << what; };
+  DefaultTestUi().onFailure = fail;
+  dlg::ScriptFailure = fail;
   plat::SetUi(&DefaultTestUi());
-  ::testing::UnitTest::GetInstance()->listeners().Append(new ResetDefaultUi);
+  auto& listeners = ::testing::UnitTest::GetInstance()->listeners();
+  ::testing::TestEventListener* printer = listeners.Release(listeners.default_result_printer());
+  listeners.Append(new ResetDefaultUi);
+  if (printer) listeners.Append(printer);
 }

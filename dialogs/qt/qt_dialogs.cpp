@@ -1,6 +1,7 @@
 #include "dialogs/qt/qt_dialogs.h"
 
 #include "dialogs/qt/feetdlg_qt.h"
+#include "dialogs/qt/form_runner_qt.h"
 #include "dialogs/qt/shell_dialogs_qt.h"
 
 namespace dlg {
@@ -28,6 +29,12 @@ QtForms& Forms() {
   return forms;
 }
 
+// Every dialog that describes its form instead of having one of its own.
+QtFormRunner& DescribedForms() {
+  static QtFormRunner runner;
+  return runner;
+}
+
 }  // namespace
 
 void InstallQtDialogs(QWidget* parent) {
@@ -35,10 +42,13 @@ void InstallQtDialogs(QWidget* parent) {
     form.SetParent(parent);
     Install(&form);
   });
+  DescribedForms().SetParent(parent);
+  InstallFormRunner(&DescribedForms());
 }
 
 void RemoveQtDialogs() {
   Forms().ForEach([](auto& form) { Uninstall(&form); });
+  if (InstalledFormRunner() == &DescribedForms()) InstallFormRunner(nullptr);
 }
 
 }  // namespace dlg

@@ -1,0 +1,155 @@
+#include "dialogs/qt/form_runner_qt.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "platform/services.h"
+
+namespace dlg {
+
+namespace {
+
+// One field's widget and how its value goes back into the dialog.
+struct Binding {
+  const FormField* field = nullptr;
+  QLineEdit* edit = nullptr;
+  QCheckBox* check = nullptr;
+  QComboBox* list = nullptr;
+  QButtonGroup* radios = nullptr;
+
+  void Store() const {
+    const FormField& f = *field;
+    switch (f.kind) {
+      case FormField::Kind::Integer:
+        *f.integer = plat::StrToIntDef(edit->text().toStdString(), 0);
+        break;
+      case FormField::Kind::Real: {
+        bool ok = false;
+        const double v = edit->text().trimmed().toDouble(&ok);
+        *f.real = ok ? v : 0.0;
+        break;
+      }
+      case FormField::Kind::Text: *f.text = edit->text().toStdString(); break;
+      case FormField::Kind::Check: *f.integer = check->isChecked() ? 1 : 0; break;
+      case FormField::Kind::Choice:
+        if (list) {
+          if (list->currentIndex() >= 0) *f.integer = f.options[list->currentIndex()].first;
+        } else if (radios->checkedId() >= 0) {
+          *f.integer = f.options[radios->checkedId()].first;
+        }
+        break;
+      case FormField::Kind::Note: break;
+    }
+  }
+};
+
+int OptionIndex(const FormField& f) {
+  for (size_t i = 0; i < f.options.size(); ++i)
+    if (f.options[i].first == *f.integer) return int(i);
+  return -1;
+}
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+bool QtFormRunner::Run(const Form& form, const std::function<std::string()>& accept) {
+  QWidget* parent = QApplication::activeWindow() ? QApplication::activeWindow() : parent_;
+  QDialog box(parent);
+  box.setWindowTitle(Q(form.TitleText()));
+  auto* column = new QVBoxLayout(&box);
+  auto* rows = new QFormLayout;
+  column->addLayout(rows);
+
+  std::vector<Binding> bindings;
+  int n = 0;
+  for (const FormField& f : form.Fields()) {
+    Binding b;
+    b.field = &f;
+    const QString name = QString("Field%1").arg(++n);
+    switch (f.kind) {
+      case FormField::Kind::Integer:
+        b.edit = new QLineEdit(QString::number(*f.integer), &box);
+        rows->addRow(Q(f.label), b.edit);
+        break;
+      case FormField::Kind::Real:
+        b.edit = new QLineEdit(QString::number(*f.real, 'f', f.decimals), &box);
+        rows->addRow(Q(f.label), b.edit);
+        break;
+      case FormField::Kind::Text:
+        b.edit = new QLineEdit(Q(*f.text), &box);
+        if (f.maxLength > 0) b.edit->setMaxLength(f.maxLength);
+        rows->addRow(Q(f.label), b.edit);
+        break;
+      case FormField::Kind::Check:
+        b.check = new QCheckBox(Q(f.label), &box);
+        b.check->setChecked(*f.integer == 1);
+        b.check->setObjectName(name);
+        rows->addRow(b.check);
+        break;
+      case FormField::Kind::Choice:
+        if (f.asList) {
+          b.list = new QComboBox(&box);
+          for (const auto& [value, caption] : f.options) b.list->addItem(Q(caption));
+          b.list->setCurrentIndex(OptionIndex(f));
+          b.list->setObjectName(name);
+          rows->addRow(Q(f.label), b.list);
+        } else {
+          auto* group = new QGroupBox(Q(f.label), &box);
+          auto* inner = new QVBoxLayout(group);
+          b.radios = new QButtonGroup(group);
+          for (size_t i = 0; i < f.options.size(); ++i) {
+            auto* radio = new QRadioButton(Q(f.options[i].second), group);
+            b.radios->addButton(radio, int(i));
+            inner->addWidget(radio);
+          }
+          if (QAbstractButton* on = b.radios->button(OptionIndex(f))) on->setChecked(true);
+          group->setObjectName(name);
+          rows->addRow(group);
+        }
+        break;
+      case FormField::Kind::Note: {
+        auto* label = new QLabel(Q(f.label), &box);
+        label->setWordWrap(true);
+        rows->addRow(label);
+        break;
+      }
+    }
+    if (b.edit) b.edit->setObjectName(name);
+    if (f.kind != FormField::Kind::Note) bindings.push_back(b);
+  }
+
+  auto buttons = QDialogButtonBox::Ok | QDialogButtonBox::Cancel;
+  if (!form.HelpPage().empty()) buttons |= QDialogButtonBox::Help;
+  auto* box_buttons = new QDialogButtonBox(buttons, &box);
+  column->addWidget(box_buttons);
+  QObject::connect(box_buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
+  QObject::connect(box_buttons, &QDialogButtonBox::helpRequested, &box,
+                   [&form] { plat::StartHelp(form.HelpPage()); });
+  const Form::Snapshot start = form.Take();
+  QObject::connect(box_buttons, &QDialogButtonBox::accepted, &box, [&] {
+    for (const Binding& b : bindings) b.Store();
+    const std::string why = accept();
+    if (why.empty())
+      box.accept();
+    else
+      QMessageBox::warning(&box, box.windowTitle(), Q(why));
+  });
+  if (box.exec() == QDialog::Accepted) return true;
+  form.Restore(start);
+  return false;
+}
+
+}  // namespace dlg

@@ -84,3 +84,7 @@ struct InitGlobals {
   InitGlobals() { ResetGlobals(); }
 } initGlobals;
 }  // namespace
+
+void MarkDrawingChanged() {
+  if (AutosaveMode == 0) AutosaveMode = 1;
+}

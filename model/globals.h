@@ -98,5 +98,10 @@ extern std::uint8_t WizardActive;
 extern int32 WizardStep;
 extern int32 WizardKind;
 
+// Every command that can change the drawing calls this: with nothing to ask
+// yet (AutosaveMode 0) the save question is armed (1); saving without asking
+// (2) stays as it is.
+void MarkDrawingChanged();
+
 // Start values of every global above (for start-up and for tests).
 void ResetGlobals();

@@ -38,9 +38,6 @@ bool IsLayoutView(int32 v) { return v >= view::LayoutGround && v <= 49; }
 
 void WriteLive() { DrawingList.WriteDrawingFile(dtDrawing); }
 void RecordUndo() { DrawingList.UpdateUndoHistory(uoRecord, CurrentView); }
-void MarkChanged() {
-  if (AutosaveMode == 0) AutosaveMode = 1;
-}
 
 // Tool mouse operations with a device context taken for the call.
 template <class F>
@@ -115,7 +112,7 @@ bool TMDIChild::LeftPressRules(int x, int y, int32 entryType, int32 entryStep) {
         now->MouseDown(dc, r, x, y);
       });
     }
-    MarkChanged();
+    MarkDrawingChanged();
     return true;
   }
   if (IsCentringStep(entryStep)) {
@@ -214,7 +211,7 @@ void TMDIChild::DesignRoomPress(int x, int y, int32 entryStep) {
   if (entryStep == toolstep::CentreFirst || entryStep == toolstep::MultiStart) {
     WriteLive();
     t->Step = 0;
-    MarkChanged();
+    MarkDrawingChanged();
     PendingInvalidateMergeArea();
   }
 }

@@ -132,6 +132,7 @@ void TMDIChild::OnPaint() {
   } else if (IsLayoutView(CurrentView)) {
     PaintLayoutView(*dc, client);
   }
+  if (libraryPreview_) PaintLibraryPreview(*dc, client);
 }
 
 // Shapes first, so that walls, openings and texts lie over them; then the

@@ -126,8 +126,10 @@ bool TMDIChild::LeftPressRules(int x, int y, int32 entryType, int32 entryStep) {
   }
   if (entryType == tooltype::ClearSpan) {
     DrawingList.FindClearSpan(p.x, p.y, t->PickedIndex());
-    if (MainForm) MainForm->SelectPickTool();
-    PendingRunFixtureDesigner();
+    if (MainForm) {
+      MainForm->SelectPickTool();
+      MainForm->RunFixtureDesigner();
+    }
     return false;
   }
   if (entryType == tooltype::EnlargeShrink) return true;
@@ -511,12 +513,12 @@ void TMDIChild::FrameRelease(int x, int y, int32 step) {
   PendingInvalidateFrameChange(1);
   constexpr int32 kPrintPartStep = 17, kZoomFrameStep = 15;
   if (step == kPrintPartStep) {
-    PendingPrintPart();
+    if (MainForm) MainForm->PrintPart();
   } else if (t->Type == tooltype::Move && step == kZoomFrameStep) {
     if (MainForm) MainForm->SetTool(RestoreToolId);
     ApplyZoom(zoomstyle::AfterMoveFrame);
   } else if (t->Type == tooltype::Copy && t->AddToLibraryFlag() == 1) {
-    PendingAddToLibrary();
+    AddFramedToLibrary();
     if (MainForm) MainForm->SelectPickTool();
   } else if (t->Type == tooltype::Copy) {
     Guide("GUIDE: press F1 key for help");

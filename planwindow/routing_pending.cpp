@@ -48,6 +48,3 @@ bool TMDIChild::PendingCentredText(std::string& text) {
   return plat::Ui().InputQuery("", "", text);
 }
 
-void TMDIChild::PendingAddToLibrary() {}
-void TMDIChild::PendingRunFixtureDesigner() {}
-void TMDIChild::PendingPrintPart() {}

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace plat {
 
@@ -32,6 +33,10 @@ bool RenameFile(std::string_view from, std::string_view to);
 
 // The whole file, or nothing when it cannot be opened.
 std::optional<std::string> ReadWholeFile(std::string_view programPath);
+
+// The names of the plain files in a program folder ("LIBS\\"), sorted;
+// empty when the folder cannot be read.
+std::vector<std::string> ListFiles(std::string_view programFolder);
 
 // Replaces the file with data through a temporary file in the same folder
 // and a rename, so the old file stays whole when anything fails. Returns

@@ -143,6 +143,30 @@ class TMainForm {
   void ApplyLineStyle(int32 thickness, int32 penStyle);
   // ---- End of tools and screen aids ----------------------------------------------------------
 
+  // ---- Frames, polygons, libraries, the designer, part printing -------------------------
+  // (shell/mainform_frames.cpp, shell/mainform_designer.cpp, shell/printing_part.cpp)
+  void CmMoveExecute();
+  void CmCopyExecute();
+  void CmEraseExecute();
+  void CmPasteExecute();
+  void CmCurveAlterExecute();
+  void CmPolygonExecute();
+  void CmMergeWorktopsExecute();
+  void CmPlumbingExecute();
+  void CmElectricalExecute();
+  void CmFurnitureExecute();
+  void CmMiscellaneousExecute();
+  void CmAddToLibraryExecute();
+  void CmEasyDrawExecute();
+  void CmStairsExecute();
+  // One round of the designer for FixtureKind, after the clear span was
+  // measured where the user clicked.
+  void RunFixtureDesigner();
+  int32 FixtureKind = 0;  // the kind the Easy Draw or Stairs command chose
+  void CmPrintpartExecute();
+  // Prints the part of the plan framed by the print-part tool.
+  void PrintPart();
+
   // ---- Hooks to the window system ------------------------------------------------------
   // Asked by the window to close itself (Exit).
   std::function<void()> onCloseRequested;

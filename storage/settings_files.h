@@ -72,6 +72,23 @@ inline constexpr const char* PrintChoices = "CFG\\PRINT.CFG";
 // The printer's scale correction factor.
 inline constexpr UnitsPair PrintCalibration{"CFG\\PRNTCALM.CFG", "CFG\\PRNTCALI.CFG"};
 
+// ---- Selections, symbol libraries and the designer ----
+// The selection hand-over: one line "%d %ld %ld\n" per listed element
+// (its index in DrawingList and an origin), and the number of those lines.
+inline constexpr const char* SelectionList = "CFG\\COPY.CFG";
+inline constexpr const char* SelectionCount = "CFG\\TEMP.CFG";
+// The frame of a part print: left, right, top, bottom, "%ld %ld %ld %ld".
+inline constexpr const char* PartPrintFrame = "CFG\\PTPRINT.CFG";
+// The paste buffer, in the record layout of the library symbols.
+inline constexpr const char* PasteBuffer = "LIBS\\PASTE.CFG";
+// The fill colour of new shapes and polygons, "%ld\n".
+inline constexpr const char* FillColour = "CFG\\FILLCLR.CFG";
+// The wall change's five values and the floor change's three, "%d ...".
+inline constexpr const char* WallChange = "CFG\\WALLCHANGE.CFG";
+inline constexpr const char* FloorChange = "CFG\\FLOORCHANGE.CFG";
+// The two fill colours of a floor change, "%ld %ld\n".
+inline constexpr const char* FloorColours = "CFG\\FLOORCLR.CFG";
+
 }  // namespace cfgfile
 
 // A path below the program directory as the program opens it:

@@ -1,0 +1,5 @@
+#include "shell/mainform.h"
+
+void TMainForm::CmEasyDrawExecute() {}
+void TMainForm::CmStairsExecute() {}
+void TMainForm::RunFixtureDesigner() {}

@@ -1,0 +1,4 @@
+#include "shell/mainform.h"
+
+void TMainForm::CmPrintpartExecute() {}
+void TMainForm::PrintPart() {}

@@ -1,0 +1,79 @@
+// A user's session through the menus, as the commands and the window see it:
+// the save question after drawing, the recent drawings, opening outside the
+// drawings folder, the prompts left in the status bars.
+#include <gtest/gtest.h>
+
+#include "model/flist.h"
+#include "model/globals.h"
+#include "planwindow/childwin.h"
+#include "tests/planwindow_fixture.h"
+
+namespace {
+
+using planfix::ShellTest;
+
+constexpr const char* kLive = "DWGS\\HOUSE.KWV";
+constexpr const char* kSaveQuestion = "do you wish to save drawing changes?";
+
+class UserStory : public ShellTest {
+ protected:
+  plat::ScriptedUi& ui = DefaultTestUi();
+  void DragLine(int x1, int y1, int x2, int y2) {
+    Child().OnMouseDown(1, x1, y1);
+    Child().OnMouseMove(x2, y2, true);
+    Child().OnMouseUp(1, x2, y2);
+  }
+};
+
+TEST_F(UserStory, ALineDrawnThroughTheMenuIsAskedAboutAndCanBeDeclined) {
+  NewDrawing("HOUSE");
+  EXPECT_EQ(AutosaveMode, 0);
+  form->CmLineExecute();
+  EXPECT_EQ(AutosaveMode, 1);
+  DragLine(100, 100, 300, 100);
+  EXPECT_EQ(UserElementsIn(kLive), 1);
+
+  // Saving disarms the question; the next command arms it again.
+  form->CmSaveExecute();
+  EXPECT_EQ(AutosaveMode, 0);
+  form->CmLineExecute();
+  DragLine(100, 200, 300, 200);
+  EXPECT_EQ(UserElementsIn(kLive), 2);
+
+  ui.ExpectQuestion(plat::mrNo).WithText(kSaveQuestion);
+  form->CmExitExecute();
+  EXPECT_EQ(UserElementsIn(kLive), 1) << "the unsaved line is declined";
+}
+
+TEST_F(UserStory, UndoIsAChangeTheQuestionAsksAbout) {
+  NewDrawing("HOUSE");
+  form->CmLineExecute();
+  DragLine(100, 100, 300, 100);
+  form->CmSaveExecute();
+  form->CmUndoExecute();
+  EXPECT_EQ(UserElementsIn(kLive), 0);
+  ui.ExpectQuestion(plat::mrYes).WithText(kSaveQuestion);
+  form->FormCloseQuery();  // the title bar's close button
+  EXPECT_EQ(UserElementsIn("CFG\\tmp.cfg"), 0);
+}
+
+TEST_F(UserStory, SavingWithoutAskingSurvivesOpeningADrawing) {
+  NewDrawing("HOUSE");
+  form->CmSaveExecute();
+  dir.WriteFile("CFG\\SAVE.CFG", "2\n");
+  form->CmExitExecute();
+  form.reset();
+  ResetGlobals();
+  Start();
+  EXPECT_EQ(AutosaveMode, 2);
+  timer.Fire();  // reopens HOUSE
+  ASSERT_TRUE(form->DrawingOpen());
+  EXPECT_EQ(AutosaveMode, 2);
+  form->CmLineExecute();
+  EXPECT_EQ(AutosaveMode, 2);
+  DragLine(100, 100, 300, 100);
+  form->CmExitExecute();  // no question: saved as it stands
+  EXPECT_EQ(UserElementsIn("CFG\\tmp.cfg"), 1);
+}
+
+}  // namespace

@@ -1,4 +1,5 @@
 #include "shell/mainform.h"
+#include "tools/linetool.h"
 
 #include <algorithm>
 
@@ -90,7 +91,12 @@ void TMainForm::ReadColours() {
   if (clr.Int(v)) OverlayColour = plat::COLORREF(v);
 }
 
-void TMainForm::ReplaceTool(std::unique_ptr<TDrawingtool> tool) { currentTool_ = std::move(tool); }
+// A tool chosen afresh starts a fresh keyboard chain: the next Enter is a
+// start point, never the end of a segment left over from the last tool.
+void TMainForm::ReplaceTool(std::unique_ptr<TDrawingtool> tool) {
+  currentTool_ = std::move(tool);
+  LineKeyState = linekey::StartsLine;
+}
 
 // ---- Recent drawings --------------------------------------------------------------------
 

@@ -6,6 +6,7 @@
 #include "model/flist.h"
 #include "model/globals.h"
 #include "planwindow/childwin.h"
+#include "platform/keys.h"
 #include "tests/planwindow_fixture.h"
 
 namespace {
@@ -74,6 +75,58 @@ TEST_F(UserStory, SavingWithoutAskingSurvivesOpeningADrawing) {
   DragLine(100, 100, 300, 100);
   form->CmExitExecute();  // no question: saved as it stands
   EXPECT_EQ(UserElementsIn("CFG\\tmp.cfg"), 1);
+}
+
+}  // namespace
+
+namespace {
+
+class KeyboardLines : public UserStory {
+ protected:
+  void SetUp() override {
+    UserStory::SetUp();
+    NewDrawing("HOUSE");
+    form->CmLineExecute();
+  }
+  // The pointer over client pixel (x, y) of the active window.
+  void PointAt(int x, int y) { ui.cursor = Window().window.ClientToScreen({x, y}); }
+  int UndoSteps() const {
+    int n = 0;
+    for (int32 v : DrawingList.UndoViews) n += v != 0;
+    return n;
+  }
+};
+
+TEST_F(KeyboardLines, EachLineStartedWithEnterIsOneUndoStep) {
+  for (int line = 0; line < 2; ++line) {
+    PointAt(200, 200 + 50 * line);
+    Child().FormKeyDown(plat::VK_RETURN, false);
+    ui.ExpectInput("1000").WithPrompt("RIGHT");
+    Child().FormKeyDown(plat::VK_RIGHT, false);
+    Child().FormKeyDown(plat::VK_ESCAPE, false);
+    form->CmLineExecute();
+  }
+  EXPECT_EQ(UserElementsIn(kLive), 2);
+  EXPECT_EQ(UndoSteps(), 2);
+  form->CmUndoExecute();
+  EXPECT_EQ(UserElementsIn(kLive), 1);
+}
+
+TEST_F(KeyboardLines, AStepOffTheSheetIsRefusedBeforeAnythingIsStored) {
+  PointAt(200, 200);
+  Child().FormKeyDown(plat::VK_RETURN, false);
+  ui.ExpectInput("60000").WithPrompt("RIGHT");
+  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbCancel, plat::mrCancel)
+      .WithText("Distance would take you outside the programme's total drawing sizes");
+  Child().FormKeyDown(plat::VK_RIGHT, false);
+  EXPECT_EQ(UserElementsIn(kLive), 0);
+  EXPECT_EQ(UndoSteps(), 0);
+
+  // The line goes on from where it stood.
+  ui.ExpectInput("1000").WithPrompt("RIGHT");
+  Child().FormKeyDown(plat::VK_RIGHT, false);
+  EXPECT_EQ(UserElementsIn(kLive), 1);
+  EXPECT_EQ(UndoSteps(), 1);
 }
 
 }  // namespace

@@ -134,6 +134,15 @@ void TMainForm::RememberRecentFile(const std::string& name) {
   if (onRecentFilesChanged) onRecentFilesChanged();
 }
 
+void TMainForm::ForgetRecentFile(const std::string& name) {
+  auto it = std::find(RecentFiles.begin(), RecentFiles.end(), name);
+  if (it == RecentFiles.end()) return;
+  std::rotate(it, it + 1, RecentFiles.end());
+  RecentFiles.back().clear();
+  WriteRecentFiles();
+  if (onRecentFilesChanged) onRecentFilesChanged();
+}
+
 // ---- Drawing windows -----------------------------------------------------------------------
 
 TMDIChild* TMainForm::ActiveChild() const {

@@ -130,3 +130,41 @@ TEST_F(KeyboardLines, AStepOffTheSheetIsRefusedBeforeAnythingIsStored) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(UserStory, TheOpenDialogKeepsToTheDrawingsFolder) {
+  NewDrawing("HOUSE");
+  NewDrawing("SHED");
+  // A drawing file copied somewhere else is picked first.
+  const std::string elsewhere = dir.Root() + "/EXPORT/HOUSE.KWV";
+  dir.WriteFile("EXPORT\\HOUSE.KWV", dir.ReadFile(kLive));
+  ui.ExpectOpenFile(elsewhere);
+  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbRetry, plat::mrRetry)
+      .WithText("Drawings are opened from the DWGS folder only: choose a drawing there");
+  ui.ExpectOpenFile(dir.Path(kLive));
+  form->CmFileopenExecute();
+  EXPECT_EQ(DrawingList.DrawingName, "HOUSE");
+}
+
+TEST_F(UserStory, ARecentDrawingThatIsGoneLeavesTheListAfterItsMessage) {
+  NewDrawing("SHED");
+  NewDrawing("HOUSE");
+  form->CmExitExecute();
+  std::remove(dir.Path(kLive).c_str());
+  form.reset();
+  ResetGlobals();
+  Start();
+  ui.ExpectShowMessage("no drawing of that name");
+  timer.Fire();
+  EXPECT_EQ(form->RecentFiles[0], "SHED");
+  EXPECT_EQ(dir.ReadFile("CFG\\LASTFILES.CFG"), "SHED\n\n\n\n");
+  // The next start asks nothing and opens the shed.
+  form.reset();
+  ResetGlobals();
+  Start();
+  timer.Fire();
+  EXPECT_EQ(DrawingList.DrawingName, "SHED");
+}
+
+}  // namespace

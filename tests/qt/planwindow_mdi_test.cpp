@@ -273,3 +273,33 @@ TEST_F(MdiWindow, TheKeysGoBackToThePlanAfterAMessageAndAfterACommand) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MdiWindow, TheWheelScrollsLikeTheScrollBarArrows) {
+  PlanWindow* plan = Plan();
+  ASSERT_NE(plan, nullptr);
+  TMDIChild* child = plan->Child();
+  const int32 v = child->VertPosition();
+  const int32 h = child->HorzPosition();
+  auto wheel = [&](QPoint delta, Qt::KeyboardModifiers mods) {
+    const QPointF at(50, 50);
+    QWheelEvent e(at, plan->Canvas()->mapToGlobal(at), QPoint(), delta, Qt::NoButton, mods,
+                  Qt::NoScrollPhase, false);
+    QApplication::sendEvent(plan->Canvas(), &e);
+  };
+  wheel({0, -120}, Qt::NoModifier);  // towards the user: down the sheet
+  plan->VerticalBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+  plan->VerticalBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+  plan->VerticalBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+  EXPECT_EQ(child->VertPosition(), v) << "three lines down, three lines up";
+  wheel({0, -60}, Qt::NoModifier);
+  EXPECT_EQ(child->VertPosition(), v) << "half a notch waits for the other half";
+  wheel({0, -60}, Qt::NoModifier);
+  EXPECT_GT(child->VertPosition(), v);
+  EXPECT_EQ(plan->VerticalBar()->value(), child->VertPosition());
+  wheel({0, -120}, Qt::ShiftModifier);
+  EXPECT_GT(child->HorzPosition(), h);
+}
+
+}  // namespace

@@ -322,6 +322,9 @@ class TMDIChild : public TToolWindow {
   void ShowLibraryPreview(const std::string& file);
   void EndLibraryPreview();
   std::unique_ptr<TFlist> libraryPreview_;
+  // The press that ran the designer: its release (when the window still
+  // gets it) must not move the symbol the designer left for placing.
+  bool designerPress_ = false;
 
   TPlanWindowHost& host_;
   int32 horzRange_ = 0;

@@ -3,6 +3,8 @@
 // held the view scrolls when the pointer stands in the window's margin.
 #include <optional>
 
+#include <utility>
+
 #include "model/flist.h"
 #include "model/view_mapping.h"
 #include "planwindow/childwin.h"
@@ -60,6 +62,7 @@ void TMDIChild::OnMouseDown(int button, int x, int y) {
 }
 
 void TMDIChild::LeftPress(int x, int y) {
+  designerPress_ = false;
   TDrawingtool* t = Tool();
   if (!t) return;
   if (t->PickedFloor() == kZoomBoxArmed) {
@@ -130,6 +133,7 @@ bool TMDIChild::LeftPressRules(int x, int y, int32 entryType, int32 entryStep) {
     DrawingList.FindClearSpan(p.x, p.y, t->PickedIndex());
     if (MainForm) {
       MainForm->SelectPickTool();
+      designerPress_ = true;
       MainForm->RunFixtureDesigner();
     }
     return false;
@@ -412,6 +416,7 @@ void TMDIChild::OnMouseUp(int button, int x, int y) {
 }
 
 void TMDIChild::LeftRelease(int x, int y) {
+  if (std::exchange(designerPress_, false)) return;
   TDrawingtool* t = Tool();
   if (!t) return;
   if (t->PickedFloor() == kZoomBoxDragging) {

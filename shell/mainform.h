@@ -163,7 +163,8 @@ class TMainForm {
   // One round of the designer for FixtureKind, after the clear span was
   // measured where the user clicked.
   void RunFixtureDesigner();
-  int32 FixtureKind = 0;  // the kind the Easy Draw or Stairs command chose
+  int32 FixtureKind = 0;    // the kind the Easy Draw or Stairs command chose
+  bool FixtureFan = false;  // the ceiling fan of the lights kind
   void CmPrintpartExecute();
   // Prints the part of the plan framed by the print-part tool.
   void PrintPart();
@@ -218,6 +219,7 @@ class TMainForm {
   // Exit left last, with their views in "CFG\LASTACT.CFG".
   std::string undoOwner_;
   bool undoViewsKeptByExit_ = true;
+  int32 lastPickedItem_ = 1;  // the Easy Draw item chosen last
   // The prompt a screen aid interrupted (empty when none runs).
   std::string interruptedPrompt_;
 };

@@ -382,6 +382,3 @@ void TEraseobjtool::ApplyToRegion(plat::DeviceContext&, const plat::Rect&, int32
     DrawingList.ReadDrawingFile(dtDrawing);
   }
 }
-
-// The symbol generator arrives with the designer.
-void TMoveobjtool::Command(int32) {}

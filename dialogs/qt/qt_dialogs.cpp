@@ -3,6 +3,9 @@
 #include "dialogs/qt/feetdlg_qt.h"
 #include "dialogs/qt/form_runner_qt.h"
 #include "dialogs/qt/shell_dialogs_qt.h"
+// Library lists and the designer window.
+#include "designer/qt/miscdesigner_qt.h"
+#include "dialogs/qt/liblistdlg_qt.h"
 
 namespace dlg {
 
@@ -14,6 +17,8 @@ struct QtForms {
   QtFloorPlanPrint floorPlanPrint;
   QtScreenScale screenScale;
   QtFeetDialog feet;
+  QtLibraryList libraryList;
+  QtDesignerWindow designerWindow;
 
   template <class Visit>
   void ForEach(Visit visit) {
@@ -21,6 +26,8 @@ struct QtForms {
     visit(floorPlanPrint);
     visit(screenScale);
     visit(feet);
+    visit(libraryList);
+    visit(designerWindow);
   }
 };
 

@@ -118,7 +118,9 @@ bool TMainForm::PrintView(int32 offset, const dlg::PrintChoice& choice) {
 
   ReadPrintedDrawing();
   if (CurrentView < view::SplitPrintOffset) DrawingList.ComputePlanExtents(1);
-  const plat::Point centre = PlanCentre();
+  PartFrame part;
+  const bool printsPart = CurrentView >= view::PartPrintOffset && ReadPartFrame(part);
+  const plat::Point centre = printsPart ? PartFrameCentre(part) : PlanCentre();
   const int32 scaleAdded = CurrentView < view::PartPrintOffset
                                ? DrawingList.AddScaleText(scale, choice.showScale)
                                : 0;
@@ -131,6 +133,7 @@ bool TMainForm::PrintView(int32 offset, const dlg::PrintChoice& choice) {
   page->SetWindowOrg(centre.x - w / 2, centre.y - h / 2);
   page->SetViewportOrg(0, size.cy);
   page->SetBkMode(plat::TRANSPARENT);
+  if (printsPart) ClipToPartFrame(*page, part);
 
   if (IsGroupPrint(CurrentView)) {
     ReadPrintedDrawing();

@@ -210,7 +210,9 @@ void TDRoomobjtool::MouseMove(plat::DeviceContext& dc, const plat::Rect& client,
 
 // The outline follows the pointer inside the window; the room's own picture
 // is painted over when the drag starts. Outside the window the outline is
-// taken away and, for a drag that began there, keeps following.
+// taken away and, for a drag that began there, keeps following. The
+// rectangle always moves by the whole way from the press, so a room lands
+// exactly where it was dropped.
 void TDRoomobjtool::DragTo(plat::DeviceContext& dc, const plat::Rect& client, int32 X, int32 Y,
                            plat::Point p) {
   auto follow = [&] {
@@ -222,14 +224,10 @@ void TDRoomobjtool::DragTo(plat::DeviceContext& dc, const plat::Rect& client, in
   };
   const bool inside = X > client.left && X < client.right && Y > client.top && Y < client.bottom;
   if (inside) {
-    if (DragPhase == dragphase::NotStarted) {
-      LastPointer = p;
+    if (DragPhase == dragphase::NotStarted)
       DrawPreview(dc, 0);
-    } else if (DragPhase == dragphase::StartedOutside) {
-      LastPointer = p;
-    } else if (outlineShown_) {
+    else if (outlineShown_)
       DrawPreview(dc, 1);
-    }
     follow();
     DrawPreview(dc, 1);
     DragPhase = dragphase::Following;
@@ -237,7 +235,6 @@ void TDRoomobjtool::DragTo(plat::DeviceContext& dc, const plat::Rect& client, in
   }
   DrawPreview(dc, 0);
   if (DragPhase == dragphase::NotStarted) {
-    LastPointer = p;
     DragPhase = dragphase::StartedOutside;
   } else if (DragPhase == dragphase::StartedOutside) {
     follow();

@@ -39,9 +39,8 @@ TTRoomdlg::TTRoomdlg(int32 spanWidth, int32 spanLength)
 void TTRoomdlg::Describe(Form& f) {
   f.Title("Design Room").Help("rooms.htm");
   DescribeName(f);
-  f.Integer("width", width, kMin, kMax);
-  f.Integer("length", length, kMin, kMax);
-  f.Note("millimetres");
+  f.Integer("width (mm)", width, kMin, kMax);
+  f.Integer("length (mm)", length, kMin, kMax);
   DescribeChoices(f);
 }
 

@@ -354,8 +354,9 @@ void TMDIChild::StepExecutor(int32 key, int32 distance, bool noQuestion) {
     if (t->Step == roomstep::Nudge) {
       plat::WindowDC dc(Surface());
       t->DrawPreview(*dc, 0);
-      PendingInvalidateMergeArea();
     }
+    // A grown, shrunk or moved room is shown where it now stands.
+    PendingInvalidateMergeArea();
     return;
   }
   if (t->Type == tooltype::InWall) {

@@ -20,6 +20,9 @@ constexpr int kRightButton = 2;
 constexpr int32 kPlaceStartX = 10000;  // steps whose press takes a start x, then y
 constexpr int32 kPlaceStartY = 10001;
 constexpr int32 kRotateByNinetyKind = 27000;
+// After a turn or a deletion the design-room tool drags rooms again.
+constexpr const char* kRoomDragGuide = "GUIDE: place cursor in room, move with Left Button down";
+constexpr const char* kRoomToolName = "Design Room";
 constexpr int32 kFullCircle = 360;
 constexpr int32 kMaxTextLength = 70;
 constexpr int32 kTextRedrawBox = 100;
@@ -212,6 +215,8 @@ void TMDIChild::DesignRoomPress(int x, int y, int32 entryStep) {
     WriteLive();
     t->Step = 0;
     PendingInvalidateMergeArea();
+    Guide(kRoomDragGuide);
+    ToolPanel(kRoomToolName);
   }
 }
 

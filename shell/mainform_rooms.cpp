@@ -43,9 +43,8 @@ constexpr RoomEdit kRotate{tooltype::DesignRoom, roomstep::Rotate, "Rotate Room"
 constexpr RoomEdit kDelete{tooltype::DesignRoom, roomstep::Delete, "Delete Room",
                            "GUIDE: click Left Button inside the room to delete it"};
 constexpr RoomEdit kMove{tooltype::DesignRoom, roomstep::ChooseToMove, "Move Room",
-                         "GUIDE: click Left Button inside the room then press an ARROW key to "
-                         "move it by a typed distance, OR click Right Button then use ARROW keys "
-                         "to nudge it"};
+                         "GUIDE: Left Button in room then ARROW key to move by a distance, OR "
+                         "Right Button then ARROW keys to nudge"};
 constexpr RoomEdit kFreeSpace{tooltype::DesignRoom, roomstep::FreeSpace, "Room in Free Space",
                               "GUIDE: click Left Button in the free space between walls and "
                               "rooms for the new room"};

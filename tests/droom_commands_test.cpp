@@ -277,4 +277,15 @@ TEST_F(RoomCommands, NewIdsNeverMeetAnotherRoomsIds) {
   EXPECT_EQ(NextGroupNumber, hall.Tag1 - 10000);
 }
 
+TEST_F(RoomCommands, CentringAidsDoNotTurnRooms) {
+  NewDrawing("PLAN");
+  Edit(Room(kind::Room, 10001, {16000, 16000, 19000, 14000}));
+  form->CmDroomMoveExecute();
+  form->CmCentreExecute();
+  EXPECT_EQ(form->CurrentTool()->Type, tooltype::Pick);
+  EXPECT_EQ(form->CurrentTool()->Step, toolstep::CentreFirst);
+  Click(17000, 15000);
+  EXPECT_EQ(RoomsInFile()[0].RoomWidth, 3000);  // not turned
+}
+
 }  // namespace

@@ -126,12 +126,15 @@ TEST_F(RoomStory, LayOutRoomsOnTheLayoutView) {
   EXPECT_EQ(UndoSteps(), 9);
 
   // Turn the bedroom about its centre after making it oblong (the undo
-  // store keeps ten steps: start counting again).
+  // store keeps ten steps: start counting again). The grown room is shown.
   DrawingList.UpdateUndoHistory(uoReset, 0);
   form->CmDroomEnlargeExecute();
   Click(bedBox.left + 100, bedBox.top - 100);
   ui.ExpectInput("1001").WithPrompt("RIGHT");
+  Window().Paint();
+  const std::size_t invalidated = Window().window.Invalidated().size();
   Key(plat::VK_RIGHT);
+  EXPECT_GT(Window().window.Invalidated().size(), invalidated);
   TRoomobj grown = RoomNamed("Bed 1");
   EXPECT_EQ(grown.RoomWidth, 4001);
   EXPECT_EQ(grown.X2, bedBox.right + 1001);

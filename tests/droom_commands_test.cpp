@@ -277,6 +277,22 @@ TEST_F(RoomCommands, NewIdsNeverMeetAnotherRoomsIds) {
   EXPECT_EQ(NextGroupNumber, hall.Tag1 - 10000);
 }
 
+TEST_F(RoomCommands, ARoomGrabbedAtItsCentreDropsWithoutSnapping) {
+  NewDrawing("PLAN");
+  Edit(Room(kind::Room, 10001, {16000, 16000, 19000, 14000}));
+  Edit(Room(kind::Room, 10005, {21000, 16000, 24000, 14000}));
+  // Dragged by its centre to 50 right of the first room: it stays there.
+  const plat::Point d = Moved(22500, 15000, 22500 - 1950, 15000 - 25);
+  Drag(22500, 15000, 22500 - 1950, 15000 - 25);
+  EXPECT_EQ(RoomsInFile()[1].X1, 21000 + d.x);
+  EXPECT_EQ(RoomsInFile()[1].Y1, 16000 + d.y);
+  // Dragged by its side, the same drop snaps a wall's width away, tops flush.
+  form->CmUndoExecute();
+  Drag(21100, 15900, 21100 - 1950, 15900 - 25);
+  EXPECT_EQ(RoomsInFile()[1].X1, 19000 + 110);
+  EXPECT_EQ(RoomsInFile()[1].Y1, 16000);
+}
+
 TEST_F(RoomCommands, CentringAidsDoNotTurnRooms) {
   NewDrawing("PLAN");
   Edit(Room(kind::Room, 10001, {16000, 16000, 19000, 14000}));

@@ -154,7 +154,7 @@ void BuildStairs(Builder& b, const std::vector<int32>& v) {
   b.Line(cx, g / 2, cx, l - g / 2);
   b.Line(cx, l - g / 2, cx - head / 2, l - g / 2 - head);
   b.Line(cx, l - g / 2, cx + head / 2, l - g / 2 - head);
-  b.Text(cx + Percent(w, 8), g / 3, "UP");
+  b.Text(cx + Percent(w, 8), g - Percent(g, 10), "UP");  // in the bottom tread
 }
 
 void BuildBath(Builder& b, const std::vector<int32>& v) {

@@ -57,6 +57,7 @@ void TMDIChild::PlaceAppended(int32 first, int32 mode) {
   }
   t->Step = framestep::Placing;
   ChildMode = childmode::Frame;
+  ToolPanel("Move Rotate");
   Surface().InvalidateRect(nullptr);
 }
 
@@ -116,8 +117,8 @@ void TMDIChild::PickLibraryItem(int32 group) {
     return;
   }
   ViewState = group + 10;
-  Guide(kPreviewGuide);
   if (MainForm) MainForm->SelectPickTool();
+  Guide(kPreviewGuide);
   d.onPreview = [this, &d](int32) { ShowLibraryPreview(d.ChosenFile()); };
   const bool chosen = dlg::ShowModal(d);
   EndLibraryPreview();

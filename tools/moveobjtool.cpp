@@ -160,6 +160,7 @@ void TMoveobjtool::FinishTaking() {
   Active = 0;
   Angle = frameangle::Taken;
   keysRecorded_ = false;
+  RotationAngle = 0;  // the turn shown is this selection's own
 }
 
 void TMoveobjtool::TakeFramedElements(int32, int32) {
@@ -331,6 +332,7 @@ void TMoveobjtool::ElementsAdded(plat::DeviceContext&, const plat::Rect&, int32 
   selection::WriteList(listed);
   TakenCount = static_cast<int32>(listed.size());
   keysRecorded_ = false;
+  RotationAngle = 0;
 }
 
 // ---- Final operations ----------------------------------------------------------------------

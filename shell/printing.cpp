@@ -39,8 +39,8 @@ constexpr double kMinCalibration = 0.5;
 constexpr double kMaxCalibration = 2.0;
 // What "CFG\EXTENTS.CFG" holds when nothing was measured.
 constexpr int32 kNoExtent = 200000;
-// Entries 0 to 5 of the list are the floors' information records.
-constexpr int32 kFirstUserElement = 6;
+// Locked rooms and the information records never print.
+constexpr int32 kFirstUnprinted = 29500;
 // A split print of more pages than this is a wrong scale, not a poster.
 constexpr int32 kMaxSplitPages = 100;
 // The window extent of the page mapping: the viewport extent carries the
@@ -154,9 +154,13 @@ Box ReadPlanExtents() {
   return b;
 }
 
+// Whether the list holds anything the printer prints of view v (the group
+// file holds nothing but the group drawing).
 bool ViewHasElements(int32 v) {
-  for (int32 i = kFirstUserElement; i < DrawingList.Count(); ++i)
-    if (IsGroupPrint(v) || DrawingList.At(i)->Floor == v) return true;
+  for (int32 i = 0; i < DrawingList.Count(); ++i) {
+    const TObj& e = *DrawingList.At(i);
+    if (e.Kind < kFirstUnprinted && (IsGroupPrint(v) || e.Floor == v)) return true;
+  }
   return false;
 }
 

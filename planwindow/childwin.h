@@ -59,6 +59,11 @@ constexpr int32 ToolFrame = 15;      // the current tool's frame rectangle
 constexpr int32 kZoomBoxArmed = 20;     // waiting for the first corner
 constexpr int32 kZoomBoxDragging = 21;  // the rubber band follows the pointer
 
+// TMDIChild::ScrollToStep's answers.
+constexpr int32 kStepVisible = 0;
+constexpr int32 kStepScrolled = 1;
+constexpr int32 kStepOffSheet = 2;  // refused: the step would leave the sheet
+
 // FindChainEnd's answer when no external wall touches the point.
 constexpr int32 kNoChain = 30001;
 
@@ -313,12 +318,27 @@ class TMDIChild : public TToolWindow {
   int32 vertPos_ = 0;
   bool barsVisible_ = false;
 
-  // The zoom kept while another window is active.
-  struct SavedView {
-    bool valid = false;
+  // The program-wide view state a window paints with: the active window's
+  // is in the globals, every other window keeps its own here.
+  struct ViewGlobals {
     float zoomFactor = 0;
     int32 windowExtX = 0, windowExtY = 0;
     int32 drawingWidth = 0, drawingHeight = 0;
     int32 zoomStyle = 0;
+    int32 currentView = 0;
+    int32 windowOrgX = 0, windowOrgY = 0;
+    static ViewGlobals Capture();
+    void Apply() const;
+  };
+  // The zoom kept while another window is active.
+  struct SavedView {
+    bool valid = false;
+    ViewGlobals view;
   } saved_;
+  // Runs f with this window's own view state in the globals while another
+  // window is active (tiled windows paint and resize side by side), keeps
+  // what f made of it, and gives the active window its state and list back.
+  template <class F>
+  void WithOwnView(F f);
+  void PaintView();
 };

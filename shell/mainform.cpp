@@ -1,4 +1,5 @@
 #include "shell/mainform.h"
+#include "tools/linetool.h"
 
 #include <algorithm>
 
@@ -90,7 +91,12 @@ void TMainForm::ReadColours() {
   if (clr.Int(v)) OverlayColour = plat::COLORREF(v);
 }
 
-void TMainForm::ReplaceTool(std::unique_ptr<TDrawingtool> tool) { currentTool_ = std::move(tool); }
+// A tool chosen afresh starts a fresh keyboard chain: the next Enter is a
+// start point, never the end of a segment left over from the last tool.
+void TMainForm::ReplaceTool(std::unique_ptr<TDrawingtool> tool) {
+  currentTool_ = std::move(tool);
+  LineKeyState = linekey::StartsLine;
+}
 
 // ---- Recent drawings --------------------------------------------------------------------
 
@@ -126,6 +132,28 @@ void TMainForm::RememberRecentFile(const std::string& name) {
   RecentFiles[0] = name;
   WriteRecentFiles();
   if (onRecentFilesChanged) onRecentFilesChanged();
+}
+
+void TMainForm::ForgetRecentFile(const std::string& name) {
+  auto it = std::find(RecentFiles.begin(), RecentFiles.end(), name);
+  if (it == RecentFiles.end()) return;
+  std::rotate(it, it + 1, RecentFiles.end());
+  RecentFiles.back().clear();
+  WriteRecentFiles();
+  if (onRecentFilesChanged) onRecentFilesChanged();
+}
+
+// ---- Prompts of the screen aids ----------------------------------------------------------
+
+void TMainForm::ShowAidPrompt(const std::string& prompt) {
+  if (interruptedPrompt_.empty()) interruptedPrompt_ = st.PanelText(panel::Guide);
+  st.SetPanelText(panel::Guide, prompt);
+}
+
+void TMainForm::EndAidPrompt() {
+  if (interruptedPrompt_.empty()) return;
+  st.SetPanelText(panel::Guide, interruptedPrompt_);
+  interruptedPrompt_.clear();
 }
 
 // ---- Drawing windows -----------------------------------------------------------------------
@@ -181,6 +209,12 @@ void TMainForm::ChildClosed(TMDIChild* child) {
   children_.erase(it);
   gone.reset();
   if (wasActive && !children_.empty()) children_.front()->RestoreViewState();
+  if (children_.empty()) {
+    // Nothing is left to point at or measure in: as at start-up.
+    interruptedPrompt_.clear();
+    st.SetPanelText(panel::Guide, kStartPrompt);
+    crds.SetSimpleText("");
+  }
 }
 
 void TMainForm::CloseAllChildren() {

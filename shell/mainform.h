@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "model/flist.h"
 #include "platform/gdi_types.h"
 #include "platform/services.h"
 #include "tools/drawingtool.h"
@@ -159,6 +160,12 @@ class TMainForm {
   void ApplyLineStyle(int32 thickness, int32 penStyle);
   // ---- End of tools and screen aids ----------------------------------------------------------
 
+  // ---- Prompts of the screen aids ------------------------------------------------------
+  // A screen aid (zoom-up box, temporary datum) shows its own prompt for its
+  // time and then gives back the prompt of the function it interrupted.
+  void ShowAidPrompt(const std::string& prompt);
+  void EndAidPrompt();
+
   // ---- Hooks to the window system ------------------------------------------------------
   // Asked by the window to close itself (Exit).
   std::function<void()> onCloseRequested;
@@ -170,12 +177,16 @@ class TMainForm {
   void WriteRecentFiles() const;
   // Puts a name at the top of the recent files (once) and writes the file.
   void RememberRecentFile(const std::string& name);
+  // Takes a name out of the recent files and writes the file.
+  void ForgetRecentFile(const std::string& name);
 
  private:
   void ReadColours();
   // Writes the live file of the drawing being left when it holds anything
   // beyond the six information records.
   void KeepCurrentDrawing();
+  // Keeps a copy of a drawing that was read only in part and says so.
+  void ReportPartialRead(const std::string& name, const TFlist::ReadReport& read);
   void StartDrawingTool(bool designRooms);
   void WriteNormalZoom();
   void SwitchView(int32 viewCode, int32 function);
@@ -201,6 +212,8 @@ class TMainForm {
   // Exit left last, with their views in "CFG\LASTACT.CFG".
   std::string undoOwner_;
   bool undoViewsKeptByExit_ = true;
+  // The prompt a screen aid interrupted (empty when none runs).
+  std::string interruptedPrompt_;
 };
 
 // The one main form (set while it exists).

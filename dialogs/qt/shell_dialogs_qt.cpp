@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "platform/qt/focus_keeper.h"
+
 namespace dlg {
 
 namespace {
@@ -85,6 +87,7 @@ void NewdlgForm::accept() {
 // ---- The runners ---------------------------------------------------------------------------
 
 bool QtNewDrawing::Run(TTNewdlg& d) {
+  plat::FocusKeeper focus;
   NewdlgForm form(Parent());
   form.SetChoice(d);
   if (form.exec() != QDialog::Accepted) return false;
@@ -93,6 +96,7 @@ bool QtNewDrawing::Run(TTNewdlg& d) {
 }
 
 bool QtScreenScale::Run(ScreenScaleDialog& d) {
+  plat::FocusKeeper focus;
   bool ok = false;
   const int v = QInputDialog::getInt(Parent(), "Screen Scale", "Site plan scale (percent of normal):",
                                      d.percent, kMinScreenScale, kMaxScreenScale, 1, &ok);

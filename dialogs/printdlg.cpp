@@ -25,7 +25,7 @@ bool IsTick(int32 v) { return v == 0 || v == 1; }
 
 // The fields every print dialog shows.
 void DescribeCommon(Form& f, PrintChoice& c) {
-  f.Integer("print scale 1 :", c.scale, kMinPrintScale, kMaxPrintScale);
+  f.Integer("print scale (1 in)", c.scale, kMinPrintScale, kMaxPrintScale);
   f.Choice("line weight", c.lineWeight,
            {{lineweight::Thin, "thin"}, {lineweight::Medium, "medium"}, {lineweight::Thick, "thick"}},
            true);
@@ -99,6 +99,7 @@ int32 PrintWallDisplayMode(const PrintChoice& c) {
 void TTFPlanprintdlg::Describe(Form& f) {
   f.Title("Print Floor Plan").Help("print.htm");
   if (offerFloors) {
+    f.Note("floors to print, each on a page of its own:");
     f.Check("ground floor", ground);
     f.Check("first floor", first);
     f.Check("second floor", second);

@@ -13,6 +13,7 @@
 #include "platform/files.h"
 #include "platform/services.h"
 #include "platform/ui.h"
+#include "shell/mainform.h"
 #include "storage/settings_files.h"
 
 namespace {
@@ -59,7 +60,9 @@ bool WritePng(const plat::Dib& dib, const std::string& realPath) {
   return WritePngFromDib(&request) == pngresult::Written;
 }
 
+// The export ends with the pick tool, as its prompts say.
 void EndPrompts() {
+  if (MainForm) MainForm->SelectPickTool();
   routing::Guide(kEndPrompt);
   routing::ToolPanel(kEndTool);
 }

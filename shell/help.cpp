@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr const char* kNoViewer = "GUIDE: no help viewer is installed to show the page %s";
-
 struct HelpTopic {
   int32 firstFunction;
   int32 lastFunction;
@@ -44,5 +42,5 @@ const char* TMainForm::HelpPage(int32 function) {
 
 void TMainForm::ShowContextHelp() {
   const char* page = HelpPage(CurrentFunction);
-  if (!plat::StartHelp(page)) st.SetPanelText(panel::Guide, plat::Format(kNoViewer, page));
+  if (!plat::StartHelp(page)) st.SetPanelText(panel::Guide, "GUIDE: " + plat::NoHelpViewer(page));
 }

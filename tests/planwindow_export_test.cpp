@@ -73,6 +73,7 @@ class Export : public planfix::ShellTest {
 };
 
 TEST_F(Export, APngOfTheWindowReadsBackTopRowFirst) {
+  form->CmLineExecute();
   const int paints = Window().window.PaintCount();
   Name("FRONT");
   ExpectSaved(kPngSaved);
@@ -96,8 +97,9 @@ TEST_F(Export, APngOfTheWindowReadsBackTopRowFirst) {
   EXPECT_FALSE(dir.Exists("EXPORT\\FRONT.PNG.tmp"));
   EXPECT_EQ(form->st.PanelText(panel::Guide), "GUIDE: select a function");
   EXPECT_EQ(form->st.PanelText(panel::Tool), "pick tool");
+  EXPECT_EQ(form->CurrentTool()->Type, tooltype::Pick);
   // The export changes nothing in the drawing.
-  EXPECT_EQ(AutosaveMode, 0);
+  EXPECT_EQ(UserElementsIn("DWGS\\HOUSE.KWV"), 0);
 }
 
 TEST_F(Export, ABitmapFileIsAStandardBottomUpBitmap) {

@@ -106,7 +106,7 @@ TEST_F(PrintCommands, AScaleOfZeroOrBelowIsRefused) {
   form->CmPrintExecute();
   form->CmPrintExecute();
   EXPECT_EQ(print.Refused(), 2);
-  EXPECT_EQ(print.LastRefusal(), "print scale 1 : 1 to 5000 input is incorrect");
+  EXPECT_EQ(print.LastRefusal(), "print scale (1 in) 1 to 5000 input is incorrect");
   EXPECT_EQ(printer.documents, 0);
   EXPECT_FALSE(dir.Exists("DWGS\\HOUSE.BAK"));
 }

@@ -5,13 +5,19 @@
 // window shows.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialogButtonBox>
 #include <QImage>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QImageReader>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
 
 #include "dialogs/modal.h"
+#include "dialogs/qt/form_runner_qt.h"
 #include "dialogs/printdlg.h"
 #include "dialogs/savescrn.h"
 #include "dialogs/shell_dialogs.h"
@@ -215,6 +221,31 @@ TEST_F(RealWindow, TheMenusOfferPrintingExportAndHelp) {
     EXPECT_TRUE(a->isEnabled()) << text;
   }
   EXPECT_EQ(window.Command("Help on This Function")->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
+TEST(PrintDialogOffscreen, HelpWithoutAViewerSaysSo) {
+  ScratchProgramDir dir;  // no viewer in it
+  dlg::QtFormRunner runner;
+  dlg::FormRunner* previous = dlg::InstallFormRunner(&runner);
+  dlg::TTSplitdlg split;
+  QString told;
+  QTimer::singleShot(0, [&] {
+    QDialog* form = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(form, nullptr);
+    QTimer::singleShot(0, [&, form] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      told = box->text();
+      box->accept();
+      QTimer::singleShot(0, [form] {
+        form->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+      });
+    });
+    form->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Help)->click();
+  });
+  EXPECT_FALSE(dlg::ShowModal(split));
+  EXPECT_EQ(told, "no help viewer is installed to show the page split.htm");
+  dlg::InstallFormRunner(previous);
 }
 
 }  // namespace

@@ -154,6 +154,36 @@ Box ReadPlanExtents() {
   return b;
 }
 
+// A box round what the list holds of view v, for views whose measurements
+// know none of it (lines alone, a group drawing without walls): both ends of
+// lines and walls, the points of polygons, the boxes of round shapes, the
+// anchor of anything else.
+Box ListBox(int32 v) {
+  Box b;
+  auto add = [&b](int32 x, int32 y) {
+    if (b.Empty()) {
+      b = {x, x, y, y};
+      return;
+    }
+    b.minX = std::min(b.minX, x);
+    b.maxX = std::max(b.maxX, x);
+    b.minY = std::min(b.minY, y);
+    b.maxY = std::max(b.maxY, y);
+  };
+  for (int32 i = 0; i < DrawingList.Count(); ++i) {
+    const TObj& e = *DrawingList.At(i);
+    if (e.Kind >= kFirstUnprinted || !(IsGroupPrint(v) || e.Floor == v)) continue;
+    add(e.X1, e.Y1);
+    if (kind::IsLineKind(e.Kind) || kind::IsWallKind(e.Kind) || kind::IsFilledShapeKind(e.Kind)) {
+      add(e.X2, e.Y2);
+    } else if (const auto* p = dynamic_cast<const TPolyobj*>(&e)) {
+      for (int32 j = 0; j < std::clamp(p->PointCount, 0, kMaxPolyPoints); ++j)
+        add(p->PointX[j], p->PointY[j]);
+    }
+  }
+  return b;
+}
+
 // Whether the list holds anything the printer prints of view v (the group
 // file holds nothing but the group drawing).
 bool ViewHasElements(int32 v) {
@@ -188,7 +218,7 @@ PaperArea PaperOf(const PageMetrics& page, double pixelsPerUnit) {
 // everything it holds lies on the page or pages.
 PageLayout PlanLayout(int32 v, bool split, PaperArea paper) {
   PageLayout layout;
-  Box everything, outline;
+  Box everything, outline, listed;
   bool any = false;
   {
     PrintGuard guard;
@@ -198,14 +228,14 @@ PageLayout PlanLayout(int32 v, bool split, PaperArea paper) {
     DrawingList.ComputePlanExtents(1);
     outline = ReadPlanExtents();
     any = ViewHasElements(v);
+    listed = ListBox(v);
   }
   if (!any) {
     layout.empty = true;
     return layout;
   }
-  const Box& box = everything.Empty() ? outline : everything;
+  const Box& box = !everything.Empty() ? everything : !outline.Empty() ? outline : listed;
   if (box.Empty()) {
-    // Nothing the measurements know of: the middle of the sheet.
     layout.centreX = double(DrawingWidth) * PixelScale / 2;
     layout.centreY = double(DrawingHeight) * PixelScale / 2;
     return layout;

@@ -54,4 +54,22 @@ TEST_F(GroupView, WhatIsDrawnThereIsKeptInTheGroupFile) {
   EXPECT_EQ(LinesInList(), 2);
 }
 
+TEST_F(GroupView, ItPrintsInTheMiddleOfThePageWithLinesAlone) {
+  NewDrawing("HOUSE");
+  form->CmGroupExecute();
+  form->CmLineExecute();
+  DragLine(100, 100, 400, 100);
+  dlg::Scripted<dlg::TTGrpprintdlg> groupPrint;
+  dlg::ScopedRunner<dlg::TTGrpprintdlg> use(groupPrint);
+  groupPrint.Answer([](dlg::TTGrpprintdlg& d) { d.scale = 100; });
+  form->CmPrintExecute();
+  ASSERT_EQ(printer.documents, 1);
+  const plat::DcRecord* line = nullptr;
+  for (const auto& r : printer.printed)
+    if (r.op == plat::DcOp::Line) line = &r;
+  ASSERT_NE(line, nullptr);
+  EXPECT_NEAR((line->from.x + line->to.x) / 2.0, printer.pixels.cx / 2.0, 2);
+  EXPECT_NEAR(line->from.y, printer.pixels.cy / 2.0, 2);
+}
+
 }  // namespace

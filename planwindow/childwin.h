@@ -207,6 +207,15 @@ class TMDIChild : public TToolWindow {
   // The read-out text for a pointer d drawing units from the reference point.
   std::string CursorReadout(int32 dx, int32 dy, float bearing, int32 length) const;
 
+  // ---- Design rooms (planwindow/droom_commands.cpp) --------------------------------------
+  // Asks the name and size of a new design room (the room-wall thickness
+  // first, for the first room of the view) and has the design-room tool make
+  // it; the tool must be current. Drives the wizards' room steps.
+  void NewDesignRoom();
+  // The same for a room the size of the free space the design-room tool has
+  // just measured round a click.
+  void RoomInFreeSpace();
+
   // Redimensions the current floor after an enlarge or shrink (flag 1: also
   // its stop ends, area and title; 2: dimensions only).
   void FinishFloorEdit(int32 flag);
@@ -284,7 +293,6 @@ class TMDIChild : public TToolWindow {
   bool PendingSelectionHasRoundRect();
   void PendingMeasurementQuestion(plat::Point cursor);
   void PendingWizardStep(int32 placement);
-  void PendingRoomInFreeSpace();
   void PendingChangeFillColour(int32 x, int32 y);
   bool PendingLineText();
   bool PendingCentredText(std::string& text);

@@ -4,7 +4,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "dialogs/shell_dialogs.h"
+#include "dialogs/modal.h"
+#include "dialogs/printdlg.h"
 #include "model/flist.h"
 #include "planwindow/childwin.h"
 #include "platform/ui.h"
@@ -24,21 +25,19 @@ bool IsPlanFloor(int32 v) { return v >= view::Ground && v <= view::SubFloor; }
 
 }  // namespace
 
-bool ReadPartFrame(PartFrame& f) {
+bool ReadPartFrame(PrintArea& f) {
   cfg::Reader r(ProgramFile(cfgfile::PartPrintFrame));
   int32 v[4] = {};
   for (int32& x : v)
     if (!r.Int(x)) return false;
-  f = {std::min(v[0], v[1]), std::max(v[0], v[1]), std::max(v[2], v[3]), std::min(v[2], v[3])};
+  f.left = std::min(v[0], v[1]);
+  f.right = std::max(v[0], v[1]);
+  f.top = std::max(v[2], v[3]);
+  f.bottom = std::min(v[2], v[3]);
   return f.left < f.right && f.bottom < f.top;
 }
 
-plat::Point PartFrameCentre(const PartFrame& f) {
-  return {int32((1LL * f.left + f.right) / 2 / PixelScale),
-          int32((1LL * f.top + f.bottom) / 2 / PixelScale)};
-}
-
-void ClipToPartFrame(plat::DeviceContext& page, const PartFrame& f) {
+void ClipToArea(plat::DeviceContext& page, const PrintArea& f) {
   const plat::Rect box{f.left / PixelScale, f.top / PixelScale, f.right / PixelScale,
                        f.bottom / PixelScale};
   page.SetClipBox(&box);
@@ -67,20 +66,18 @@ void TMainForm::PrintPart() {
   TDrawingtool* tool = CurrentTool();
   // A frame without an area left the tool waiting for another.
   if (!child || !printer_ || (tool && tool->Step == framestep::PartPrintStart)) return;
-  PartFrame part;
+  PrintArea part;
   if (!ReadPartFrame(part)) return;
   SelectPickTool();
   dlg::TTFPlanprintdlg choice;
   dlg::ReadPrintSettings(choice);
   if (!dlg::ShowModal(choice)) return;
   dlg::WritePrintSettings(choice);
-  WallDisplayMode = dlg::PrintWallDisplayMode(choice);
   if (!printer_->Setup()) return;
 
   DrawingList.UpdateUndoHistory(uoRecord, CurrentView);
   DrawingList.WriteDrawingFile(dtDrawing);
   DrawingList.WriteDrawingFile(dtBackup);
-  PrintView(view::PartPrintOffset, choice);
-  TextScale = 0;
+  PrintView(view::PartPrintOffset, choice, &part);
   child->Surface().InvalidateRect(nullptr);
 }

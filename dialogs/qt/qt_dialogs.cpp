@@ -14,7 +14,6 @@ namespace {
 // Every Qt form the program has; a new dialog adds its runner here.
 struct QtForms {
   QtNewDrawing newDrawing;
-  QtFloorPlanPrint floorPlanPrint;
   QtScreenScale screenScale;
   QtFeetDialog feet;
   QtLibraryList libraryList;
@@ -23,7 +22,6 @@ struct QtForms {
   template <class Visit>
   void ForEach(Visit visit) {
     visit(newDrawing);
-    visit(floorPlanPrint);
     visit(screenScale);
     visit(feet);
     visit(libraryList);

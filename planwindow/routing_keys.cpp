@@ -92,8 +92,11 @@ plat::Point TMDIChild::ClientToDrawing(plat::Point client) const {
 void TMDIChild::CallToolKeyDown(int32 key, plat::Point cursor, int32 amount) {
   TDrawingtool* t = Tool();
   if (!t) return;
-  plat::WindowDC dc(Surface());
-  t->KeyDown(*dc, ClientRect(), key, cursor, amount);
+  {
+    plat::WindowDC dc(Surface());
+    t->KeyDown(*dc, ClientRect(), key, cursor, amount);
+  }
+  PromptAgainIfShapeRefused();
 }
 
 // ---- The handler ------------------------------------------------------------------
@@ -275,7 +278,8 @@ void TMDIChild::RouteIdleEnter(plat::Point cursor) {
       t->Distance = radius;
       t->Size = radius;  // the corner radius the rounded rectangle draws with
       Guide(kRoundRectArrowGuide);
-      return;
+      // The Enter also takes the corner, so that the arrows give the sides.
+      break;
     }
     case tooltype::OpeningNew:
       EnterForOpening(cursor);
@@ -315,7 +319,10 @@ void TMDIChild::RouteIdleEnter(plat::Point cursor) {
   CallToolKeyDown(plat::VK_RETURN, point, typed);
   t = Tool();
   if (!t) return;
-  t->State = (t->Type == tooltype::Arc || t->Type == tooltype::CircleDone)
+  // Arcs and keyboard circles are made by Enter alone: each next Enter asks
+  // its height or radius again.
+  t->State = (t->Type == tooltype::Arc || t->Type == tooltype::Circle ||
+              t->Type == tooltype::CircleDone)
                  ? toolstate::Idle
                  : toolstate::Constructing;
   AfterIdleEnter();

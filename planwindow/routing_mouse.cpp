@@ -463,6 +463,7 @@ void TMDIChild::LeftRelease(int x, int y) {
   }
   if (type == tooltype::Line) RecordUndo();
   WithDC(*this, [&](plat::DeviceContext& dc, const plat::Rect& r) { t->MouseUp(dc, r, x, y); });
+  PromptAgainIfShapeRefused();
 }
 
 void TMDIChild::ReleaseWithStep(int x, int y, int32 step, int32 type) {

@@ -72,6 +72,12 @@ inline constexpr const char* PrintChoices = "CFG\\PRINT.CFG";
 // The printer's scale correction factor.
 inline constexpr UnitsPair PrintCalibration{"CFG\\PRNTCALM.CFG", "CFG\\PRNTCALI.CFG"};
 
+// ---- Shapes and texts ----
+// The fill colour of new shapes and the colour chooser's exchange, "%ld\n".
+inline constexpr const char* FillColour = "CFG\\FILLCLR.CFG";
+// The text along a line: side and length "%d %d\n", then the text.
+inline constexpr const char* LineText = "CFG\\LTEXT.CFG";
+
 }  // namespace cfgfile
 
 // A path below the program directory as the program opens it:

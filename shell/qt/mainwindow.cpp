@@ -179,6 +179,11 @@ void MainWindow::BuildViewMenus() {
 void MainWindow::BuildToolMenus() {
   QMenu* draw = menuBar()->addMenu("&Draw");
   drawingCommands_.push_back(Add(draw, "&Line", &TMainForm::CmLineExecute, QKeySequence("Ctrl+L")));
+  // Shapes, texts and the window's drawing commands.
+  drawingCommands_.push_back(Add(draw, "&Arc", &TMainForm::CmArcExecute));
+  drawingCommands_.push_back(Add(draw, "&Ellipse", &TMainForm::CmEllipseExecute));
+  drawingCommands_.push_back(Add(draw, "&Circle", &TMainForm::CmCircleExecute));
+  drawingCommands_.push_back(Add(draw, "&Rounded Rectangle", &TMainForm::CmRndRectExecute));
 
   QMenu* aids = menuBar()->addMenu("&Screen Aids");
   drawingCommands_.push_back(Add(aids, "&Centre", &TMainForm::CmCentreExecute));

@@ -197,6 +197,11 @@ class TMDIChild : public TToolWindow {
   // The read-out text for a pointer d drawing units from the reference point.
   std::string CursorReadout(int32 dx, int32 dy, float bearing, int32 length) const;
 
+  // ---- Texts and the window's drawing commands (planwindow/text_commands.cpp,
+  // planwindow/drawing_commands.cpp) -------------------------------------------------------
+  // Asks the text style and readies the text tool for a centred or a typed text.
+  void StartText();
+
   // Redimensions the current floor after an enlarge or shrink (flag 1: also
   // its stop ends, area and title; 2: dimensions only).
   void FinishFloorEdit(int32 flag);
@@ -261,6 +266,10 @@ class TMDIChild : public TToolWindow {
   void TextChangeRelease(int x, int y);
   void TextSizeRelease(int x, int y);
   void RedrawText(int32 index);
+  // The text of a centred text (Ttextcentredlg); false on Cancel.
+  bool AskCentredText(std::string& text);
+  // A typed text's starting point lay off the sheet: a new click sets it.
+  void TypedTextOffSheet();
   void RightRelease(int x, int y);
   void StartAutoScroll(int x, int y);
   void StopAutoScroll();
@@ -278,7 +287,6 @@ class TMDIChild : public TToolWindow {
   void PendingRoomInFreeSpace();
   void PendingChangeFillColour(int32 x, int32 y);
   bool PendingLineText();
-  bool PendingCentredText(std::string& text);
   void PendingAddToLibrary();
   void PendingRunFixtureDesigner();
   void PendingPrintPart();

@@ -255,7 +255,7 @@ bool TMDIChild::CentredTextPress(int x, int y) {
   WriteLive();
   Guide("GUIDE: maximum of 70 letters/numbers/spaces");
   std::string text;
-  if (!PendingCentredText(text)) {
+  if (!AskCentredText(text)) {
     if (MainForm) MainForm->SelectPickTool();
     return false;
   }
@@ -598,6 +598,7 @@ void TMDIChild::TextChangeRelease(int x, int y) {
   if (!text) return;
   RecordUndo();
   text->TextLength = CopyBoundedText(text->Text, kTextCapacity, answer.c_str());
+  MarkDrawingChanged();
   WriteLive();
   RedrawText(index);
 }
@@ -624,7 +625,9 @@ void TMDIChild::TextSizeRelease(int x, int y) {
     }
     TTextobj* text = Refetch(*picked);
     if (!text) return;
+    RecordUndo();
     text->Size = typed;
+    MarkDrawingChanged();
   }
   WriteLive();
   RedrawText(index);

@@ -42,12 +42,6 @@ void TMDIChild::PendingChangeFillColour(int32 /*x*/, int32 /*y*/) {
 // The text for the text-on-a-line tool; false when cancelled.
 bool TMDIChild::PendingLineText() { return false; }
 
-// The centred-text question; false on Cancel.
-bool TMDIChild::PendingCentredText(std::string& text) {
-  text.clear();
-  return plat::Ui().InputQuery("", "", text);
-}
-
 void TMDIChild::PendingAddToLibrary() {}
 void TMDIChild::PendingRunFixtureDesigner() {}
 void TMDIChild::PendingPrintPart() {}

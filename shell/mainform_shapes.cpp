@@ -13,6 +13,7 @@
 #include "storage/cfgfile.h"
 #include "storage/settings_files.h"
 #include "tools/shapetools.h"
+#include "tools/texttool.h"
 
 namespace {
 
@@ -57,4 +58,45 @@ void TMainForm::CmCircleExecute() {
 
 void TMainForm::CmRndRectExecute() {
   StartShape(*this, std::make_unique<TRndrectobjtool>(), "RoundRect", true);
+}
+
+// ---- Texts -----------------------------------------------------------------------------------
+
+void TMainForm::CmTextExecute() {
+  if (!DrawingReady()) return;
+  CurrentFunction = func::DrawingTools;
+  MarkDrawingChanged();
+  SetTool(tooltype::Text);
+  st.SetPanelText(panel::Tool, plat::Format("%d,%s", LineThickness, "Text"));
+  if (TMDIChild* child = ActiveChild()) child->StartText();
+}
+
+namespace {
+
+// The text editing tool: a click on a text changes it (step 1) or its size (2).
+constexpr int32 kChangeTextStep = 1;
+constexpr int32 kTextSizeStep = 2;
+
+void StartTextEdit(TMainForm& form, int32 step, const char* name, const char* prompt) {
+  if (!DrawingReady()) return;
+  CurrentFunction = func::DrawingTools;
+  MarkDrawingChanged();
+  form.SetTool(tooltype::Line);
+  TDrawingtool* t = form.CurrentTool();
+  t->Type = tooltype::TextEdit;
+  t->Step = step;
+  form.st.SetPanelText(panel::Tool, name);
+  form.st.SetPanelText(panel::Guide, prompt);
+}
+
+}  // namespace
+
+void TMainForm::CmTextChangeExecute() {
+  StartTextEdit(*this, kChangeTextStep, "Change text",
+                "GUIDE: click LEFT button on the text to change");
+}
+
+void TMainForm::CmTextSizeExecute() {
+  StartTextEdit(*this, kTextSizeStep, "Text size",
+                "GUIDE: click LEFT button on the text to resize");
 }

@@ -184,6 +184,10 @@ void MainWindow::BuildToolMenus() {
   drawingCommands_.push_back(Add(draw, "&Ellipse", &TMainForm::CmEllipseExecute));
   drawingCommands_.push_back(Add(draw, "&Circle", &TMainForm::CmCircleExecute));
   drawingCommands_.push_back(Add(draw, "&Rounded Rectangle", &TMainForm::CmRndRectExecute));
+  draw->addSeparator();
+  drawingCommands_.push_back(Add(draw, "&Text", &TMainForm::CmTextExecute, QKeySequence("Ctrl+T")));
+  drawingCommands_.push_back(Add(draw, "C&hange Text", &TMainForm::CmTextChangeExecute));
+  drawingCommands_.push_back(Add(draw, "Text Si&ze", &TMainForm::CmTextSizeExecute));
 
   QMenu* aids = menuBar()->addMenu("&Screen Aids");
   drawingCommands_.push_back(Add(aids, "&Centre", &TMainForm::CmCentreExecute));

@@ -201,6 +201,15 @@ class TMDIChild : public TToolWindow {
   // planwindow/drawing_commands.cpp) -------------------------------------------------------
   // Asks the text style and readies the text tool for a centred or a typed text.
   void StartText();
+  // Mode 8: asks the text for the line just drawn and its side, kept in
+  // "CFG\LTEXT.CFG" (Cancel: the pick tool, its first y 125000). Mode 3:
+  // redraws the window now (with the layout grid when it is shown).
+  void LineTextOrRedraw(int32 mode);
+  // Mode 8: asks the number of lines of the multi-line function (step 40).
+  void StartMultiLines(int32 mode);
+  // An arrow with the move-line-end tool: the line under the pointer gets
+  // its nearer end moved that way by a typed amount.
+  void MoveLineEnd(int32 key, plat::Point cursor);
 
   // Redimensions the current floor after an enlarge or shrink (flag 1: also
   // its stop ends, area and title; 2: dimensions only).
@@ -286,7 +295,6 @@ class TMDIChild : public TToolWindow {
   void PendingWizardStep(int32 placement);
   void PendingRoomInFreeSpace();
   void PendingChangeFillColour(int32 x, int32 y);
-  bool PendingLineText();
   void PendingAddToLibrary();
   void PendingRunFixtureDesigner();
   void PendingPrintPart();

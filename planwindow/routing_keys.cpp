@@ -15,6 +15,7 @@
 #include "storage/settings_files.h"
 #include "tools/buildingtools.h"
 #include "tools/linetool.h"
+#include "tools/lineobj_geometry.h"
 #include "tools/texttool.h"
 
 using namespace routing;
@@ -176,6 +177,10 @@ void TMDIChild::RouteIdleKey(int32 key, plat::Point cursor) {
 
 void TMDIChild::RouteIdleArrow(int32 key, plat::Point cursor) {
   TDrawingtool* t = Tool();
+  if (t->Type == tooltype::Pick && (t->Step == lineend::Forward || t->Step == lineend::Back)) {
+    MoveLineEnd(key, cursor);
+    return;
+  }
   if (t->Type == tooltype::Move && t->Step == 3) {
     NudgeCursor(key);
     CallToolKeyDown(key, cursor, 0);

@@ -492,9 +492,14 @@ void TMDIChild::ReleaseWithStep(int x, int y, int32 step, int32 type) {
     return;
   }
   if (step == toolstep::LineTextArmed || step == toolstep::LineTextStarted) {
+    // A drag draws a line: the line and its text are one step to undo.
+    const plat::Point p = ClientToDrawing({x, y});
+    if (t->ButtonDown == 1 && (p.x != t->X1 || p.y != t->Y1)) RecordUndo();
     toolUp();
     if (t->Y1 >= kClickWithoutDrag) return;
-    if (!PendingLineText()) {
+    LineTextOrRedraw(8);
+    t = Tool();
+    if (!t || t->Y1 >= kClickWithoutDrag) {
       if (MainForm) MainForm->SelectPickTool();
       return;
     }

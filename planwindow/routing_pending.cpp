@@ -39,9 +39,6 @@ void TMDIChild::PendingChangeFillColour(int32 /*x*/, int32 /*y*/) {
   if (TDrawingtool* t = routing::Tool()) t->PickedIndex() = kNothingPicked;
 }
 
-// The text for the text-on-a-line tool; false when cancelled.
-bool TMDIChild::PendingLineText() { return false; }
-
 void TMDIChild::PendingAddToLibrary() {}
 void TMDIChild::PendingRunFixtureDesigner() {}
 void TMDIChild::PendingPrintPart() {}

@@ -12,6 +12,7 @@
 #include "shell/mainform.h"
 #include "storage/cfgfile.h"
 #include "storage/settings_files.h"
+#include "tools/lineobj_geometry.h"
 #include "tools/shapetools.h"
 #include "tools/texttool.h"
 
@@ -99,4 +100,43 @@ void TMainForm::CmTextChangeExecute() {
 void TMainForm::CmTextSizeExecute() {
   StartTextEdit(*this, kTextSizeStep, "Text size",
                 "GUIDE: click LEFT button on the text to resize");
+}
+
+// ---- Texts along lines and multi-lines -------------------------------------------------------
+
+void TMainForm::CmLineTextExecute() {
+  if (!DrawingReady()) return;
+  CurrentFunction = func::DrawingTools;
+  MarkDrawingChanged();
+  SetTool(tooltype::Line);
+  CurrentTool()->Step = toolstep::LineTextArmed;
+  st.SetPanelText(panel::Tool, plat::Format("%d,%s", LineThickness, "Line text"));
+  st.SetPanelText(panel::Guide,
+                  "GUIDE: draw the line for the text - hold Left Button down and drag, or press "
+                  "Enter on start point then use arrow keys");
+}
+
+void TMainForm::CmMultiLinesExecute() {
+  if (!DrawingReady()) return;
+  CurrentFunction = func::DrawingTools;
+  MarkDrawingChanged();
+  SetTool(tooltype::Line);
+  st.SetPanelText(panel::Tool, plat::Format("%d,%s", LineThickness, "Multiline"));
+  if (TMDIChild* child = ActiveChild()) child->StartMultiLines(8);
+}
+
+// ---- Moving a line's end ------------------------------------------------------------------------
+
+void TMainForm::CmLineEndExecute() {
+  if (!DrawingReady()) return;
+  CurrentFunction = func::Edit;
+  MarkDrawingChanged();
+  SetTool(tooltype::Line);
+  TDrawingtool* t = CurrentTool();
+  t->Type = tooltype::Pick;  // clicks select nothing; the arrows move ends
+  t->Step = lineend::Forward;
+  st.SetPanelText(panel::Tool, "Move line end");
+  st.SetPanelText(panel::Guide,
+                  "GUIDE: point at a line near the end to move, then press the ARROW key of the "
+                  "direction to move it");
 }

@@ -188,6 +188,9 @@ void MainWindow::BuildToolMenus() {
   drawingCommands_.push_back(Add(draw, "&Text", &TMainForm::CmTextExecute, QKeySequence("Ctrl+T")));
   drawingCommands_.push_back(Add(draw, "C&hange Text", &TMainForm::CmTextChangeExecute));
   drawingCommands_.push_back(Add(draw, "Text Si&ze", &TMainForm::CmTextSizeExecute));
+  drawingCommands_.push_back(Add(draw, "Text on a L&ine", &TMainForm::CmLineTextExecute));
+  drawingCommands_.push_back(Add(draw, "&Multi Lines", &TMainForm::CmMultiLinesExecute));
+  drawingCommands_.push_back(Add(draw, "Move Line &End", &TMainForm::CmLineEndExecute));
 
   QMenu* aids = menuBar()->addMenu("&Screen Aids");
   drawingCommands_.push_back(Add(aids, "&Centre", &TMainForm::CmCentreExecute));

@@ -210,6 +210,18 @@ class TMDIChild : public TToolWindow {
   // An arrow with the move-line-end tool: the line under the pointer gets
   // its nearer end moved that way by a typed amount.
   void MoveLineEnd(int32 key, plat::Point cursor);
+  // Flag 1: asks a new name and a turn or mirror, and turns the whole
+  // drawing into it; true when the drawing now has a new name (the main form
+  // opens it). A flag below 1 turns the live drawing in place by that code.
+  bool RotateMirrorDrawing(int32 flag);
+  // The line-style dialog: thickness and pen style of what is drawn next.
+  void ChooseLineStyle();
+  // Whether the framed selection holds a rounded rectangle (it turns only by
+  // quarter turns; the user is told). A missing selection list counts too.
+  bool SelectionHasRoundRect();
+  // The fill colour of the filled shape or symbol at (x, y), logical units:
+  // the colour chooser, then the whole group takes the colour.
+  void ChangeFillColour(int32 x, int32 y);
 
   // Redimensions the current floor after an enlarge or shrink (flag 1: also
   // its stop ends, area and title; 2: dimensions only).
@@ -290,11 +302,9 @@ class TMDIChild : public TToolWindow {
   void PendingInvalidateFrameChange(int32 mode);
   void PendingInvalidateToolFrame();
   void PendingInvalidateMergeArea();
-  bool PendingSelectionHasRoundRect();
   void PendingMeasurementQuestion(plat::Point cursor);
   void PendingWizardStep(int32 placement);
   void PendingRoomInFreeSpace();
-  void PendingChangeFillColour(int32 x, int32 y);
   void PendingAddToLibrary();
   void PendingRunFixtureDesigner();
   void PendingPrintPart();

@@ -209,7 +209,7 @@ void TMDIChild::RouteIdleArrow(int32 key, plat::Point cursor) {
 }
 
 void TMDIChild::RouteRotateByKey(int32 key, plat::Point cursor) {
-  if (PendingSelectionHasRoundRect()) return;
+  if (SelectionHasRoundRect()) return;
   CallToolKeyDown(key, cursor, 0);
   PendingInvalidateFrameChange(1);
   if (key == plat::VK_ADD) {

@@ -379,7 +379,7 @@ void TMDIChild::RotateByRightButton(int x, int y) {
         return;
       }
       if (degrees < 0 || degrees > kFullCircle) return;
-      if (degrees != 90 && degrees != 180 && degrees != 270 && PendingSelectionHasRoundRect())
+      if (degrees != 90 && degrees != 180 && degrees != 270 && SelectionHasRoundRect())
         return;
     } else {
       // No turn wanted: the question's Cancel ends the rotation.
@@ -448,7 +448,7 @@ void TMDIChild::LeftRelease(int x, int y) {
   }
   if (type == tooltype::Fill && step == 1) {
     const plat::Point p = ClientToDrawing({x, y});
-    PendingChangeFillColour(p.x / PixelScale, p.y / PixelScale);
+    ChangeFillColour(p.x / PixelScale, p.y / PixelScale);
     if (TDrawingtool* now = Tool(); now && now->PickedIndex() == kNothingPicked)
       Guide("GUIDE: no suitable item selected");
     return;

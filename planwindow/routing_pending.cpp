@@ -1,6 +1,6 @@
 // Stand-ins for window operations that come with other parts of the plan
-// window (wizards, dialog chains, window drawing commands, library commands,
-// the measurement question). Each does the least visible part of its job so
+// window (wizards, dialog chains, library commands, the measurement
+// question). Each does the least visible part of its job so
 // that the routing around it runs; replace the call by the real operation
 // when it exists.
 #include "planwindow/childwin.h"
@@ -22,9 +22,6 @@ void TMDIChild::PendingInvalidateFrameChange(int32 /*mode*/) { Surface().Invalid
 void TMDIChild::PendingInvalidateToolFrame() { Surface().InvalidateRect(nullptr); }
 void TMDIChild::PendingInvalidateMergeArea() { Surface().InvalidateRect(nullptr); }
 
-// Whether the listed selection holds a rounded rectangle (no free rotation).
-bool TMDIChild::PendingSelectionHasRoundRect() { return false; }
-
 // The measurement question of the dimension steps.
 void TMDIChild::PendingMeasurementQuestion(plat::Point /*cursor*/) {}
 
@@ -33,11 +30,6 @@ void TMDIChild::PendingWizardStep(int32 /*placement*/) {}
 
 // A design room dropped into free space.
 void TMDIChild::PendingRoomInFreeSpace() {}
-
-// The fill colour of the shape under the pointer: nothing is picked here.
-void TMDIChild::PendingChangeFillColour(int32 /*x*/, int32 /*y*/) {
-  if (TDrawingtool* t = routing::Tool()) t->PickedIndex() = kNothingPicked;
-}
 
 void TMDIChild::PendingAddToLibrary() {}
 void TMDIChild::PendingRunFixtureDesigner() {}

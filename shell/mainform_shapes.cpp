@@ -140,3 +140,60 @@ void TMainForm::CmLineEndExecute() {
                   "GUIDE: point at a line near the end to move, then press the ARROW key of the "
                   "direction to move it");
 }
+
+// ---- Fill colour ---------------------------------------------------------------------------------
+
+namespace {
+constexpr int32 kFillColourCode = 54;
+constexpr int32 kFillPickStep = 1;
+}  // namespace
+
+bool TMainForm::ChooseColour(int32 code) {
+  if (code != kFillColourCode) return false;
+  plat::COLORREF colour = ReadFillColour();
+  if (!plat::Ui().ChooseColour(colour)) return false;
+  cfg::Write(ProgramFile(cfgfile::FillColour), plat::Format("%ld\n", long(colour)));
+  return true;
+}
+
+void TMainForm::CmFillColourExecute() {
+  if (!ChooseColour(kFillColourCode)) return;
+  // A shape tool already chosen fills with it from now on.
+  if (TDrawingtool* t = CurrentTool()) t->FillColour = ReadFillColour();
+}
+
+void TMainForm::CmFillExecute() {
+  if (!DrawingReady()) return;
+  CurrentFunction = func::DrawingTools;
+  MarkDrawingChanged();
+  SetTool(tooltype::Line);
+  TDrawingtool* t = CurrentTool();
+  t->Type = tooltype::Fill;
+  t->Step = kFillPickStep;
+  st.SetPanelText(panel::Tool, "Fill");
+  st.SetPanelText(panel::Guide, "GUIDE: click LEFT button inside the shape or symbol to fill");
+}
+
+// ---- Turning or mirroring the drawing ---------------------------------------------------------------
+
+void TMainForm::CmRotateMirrorExecute() {
+  if (!DrawingReady()) return;
+  TMDIChild* child = ActiveChild();
+  if (!child) return;
+  CurrentFunction = func::Edit;
+  if (child->RotateMirrorDrawing(1)) ShowRotatedDrawing();
+}
+
+void TMainForm::ShowRotatedDrawing() {
+  // The drawing of the new name is the open drawing now: its undo steps,
+  // its saved state and its windows.
+  undoOwner_ = DrawingList.DrawingName;
+  undoViewsKeptByExit_ = false;
+  DrawingList.WriteDrawingFile(dtSavedCopy);
+  constexpr int32 kChanged = 1;
+  if (AutosaveMode == kChanged) AutosaveMode = 0;
+  RememberRecentFile(DrawingList.DrawingName);
+  CloseAllChildren();
+  ShowView(0, ViewExtension(CurrentView));
+  SelectPickTool();
+}

@@ -77,6 +77,10 @@ inline constexpr UnitsPair PrintCalibration{"CFG\\PRNTCALM.CFG", "CFG\\PRNTCALI.
 inline constexpr const char* FillColour = "CFG\\FILLCLR.CFG";
 // The text along a line: side and length "%d %d\n", then the text.
 inline constexpr const char* LineText = "CFG\\LTEXT.CFG";
+// The selection hand-over: one line "%d %ld %ld\n" per listed element
+// (its index in DrawingList and an origin), and the number of those lines.
+inline constexpr const char* SelectionList = "CFG\\COPY.CFG";
+inline constexpr const char* SelectionCount = "CFG\\TEMP.CFG";
 
 }  // namespace cfgfile
 

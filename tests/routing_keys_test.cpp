@@ -93,6 +93,9 @@ TEST_F(KeyRouting, SplittingWhereThereIsNoWallRecordsNoUndoStep) {
 TEST_F(KeyRouting, NumpadPlusAndMinusTurnAMovedSelectionByFiveDegrees) {
   form->SetTool(tooltype::Move);
   Tool()->Step = 3;
+  // The selection turned holds no rounded rectangle, so it may turn freely.
+  dir.WriteFile("CFG\\TEMP.CFG", "0\n");
+  dir.WriteFile("CFG\\COPY.CFG", "");
   RotationAngle = 355;
   Key(plat::VK_ADD);
   EXPECT_EQ(RotationAngle, 360);

@@ -188,9 +188,15 @@ void MainWindow::BuildToolMenus() {
   drawingCommands_.push_back(Add(draw, "&Text", &TMainForm::CmTextExecute, QKeySequence("Ctrl+T")));
   drawingCommands_.push_back(Add(draw, "C&hange Text", &TMainForm::CmTextChangeExecute));
   drawingCommands_.push_back(Add(draw, "Text Si&ze", &TMainForm::CmTextSizeExecute));
-  drawingCommands_.push_back(Add(draw, "Text on a L&ine", &TMainForm::CmLineTextExecute));
+  drawingCommands_.push_back(Add(draw, "Text &on a Line", &TMainForm::CmLineTextExecute));
   drawingCommands_.push_back(Add(draw, "&Multi Lines", &TMainForm::CmMultiLinesExecute));
-  drawingCommands_.push_back(Add(draw, "Move Line &End", &TMainForm::CmLineEndExecute));
+  drawingCommands_.push_back(Add(draw, "Move Line E&nd", &TMainForm::CmLineEndExecute));
+  draw->addSeparator();
+  drawingCommands_.push_back(Add(draw, "Line &Style...", &TMainForm::CmLinestyleExecute));
+  drawingCommands_.push_back(Add(draw, "&Fill Colour...", &TMainForm::CmFillColourExecute));
+  drawingCommands_.push_back(Add(draw, "Fill a Sha&pe", &TMainForm::CmFillExecute));
+  drawingCommands_.push_back(
+      Add(draw, "Rotate / Mirror &Drawing...", &TMainForm::CmRotateMirrorExecute));
 
   QMenu* aids = menuBar()->addMenu("&Screen Aids");
   drawingCommands_.push_back(Add(aids, "&Centre", &TMainForm::CmCentreExecute));

@@ -335,12 +335,27 @@ class TMDIChild : public TToolWindow {
   int32 vertPos_ = 0;
   bool barsVisible_ = false;
 
-  // The zoom kept while another window is active.
-  struct SavedView {
-    bool valid = false;
+  // The program-wide view state a window paints with: the active window's
+  // is in the globals, every other window keeps its own here.
+  struct ViewGlobals {
     float zoomFactor = 0;
     int32 windowExtX = 0, windowExtY = 0;
     int32 drawingWidth = 0, drawingHeight = 0;
     int32 zoomStyle = 0;
+    int32 currentView = 0;
+    int32 windowOrgX = 0, windowOrgY = 0;
+    static ViewGlobals Capture();
+    void Apply() const;
+  };
+  // The zoom kept while another window is active.
+  struct SavedView {
+    bool valid = false;
+    ViewGlobals view;
   } saved_;
+  // Runs f with this window's own view state in the globals while another
+  // window is active (tiled windows paint and resize side by side), keeps
+  // what f made of it, and gives the active window its state and list back.
+  template <class F>
+  void WithOwnView(F f);
+  void PaintView();
 };

@@ -131,6 +131,7 @@ void TMDIChild::FormKeyDown(int key, bool /*shift*/) {
     ReferenceX = p.x;
     ReferenceY = p.y;
     ChildMode = childmode::DatumPlaced;
+    if (MainForm) MainForm->EndAidPrompt();
     return;
   }
   if (t->Type == tooltype::Parked) return;

@@ -164,6 +164,12 @@ class TMainForm {
   void ShowRotatedDrawing();
   // ---- End of tools and screen aids ----------------------------------------------------------
 
+  // ---- Prompts of the screen aids ------------------------------------------------------
+  // A screen aid (zoom-up box, temporary datum) shows its own prompt for its
+  // time and then gives back the prompt of the function it interrupted.
+  void ShowAidPrompt(const std::string& prompt);
+  void EndAidPrompt();
+
   // ---- Hooks to the window system ------------------------------------------------------
   // Asked by the window to close itself (Exit).
   std::function<void()> onCloseRequested;
@@ -208,6 +214,8 @@ class TMainForm {
   // Exit left last, with their views in "CFG\LASTACT.CFG".
   std::string undoOwner_;
   bool undoViewsKeptByExit_ = true;
+  // The prompt a screen aid interrupted (empty when none runs).
+  std::string interruptedPrompt_;
 };
 
 // The one main form (set while it exists).

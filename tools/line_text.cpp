@@ -105,23 +105,38 @@ LineTextPlace PlaceLineText(int32 x1, int32 y1, int32 x2, int32 y2, bool secondS
 
 // ---- The settings file ----------------------------------------------------------------------
 
-bool ReadLineTextSetting(LineTextSetting& setting) {
-  setting = {};
-  const auto data = plat::ReadWholeFile(ProgramFile(cfgfile::LineText));
-  if (!data) return false;
-  const char* s = data->c_str();
-  char* end = nullptr;
-  setting.side = static_cast<int32>(std::strtol(s, &end, 10));
-  s = end;
-  long n = std::strtol(s, &end, 10);
-  s = end;
+LineTextSetting ParseLineTextSetting(std::string_view data) {
+  LineTextSetting setting;
+  // The two numbers, read as the program writes them (blanks, then digits).
+  std::size_t pos = 0;
+  auto number = [&]() {
+    while (pos < data.size() && (data[pos] == ' ' || data[pos] == '\t' || data[pos] == '\r' ||
+                                 data[pos] == '\n'))
+      ++pos;
+    long long v = 0;
+    bool negative = false;
+    if (pos < data.size() && (data[pos] == '-' || data[pos] == '+')) negative = data[pos++] == '-';
+    while (pos < data.size() && data[pos] >= '0' && data[pos] <= '9') {
+      if (v < 1000000000LL) v = v * 10 + (data[pos] - '0');
+      ++pos;
+    }
+    return negative ? -v : v;
+  };
+  setting.side = static_cast<int32>(number());
+  const long long n = number();
   // The text starts after the line end: blanks before it are its own.
-  while (*s == ' ' || *s == '\t' || *s == '\r') ++s;
-  if (*s == '\n') ++s;
-  const long room = static_cast<long>(data->size() - (s - data->c_str()));
-  n = std::clamp(n, 0L, std::min(room, static_cast<long>(kTextCapacity - 1)));
-  setting.text.assign(s, static_cast<std::size_t>(n));
-  return true;
+  while (pos < data.size() && (data[pos] == ' ' || data[pos] == '\t' || data[pos] == '\r')) ++pos;
+  if (pos < data.size() && data[pos] == '\n') ++pos;
+  const long long room = static_cast<long long>(data.size() - pos);
+  const long long take = std::clamp(n, 0LL, std::min(room, static_cast<long long>(kTextCapacity - 1)));
+  setting.text.assign(data.substr(pos, static_cast<std::size_t>(take)));
+  return setting;
+}
+
+bool ReadLineTextSetting(LineTextSetting& setting) {
+  const auto data = plat::ReadWholeFile(ProgramFile(cfgfile::LineText));
+  setting = data ? ParseLineTextSetting(*data) : LineTextSetting{};
+  return data.has_value();
 }
 
 bool WriteLineTextSetting(int32 side, const std::string& text) {

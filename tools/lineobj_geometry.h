@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "model/elements.h"
 #include "model/globals.h"
@@ -34,6 +35,8 @@ struct LineTextSetting {
   std::string text;
 };
 bool ReadLineTextSetting(LineTextSetting& setting);
+// The same from the file's bytes.
+LineTextSetting ParseLineTextSetting(std::string_view data);
 // Writes "%d %d\n" (side, length) and the text.
 bool WriteLineTextSetting(int32 side, const std::string& text);
 

@@ -23,9 +23,13 @@ void ToolPanel(const std::string& text) {
 
 void PromptAgainIfShapeRefused() {
   TDrawingtool* t = Tool();
-  if (!t || t->Result != kNothingPlaced) return;
+  if (!t) return;
   const char* prompt = ShapePrompt(t->Type);
   if (*prompt == '\0') return;  // not a shape tool: its marker is its own
+  // A rounded rectangle just finished waits for the next corner.
+  const bool rectangleDone =
+      t->Type == tooltype::RoundRect && t->State == toolstate::Idle && t->X1 == 0;
+  if (t->Result != kNothingPlaced && !rectangleDone) return;
   t->Result = 0;
   Guide(prompt);
 }

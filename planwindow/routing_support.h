@@ -28,7 +28,8 @@ extern const char* const kRetryQuestion;  // "do you wish to retry?"
 constexpr int32 kDistanceLimit = 150000;
 
 // After a shape tool refused a shape (off the sheet, or without width or
-// height), its command's prompt is shown again.
+// height), or finished a rounded rectangle, its command's prompt is shown
+// again.
 void PromptAgainIfShapeRefused();
 
 // A typed whole number from an input box; false when cancelled.

@@ -175,8 +175,11 @@ TEST_F(Shapes, RoundedRectanglesFromACornerAndTwoArrowsInBothUnits) {
             std::make_tuple(1000, 1000, 3000, 2000));
   EXPECT_EQ(rects[0].CornerRadius, 50);
   EXPECT_EQ(rects[0].FillColour, plat::RGB(255, 255, 255));  // the shipped fill colour
-  // The next rectangle asks its radius again.
+  // The next rectangle asks its radius again, as the prompt says.
   EXPECT_EQ(Tool()->State, toolstate::Idle);
+  EXPECT_EQ(Guide(),
+            "GUIDE: First, select fill colour, then press ENTER on one corner -as if squared "
+            "off- of ROUNDED RECTANGLE");
 
   Open(false);
   form->CmRndRectExecute();

@@ -15,6 +15,7 @@
 #include "storage/cfgfile.h"
 #include "storage/settings_files.h"
 #include "tools/linetool.h"
+#include "tools/texttool.h"
 #include "tools/lineobj_geometry.h"
 
 namespace {
@@ -171,7 +172,7 @@ void TLineobjtool::ElementsAdded(plat::DeviceContext& dc, const plat::Rect& clie
     font.escapement = probe.escapement;
     font.weight = TextWeight < kBoldFrom ? plat::FW_NORMAL : plat::FW_BOLD;
     font.italic = TextItalic != 0;
-    if (!DrawingList.TextFontName.empty()) font.face = DrawingList.TextFontName;
+    font.face = NewTextFace();
     plat::ScopedFont selected(dc, font);
     const int32 q = dc.GetTextMetrics().height * PixelScale / 4;
     place = PlaceLineText(x1, y1, x2, y2, secondSide, q);
@@ -182,7 +183,7 @@ void TLineobjtool::ElementsAdded(plat::DeviceContext& dc, const plat::Rect& clie
   }
   Angle = place.bearing;
 
-  const std::string& face = DrawingList.TextFontName;
+  const std::string face = NewTextFace();
   DrawingList.Add(new TTextobj(kind::WallLengthText, CurrentView, 0, 0, place.x, place.y,
                                place.bearing, 0, 0, DrawingColour,
                                static_cast<int32>(setting.text.size()), place.escapement,

@@ -43,13 +43,17 @@ unsigned TextAlignment(int32 code, int32 angle) {
   }
 }
 
+std::string NewTextFace() {
+  return DrawingList.TextFontName.empty() ? std::string("Arial") : DrawingList.TextFontName;
+}
+
 plat::Font NewTextFont(int32 escapement) {
   plat::Font font;
   font.height = TextSize * ZoomUnits;
   font.escapement = escapement;
   font.weight = TextWeight < kBoldFrom ? plat::FW_NORMAL : plat::FW_BOLD;
   font.italic = TextItalic != 0;
-  if (!DrawingList.TextFontName.empty()) font.face = DrawingList.TextFontName;
+  font.face = NewTextFace();
   return font;
 }
 
@@ -166,7 +170,7 @@ void TTextobjtool::AddElement(plat::DeviceContext& dc, const plat::Rect& client)
       Marked = dc.GetTextExtent(std::string_view(Text, Length)).cx * PixelScale;
     }
     if (CursorX == textplace::Centred && Direction == kTextUpright) Y1 -= Marked / 2;
-    const std::string& face = DrawingList.TextFontName;
+    const std::string face = NewTextFace();
     DrawingList.UpdateUndoHistory(uoRecord, CurrentView);
     auto* text = new TTextobj(Type, CurrentView, LinkId, Tag1, X1, Y1, X2, Y2, Marked, Colour,
                               Length, Direction, CursorX, static_cast<int32>(face.size()), TextSize,

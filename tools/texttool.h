@@ -38,6 +38,8 @@ constexpr int32 kTextUpright = 2700;
 // The device-context alignment of an alignment code at a text angle.
 unsigned TextAlignment(int32 code, int32 angle);
 
+// The face of new texts: the drawing's text face, Arial while none is set.
+std::string NewTextFace();
 // The font of new texts (the text settings) at an escapement, in logical
 // units at the zoom in force.
 plat::Font NewTextFont(int32 escapement);

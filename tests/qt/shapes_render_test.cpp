@@ -120,4 +120,13 @@ TEST_F(ShapesPicture, EveryShapeAndTextKindShowsWhereItIsAndNowhereElse) {
   EXPECT_EQ(DarkIn(img, 3000, 8300, 4), 0) << "nothing above the line";
 }
 
+TEST_F(ShapesPicture, ATextStoredWithoutAFaceShowsInTheDefaultSansFace) {
+  DrawingList.Add(new TTextobj(kind::Text, view::Ground, 0, 0, 4000, 6000, 0, 0, 0, kInk, 0, 0, 2,
+                               0, 20, 400, "", "LOUNGE"));
+  const QImage faceless = Paint();
+  DrawingList.Clear();
+  DrawingList.Add(Text(kind::Text, "LOUNGE", 4000, 6000, 0, 2, 20));
+  EXPECT_TRUE(faceless == Paint());
+}
+
 }  // namespace

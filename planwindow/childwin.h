@@ -222,6 +222,14 @@ class TMDIChild : public TToolWindow {
   // The fill colour of the filled shape or symbol at (x, y), logical units:
   // the colour chooser, then the whole group takes the colour.
   void ChangeFillColour(int32 x, int32 y);
+  // ---- Design rooms (planwindow/droom_commands.cpp) --------------------------------------
+  // Asks the name and size of a new design room (the room-wall thickness
+  // first, for the first room of the view) and has the design-room tool make
+  // it; the tool must be current. Drives the wizards' room steps.
+  void NewDesignRoom();
+  // The same for a room the size of the free space the design-room tool has
+  // just measured round a click.
+  void RoomInFreeSpace();
 
   // Redimensions the current floor after an enlarge or shrink (flag 1: also
   // its stop ends, area and title; 2: dimensions only).
@@ -304,7 +312,6 @@ class TMDIChild : public TToolWindow {
   void PendingInvalidateMergeArea();
   void PendingMeasurementQuestion(plat::Point cursor);
   void PendingWizardStep(int32 placement);
-  void PendingRoomInFreeSpace();
   void PendingAddToLibrary();
   void PendingRunFixtureDesigner();
   void PendingPrintPart();

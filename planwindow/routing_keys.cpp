@@ -518,12 +518,10 @@ void TMDIChild::FormKeyUp(int /*key*/) {
     DrawingList.ShownRepaint = DrawingList.WantedRepaint;
     Surface().InvalidateRect(nullptr);
   }
-  constexpr int32 kRoomKeyMoveStep = 65;
-  TDrawingtool* t = Tool();
-  if (t && (t->Type == tooltype::DesignRoom || t->Type == tooltype::DesignRoom2) &&
-      t->Step == kRoomKeyMoveStep) {
+  if (auto* room = dynamic_cast<TDRoomobjtool*>(Tool()); room && room->Step == roomstep::Nudge) {
     DrawingList.WriteDrawingFile(dtDrawing);
     PendingInvalidateMergeArea();
+    room->DragPhase = dragphase::NotStarted;
   }
 }
 

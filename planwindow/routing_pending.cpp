@@ -28,9 +28,6 @@ void TMDIChild::PendingMeasurementQuestion(plat::Point /*cursor*/) {}
 // The wizards' step texts.
 void TMDIChild::PendingWizardStep(int32 /*placement*/) {}
 
-// A design room dropped into free space.
-void TMDIChild::PendingRoomInFreeSpace() {}
-
 void TMDIChild::PendingAddToLibrary() {}
 void TMDIChild::PendingRunFixtureDesigner() {}
 void TMDIChild::PendingPrintPart() {}

@@ -164,6 +164,25 @@ class TMainForm {
   void ShowRotatedDrawing();
   // ---- End of tools and screen aids ----------------------------------------------------------
 
+  // ---- Design rooms (shell/mainform_rooms.cpp) ------------------------------------------------
+  // "ADD New Design Room": the layout view where the current view holds no
+  // rooms, then the room's name and size.
+  void CmDroomExecute();
+  // The edits of placed rooms: each installs the design-room tool at its step.
+  void CmDroomEnlargeExecute();
+  void CmDroomShrinkExecute();
+  void CmDroomRotateExecute();
+  void CmDroomDeleteExecute();
+  void CmDroomMoveExecute();
+  void CmDroomFreeSpaceExecute();
+  // "ALTER Finished Room": unlocks a room that was locked into walls.
+  void CmDroomAlterExecute();
+  void CmMergeDistanceExecute();
+  void CmRoomColourExecute();
+  // A new drawing started with "layout design rooms".
+  void StartDesignRooms();
+  // ---- End of design rooms ---------------------------------------------------------------------
+
   // ---- Prompts of the screen aids ------------------------------------------------------
   // A screen aid (zoom-up box, temporary datum) shows its own prompt for its
   // time and then gives back the prompt of the function it interrupted.

@@ -82,6 +82,16 @@ inline constexpr const char* LineText = "CFG\\LTEXT.CFG";
 inline constexpr const char* SelectionList = "CFG\\COPY.CFG";
 inline constexpr const char* SelectionCount = "CFG\\TEMP.CFG";
 
+// ---- Design rooms ----
+// Dimension choice (1..4) and colour choice (1..4) of a new room, "%d %d".
+inline constexpr const char* NewRoom = "CFG\\NEWRM.CFG";
+// Colours of wet areas, bedrooms and other rooms, "%ld %ld %ld".
+inline constexpr const char* RoomColours = "CFG\\RMCLR.CFG";
+// Wall thickness round design rooms for floors 120..125, six values.
+inline constexpr UnitsPair RoomWalls{"CFG\\RMPTNM.CFG", "CFG\\RMPTNI.CFG"};
+// Distance within which a dropped room snaps to walls and rooms, "%d\n".
+inline constexpr UnitsPair MergingDistance{"CFG\\MERGEM.CFG", "CFG\\MERGEI.CFG"};
+
 }  // namespace cfgfile
 
 // A path below the program directory as the program opens it:

@@ -216,6 +216,22 @@ void MainWindow::BuildToolMenus() {
   drawingCommands_.push_back(
       Add(draw, "Rotate / Mirror &Drawing...", &TMainForm::CmRotateMirrorExecute));
 
+  // Design rooms.
+  QMenu* rooms = menuBar()->addMenu("&Rooms");
+  drawingCommands_.push_back(Add(rooms, "ADD New Design Room", &TMainForm::CmDroomExecute));
+  drawingCommands_.push_back(Add(rooms, "Room in &Free Space", &TMainForm::CmDroomFreeSpaceExecute));
+  rooms->addSeparator();
+  drawingCommands_.push_back(Add(rooms, "&Enlarge Room", &TMainForm::CmDroomEnlargeExecute));
+  drawingCommands_.push_back(Add(rooms, "&Shrink Room", &TMainForm::CmDroomShrinkExecute));
+  drawingCommands_.push_back(Add(rooms, "&Rotate Room", &TMainForm::CmDroomRotateExecute));
+  drawingCommands_.push_back(Add(rooms, "&Move Room", &TMainForm::CmDroomMoveExecute));
+  drawingCommands_.push_back(Add(rooms, "&Delete Room", &TMainForm::CmDroomDeleteExecute));
+  rooms->addSeparator();
+  drawingCommands_.push_back(Add(rooms, "ALTER Finished Room", &TMainForm::CmDroomAlterExecute));
+  rooms->addSeparator();
+  Add(rooms, "Mer&ging Distance...", &TMainForm::CmMergeDistanceExecute);
+  Add(rooms, "Room &Colours...", &TMainForm::CmRoomColourExecute);
+
   QMenu* aids = menuBar()->addMenu("&Screen Aids");
   drawingCommands_.push_back(Add(aids, "&Centre", &TMainForm::CmCentreExecute));
   drawingCommands_.push_back(Add(aids, "Centre C&entre", &TMainForm::CmCentrecentreExecute));

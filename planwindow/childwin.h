@@ -69,6 +69,12 @@ constexpr int32 kNoChain = 30001;
 
 enum class ScrollBarKind { Horizontal, Vertical };
 
+// Formats of TMDIChild::ExportImage.
+namespace exportformat {
+constexpr int32 Bmp = 1;
+constexpr int32 Png = 2;
+}  // namespace exportformat
+
 // What a drawing window needs of the screen besides its client area.
 class TPlanWindowHost {
  public:
@@ -165,6 +171,10 @@ class TMDIChild : public TToolWindow {
   // ---- Undo and redo (planwindow/undo.cpp) -------------------------------------------------
   void Undo();
   void Redo();
+
+  // ---- Picture export (planwindow/export.cpp) ----------------------------------------------
+  // Saves the client area as "EXPORT\<name>.BMP" or ".PNG" (exportformat::).
+  void ExportImage(int32 format);
 
   // ---- Switching between windows ---------------------------------------------------------------
   // Keeps this window's zoom while another window is active, and brings it
@@ -306,7 +316,6 @@ class TMDIChild : public TToolWindow {
   // Stand-ins for window operations that arrive with other parts of the
   // plan window (planwindow/routing_pending.cpp).
   void PendingEndWizard();
-  void PendingContextHelp();
   void PendingInvalidateFrameChange(int32 mode);
   void PendingInvalidateToolFrame();
   void PendingInvalidateMergeArea();

@@ -113,7 +113,7 @@ void TMDIChild::FormKeyDown(int key, bool /*shift*/) {
   if (!t) return;
   t->Window = this;
   if (key == plat::VK_F1) {
-    PendingContextHelp();
+    if (MainForm) MainForm->ShowContextHelp();
     return;
   }
   if (key == plat::VK_INSERT) {

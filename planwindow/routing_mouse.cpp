@@ -40,7 +40,8 @@ bool IsCentringStep(int32 step) {
 }
 bool IsLayoutView(int32 v) { return v >= view::LayoutGround && v <= 49; }
 
-void WriteLive() { DrawingList.WriteDrawingFile(dtDrawing); }
+// The view's own file: the group file in the group views.
+void WriteLive() { DrawingList.WriteViewFile(); }
 void RecordUndo() { DrawingList.UpdateUndoHistory(uoRecord, CurrentView); }
 
 // Tool mouse operations with a device context taken for the call.

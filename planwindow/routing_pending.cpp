@@ -14,9 +14,6 @@ void TMDIChild::PendingEndWizard() {
   Surface().InvalidateRect(nullptr);
 }
 
-// Context help of the current function group.
-void TMDIChild::PendingContextHelp() {}
-
 // Repaints what a frame or ghost left behind (the whole window here).
 void TMDIChild::PendingInvalidateFrameChange(int32 /*mode*/) { Surface().InvalidateRect(nullptr); }
 void TMDIChild::PendingInvalidateToolFrame() { Surface().InvalidateRect(nullptr); }

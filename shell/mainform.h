@@ -18,6 +18,7 @@
 class TMDIChild;
 class TPlanWindowHost;
 class TPrinter;
+struct PrintArea;
 
 namespace dlg {
 struct PrintChoice;
@@ -125,12 +126,27 @@ class TMainForm {
   void CmUndoExecute();
   void CmRedoExecute();
 
-  // ---- Printing (shell/printing.cpp) --------------------------------------------------
+  // ---- Printing, picture export and help (shell/printing.cpp, print_calibration.cpp,
+  // mainform_export.cpp, help.cpp) ---------------------------------------------------------
   void SetPrinter(TPrinter* printer) { printer_ = printer; }
+  // Print: the chosen floors (or the view shown) on one page each.
   void CmPrintExecute();
-  // Prints the current view at the chosen scale; offset is 1000 for a
-  // whole floor. False when nothing could be printed.
-  bool PrintView(int32 offset, const dlg::PrintChoice& choice);
+  // Split print: the view shown across as many pages as it needs.
+  void CmPrintssplitExecute();
+  // The printer calibration: a test line, then its measured length.
+  void CmPrintcalExecute();
+  // The print worker: prints the current view in a document of its own,
+  // its code raised by offset (view::PrintOffset, SplitPrintOffset or
+  // PartPrintOffset) while it prints, centred on area (drawing units) when
+  // one is given, else on the plan. Reports a failure itself; false when
+  // nothing could be printed. Callers record the undo step and the backup.
+  bool PrintView(int32 offset, const dlg::PrintChoice& choice, const PrintArea* area = nullptr);
+  void CmBmpExecute();
+  void CmPngExecute();
+  // Opens the help page of CurrentFunction (F1) without waiting for the viewer.
+  void ShowContextHelp();
+  // The help page of a function group.
+  static const char* HelpPage(int32 function);
 
   // ---- Tools and screen aids (shell/mainform_tools.cpp, tools helper) ---------------------
   void SetTool(int32 id);
@@ -219,6 +235,8 @@ class TMainForm {
   void OfferWallsFromBelow(int32 viewCode);
   void SetUnits(int32 metric);
   TMDIChild* ZoomTarget();
+  // Prints views one after another into one document (shell/printing.cpp).
+  bool PrintViews(const std::vector<int32>& views, int32 offset, const dlg::PrintChoice& choice);
 
   plat::Timer& timer1_;
   std::unique_ptr<TDrawingtool> currentTool_;

@@ -67,9 +67,11 @@ inline constexpr const char* Titles = "CFG\\TITLE2D.CFG";
 inline constexpr UnitsPair DimensionOffsets{"CFG\\MOFFSET.CFG", "CFG\\IOFFSET.CFG"};
 // Layout grid spacing and colour.
 inline constexpr UnitsPair LayoutGrid{"CFG\\LYTGRIDM.CFG", "CFG\\LYTGRIDI.CFG"};
-// The print dialog's boxes, "%d %d %d %d %d".
+// The print dialogs' choices: the vertical-text box, the dimensions, the
+// wall style, line weight, text size, scale, the scale text, then the five
+// floors; "%d %d %d %d %d %d %d %d %d %d %d %d\n".
 inline constexpr const char* PrintChoices = "CFG\\PRINT.CFG";
-// The printer's scale correction factor.
+// The printer's scale correction factor, "%f\n".
 inline constexpr UnitsPair PrintCalibration{"CFG\\PRNTCALM.CFG", "CFG\\PRNTCALI.CFG"};
 
 // ---- Shapes and texts ----

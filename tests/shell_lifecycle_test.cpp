@@ -327,7 +327,7 @@ TEST_F(Printing, AFloorPrintsAtScaleAndLeavesTheDrawingAsItWas) {
   EXPECT_EQ(DrawingList.UndoViews[0], view::Ground);
   EXPECT_EQ(CurrentView, view::Ground);
   EXPECT_EQ(TextScale, 0);
-  EXPECT_EQ(dir.ReadFile("CFG\\PRINT.CFG"), "0 0 0 2 2");
+  EXPECT_EQ(dir.ReadFile("CFG\\PRINT.CFG"), "0 0 0 2 2 100 1 1 0 0 0 0\n");
 }
 
 TEST_F(Printing, CancellingThePrintDialogOrThePrinterPrintsNothing) {

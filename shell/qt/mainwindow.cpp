@@ -127,6 +127,8 @@ void MainWindow::BuildMenus() {
   windowListSeparator_ = windowMenu_->addSeparator();
 
   auto* helpMenu = menuBar()->addMenu("&Help");
+  // Context help: the page of the function in use.
+  Add(helpMenu, "&Help on This Function", &TMainForm::ShowContextHelp, QKeySequence(Qt::Key_F1));
   auto* about = helpMenu->addAction(QString("&About %1").arg(kAppTitle));
   connect(about, &QAction::triggered, this, [this] {
     QMessageBox::about(this, kAppTitle, QString("%1\nHouse floor plans drawn to scale.").arg(kAppTitle));
@@ -146,6 +148,12 @@ void MainWindow::BuildFileMenu() {
   fileMenu_->addSeparator();
   QAction* printAct = Add(fileMenu_, "&Print...", &TMainForm::CmPrintExecute, QKeySequence::Print);
   drawingCommands_.insert(drawingCommands_.end(), {saveAct, printAct});
+  // Split printing, the printer calibration and the picture export.
+  drawingCommands_.push_back(Add(fileMenu_, "Spli&t Print...", &TMainForm::CmPrintssplitExecute));
+  Add(fileMenu_, "Printer &Calibration...", &TMainForm::CmPrintcalExecute);
+  fileMenu_->addSeparator();
+  drawingCommands_.push_back(Add(fileMenu_, "Export Picture as &BMP...", &TMainForm::CmBmpExecute));
+  drawingCommands_.push_back(Add(fileMenu_, "Export Picture as P&NG...", &TMainForm::CmPngExecute));
 
   recentSeparator_ = fileMenu_->addSeparator();
   for (int i = 0; i < kRecentFileCount; ++i) {

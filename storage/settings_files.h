@@ -74,6 +74,16 @@ inline constexpr const char* PrintChoices = "CFG\\PRINT.CFG";
 // The printer's scale correction factor, "%f\n".
 inline constexpr UnitsPair PrintCalibration{"CFG\\PRNTCALM.CFG", "CFG\\PRNTCALI.CFG"};
 
+// ---- Shapes and texts ----
+// The fill colour of new shapes and the colour chooser's exchange, "%ld\n".
+inline constexpr const char* FillColour = "CFG\\FILLCLR.CFG";
+// The text along a line: side and length "%d %d\n", then the text.
+inline constexpr const char* LineText = "CFG\\LTEXT.CFG";
+// The selection hand-over: one line "%d %ld %ld\n" per listed element
+// (its index in DrawingList and an origin), and the number of those lines.
+inline constexpr const char* SelectionList = "CFG\\COPY.CFG";
+inline constexpr const char* SelectionCount = "CFG\\TEMP.CFG";
+
 // ---- Design rooms ----
 // Dimension choice (1..4) and colour choice (1..4) of a new room, "%d %d".
 inline constexpr const char* NewRoom = "CFG\\NEWRM.CFG";

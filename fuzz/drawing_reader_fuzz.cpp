@@ -1,4 +1,5 @@
-// Feeds arbitrary bytes to the drawing reader. Whatever a file holds, the
+// Feeds arbitrary bytes to the drawing reader (and to the reader of the
+// text along lines). Whatever a file holds, the
 // reader must neither overrun nor allocate without bound, and what it reads
 // must survive a write and a second read unchanged: the bytes written from
 // the first read and from the second are the same.
@@ -12,6 +13,7 @@
 #include "model/globals.h"
 #include "storage/record_codec.h"
 #include "storage/selection_files.h"
+#include "tools/lineobj_geometry.h"
 
 namespace {
 
@@ -69,5 +71,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   // than the text holds.
   const int32 count = data.empty() ? 0 : static_cast<unsigned char>(data[0]) * 1000;
   if (selection::ParseList(count, data).size() > data.size() / 6 + 1) std::abort();
+
+  // The same bytes as the text along lines: a text never longer than a
+  // text element holds.
+  if (ParseLineTextSetting(data).text.size() >= kTextCapacity) std::abort();
   return 0;
 }

@@ -224,6 +224,31 @@ class TMDIChild : public TToolWindow {
   // The read-out text for a pointer d drawing units from the reference point.
   std::string CursorReadout(int32 dx, int32 dy, float bearing, int32 length) const;
 
+  // ---- Texts and the window's drawing commands (planwindow/text_commands.cpp,
+  // planwindow/drawing_commands.cpp) -------------------------------------------------------
+  // Asks the text style and readies the text tool for a centred or a typed text.
+  void StartText();
+  // Mode 8: asks the text for the line just drawn and its side, kept in
+  // "CFG\LTEXT.CFG" (Cancel: the pick tool, its first y 125000). Mode 3:
+  // redraws the window now (with the layout grid when it is shown).
+  void LineTextOrRedraw(int32 mode);
+  // Mode 8: asks the number of lines of the multi-line function (step 40).
+  void StartMultiLines(int32 mode);
+  // An arrow with the move-line-end tool: the line under the pointer gets
+  // its nearer end moved that way by a typed amount.
+  void MoveLineEnd(int32 key, plat::Point cursor);
+  // Flag 1: asks a new name and a turn or mirror, and turns the whole
+  // drawing into it; true when the drawing now has a new name (the main form
+  // opens it). A flag below 1 turns the live drawing in place by that code.
+  bool RotateMirrorDrawing(int32 flag);
+  // The line-style dialog: thickness and pen style of what is drawn next.
+  void ChooseLineStyle();
+  // Whether the framed selection holds a rounded rectangle (it turns only by
+  // quarter turns; the user is told). A missing selection list counts too.
+  bool SelectionHasRoundRect();
+  // The fill colour of the filled shape or symbol at (x, y), logical units:
+  // the colour chooser, then the whole group takes the colour.
+  void ChangeFillColour(int32 x, int32 y);
   // ---- Design rooms (planwindow/droom_commands.cpp) --------------------------------------
   // Asks the name and size of a new design room (the room-wall thickness
   // first, for the first room of the view) and has the design-room tool make
@@ -297,6 +322,10 @@ class TMDIChild : public TToolWindow {
   void TextChangeRelease(int x, int y);
   void TextSizeRelease(int x, int y);
   void RedrawText(int32 index);
+  // The text of a centred text (Ttextcentredlg); false on Cancel.
+  bool AskCentredText(std::string& text);
+  // A typed text's starting point lay off the sheet: a new click sets it.
+  void TypedTextOffSheet();
   void RightRelease(int x, int y);
   void StartAutoScroll(int x, int y);
   void StopAutoScroll();
@@ -307,12 +336,8 @@ class TMDIChild : public TToolWindow {
   void PendingInvalidateFrameChange(int32 mode);
   void PendingInvalidateToolFrame();
   void PendingInvalidateMergeArea();
-  bool PendingSelectionHasRoundRect();
   void PendingMeasurementQuestion(plat::Point cursor);
   void PendingWizardStep(int32 placement);
-  void PendingChangeFillColour(int32 x, int32 y);
-  bool PendingLineText();
-  bool PendingCentredText(std::string& text);
 
  public:
   // ---- End of event routing ------------------------------------------------------------------

@@ -221,7 +221,9 @@ bool TMDIChild::ArrowSetUp(int32 key, int32 d) {
     t->Command(2);
   } else if (t->Type == tooltype::Line && t->Step == toolstep::Idle) {
     t->Direction = d;
-    t->Command(10);  // snap the end to the nearest line or wall that way
+    t->Command(10);  // the distance to the nearest line or wall face that way
+    // The question offers it (0 when there is no face that way).
+    t->Distance = t->Size;
   } else if (t->Type == tooltype::InWall && t->State == toolstate::Constructing) {
     StartX = 0;
     RecordUndo();
@@ -368,7 +370,9 @@ void TMDIChild::StepExecutor(int32 key, int32 distance, bool noQuestion) {
   }
   if (t->Type == tooltype::Line && t->Step == toolstep::LineTextStarted &&
       t->Y1 < kClickWithoutDrag) {
-    if (!PendingLineText()) {
+    LineTextOrRedraw(8);
+    t = Tool();
+    if (!t || t->Y1 >= kClickWithoutDrag) {
       if (MainForm) MainForm->SelectPickTool();
       return;
     }

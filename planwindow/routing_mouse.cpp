@@ -266,7 +266,7 @@ bool TMDIChild::CentredTextPress(int x, int y) {
   WriteLive();
   Guide("GUIDE: maximum of 70 letters/numbers/spaces");
   std::string text;
-  if (!PendingCentredText(text)) {
+  if (!AskCentredText(text)) {
     if (MainForm) MainForm->SelectPickTool();
     return false;
   }
@@ -390,7 +390,7 @@ void TMDIChild::RotateByRightButton(int x, int y) {
         return;
       }
       if (degrees < 0 || degrees > kFullCircle) return;
-      if (degrees != 90 && degrees != 180 && degrees != 270 && PendingSelectionHasRoundRect())
+      if (degrees != 90 && degrees != 180 && degrees != 270 && SelectionHasRoundRect())
         return;
     } else {
       // No turn wanted: the question's Cancel ends the rotation.
@@ -461,7 +461,7 @@ void TMDIChild::LeftRelease(int x, int y) {
   }
   if (type == tooltype::Fill && step == 1) {
     const plat::Point p = ClientToDrawing({x, y});
-    PendingChangeFillColour(p.x / PixelScale, p.y / PixelScale);
+    ChangeFillColour(p.x / PixelScale, p.y / PixelScale);
     if (TDrawingtool* now = Tool(); now && now->PickedIndex() == kNothingPicked)
       Guide("GUIDE: no suitable item selected");
     return;
@@ -478,6 +478,7 @@ void TMDIChild::LeftRelease(int x, int y) {
   }
   if (type == tooltype::Line) RecordUndo();
   WithDC(*this, [&](plat::DeviceContext& dc, const plat::Rect& r) { t->MouseUp(dc, r, x, y); });
+  PromptAgainIfShapeRefused();
 }
 
 void TMDIChild::ReleaseWithStep(int x, int y, int32 step, int32 type) {
@@ -504,9 +505,14 @@ void TMDIChild::ReleaseWithStep(int x, int y, int32 step, int32 type) {
     return;
   }
   if (step == toolstep::LineTextArmed || step == toolstep::LineTextStarted) {
+    // A drag draws a line: the line and its text are one step to undo.
+    const plat::Point p = ClientToDrawing({x, y});
+    if (t->ButtonDown == 1 && (p.x != t->X1 || p.y != t->Y1)) RecordUndo();
     toolUp();
     if (t->Y1 >= kClickWithoutDrag) return;
-    if (!PendingLineText()) {
+    LineTextOrRedraw(8);
+    t = Tool();
+    if (!t || t->Y1 >= kClickWithoutDrag) {
       if (MainForm) MainForm->SelectPickTool();
       return;
     }
@@ -610,6 +616,7 @@ void TMDIChild::TextChangeRelease(int x, int y) {
   if (!text) return;
   RecordUndo();
   text->TextLength = CopyBoundedText(text->Text, kTextCapacity, answer.c_str());
+  MarkDrawingChanged();
   WriteLive();
   RedrawText(index);
 }
@@ -636,7 +643,9 @@ void TMDIChild::TextSizeRelease(int x, int y) {
     }
     TTextobj* text = Refetch(*picked);
     if (!text) return;
+    RecordUndo();
     text->Size = typed;
+    MarkDrawingChanged();
   }
   WriteLive();
   RedrawText(index);

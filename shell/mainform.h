@@ -158,6 +158,26 @@ class TMainForm {
   void CmDatumExecute();
   void CmLinestyleExecute();
   void ApplyLineStyle(int32 thickness, int32 penStyle);
+  // ---- Shapes, texts and the window's drawing commands (shell/mainform_shapes.cpp) ---------
+  void CmArcExecute();
+  void CmEllipseExecute();
+  void CmCircleExecute();
+  void CmRndRectExecute();
+  void CmTextExecute();
+  void CmTextChangeExecute();
+  void CmTextSizeExecute();
+  void CmLineTextExecute();
+  void CmMultiLinesExecute();
+  void CmLineEndExecute();
+  // The fill colour of new shapes, and filling a shape picked in the plan.
+  void CmFillColourExecute();
+  void CmFillExecute();
+  void CmRotateMirrorExecute();
+  // The colour chooser: code 54 edits the fill colour kept in
+  // "CFG\FILLCLR.CFG" (Cancel keeps it). True on OK.
+  bool ChooseColour(int32 code);
+  // A drawing turned or mirrored into a new name becomes the open drawing.
+  void ShowRotatedDrawing();
   // ---- End of tools and screen aids ----------------------------------------------------------
 
   // ---- Frames, polygons, libraries, the designer, part printing -------------------------

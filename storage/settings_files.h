@@ -74,6 +74,12 @@ inline constexpr const char* PrintChoices = "CFG\\PRINT.CFG";
 // The printer's scale correction factor, "%f\n".
 inline constexpr UnitsPair PrintCalibration{"CFG\\PRNTCALM.CFG", "CFG\\PRNTCALI.CFG"};
 
+// ---- Shapes and texts ----
+// The fill colour of new shapes and the colour chooser's exchange, "%ld\n".
+inline constexpr const char* FillColour = "CFG\\FILLCLR.CFG";
+// The text along a line: side and length "%d %d\n", then the text.
+inline constexpr const char* LineText = "CFG\\LTEXT.CFG";
+
 // ---- Selections, symbol libraries and the designer ----
 // The selection hand-over: one line "%d %ld %ld\n" per listed element
 // (its index in DrawingList and an origin), and the number of those lines.
@@ -83,8 +89,6 @@ inline constexpr const char* SelectionCount = "CFG\\TEMP.CFG";
 inline constexpr const char* PartPrintFrame = "CFG\\PTPRINT.CFG";
 // The paste buffer, in the record layout of the library symbols.
 inline constexpr const char* PasteBuffer = "LIBS\\PASTE.CFG";
-// The fill colour of new shapes and polygons, "%ld\n".
-inline constexpr const char* FillColour = "CFG\\FILLCLR.CFG";
 // The wall change's five values and the floor change's three, "%d ...".
 inline constexpr const char* WallChange = "CFG\\WALLCHANGE.CFG";
 inline constexpr const char* FloorChange = "CFG\\FLOORCHANGE.CFG";

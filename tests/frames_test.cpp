@@ -151,15 +151,31 @@ TEST_F(Frames, TurnByNinetyAndFortyFive) {
   EXPECT_EQ((e.Y1 + e.Y2) / 2, 1400);
   EXPECT_EQ(static_cast<TTextobj&>(Stored(text)).Escapement, 880);  // 3580 + 900, wrapped
 
+  // A rounded rectangle turns by quarters only.
+  ui.ExpectInput("45").WithPrompt("clockwise");
+  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk)
+      .WithText("RECT and RNDRECT Objs only rotate in 90, 180 and 270 degree increments");
+  RightClick();
+  const TObj& r90 = Stored(rect);
+  EXPECT_EQ(std::abs(r90.X2 - r90.X1), 400);  // 200 x 400 stood on its side
+  EXPECT_EQ(std::abs(r90.Y2 - r90.Y1), 200);
+}
+
+TEST_F(Frames, TurnByFortyFiveKeepsEllipsesAndCirclesAndLineLengths) {
+  const int32 line = PutLine(1000, 1000, 2000, 1000, 900);
+  const int32 ellipse = PutBox(kind::Ellipse, 1200, 1200, 1600, 1400);  // 400 x 200
+  const int32 circle = PutBox(kind::Circle, 1700, 1100, 1900, 1300);
+  form->CmMoveExecute();
+  Drag(900, 900, 2100, 1700);
   ui.ExpectInput("45").WithPrompt("clockwise");
   RightClick();
   const TObj& e45 = Stored(ellipse);
-  EXPECT_EQ(std::abs(e45.X2 - e45.X1), 200);
-  EXPECT_EQ(std::abs(e45.Y2 - e45.Y1), 400);
-  const TObj& r45 = Stored(rect);
-  EXPECT_EQ(std::abs(r45.X2 - r45.X1), 400);  // 200 x 400 turned by 90, then kept
-  EXPECT_EQ(std::abs(r45.Y2 - r45.Y1), 200);
-  EXPECT_EQ(static_cast<TLineobj&>(Stored(line)).Angle, 2250);
+  EXPECT_EQ(std::abs(e45.X2 - e45.X1), 400);
+  EXPECT_EQ(std::abs(e45.Y2 - e45.Y1), 200);
+  const TObj& c45 = Stored(circle);
+  EXPECT_EQ(c45.X2 - c45.X1, 200);
+  EXPECT_EQ(c45.Y2 - c45.Y1, 200);
+  EXPECT_EQ(static_cast<TLineobj&>(Stored(line)).Angle, 1350);
   // A line of 1000 stays 1000 long (rounded, not cut down).
   const TObj& l45 = Stored(line);
   EXPECT_NEAR(std::hypot(l45.X2 - l45.X1, l45.Y2 - l45.Y1), 1000.0, 1.5);

@@ -206,6 +206,24 @@ void MainWindow::BuildViewMenus() {
 void MainWindow::BuildToolMenus() {
   QMenu* draw = menuBar()->addMenu("&Draw");
   drawingCommands_.push_back(Add(draw, "&Line", &TMainForm::CmLineExecute, QKeySequence("Ctrl+L")));
+  // Shapes, texts and the window's drawing commands.
+  drawingCommands_.push_back(Add(draw, "&Arc", &TMainForm::CmArcExecute));
+  drawingCommands_.push_back(Add(draw, "&Ellipse", &TMainForm::CmEllipseExecute));
+  drawingCommands_.push_back(Add(draw, "&Circle", &TMainForm::CmCircleExecute));
+  drawingCommands_.push_back(Add(draw, "&Rounded Rectangle", &TMainForm::CmRndRectExecute));
+  draw->addSeparator();
+  drawingCommands_.push_back(Add(draw, "&Text", &TMainForm::CmTextExecute, QKeySequence("Ctrl+T")));
+  drawingCommands_.push_back(Add(draw, "C&hange Text", &TMainForm::CmTextChangeExecute));
+  drawingCommands_.push_back(Add(draw, "Text Si&ze", &TMainForm::CmTextSizeExecute));
+  drawingCommands_.push_back(Add(draw, "Text &on a Line", &TMainForm::CmLineTextExecute));
+  drawingCommands_.push_back(Add(draw, "&Multi Lines", &TMainForm::CmMultiLinesExecute));
+  drawingCommands_.push_back(Add(draw, "Move Line E&nd", &TMainForm::CmLineEndExecute));
+  draw->addSeparator();
+  drawingCommands_.push_back(Add(draw, "Line &Style...", &TMainForm::CmLinestyleExecute));
+  drawingCommands_.push_back(Add(draw, "&Fill Colour...", &TMainForm::CmFillColourExecute));
+  drawingCommands_.push_back(Add(draw, "Fill a Sha&pe", &TMainForm::CmFillExecute));
+  drawingCommands_.push_back(
+      Add(draw, "Rotate / Mirror &Drawing...", &TMainForm::CmRotateMirrorExecute));
 
   // Design rooms.
   QMenu* rooms = menuBar()->addMenu("&Rooms");

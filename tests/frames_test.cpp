@@ -368,3 +368,28 @@ TEST_F(Frames, ViewsThatTakeNothingStartAnEmptyList) {
 }
 
 }  // namespace
+
+namespace {
+
+// The placing outlines 27000..27005 are taken, moved and turned as the
+// polygons they are, every one of them alike.
+TEST(FrameGeometry, PlacingOutlinesAreHandledLikePolygons) {
+  for (int32 k = 27000; k <= 27005; ++k) {
+    TPolyobj p;
+    p.Kind = k;
+    p.Floor = view::Ground;
+    p.PointCount = 3;
+    const int32 xs[3] = {100, 200, 100}, ys[3] = {100, 100, 200};
+    std::copy(xs, xs + 3, p.PointX);
+    std::copy(ys, ys + 3, p.PointY);
+    EXPECT_TRUE(frame::Takes(p, frame::Box{0, 300, 0, 300}, tooltype::Move, view::Ground)) << k;
+    frame::Move(p, 10, 20);
+    EXPECT_EQ(p.PointX[1], 210) << k;
+    frame::Bounds b;
+    frame::TurnElement(p, frame::Turn(90, 110, 120), frame::Box{0, 300, 0, 300}, b);
+    EXPECT_EQ(std::tie(p.PointX[1], p.PointY[1]), std::make_tuple(110, 20)) << k;
+    EXPECT_EQ(b.maxX, 210) << k;
+  }
+}
+
+}  // namespace

@@ -25,6 +25,3 @@ void TMDIChild::PendingMeasurementQuestion(plat::Point /*cursor*/) {}
 // The wizards' step texts.
 void TMDIChild::PendingWizardStep(int32 /*placement*/) {}
 
-void TMDIChild::PendingAddToLibrary() {}
-void TMDIChild::PendingRunFixtureDesigner() {}
-void TMDIChild::PendingPrintPart() {}

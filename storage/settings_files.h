@@ -72,6 +72,15 @@ inline constexpr const char* PrintChoices = "CFG\\PRINT.CFG";
 // The printer's scale correction factor.
 inline constexpr UnitsPair PrintCalibration{"CFG\\PRNTCALM.CFG", "CFG\\PRNTCALI.CFG"};
 
+// ---- External walls and their dimensions ----
+// The external-wall construction: three layers, six floor values, four
+// wall values and the colour, "%d %d %d %ld %ld %ld %ld %ld %ld %d %d %d %d %ld".
+inline constexpr UnitsPair ExtWall{"CFG\\EXTWALLM.CFG", "CFG\\EXTWALLI.CFG"};
+// The walls round design rooms of views 120 to 125, six values.
+inline constexpr UnitsPair RoomWalls{"CFG\\RMPTNM.CFG", "CFG\\RMPTNI.CFG"};
+// A clicked dimension's end-segment length and the value kept in it, "%d %d".
+inline constexpr const char* Arrow = "CFG\\ARROW.CFG";
+
 }  // namespace cfgfile
 
 // A path below the program directory as the program opens it:

@@ -79,6 +79,14 @@ class TLineobjtool : public TLinetool {
   TLineobjtool() = default;
   // Turns the rubber band into a line of kind Type on the current view.
   void AddElement(plat::DeviceContext& dc, const plat::Rect& client) override;
+
+  // Dimensions (tools/autodimension.cpp): in steps 20 to 22 the dimension
+  // set by two points (X, Y: the click), in any other step the automatic
+  // dimensions of the current floor's external walls, made afresh.
+  void AutoDimension(plat::DeviceContext& dc, const plat::Rect& client, int32 X, int32 Y,
+                     int32 flag, int32 code) override;
+  void PlaceDimension(plat::DeviceContext& dc, const plat::Rect& client, int32 X, int32 Y,
+                      int32 direction, int32 height);
 };
 
 // A sloped segment's bearing in tenths of a degree (0 up, clockwise), from

@@ -15,6 +15,7 @@
 
 #include "model/elements.h"
 #include "model/globals.h"
+#include "platform/files.h"
 
 // Which file a drawing record call writes or reads.
 enum TDrawingTarget : int32 {
@@ -83,6 +84,16 @@ class TFlist {
   int32 ShownRepaint = 0;  // the window repaints on key-up when these differ
   int32 WantedRepaint = 0;
   int32 UndoViews[UndoDepth] = {};  // view of each undo step, newest first; 0 none
+
+  // What the last read of a drawing file found, for the commands that open
+  // a drawing to report: whether the file could be read, and whether every
+  // element its header counts was whole.
+  struct ReadReport {
+    plat::ReadStatus file = plat::ReadStatus::Ok;
+    bool complete = true;
+    int32 expected = 0;  // elements the header counts
+    int32 read = 0;      // elements read whole
+  } LastRead;
 
   // Setters that hold each text to its limit.
   void SetDrawingName(std::string_view name);

@@ -42,14 +42,18 @@ struct ViewExtents {
 };
 
 bool MovesWithBox(int32 k) {
-  return kind::IsLineKind(k) || kind::IsTextKind(k) || kind::IsFilledShapeKind(k) ||
+  return kind::IsLineKind(k) || kind::IsFilledShapeKind(k) ||
          (k >= kMovedBoxKindFirst && k <= kMovedBoxKindLast) || kind::IsRoomKind(k) ||
          kind::IsInfoKind(k);
 }
 
 void MoveElement(TObj& e, const Shift& s) {
   const int32 k = e.Kind;
-  if (MovesWithBox(k)) {
+  if (kind::IsTextKind(k)) {
+    // Only its anchor: a text's X2 is the bearing of the line it belongs
+    // to and its Y2 a mark, neither of them a place.
+    s.Move(e.X1, e.Y1);
+  } else if (MovesWithBox(k)) {
     s.Move(e.X1, e.Y1);
     s.Move(e.X2, e.Y2);
   } else if (auto* w = dynamic_cast<TExtwallobj*>(&e); w && kind::IsExtWallKind(k)) {

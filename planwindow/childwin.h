@@ -59,6 +59,11 @@ constexpr int32 ToolFrame = 15;      // the current tool's frame rectangle
 constexpr int32 kZoomBoxArmed = 20;     // waiting for the first corner
 constexpr int32 kZoomBoxDragging = 21;  // the rubber band follows the pointer
 
+// TMDIChild::ScrollToStep's answers.
+constexpr int32 kStepVisible = 0;
+constexpr int32 kStepScrolled = 1;
+constexpr int32 kStepOffSheet = 2;  // refused: the step would leave the sheet
+
 // FindChainEnd's answer when no external wall touches the point.
 constexpr int32 kNoChain = 30001;
 

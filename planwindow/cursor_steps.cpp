@@ -6,9 +6,6 @@
 
 namespace {
 
-constexpr int32 kVisible = 0;
-constexpr int32 kScrolled = 1;
-constexpr int32 kOffSheet = 2;
 constexpr const char* kOffSheetMessage =
     "Distance would take you outside the programme's total drawing sizes";
 
@@ -31,60 +28,60 @@ int32 TMDIChild::ScrollToStep(int32 distance, int32 key, int32 x, int32 y) {
   const int32 rightEdge = WindowOrgX + WindowExtX;
   const int32 topEdge = WindowOrgY + WindowExtY;
   const float margin = 5.0f * ZoomFactor;
-  int32 result = kVisible;
+  int32 result = kStepVisible;
   switch (key) {
     case plat::VK_UP: {
       const int32 n = y + step;
       if (n > DrawingHeight) {
-        result = kOffSheet;
+        result = kStepOffSheet;
       } else if (n > topEdge) {
         WindowOrgY = int32(float(n - topEdge) + margin + float(WindowOrgY));
         if (WindowOrgY + WindowExtY > DrawingHeight) WindowOrgY = DrawingHeight - WindowExtY;
-        result = kScrolled;
+        result = kStepScrolled;
       }
       break;
     }
     case plat::VK_DOWN: {
       const int32 n = y - step;
       if (n < 0) {
-        result = kOffSheet;
+        result = kStepOffSheet;
       } else if (n < WindowOrgY) {
         WindowOrgY = int32(float(n) - margin);
         if (WindowOrgY < 0) WindowOrgY = 0;
-        result = kScrolled;
+        result = kStepScrolled;
       }
       break;
     }
     case plat::VK_RIGHT: {
       const int32 n = x + step;
       if (n > DrawingWidth) {
-        result = kOffSheet;
+        result = kStepOffSheet;
       } else if (n > rightEdge) {
         WindowOrgX = int32(float(n - rightEdge) + margin + float(WindowOrgX));
         if (WindowOrgX + WindowExtX > DrawingWidth) WindowOrgX = DrawingWidth - WindowExtX;
-        result = kScrolled;
+        result = kStepScrolled;
       }
       break;
     }
     case plat::VK_LEFT: {
       const int32 n = x - step;
       if (n < 0) {
-        result = kOffSheet;
+        result = kStepOffSheet;
       } else if (n < WindowOrgX) {
         WindowOrgX = int32(float(n) - margin);
         if (WindowOrgX < 0) WindowOrgX = 0;
-        result = kScrolled;
+        result = kStepScrolled;
       }
       break;
     }
     default:
       break;
   }
-  if (result == kScrolled) {
+  if (result == kStepScrolled) {
     horzPos_ = int32(float(WindowOrgX) / ZoomFactor);
     vertPos_ = int32(float(VertRange) - float(WindowOrgY) / ZoomFactor - float(ClientRect().bottom));
     PushScrollBars();
-  } else if (result == kOffSheet) {
+  } else if (result == kStepOffSheet) {
     plat::ErrorBox(kOffSheetMessage, plat::mbCancel);
   }
   return result;

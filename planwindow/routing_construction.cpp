@@ -289,9 +289,7 @@ void TMDIChild::ArrowProcedure(int32 key, plat::Point cursor) {
       if (WizardLength(key, distance)) break;
       return;
     case DistanceAnswer::Cancelled:
-      if (plat::Ui().MessageDlg(kRetryQuestion, plat::MsgType::Information,
-                                plat::mbYes | plat::mbNo) == plat::mrYes)
-        return;
+      if (plat::AskYesNo(kRetryQuestion)) return;
       if (MainForm) MainForm->SelectPickTool();
       Guide("GUIDE; Pick Tool");
       return;
@@ -315,6 +313,9 @@ void TMDIChild::StepExecutor(int32 key, int32 distance, bool noQuestion) {
   int32 scrolled = 0;
   if (t->Type != tooltype::EnlargeShrink && t->Type < tooltype::DesignRoom)
     scrolled = ScrollToStep(distance, key, from.x, from.y);
+  // A step that would leave the sheet is refused before the tool moves: the
+  // message said so, and nothing may be stored.
+  if (scrolled == kStepOffSheet) return;
   if ((WizardKind == 3 || WizardKind == 4) && WizardActive == 1 && WizardStep >= 114 &&
       WizardStep <= 118)
     PendingWizardStep(3);
@@ -330,8 +331,7 @@ void TMDIChild::StepExecutor(int32 key, int32 distance, bool noQuestion) {
     ReferenceX = t->X2;
     ReferenceY = t->Y2;
   }
-  if (scrolled == 1) Surface().InvalidateRect(nullptr);
-  if (scrolled == 2) return;
+  if (scrolled == kStepScrolled) Surface().InvalidateRect(nullptr);
 
   if (t->Type == tooltype::Outline || t->Type == tooltype::ExtWall) {
     ReferenceX = t->Distance > 0 ? t->X1 : t->X2;

@@ -1,6 +1,8 @@
 // Mouse routing: presses and releases of the left and right buttons reach
 // the current tool or the window's own handling; while the left button is
 // held the view scrolls when the pointer stands in the window's margin.
+#include <optional>
+
 #include "model/flist.h"
 #include "model/view_mapping.h"
 #include "planwindow/childwin.h"
@@ -536,6 +538,39 @@ void TMDIChild::FrameRelease(int x, int y, int32 step) {
   }
 }
 
+namespace {
+
+// What identifies a picked text while a question is open: a repaint during
+// the question rebuilds the list from the live file and frees the element,
+// so only its index and these values are kept.
+struct PickedText {
+  int32 index = 0;
+  int32 kind = 0;
+  int32 x1 = 0;
+  int32 y1 = 0;
+  std::string text;
+};
+
+std::optional<PickedText> PickText(int32 index) {
+  if (index < 0 || index >= DrawingList.Count()) return std::nullopt;
+  const auto* t = dynamic_cast<const TTextobj*>(DrawingList.At(index));
+  if (!t) return std::nullopt;
+  return PickedText{index, t->Kind, t->X1, t->Y1, t->Text};
+}
+
+// The picked text looked up again after a question; null when the list no
+// longer holds that text at its index.
+TTextobj* Refetch(const PickedText& picked) {
+  if (picked.index >= DrawingList.Count()) return nullptr;
+  auto* t = dynamic_cast<TTextobj*>(DrawingList.At(picked.index));
+  if (!t || t->Kind != picked.kind || t->X1 != picked.x1 || t->Y1 != picked.y1 ||
+      picked.text != t->Text)
+    return nullptr;
+  return t;
+}
+
+}  // namespace
+
 void TMDIChild::TextChangeRelease(int x, int y) {
   const plat::Point p = ClientToDrawing({x, y});
   const int32 index =
@@ -544,11 +579,11 @@ void TMDIChild::TextChangeRelease(int x, int y) {
     Guide("GUIDE: no text selected");
     return;
   }
-  auto* text = dynamic_cast<TTextobj*>(DrawingList.At(index));
-  if (!text) return;
+  const std::optional<PickedText> picked = PickText(index);
+  if (!picked) return;
   Guide("GUIDE: maximum of 70 letters/numbers/spaces");
   std::string answer;
-  if (!AskText("CHANGE TEXT or NUMBER", "", text->Text, answer)) return;
+  if (!AskText("CHANGE TEXT or NUMBER", "", picked->text, answer)) return;
   const int32 n = int32(answer.size());
   if (n == 0) {
     plat::ErrorBox("input must not be blank", plat::mbRetry);
@@ -558,6 +593,8 @@ void TMDIChild::TextChangeRelease(int x, int y) {
     plat::ErrorBox("input over the maximum of 70 letters / spaces / numbers", plat::mbRetry);
     return;
   }
+  TTextobj* text = Refetch(*picked);
+  if (!text) return;
   RecordUndo();
   text->TextLength = CopyBoundedText(text->Text, kTextCapacity, answer.c_str());
   WriteLive();
@@ -569,21 +606,24 @@ void TMDIChild::TextSizeRelease(int x, int y) {
   const int32 index =
       DrawingList.PickElementAt(TFlist::pmTexts, p.x / PixelScale, p.y / PixelScale);
   if (index >= kStartNewKeyLine) return;
-  auto* text = dynamic_cast<TTextobj*>(DrawingList.At(index));
-  if (!text) return;
+  const std::optional<PickedText> picked = PickText(index);
+  if (!picked) return;
   Guide("GUIDE: change textsize ( usually between 8 and 12 )");
   std::string answer;
-  if (!AskText("", "CHANGE TEXT SIZE", plat::IntToStr(text->Size), answer)) return;
+  const int32 size = dynamic_cast<const TTextobj&>(*DrawingList.At(index)).Size;
+  if (!AskText("", "CHANGE TEXT SIZE", plat::IntToStr(size), answer)) return;
   const int32 n = int32(answer.size());
   if (n >= 1 && n <= kMaxTextLength) {
     // A size that is not a whole number changes nothing.
     constexpr int32 kNotANumber = -2147483647;
-    const int32 size = plat::StrToIntDef(answer, kNotANumber);
-    if (size == kNotANumber) {
+    const int32 typed = plat::StrToIntDef(answer, kNotANumber);
+    if (typed == kNotANumber) {
       plat::Ui().ShowMessage("'" + answer + "' is not a valid integer value");
       return;
     }
-    text->Size = size;
+    TTextobj* text = Refetch(*picked);
+    if (!text) return;
+    text->Size = typed;
   }
   WriteLive();
   RedrawText(index);

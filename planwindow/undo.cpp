@@ -19,6 +19,10 @@ constexpr const char* kUpperFloorRestart = "select VIEW / THIS FLOOR  and start 
 constexpr const char* kLayoutRemark =
     "Select the 'mark external walls in LAYOUT' icon and re mark the wall corners";
 constexpr const char* kNothingToRedo = "no more actions to redraw ";
+constexpr const char* kNoUndoInGroup =
+    "undo is not available in the group drawing - its changes are not kept as undo steps";
+constexpr const char* kNoRedoInGroup =
+    "redo is not available in the group drawing - its changes are not kept as undo steps";
 
 constexpr int32 kFirstUserEntry = 6;
 constexpr int32 kStopEndStart = 154;
@@ -149,7 +153,11 @@ void TMDIChild::Undo() {
   const int32 v = DrawingList.UndoViews[0];
   // The undo store keeps nothing for the group drawing: an undo there would
   // only write the group's elements over the live drawing file.
-  if (v == 0 || CurrentView == view::Group) {
+  if (CurrentView == view::Group) {
+    Note(kNoUndoInGroup);
+    return;
+  }
+  if (v == 0) {
     Note(kNothingToUndo);
     return;
   }
@@ -236,7 +244,7 @@ void TMDIChild::Redo() {
   CurrentFunction = func::ScreenAids;
   const int32 shown = CurrentView;
   if (CurrentView == view::Group) {
-    Note(kNothingToRedo);
+    Note(kNoRedoInGroup);
     return;
   }
   DrawingList.UpdateUndoHistory(uoRedo, CurrentView);

@@ -6,7 +6,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <new>
 #include <climits>
 #include <cstdlib>
 #include <string>
@@ -130,16 +133,57 @@ bool RenameFile(std::string_view from, std::string_view to) {
   return std::rename(MapPath(from).c_str(), MapPath(to).c_str()) == 0;
 }
 
+ReadStatus ReadFile(std::string_view programPath, std::string& out, std::size_t maxBytes) {
+  out.clear();
+  // Opened without waiting, so that a pipe put where a file belongs cannot
+  // hold the program; anything but a regular file is then turned away.
+  const int fd = ::open(MapPath(programPath).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return ReadStatus::Missing;
+  struct CloseOnExit {
+    int fd;
+    ~CloseOnExit() { ::close(fd); }
+  } closer{fd};
+  struct stat st;
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return ReadStatus::Missing;
+  if (st.st_size < 0 || std::uint64_t(st.st_size) > maxBytes) return ReadStatus::TooLarge;
+  try {
+    // One piece of the file's length, one byte more to notice growth.
+    out.resize(std::size_t(st.st_size) + 1);
+  } catch (const std::bad_alloc&) {
+    out.clear();
+    return ReadStatus::NoMemory;
+  }
+  std::size_t got = 0;
+  for (;;) {
+    if (got == out.size()) {
+      // The file grew while being read: take what grows within the limit.
+      if (out.size() > maxBytes) {
+        out.clear();
+        return ReadStatus::TooLarge;
+      }
+      try {
+        out.resize(std::min(maxBytes + 1, out.size() * 2));
+      } catch (const std::bad_alloc&) {
+        out.clear();
+        return ReadStatus::NoMemory;
+      }
+    }
+    const ssize_t n = ::read(fd, out.data() + got, out.size() - got);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      out.clear();
+      return ReadStatus::Failed;
+    }
+    if (n == 0) break;
+    got += std::size_t(n);
+  }
+  out.resize(got);
+  return ReadStatus::Ok;
+}
+
 std::optional<std::string> ReadWholeFile(std::string_view programPath) {
-  std::FILE* f = OpenFile(programPath, "rb");
-  if (!f) return std::nullopt;
   std::string data;
-  char buf[8192];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) data.append(buf, n);
-  const bool failed = std::ferror(f) != 0;
-  std::fclose(f);
-  if (failed) return std::nullopt;
+  if (ReadFile(programPath, data) != ReadStatus::Ok) return std::nullopt;
   return data;
 }
 
@@ -148,10 +192,16 @@ bool WriteFileAtomic(std::string_view programPath, std::string_view data) {
   std::string temp = FolderOf(target) + "/.twtmpXXXXXX";
   int fd = ::mkstemp(temp.data());
   if (fd < 0) return false;
-  // mkstemp creates the file private; give it the usual permissions.
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  ::fchmod(fd, 0666 & ~mask);
+  // mkstemp creates the file private: a file being replaced keeps its own
+  // permissions, a new one gets the usual ones.
+  struct stat old;
+  if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+    ::fchmod(fd, old.st_mode & 07777);
+  } else {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+  }
   bool ok = WriteAll(fd, data) && ::fsync(fd) == 0;
   ok = (::close(fd) == 0) && ok;
   if (ok) ok = std::rename(temp.c_str(), target.c_str()) == 0;

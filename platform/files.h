@@ -6,6 +6,7 @@
 // whatever the case of its name, as on the file system the drawings come from.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -30,12 +31,30 @@ bool FileExists(std::string_view programPath);
 bool DeleteFile(std::string_view programPath);
 bool RenameFile(std::string_view from, std::string_view to);
 
-// The whole file, or nothing when it cannot be opened.
+// No file the program reads can be larger: the largest drawings are tens of
+// megabytes, so anything beyond this is not one of its files.
+constexpr std::size_t kMaxFileBytes = std::size_t{256} << 20;
+
+enum class ReadStatus {
+  Ok,
+  Missing,   // cannot be opened, or not a regular file (a folder, a device, a pipe)
+  TooLarge,  // larger than the limit asked for
+  NoMemory,  // the memory for it could not be had
+  Failed,    // a read error
+};
+
+// Reads a regular file whole into out, in one piece sized from its length.
+// Never blocks on a pipe or device and never reads more than maxBytes.
+ReadStatus ReadFile(std::string_view programPath, std::string& out,
+                    std::size_t maxBytes = kMaxFileBytes);
+
+// The whole file, or nothing when ReadFile does not give it.
 std::optional<std::string> ReadWholeFile(std::string_view programPath);
 
 // Replaces the file with data through a temporary file in the same folder
-// and a rename, so the old file stays whole when anything fails. Returns
-// false (and leaves the old file) when the file cannot be written.
+// and a rename, so the old file stays whole when anything fails. A file that
+// exists keeps its permissions. Returns false (and leaves the old file) when
+// the file cannot be written.
 bool WriteFileAtomic(std::string_view programPath, std::string_view data);
 
 }  // namespace plat

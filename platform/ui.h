@@ -41,6 +41,8 @@ struct FileDialogRequest {
   std::string directory;  // a program path such as "DWGS\\"
   std::string filter;     // "Drawings (*.KWV)" style
   std::string defaultExt;
+  // The dialog keeps to its folder (the user cannot browse elsewhere).
+  bool stayInDirectory = false;
 };
 
 class UserInterface {

@@ -1,4 +1,5 @@
 #include "shell/mainform.h"
+#include "tools/linetool.h"
 
 #include <algorithm>
 
@@ -90,7 +91,12 @@ void TMainForm::ReadColours() {
   if (clr.Int(v)) OverlayColour = plat::COLORREF(v);
 }
 
-void TMainForm::ReplaceTool(std::unique_ptr<TDrawingtool> tool) { currentTool_ = std::move(tool); }
+// A tool chosen afresh starts a fresh keyboard chain: the next Enter is a
+// start point, never the end of a segment left over from the last tool.
+void TMainForm::ReplaceTool(std::unique_ptr<TDrawingtool> tool) {
+  currentTool_ = std::move(tool);
+  LineKeyState = linekey::StartsLine;
+}
 
 // ---- Recent drawings --------------------------------------------------------------------
 
@@ -124,6 +130,15 @@ void TMainForm::RememberRecentFile(const std::string& name) {
   if (it == RecentFiles.end()) it = RecentFiles.end() - 1;
   std::rotate(RecentFiles.begin(), it, it + 1);
   RecentFiles[0] = name;
+  WriteRecentFiles();
+  if (onRecentFilesChanged) onRecentFilesChanged();
+}
+
+void TMainForm::ForgetRecentFile(const std::string& name) {
+  auto it = std::find(RecentFiles.begin(), RecentFiles.end(), name);
+  if (it == RecentFiles.end()) return;
+  std::rotate(it, it + 1, RecentFiles.end());
+  RecentFiles.back().clear();
   WriteRecentFiles();
   if (onRecentFilesChanged) onRecentFilesChanged();
 }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "model/flist.h"
 #include "platform/gdi_types.h"
 #include "platform/services.h"
 #include "tools/drawingtool.h"
@@ -154,12 +155,16 @@ class TMainForm {
   void WriteRecentFiles() const;
   // Puts a name at the top of the recent files (once) and writes the file.
   void RememberRecentFile(const std::string& name);
+  // Takes a name out of the recent files and writes the file.
+  void ForgetRecentFile(const std::string& name);
 
  private:
   void ReadColours();
   // Writes the live file of the drawing being left when it holds anything
   // beyond the six information records.
   void KeepCurrentDrawing();
+  // Keeps a copy of a drawing that was read only in part and says so.
+  void ReportPartialRead(const std::string& name, const TFlist::ReadReport& read);
   void StartDrawingTool(bool designRooms);
   void WriteNormalZoom();
   void SwitchView(int32 viewCode, int32 function);

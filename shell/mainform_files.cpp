@@ -17,6 +17,12 @@ namespace {
 
 constexpr const char* kSaveQuestion = "do you wish to save drawing changes?";
 constexpr const char* kNoSuchDrawing = "no drawing of that name";
+constexpr const char* kOnlyDrawingsFolder =
+    "Drawings are opened from the DWGS folder only: choose a drawing there";
+constexpr const char* kTooLarge = " is larger than any drawing can be and was not opened";
+constexpr const char* kNoMemory = "There is not enough memory to open the drawing";
+// Copies kept of damaged drawings: NAME.DAMAGED, NAME.DAMAGED2 ...
+constexpr int kDamagedCopies = 99;
 constexpr const char* kReplaceQuestion =
     "a drawing of that name already exists - do you wish to replace it?";
 
@@ -28,6 +34,14 @@ constexpr int32 kChanged = 1;
 constexpr int32 kSaveWithoutAsking = 2;
 
 std::string LiveFile(const std::string& name) { return ProgramFile("DWGS\\" + name + ".KWV"); }
+
+// Whether a chosen file lies in the drawings folder itself.
+bool InDrawingsFolder(const std::string& path) {
+  std::error_code ec;
+  const auto folder = std::filesystem::weakly_canonical(plat::MapPath(ProgramFile("DWGS\\")), ec);
+  const auto parent = std::filesystem::weakly_canonical(std::filesystem::path(path), ec).parent_path();
+  return !ec && std::filesystem::equivalent(folder, parent, ec) && !ec;
+}
 
 bool InGroupView() { return CurrentView == view::Group || CurrentView == view::GroupPrint; }
 
@@ -98,7 +112,7 @@ void TMainForm::WriteNormalZoom() {
 
 void TMainForm::Timer1Timer() {
   timer1_.SetEnabled(false);
-  if (!RecentFiles[0].empty()) OpenNamedDrawing(RecentFiles[0]);
+  OpenRecentFile(0);
   st.SetPanelText(panel::Guide, kStartPrompt);
 }
 
@@ -165,8 +179,15 @@ void TMainForm::CmFileopenExecute() {
   request.directory = "DWGS\\";
   request.filter = "Drawings (*.KWV)";
   request.defaultExt = "KWV";
+  request.stayInDirectory = true;
   std::string path;
-  if (!plat::Ui().OpenFileDialog(request, path)) return;
+  for (;;) {
+    if (!plat::Ui().OpenFileDialog(request, path)) return;
+    if (InDrawingsFolder(path)) break;
+    // A drawing is its name in DWGS\: a file elsewhere would be looked for
+    // there under its name and not found.
+    plat::ErrorBox(kOnlyDrawingsFolder, plat::mbRetry);
+  }
   OpenNamedDrawing(std::filesystem::path(path).stem().string());
 }
 
@@ -187,10 +208,18 @@ bool TMainForm::OpenNamedDrawing(const std::string& name) {
     SetUnits(MetricUnits);
     DrawingList.ReadDrawingFile(dtDrawing);
   }
-  if (DrawingList.Count() == 0) {
+  const TFlist::ReadReport read = DrawingList.LastRead;
+  if (DrawingList.Count() == 0 || read.file == plat::ReadStatus::TooLarge ||
+      read.file == plat::ReadStatus::NoMemory) {
     // Nothing of the drawing is kept: the one open before stays open, so no
     // later write can put a half-read drawing over either file.
-    plat::Ui().ShowMessage(kNoSuchDrawing);
+    if (read.file == plat::ReadStatus::TooLarge)
+      plat::ErrorBox("DWGS\\" + name + ".KWV" + kTooLarge,
+                     plat::mbCancel);
+    else if (read.file == plat::ReadStatus::NoMemory)
+      plat::ErrorBox(kNoMemory, plat::mbCancel);
+    else
+      plat::Ui().ShowMessage(kNoSuchDrawing);
     DrawingList.SetDrawingName(previous);
     SetUnits(previousUnits);
     if (drawingOpen_ && InGroupView()) {
@@ -202,6 +231,9 @@ bool TMainForm::OpenNamedDrawing(const std::string& name) {
     return false;
   }
   SetUnits(MetricUnits);
+  // Whatever could not be read would be gone at the next write: the file as
+  // it was is kept beside it first, and the user told.
+  if (!read.complete) ReportPartialRead(name, read);
   // The group view is left: the undo store and the saved copy are the
   // drawing's again.
   CurrentView = view::Ground;
@@ -231,10 +263,32 @@ bool TMainForm::OpenNamedDrawing(const std::string& name) {
   return true;
 }
 
+void TMainForm::ReportPartialRead(const std::string& name, const TFlist::ReadReport& read) {
+  const std::string live = "DWGS\\" + name + ".KWV";
+  std::string copy;
+  std::string data;
+  if (plat::ReadFile(ProgramFile(live), data) == plat::ReadStatus::Ok) {
+    for (int n = 1; n <= kDamagedCopies && copy.empty(); ++n) {
+      const std::string candidate =
+          "DWGS\\" + name + (n == 1 ? std::string(".DAMAGED") : plat::Format(".DAMAGED%d", n));
+      if (!plat::FileExists(ProgramFile(candidate)) &&
+          plat::WriteFileAtomic(ProgramFile(candidate), data))
+        copy = candidate;
+    }
+  }
+  std::string text = plat::Format("Only part of drawing %s could be read: %d of %d elements.",
+                                  name.c_str(), read.read, read.expected);
+  text += copy.empty() ? " No copy of the file as it was could be kept."
+                       : " The file as it was is kept as " + copy + ".";
+  plat::InfoBox(text);
+}
+
 void TMainForm::OpenRecentFile(int index) {
   if (index < 0 || index >= kRecentFileCount || RecentFiles[index].empty()) return;
   const std::string name = RecentFiles[index];
-  OpenNamedDrawing(name);
+  // A drawing that is gone would otherwise come back with its message at
+  // every start.
+  if (!OpenNamedDrawing(name) && !plat::FileExists(LiveFile(name))) ForgetRecentFile(name);
 }
 
 void TMainForm::CmSaveExecute() {

@@ -112,6 +112,7 @@ void TMainForm::SelectPickTool() {
 void TMainForm::CmLineExecute() {
   if (ViewState <= 1) return;
   CurrentFunction = func::DrawingTools;
+  MarkDrawingChanged();
   SetTool(tooltype::Line);
   st.SetPanelText(panel::Tool, plat::Format("%d,%s", LineThickness, "Line"));
   st.SetPanelText(panel::Guide, kLinePrompt);

@@ -219,9 +219,15 @@ void TMainForm::ShowPixelSize() {
 // ---- Undo ---------------------------------------------------------------------------------
 
 void TMainForm::CmUndoExecute() {
-  if (TMDIChild* c = ActiveChild()) c->Undo();
+  TMDIChild* c = ActiveChild();
+  if (!c) return;
+  MarkDrawingChanged();
+  c->Undo();
 }
 
 void TMainForm::CmRedoExecute() {
-  if (TMDIChild* c = ActiveChild()) c->Redo();
+  TMDIChild* c = ActiveChild();
+  if (!c) return;
+  MarkDrawingChanged();
+  c->Redo();
 }

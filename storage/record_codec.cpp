@@ -5,6 +5,7 @@
 #include <cstring>
 #include <initializer_list>
 #include <limits>
+#include <new>
 #include <typeinfo>
 #include <vector>
 
@@ -764,10 +765,18 @@ bool RecordReader::ScanInt(int32& v) {
 bool RecordReader::Header(FileHeader& h) {
   FileHeader r;
   if (!Int(r.count) || !Int(r.designRoomCount) || !Int(r.openingCount) || !Int(r.reserved) ||
-      !Int(r.units) || !Int(r.nextGroup))
+      !Int(r.units) || !Int(r.nextGroup) || !AtLineEnd())
     return false;
   h = r;
   return true;
+}
+
+// A line is whole only up to its line end: a file cut inside its last number
+// ("1 25" of "1 251") must not pass for a complete value.
+bool RecordReader::AtLineEnd() const {
+  const char* q = p_;
+  while (q < end_ && (*q == ' ' || *q == '\t' || *q == '\r')) ++q;
+  return q < end_ && *q == '\n';
 }
 
 bool RecordReader::ReadRecord(TObj& e, Variant v, const Placement& p) {
@@ -827,7 +836,7 @@ RecordReader::Status RecordReader::Next(Variant v, const Placement& p, std::uniq
   if (!Int(k)) return Status::End;
   std::unique_ptr<TObj> e(NewElementOfKind(k));
   if (!e) return Status::NoLayout;
-  if (!ReadRecord(*e, v, p)) return Status::End;
+  if (!ReadRecord(*e, v, p) || !AtLineEnd()) return Status::End;
   // The record repeats the kind; one that names another class would make
   // the element's kind lie about its class, so the kind line wins then.
   if (ClassOfKind(e->Kind) != ClassOfKind(k)) e->Kind = k;
@@ -841,10 +850,14 @@ ReadResult ParseInto(std::string_view data, TFlist& list, const Placement& p, co
   RecordReader r(data);
   if (!r.Header(result.header)) return result;
   result.headerRead = true;
+  result.complete = true;
   for (int32 i = 0; i < result.header.count; ++i) {
     std::unique_ptr<TObj> e;
     const auto status = r.Next(v, p, e);
-    if (status == RecordReader::Status::End) break;
+    if (status == RecordReader::Status::End) {
+      result.complete = false;
+      break;
+    }
     if (status == RecordReader::Status::NoLayout) continue;
     if (keep && !keep(*e)) continue;
     list.Add(e.release());
@@ -862,9 +875,20 @@ bool WriteListFile(std::string_view path, const TFlist& list, const FileHeader& 
 
 ReadResult ReadListFile(std::string_view path, TFlist& list, const Placement& p,
                         const KeepFn& keep) {
-  const std::optional<std::string> data = plat::ReadWholeFile(path);
-  if (!data) return {};
-  return ParseInto(*data, list, p, keep);
+  std::string data;
+  ReadResult result;
+  result.file = plat::ReadFile(path, data);
+  if (result.file != plat::ReadStatus::Ok) return result;
+  try {
+    const plat::ReadStatus file = result.file;
+    result = ParseInto(data, list, p, keep);
+    result.file = file;
+  } catch (const std::bad_alloc&) {
+    // The elements read so far stay; the rest is reported as not read.
+    result.file = plat::ReadStatus::NoMemory;
+    result.complete = false;
+  }
+  return result;
 }
 
 }  // namespace storage

@@ -20,6 +20,7 @@
 
 #include "model/elements.h"
 #include "model/globals.h"
+#include "platform/files.h"
 
 class TFlist;
 
@@ -108,6 +109,8 @@ class RecordReader {
   bool AtEnd();
 
  private:
+  // Whether only blanks stand between the position and a line end.
+  bool AtLineEnd() const;
   bool Int(int32& v);
   // Int for the common case, from masks of a 64-byte window: false (and
   // nothing read) when the number is not a plain one within the window.
@@ -131,14 +134,19 @@ class RecordReader {
 using KeepFn = std::function<bool(const TObj&)>;
 
 struct ReadResult {
+  plat::ReadStatus file = plat::ReadStatus::Ok;  // how the file itself was read
   bool headerRead = false;
   FileHeader header;
   int32 appended = 0;
+  // Every record the header counts was whole; false when the data ended
+  // early or a record was broken (the elements before it are kept).
+  bool complete = false;
 };
 
 // Reads the header and up to header.count records, appending the elements
 // that keep accepts to the list. Stops cleanly at the end of the data or at
-// a broken record; whole elements read before it are kept.
+// a broken record; whole elements read before it are kept. A header or
+// record counts only when its last line is complete up to its line end.
 ReadResult ParseInto(std::string_view data, TFlist& list, const Placement& p,
                      const KeepFn& keep = {}, Variant v = Variant::Drawing);
 

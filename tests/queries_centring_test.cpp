@@ -40,7 +40,8 @@ TEST_F(FloorCentring, EveryElementOfTheViewMovesByTheShiftAndTheFileIsWritten) {
   door->Floor = view::Ground;
   door->InsertX = 1000;
   door->InsertY = 2000;
-  auto* text = Text(kind::WallLengthText, view::Ground, 1500, 1500, "3000", 0, 1, 900, 0);
+  auto* text =
+      Text(kind::WallLengthText, view::Ground, 1500, 1500, "3000", 0, 1, 900, kind::DeleteMark);
   auto* room = Room(view::Ground, 1200, 2800, 2200, 2000, kind::LockedRoom);
   auto* boxKind = new TObj(27003, view::Ground, 0, 0, 1000, 0, 1100, 0, 1200, 1300, 0, 1, 0);
   auto* otherKind = new TObj(29002, view::Ground, 0, 0, 1000, 0, 1100, 0, 1200, 1300, 0, 1, 0);
@@ -79,6 +80,10 @@ TEST_F(FloorCentring, EveryElementOfTheViewMovesByTheShiftAndTheFileIsWritten) {
   EXPECT_EQ(window->X1, 11);
   EXPECT_EQ(door->InsertY, 2000 + d);
   EXPECT_EQ(text->X1, 1500 + d);
+  EXPECT_EQ(text->Y1, 1500 + d);
+  // A text's X2 is its line's bearing and Y2 its overflow mark: not moved.
+  EXPECT_EQ(text->X2, 900);
+  EXPECT_EQ(text->Y2, kind::DeleteMark);
   EXPECT_EQ(room->Y2, 2000 + d);
   EXPECT_EQ(boxKind->X2, 1100 + d);
   EXPECT_EQ(otherKind->X1, 1000);

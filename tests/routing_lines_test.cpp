@@ -113,7 +113,8 @@ TEST_F(LineDrawing, TypedDistancesOutsideTheRangeDoNothing) {
 TEST_F(LineDrawing, CancellingTheDistanceAsksWhetherToRetry) {
   KeyAt(plat::VK_RETURN, 1000, 1000);
   ui.ExpectInputCancelled();
-  ui.ExpectQuestion(plat::mrYes).WithText("do you wish to retry?");
+  ui.ExpectMessageDlg(plat::MsgType::Confirmation, plat::mbYes | plat::mbNo, plat::mrYes)
+      .WithText("do you wish to retry?");
   Key(plat::VK_DOWN);
   EXPECT_EQ(Tool()->Type, tooltype::Line);
 

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QCursor>
+#include <QDir>
 #include <QFileDialog>
+#include <QUrl>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -130,6 +132,13 @@ bool QtUi::FileDialog(const FileDialogRequest& request, bool save, std::string& 
     std::string ext = request.defaultExt;
     if (ext.front() == '.') ext.erase(0, 1);
     dialog.setDefaultSuffix(ToQString(ext));
+  }
+  if (request.stayInDirectory) {
+    const QString home = dialog.directory().absolutePath();
+    dialog.setSidebarUrls({QUrl::fromLocalFile(home)});
+    QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog, [&dialog, home](const QString& d) {
+      if (QDir(d).absolutePath() != home) dialog.setDirectory(home);
+    });
   }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
   path = ToStd(dialog.selectedFiles().front());

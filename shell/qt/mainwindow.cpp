@@ -274,10 +274,13 @@ void MainWindow::AttachChild(TPlanWindowHost& host, TMDIChild& child) {
 // The frame's title names the view shown, as a maximised window hides its own.
 void MainWindow::UpdateTitle() {
   TMDIChild* c = form_->ActiveChild();
+  // A star shows while the drawing has changes the save question would ask
+  // about.
+  QString title = kAppTitle;
   if (c && !c->Caption.empty())
-    setWindowTitle(QString("%1 - [%2]").arg(kAppTitle, QString::fromStdString(c->Caption)));
-  else
-    setWindowTitle(kAppTitle);
+    title = QString("%1 - [%2]").arg(kAppTitle, QString::fromStdString(c->Caption));
+  if (form_->DrawingOpen() && AutosaveMode == 1) title += " *";
+  setWindowTitle(title);
 }
 
 void MainWindow::ActivateChild(TPlanWindowHost& host) {

@@ -1,0 +1,119 @@
+// Drawings that are damaged or are not drawings at all: a file cut anywhere
+// keeps only whole elements and says it is incomplete; a pipe, a device or a
+// file larger than any drawing is never read; a rewrite keeps the file's
+// permissions.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+
+#include "platform/services.h"
+#include "shell/mainform.h"
+#include "storage/record_codec.h"
+#include "tests/storage_fixture.h"
+
+namespace {
+
+// Three lines and a text, as the writer lays them out.
+std::string ThreeElements() {
+  TFlist list;
+  InitDrawingList();
+  for (int i = 0; i < 3; ++i)
+    list.Add(new TLineobj(kind::Line, view::Ground, 0, 0, 20000 + i, 0, 20500, 0, 15000, 15251 + i,
+                          0, 0, 0, 1, 0));
+  list.Add(new TTextobj(kind::Text, view::Ground, 0, 0, 20000, 15000, 0, 0, 0, 0, 0, 0, 1, 0, 10,
+                        400, "", "HALL"));
+  return storage::FormatList(list, storage::HeaderFromGlobals(0), storage::PageCentre());
+}
+
+class DamagedFiles : public StorageTest {};
+
+TEST_F(DamagedFiles, AFileCutAnywhereKeepsOnlyTheElementsWhoseLinesEnded) {
+  const std::string whole = ThreeElements();
+  // Each element is its kind line and one record line: its record ends
+  // with every second newline after the header's.
+  std::vector<std::size_t> recordEnds;
+  int newlines = 0;
+  for (std::size_t i = 0; i < whole.size(); ++i)
+    if (whole[i] == '\n' && ++newlines % 2 == 1 && newlines > 1) recordEnds.push_back(i + 1);
+  ASSERT_EQ(recordEnds.size(), 4u);
+  for (std::size_t n = 0; n <= whole.size(); ++n) {
+    TFlist list;
+    const auto r = storage::ParseInto(std::string_view(whole).substr(0, n), list, {});
+    int whole_records = 0;
+    for (std::size_t end : recordEnds) whole_records += end <= n;
+    EXPECT_EQ(r.appended, whole_records) << "cut at " << n;
+    EXPECT_EQ(r.complete, n == whole.size()) << "cut at " << n;
+    // A record's last line ends at its newline: "... 15251" cut to "... 1525"
+    // is not the element.
+    if (n + 1 == recordEnds[0]) EXPECT_EQ(r.appended, 0);
+  }
+}
+
+TEST_F(DamagedFiles, OpeningADrawingReadInPartSaysSoAndKeepsTheFileAsItWas) {
+  ScratchProgramDir& dir = Dir();
+  std::string text = ThreeElements();
+  text = "9" + text.substr(1);  // the header promises more than the file holds
+  dir.WriteFile("DWGS\\HALL.KWV", text);
+  plat::ManualTimer timer;
+  TMainForm form(timer);
+  DefaultTestUi()
+      .ExpectMessageDlg(plat::MsgType::Information, plat::mbOK, plat::mrOk)
+      .WithText("Only part of drawing HALL could be read: 4 of 9 elements. The file as it was "
+                "is kept as DWGS\\HALL.DAMAGED.");
+  ASSERT_TRUE(form.OpenNamedDrawing("HALL"));
+  EXPECT_EQ(dir.ReadFile("DWGS\\HALL.DAMAGED"), text);
+  EXPECT_EQ(DrawingList.Count(), 4);
+
+  // Rewritten whole, it opens without a word; an older copy is never lost.
+  DrawingList.WriteDrawingFile(dtDrawing);
+  ASSERT_TRUE(form.OpenNamedDrawing("HALL"));
+  dir.WriteFile("DWGS\\HALL.KWV", text);
+  DefaultTestUi().ExpectMessageDlg(plat::MsgType::Information, plat::mbOK, plat::mrOk)
+      .Containing("kept as DWGS\\HALL.DAMAGED2.");
+  ASSERT_TRUE(form.OpenNamedDrawing("HALL"));
+}
+
+TEST_F(DamagedFiles, PipesDevicesAndHugeFilesAreNeverRead) {
+  ScratchProgramDir& dir = Dir();
+  const std::string fifo = dir.Path("DWGS\\PIPE.KWV");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", dir.Path("DWGS\\") + "ZERO.KWV");
+  {
+    const int fd = ::open(dir.Path("DWGS\\") .append("HUGE.KWV").c_str(), O_CREAT | O_WRONLY, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ftruncate(fd, off_t(plat::kMaxFileBytes) + 1), 0);
+    ::close(fd);
+  }
+  std::string data;
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(plat::ReadFile("DWGS\\PIPE.KWV", data), plat::ReadStatus::Missing);
+  EXPECT_EQ(plat::ReadFile("DWGS\\ZERO.KWV", data), plat::ReadStatus::Missing);
+  EXPECT_EQ(plat::ReadFile("DWGS\\HUGE.KWV", data), plat::ReadStatus::TooLarge);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+
+  plat::ManualTimer timer;
+  TMainForm form(timer);
+  DefaultTestUi().ExpectShowMessage("no drawing of that name");
+  EXPECT_FALSE(form.OpenNamedDrawing("PIPE"));
+  DefaultTestUi()
+      .ExpectMessageDlg(plat::MsgType::Error, plat::mbCancel, plat::mrCancel)
+      .WithText("DWGS\\HUGE.KWV is larger than any drawing can be and was not opened");
+  EXPECT_FALSE(form.OpenNamedDrawing("HUGE"));
+}
+
+TEST_F(DamagedFiles, ARewrittenDrawingKeepsItsPermissions) {
+  InitDrawingList();
+  DrawingList.WriteDrawingFile(dtDrawing);
+  const std::string live = Dir().Path("DWGS\\House.KWV");
+  ASSERT_EQ(::chmod(live.c_str(), 0640), 0);
+  DrawingList.Add(new TLineobj(kind::Line, view::Ground, 0, 0, 1, 0, 2, 0, 3, 4, 0, 0, 0, 1, 0));
+  DrawingList.WriteDrawingFile(dtDrawing);
+  struct stat st;
+  ASSERT_EQ(::stat(live.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+}  // namespace

@@ -28,22 +28,34 @@ constexpr int32 kFirstPlanView = 50;
 constexpr plat::Point kStartMetric{25, 25};
 constexpr plat::Point kStartImperial{24, 24};
 
+constexpr double kUnitsPerInch = 24.0;
+
 // The layers of a wall type, a custom one asked in the drawing's units;
-// false when a dialog was cancelled.
+// false when a dialog was cancelled. The dialogs open on the construction
+// in use.
 bool ChooseLayers(Layers& layers, bool wizardForcesType) {
   const bool metric = MetricUnits == 1;
+  const Layers current = layers;
   TTExtwalldlg type;
   type.metric = metric;
+  if (current.Total() > 0) type.type = WallTypeOf(current, metric);
   if (!dlg::ShowModal(type)) return false;
   layers = type.Result();
   if (wizardForcesType) return true;
   if (!type.Custom()) return true;
+  const bool presetCustom = WallTypeOf(current, metric) == walltype::Custom && current.Total() > 0;
   if (metric) {
     TTTCustwalldlg custom;
+    if (presetCustom) custom.total = current.Total(), custom.cavity = current.t2, custom.inner = current.t3;
     if (!dlg::ShowModal(custom)) return false;
     layers = custom.Result();
   } else {
     TTCustwallimpdlg custom;
+    if (presetCustom) {
+      custom.total = current.Total() / kUnitsPerInch;
+      custom.cavity = current.t2 / kUnitsPerInch;
+      custom.inner = current.t3 / kUnitsPerInch;
+    }
     if (!dlg::ShowModal(custom)) return false;
     layers = custom.Result();
   }
@@ -73,7 +85,7 @@ void TMDIChild::ChooseExternalWalls() {
     WizardStep = WizardKind <= kWallWizardLast ? kWizardSolidWall : kWizardVeneer;
     PendingWizardStep(3);
   }
-  Layers layers;
+  Layers layers = settings.layers;
   const bool forced = wizard && (WizardStep == kWizardSolidWall || WizardStep == kWizardVeneer);
   if (!ChooseLayers(layers, forced)) return CancelWallChain();
   TDrawingtool* t = Tool();
@@ -138,7 +150,7 @@ void TMDIChild::ChooseExternalWalls() {
 void TMDIChild::ChangeExternalWallType() {
   ExtWallSettings settings;
   if (!ReadExtWallSettingsOrReport(settings)) return CancelWallChain();
-  Layers layers;
+  Layers layers = settings.layers;
   if (!ChooseLayers(layers, false)) {
     if (MainForm) MainForm->SelectPickTool();
     if (TDrawingtool* t = Tool()) t->X1 = kNothingPicked;

@@ -392,9 +392,13 @@ TEST_F(WallStory, AMissingConstructionFileIsReportedAndNothingIsWritten) {
 }
 
 TEST_F(WallStory, CancellingTheWallTypeLeavesThePickToolAndTheFileAlone) {
+  dir.WriteFile("CFG\\EXTWALLM.CFG", "200 0 0 0 3000 6000 9000 -3000 0 0 0 0 0 0\n");
   const std::string before = dir.ReadFile("CFG\\EXTWALLM.CFG");
   wallType.Cancel();
   NewDrawing("HOUSE");
+  // The dialog opened on the construction in use.
+  ASSERT_EQ(wallType.Shown().size(), 1u);
+  EXPECT_EQ(wallType.Shown()[0].type, walltype::Walling200);
   EXPECT_EQ(form->CurrentTool()->Type, tooltype::Pick);
   EXPECT_EQ(form->CurrentTool()->X1, kNothingPicked);
   EXPECT_EQ(dir.ReadFile("CFG\\EXTWALLM.CFG"), before);

@@ -185,7 +185,7 @@ void TMDIChild::RouteIdleArrow(int32 key, plat::Point cursor) {
   if (t->Type == tooltype::Move && t->Step == 3) {
     NudgeCursor(key);
     CallToolKeyDown(key, cursor, 0);
-    PendingInvalidateFrameChange(1);
+    InvalidateFrameChange(1);
     return;
   }
   if (t->Type != tooltype::EnlargeShrink) {
@@ -212,7 +212,7 @@ void TMDIChild::RouteIdleArrow(int32 key, plat::Point cursor) {
 void TMDIChild::RouteRotateByKey(int32 key, plat::Point cursor) {
   if (SelectionHasRoundRect()) return;
   CallToolKeyDown(key, cursor, 0);
-  PendingInvalidateFrameChange(1);
+  InvalidateFrameChange(1);
   if (key == plat::VK_ADD) {
     RotationAngle += kRotateStep;
     if (RotationAngle > kFullCircle) RotationAngle -= kFullCircle;
@@ -299,9 +299,9 @@ void TMDIChild::RouteIdleEnter(plat::Point cursor) {
   }
   constexpr int32 kMeasureFirst = 20, kMeasureSecond = 21;
   if (t->Type == tooltype::Line && (t->Step == kMeasureFirst || t->Step == kMeasureSecond)) {
+    // The measurement question moves the tool on to its next step.
     t->State = toolstate::Idle;
-    PendingMeasurementQuestion(cursor);
-    if (TDrawingtool* now = Tool()) now->Step += 1;
+    AskDimensionMeasurement(cursor);
     return;
   }
   if (t->Type == tooltype::Line && t->Step == toolstep::MultiCopies) {
@@ -346,7 +346,7 @@ void TMDIChild::EnterForOpening(plat::Point cursor) {
 void TMDIChild::EnterForMoveTool(plat::Point cursor) {
   if (CurrentView == view::Site) CurrentFunction = func::View;
   CallToolKeyDown(plat::VK_RETURN, cursor, 0);
-  PendingInvalidateFrameChange(1);
+  InvalidateFrameChange(1);
   if (MainForm) MainForm->SelectPickTool();
   if (IsGroupView(CurrentView))
     DrawingList.WriteGroupFile();
@@ -520,7 +520,7 @@ void TMDIChild::FormKeyUp(int /*key*/) {
   }
   if (auto* room = dynamic_cast<TDRoomobjtool*>(Tool()); room && room->Step == roomstep::Nudge) {
     DrawingList.WriteDrawingFile(dtDrawing);
-    PendingInvalidateMergeArea();
+    InvalidateMergeArea();
     room->DragPhase = dragphase::NotStarted;
   }
 }

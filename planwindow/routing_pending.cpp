@@ -14,13 +14,6 @@ void TMDIChild::PendingEndWizard() {
   Surface().InvalidateRect(nullptr);
 }
 
-// Repaints what a frame or ghost left behind (the whole window here).
-void TMDIChild::PendingInvalidateFrameChange(int32 /*mode*/) { Surface().InvalidateRect(nullptr); }
-void TMDIChild::PendingInvalidateToolFrame() { Surface().InvalidateRect(nullptr); }
-void TMDIChild::PendingInvalidateMergeArea() { Surface().InvalidateRect(nullptr); }
-
-// The measurement question of the dimension steps.
-void TMDIChild::PendingMeasurementQuestion(plat::Point /*cursor*/) {}
 
 // The wizards' step texts.
 void TMDIChild::PendingWizardStep(int32 /*placement*/) {}

@@ -205,6 +205,14 @@ class TMainForm {
   // Prints the part of the plan framed by the print-part tool.
   void PrintPart();
 
+  // ---- External walls, floors, dimensions and areas (shell/mainform_walls.cpp) -------------
+  void CmExtwallExecute();
+  void CmDimensionsExecute();
+  void CmDimensionPointsExecute();
+  void CmAreasExecute();
+  void CmOverlayExecute();
+  void CmOffsetsExecute();
+
   // ---- Design rooms (shell/mainform_rooms.cpp) ------------------------------------------------
   // "ADD New Design Room": the layout view where the current view holds no
   // rooms, then the room's name and size.
@@ -255,8 +263,7 @@ class TMainForm {
   void WriteNormalZoom();
   void SwitchView(int32 viewCode, int32 function);
   void ShowFloor(int32 viewCode);
-  // Seams for the external-wall commands (shell/mainform_newdrawing.cpp):
-  // the first tool of a new drawing, and the walls of a new upper floor.
+  // The walls of a floor shown for the first time (shell/mainform_walls.cpp).
   void OfferWallsFromBelow(int32 viewCode);
   void SetUnits(int32 metric);
   TMDIChild* ZoomTarget();

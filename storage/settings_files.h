@@ -105,6 +105,13 @@ inline constexpr UnitsPair RoomWalls{"CFG\\RMPTNM.CFG", "CFG\\RMPTNI.CFG"};
 // Distance within which a dropped room snaps to walls and rooms, "%d\n".
 inline constexpr UnitsPair MergingDistance{"CFG\\MERGEM.CFG", "CFG\\MERGEI.CFG"};
 
+// ---- External walls and their dimensions ----
+// The external-wall construction: three layers, six floor values, four
+// wall values and the colour, "%d %d %d %ld %ld %ld %ld %ld %ld %d %d %d %d %ld".
+inline constexpr UnitsPair ExtWall{"CFG\\EXTWALLM.CFG", "CFG\\EXTWALLI.CFG"};
+// A clicked dimension's end-segment length and the value kept in it, "%d %d".
+inline constexpr const char* Arrow = "CFG\\ARROW.CFG";
+
 }  // namespace cfgfile
 
 // A path below the program directory as the program opens it:

@@ -89,6 +89,8 @@ TEST_F(PrintCommands, TheChosenFloorsPrintOnAPageEachInOneDocument) {
 
 TEST_F(PrintCommands, TheFloorShownIsOfferedTickedAndAtLeastOneFloorIsNeeded) {
   ui.ExpectQuestion(plat::mrYes).WithText("do you wish to save drawing changes?");
+  ui.ExpectQuestion(plat::mrNo).WithText(
+      "Will the outside wall dimensions be the same as the ground floor?");
   form->CmPlan1Execute();
   Edit(ExtWall(18000, 14000, 21000, 14000, view::First));
   print.Answer([](dlg::TTFPlanprintdlg& d) {

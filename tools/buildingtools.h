@@ -4,21 +4,8 @@
 #pragma once
 
 #include "model/globals.h"
+#include "building/extwall_tool.h"
 #include "tools/linetool.h"
-
-// How many floors an enlarge or shrink of the base changes.
-namespace multifloor {
-constexpr int32 None = 0;
-constexpr int32 AllFloors = 1;
-constexpr int32 GroundOnly = 2;
-constexpr int32 ThisFloor = 3;
-}  // namespace multifloor
-
-class TExtwallobjtool : public TLineobjtool {
- public:
-  TExtwallobjtool() { Type = tooltype::ExtWall; }
-  int32 MultiFloorMode = multifloor::None;
-};
 
 class TInwallobjtool : public TLineobjtool {
  public:

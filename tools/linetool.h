@@ -80,6 +80,14 @@ class TLineobjtool : public TLinetool {
   // Turns the rubber band into a line of kind Type on the current view.
   void AddElement(plat::DeviceContext& dc, const plat::Rect& client) override;
 
+  // Dimensions (tools/autodimension.cpp): in steps 20 to 22 the dimension
+  // set by two points (X, Y: the click), in any other step the automatic
+  // dimensions of the current floor's external walls, made afresh.
+  void AutoDimension(plat::DeviceContext& dc, const plat::Rect& client, int32 X, int32 Y,
+                     int32 flag, int32 code) override;
+  void PlaceDimension(plat::DeviceContext& dc, const plat::Rect& client, int32 X, int32 Y,
+                      int32 direction, int32 height);
+
   // The line-object commands (tools/lineobj_commands.cpp, tools/line_text.cpp).
   // Writes the text of "CFG\LTEXT.CFG" along the line just drawn (the
   // list's last element), paints it, appends it and stores the drawing;

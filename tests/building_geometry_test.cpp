@@ -1,0 +1,272 @@
+// Wall geometry over plain values: the wall tool's rounding, outline
+// corners, free layer points, and walls joined square and mitred.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "building/extwall_join.h"
+#include "building/wall_geometry.h"
+#include "building/wall_query.h"
+#include "model/flist.h"
+#include "tests/test_support.h"
+
+namespace {
+
+using P = plat::Point;
+
+TEST(WallRounding, RoundsOnTheThirdDecimalUnlikeTheToolsRounding) {
+  struct Case {
+    double v;
+    int32 r;
+  } cases[] = {{2.05, 3}, {2.04, 2}, {0.0, 0}, {0.049, 0}, {0.05, 1}, {299.76, 300}, {10.999, 11},
+               {7.0, 7}};
+  for (const auto& c : cases) EXPECT_EQ(WallRound(c.v), c.r) << c.v;
+}
+
+TEST(OutlineCorner, OrthogonalCornersMoveOutwardByTheWholeThickness) {
+  // Rows: the line's bearing; columns: the neighbour's 0, 900, 1800, 2700.
+  const P p{5000, 5000};
+  const int32 d = 300;
+  const P expected[4][4] = {
+      {{4700, 5000}, {4700, 5300}, {5000, 5000}, {4700, 4700}},
+      {{4700, 5300}, {5000, 5300}, {5300, 5300}, {5000, 5000}},
+      {{5000, 5000}, {5300, 5300}, {5300, 5000}, {5300, 4700}},
+      {{4700, 4700}, {5000, 5000}, {5300, 4700}, {5000, 4700}},
+  };
+  for (int row = 0; row < 4; ++row)
+    for (int col = 0; col < 4; ++col)
+      EXPECT_EQ(OutlineCornerOrthogonal(p, row * 900, col * 900, d), expected[row][col])
+          << row * 900 << " after " << col * 900;
+}
+
+// Distance of point q from the line through a with bearing b (positive on
+// the left of its run).
+double LeftOf(P q, P a, int32 b) {
+  const double r = b * kWallRadiansPerTenth;
+  const double ux = std::sin(r), uy = std::cos(r);
+  return (double(q.x) - a.x) * -uy + (double(q.y) - a.y) * ux;
+}
+
+TEST(OutlineCorner, MitredCornersLieOnTheBisectorOutsideBothLines) {
+  const P p{5000, 5000};
+  const int32 t = 300;
+  // A square corner through the mitre formula gives the square result.
+  EXPECT_EQ(OutlineCornerMitred(p, 900, 0, t), (P{4700, 5300}));
+  // Angled corners: the moved point lies t outside (to the left of) both
+  // lines, within the rounding.
+  const struct {
+    int32 a, b;
+  } corners[] = {{450, 0}, {900, 450}, {1350, 900}, {1800, 1350}, {2250, 1800}, {3150, 2700},
+                 {600, 3300}, {1200, 300}};
+  for (const auto& c : corners) {
+    const P q = OutlineCornerMitred(p, c.a, c.b, t);
+    EXPECT_NEAR(LeftOf(q, p, c.a), t, 2.0) << c.a << " after " << c.b;
+    EXPECT_NEAR(LeftOf(q, p, c.b), t, 2.0) << c.a << " after " << c.b;
+  }
+  // A line turning straight back (also an up line after a down line, whose
+  // 0 counts as 3600) has no corner: the point stays.
+  EXPECT_EQ(OutlineCornerMitred(p, 2700, 900, t), p);
+  EXPECT_EQ(OutlineCornerMitred(p, 0, 1800, t), p);
+  EXPECT_EQ(OutlineCornerMitred(p, 5, 1800, t), p);
+}
+
+TEST(LayerPoints, FreeEndsLieStraightAcrossOrAlongTheTruncatedComponents) {
+  const P e{1000, 1000};
+  EXPECT_EQ(FreeLayerPoint(e, 0, 100), (P{1100, 1000}));
+  EXPECT_EQ(FreeLayerPoint(e, 900, 100), (P{1000, 900}));
+  EXPECT_EQ(FreeLayerPoint(e, 1800, 100), (P{900, 1000}));
+  EXPECT_EQ(FreeLayerPoint(e, 2700, 100), (P{1000, 1100}));
+  EXPECT_EQ(FreeLayerPoint(e, 450, 100), (P{1070, 930}));
+  EXPECT_EQ(FreeLayerPoint(e, 1350, 100), (P{930, 930}));
+  EXPECT_EQ(FreeLayerPoint(e, 2250, 100), (P{930, 1070}));
+  EXPECT_EQ(FreeLayerPoint(e, 3150, 100), (P{1070, 1070}));
+}
+
+class WallJoin : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    MetricUnits = 1;
+    PixelScale = 5;
+    DrawingList.SetDrawingName("JOIN");
+    InitDrawingList();
+    CurrentView = view::Ground;
+    settings.layers = {110, 50, 90};
+    settings.floorValues[0] = 0;
+    NextGroupNumber = 0;
+  }
+  // Draws one wall as the tool would and returns its index.
+  int32 Wall(P a, P b, int32 way = drawway::None) {
+    WallDraft d;
+    d.start = a;
+    d.end = b;
+    d.angle = bearing::Of(a, b);
+    d.length = bearing::Length(a, b);
+    d.drawWay = way;
+    JoinPlan plan = PlanJoin(d, DrawingList, settings, CurrentView);
+    ApplyJoin(plan, DrawingList);
+    DrawingList.Add(MakeWall(plan.wall));
+    return DrawingList.Count() - 1;
+  }
+  const TExtwallobj& W(int32 i) { return static_cast<const TExtwallobj&>(*DrawingList.At(i)); }
+  static LayerPoints PointsOf(const TExtwallobj& w) { return DraftOf(w).points; }
+
+  ScratchProgramDir dir;
+  ExtWallSettings settings;
+};
+
+TEST_F(WallJoin, ARectangleMeetsInOnePointPerLayerAtEveryCorner) {
+  const P c[4] = {{1000, 1000}, {1000, 4000}, {5000, 4000}, {5000, 1000}};
+  int32 w[4];
+  for (int k = 0; k < 4; ++k) w[k] = Wall(c[k], c[(k + 1) % 4]);
+  for (int k = 0; k < 4; ++k) {
+    const LayerPoints in = PointsOf(W(w[k])), out = PointsOf(W(w[(k + 1) % 4]));
+    for (int layer = 0; layer < 3; ++layer)
+      EXPECT_EQ(in.At(WallEnd::End, layer), out.At(WallEnd::Start, layer))
+          << "corner " << k << " layer " << layer;
+  }
+  // The top left corner: inward by each depth from both faces.
+  const LayerPoints left = PointsOf(W(w[0]));
+  EXPECT_EQ(left.At(WallEnd::End, 0), (P{1110, 3890}));
+  EXPECT_EQ(left.At(WallEnd::End, 1), (P{1160, 3840}));
+  EXPECT_EQ(left.At(WallEnd::End, 2), (P{1250, 3750}));
+  // Every wall took a group number of its own, in order.
+  for (int k = 0; k < 4; ++k) EXPECT_EQ(W(w[k]).LinkId, k + 1);
+  EXPECT_EQ(NextGroupNumber, 4);
+  EXPECT_EQ(W(w[1]).Tag1, 4000);
+}
+
+TEST_F(WallJoin, ASolidWallHasOnlyItsFirstLayerLine) {
+  settings.layers = {230, 0, 0};
+  const int32 i = Wall({1000, 1000}, {4000, 1000});
+  const TExtwallobj& w = W(i);
+  EXPECT_EQ(P(w.Line2X1, w.Line2Y1), (P{1000, 770}));
+  EXPECT_EQ(P(w.Line2X2, w.Line2Y2), (P{4000, 770}));
+  for (int32 v : {w.Line3X1, w.Line3Y1, w.Line3X2, w.Line3Y2, w.Line4X1, w.Line4Y1, w.Line4X2,
+                  w.Line4Y2})
+    EXPECT_EQ(v, 0);
+}
+
+TEST_F(WallJoin, AWallSnapsOntoANeighboursEndOnlyWithinThreePixels) {
+  const int32 a = Wall({1000, 1000}, {1000, 4000});
+  const int32 b = Wall({1000 + 2 * PixelScale, 4000 + PixelScale}, {5000, 4000 + PixelScale});
+  EXPECT_EQ(P(W(b).X1, W(b).Y1), (P{W(a).X2, W(a).Y2}));
+  EXPECT_EQ(P(W(b).X2, W(b).Y2), (P{5000 - 2 * PixelScale, 4000}));
+  const int32 c = Wall({5000 + 3 * PixelScale, 4000}, {5000 + 3 * PixelScale, 1000});
+  EXPECT_EQ(W(c).X1, 5000 + 3 * PixelScale);
+}
+
+TEST_F(WallJoin, CollinearWallsKeepStraightLinesAndTheFirstWallUnchanged) {
+  const int32 a = Wall({1000, 1000}, {3000, 1000});
+  const LayerPoints before = PointsOf(W(a));
+  const int32 b = Wall({3000, 1000}, {6000, 1000});
+  const LayerPoints after = PointsOf(W(a));
+  for (int k = 0; k < 6; ++k) EXPECT_EQ(after.p[k], before.p[k]) << k;
+  const LayerPoints second = PointsOf(W(b));
+  for (int layer = 0; layer < 3; ++layer) {
+    EXPECT_EQ(second.At(WallEnd::Start, layer), before.At(WallEnd::End, layer));
+    EXPECT_EQ(second.At(WallEnd::End, layer).y, before.At(WallEnd::End, layer).y);
+  }
+}
+
+TEST_F(WallJoin, AnAngledWallIsMitredOnTheBisectorWithBothWallsSquared) {
+  settings.layers = {200, 0, 0};
+  const int32 up = Wall({2000, 1000}, {2000, 3000});
+  const int32 slope = Wall({2000, 3000}, {4000, 5000});
+  ASSERT_EQ(W(slope).Angle, 450);
+  const TExtwallobj& v = W(up);
+  const TExtwallobj& s = W(slope);
+  // The corner point: 200 inside both faces, on the bisector of the 135
+  // degree corner, each component truncated.
+  const double t = 200, half = 67.5 * M_PI / 180;
+  const double along = t / std::tan(half);
+  EXPECT_NEAR(s.Line2X1, 2000 + t, 1.0);
+  EXPECT_NEAR(s.Line2Y1, 3000 - along, 2.0);
+  EXPECT_NEAR(v.Line2X2, s.Line2X1, 1.0);
+  EXPECT_EQ(v.Line2Y2, s.Line2Y1);
+  // The vertical wall's layer line stays vertical.
+  EXPECT_EQ(v.Line2X1, v.Line2X2);
+}
+
+TEST_F(WallJoin, UnjoinedEndsGetFreePointsNeverThePreviousWalls) {
+  // A wall starting where another starts matches it at the start, but the
+  // other does not end there (only its x agrees): neither wall is joined.
+  settings.layers = {100, 0, 0};
+  const int32 a = Wall({1000, 1000}, {1000, 3000});
+  const LayerPoints before = PointsOf(W(a));
+  const int32 b = Wall({1000, 1000}, {4000, 1000});
+  const TExtwallobj& w = W(b);
+  EXPECT_EQ(P(w.Line2X1, w.Line2Y1), (P{1000, 900}));
+  EXPECT_EQ(P(w.Line2X2, w.Line2Y2), (P{4000, 900}));
+  for (int k = 0; k < 6; ++k) EXPECT_EQ(PointsOf(W(a)).p[k], before.p[k]) << k;
+}
+
+TEST_F(WallJoin, AWallTurningStraightBackLeavesBothEndsFree) {
+  settings.layers = {100, 0, 0};
+  const int32 a = Wall({1000, 1000}, {3000, 3000});
+  const LayerPoints before = PointsOf(W(a));
+  const int32 b = Wall({3000, 3000}, {1000, 1001});
+  const TExtwallobj& w = W(b);
+  EXPECT_EQ(P(w.Line2X1, w.Line2Y1), FreeLayerPoint({w.X1, w.Y1}, w.Angle, 100));
+  for (int k = 0; k < 6; ++k) EXPECT_EQ(PointsOf(W(a)).p[k], before.p[k]);
+  for (int32 v : {w.Line2X1, w.Line2Y1, w.Line2X2, w.Line2Y2}) {
+    EXPECT_GT(v, 0);
+    EXPECT_LT(v, 10000);
+  }
+}
+
+TEST_F(WallJoin, AFreeWallRunsTheWayThatPutsItsInnerLinesOnTheChosenSide) {
+  settings.layers = {100, 0, 0};
+  struct Case {
+    int32 side;
+    P a, b;
+    bool innerBelowOrLeft;  // of the face
+  } cases[] = {
+      {innerside::Below, {4000, 2000}, {1000, 2000}, true},
+      {innerside::Below, {1000, 2000}, {4000, 2000}, true},
+      {innerside::Above, {1000, 2000}, {4000, 2000}, false},
+      {innerside::Above, {4000, 2000}, {1000, 2000}, false},
+      {innerside::Left, {2000, 1000}, {2000, 4000}, true},
+      {innerside::Left, {2000, 4000}, {2000, 1000}, true},
+      {innerside::Right, {2000, 4000}, {2000, 1000}, false},
+      {innerside::Right, {2000, 1000}, {2000, 4000}, false},
+  };
+  for (const auto& c : cases) {
+    InitDrawingList();
+    const TExtwallobj& w = W(Wall(c.a, c.b, DrawWayForInnerSide(c.side)));
+    const bool horizontal = w.Y1 == w.Y2;
+    const int32 offset = horizontal ? w.Line2Y1 - w.Y1 : w.Line2X1 - w.X1;
+    EXPECT_EQ(offset, c.innerBelowOrLeft ? -100 : 100) << "side " << c.side;
+    EXPECT_EQ(w.Angle, bearing::Of({w.X1, w.Y1}, {w.X2, w.Y2})) << "side " << c.side;
+  }
+}
+
+TEST_F(WallJoin, NeighboursAreFoundByBothCoordinatesAndNeverTheWallItself) {
+  const int32 a = Wall({1000, 1000}, {1000, 3000});
+  const int32 b = Wall({1000, 3000}, {4000, 3000});
+  DrawingList.Add(MakeWall(DraftOf(W(a))));  // a second wall ending at b's start
+  int32 prev = 0, next = 0;
+  FindWallNeighbours(DrawingList, b, prev, next);
+  EXPECT_EQ(prev, DrawingList.Count() - 1);  // the later of the two
+  EXPECT_EQ(next, TFlist::kNothingFound);
+  FindWallNeighbours(DrawingList, a, prev, next);
+  EXPECT_EQ(next, b);
+  EXPECT_EQ(prev, TFlist::kNothingFound);
+  // A wall shorter than the tolerance does not meet itself.
+  const int32 stub = Wall({7000, 7000}, {7020, 7000});
+  FindWallNeighbours(DrawingList, stub, prev, next);
+  EXPECT_EQ(prev, TFlist::kNothingFound);
+  EXPECT_EQ(next, TFlist::kNothingFound);
+}
+
+TEST(GroupIds, NeverTakeAReservedValue) {
+  ScratchProgramDir dir;
+  NextGroupNumber = 29998;
+  EXPECT_EQ(NewGroupId(), 29999);
+  EXPECT_EQ(NewGroupId(), 30004);
+  NextGroupNumber = 19000;
+  EXPECT_EQ(NewGroupId(11000), 11000 + 19004);
+  EXPECT_EQ(PeekGroupNumber(), 19005);
+  EXPECT_EQ(NextGroupNumber, 19004);
+}
+
+}  // namespace

@@ -232,6 +232,12 @@ class TMainForm {
   void StartDesignRooms();
   // ---- End of design rooms ---------------------------------------------------------------------
 
+  // ---- The drawing wizards (shell/mainform_wizards.cpp) --------------------------------
+  // Help > Wizards: the chosen wizard's example drawing and its first step.
+  void CmWizardsExecute();
+  // Ends a running wizard in every drawing window.
+  void EndWizards();
+
   // ---- Prompts of the screen aids ------------------------------------------------------
   // A screen aid (zoom-up box, temporary datum) shows its own prompt for its
   // time and then gives back the prompt of the function it interrupted.
@@ -266,6 +272,8 @@ class TMainForm {
   // The walls of a floor shown for the first time (shell/mainform_walls.cpp).
   void OfferWallsFromBelow(int32 viewCode);
   void SetUnits(int32 metric);
+  // File New moves a wizard on to the New dialog's step, or ends it.
+  void WizardFileNew();
   TMDIChild* ZoomTarget();
   // Prints views one after another into one document (shell/printing.cpp).
   bool PrintViews(const std::vector<int32>& views, int32 offset, const dlg::PrintChoice& choice);

@@ -201,6 +201,12 @@ class TMDIChild : public TToolWindow {
   // its stop ends, area and title; 2: dimensions only).
   void FinishFloorEdit(int32 flag);
 
+  // ---- Windows and doors (planwindow/opening_chain.cpp) ---------------------------------
+  // The window and door dialog chains: the dialogs, the opening tool set up
+  // and its first prompt, or the pick tool after a cancel or a refusal.
+  void ChooseWindows();
+  void ChooseDoors();
+
   // Auto-scroll while the left button is held: the widget gives the window a
   // timer, the press starts it and every tick scrolls by one step while the
   // pointer stays in the margin. No timer: no auto-scroll.

@@ -144,6 +144,12 @@ class TMainForm {
   void ApplyLineStyle(int32 thickness, int32 penStyle);
   // ---- End of tools and screen aids ----------------------------------------------------------
 
+  // ---- Windows and doors (shell/mainform_openings.cpp) ------------------------------------
+  void CmWindowExecute();
+  void CmDoorsExecute();
+  void CmDefdoorsExecute();
+  void StartOpeningTool(bool door);
+
   // ---- Hooks to the window system ------------------------------------------------------
   // Asked by the window to close itself (Exit).
   std::function<void()> onCloseRequested;

@@ -184,6 +184,13 @@ void MainWindow::BuildToolMenus() {
   drawingCommands_.push_back(Add(aids, "&Centre", &TMainForm::CmCentreExecute));
   drawingCommands_.push_back(Add(aids, "Centre C&entre", &TMainForm::CmCentrecentreExecute));
   drawingCommands_.push_back(Add(aids, "Temporary &Datum", &TMainForm::CmDatumExecute));
+
+  // Windows and doors cut into the walls, and the door swing drawn
+  QMenu* openings = menuBar()->addMenu("&Openings");
+  drawingCommands_.push_back(Add(openings, "&Windows...", &TMainForm::CmWindowExecute));
+  drawingCommands_.push_back(Add(openings, "&Doors...", &TMainForm::CmDoorsExecute));
+  openings->addSeparator();
+  Add(openings, "Door &Swing...", &TMainForm::CmDefdoorsExecute);
 }
 
 void MainWindow::RefreshCommands() {

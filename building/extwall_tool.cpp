@@ -80,6 +80,7 @@ void TExtwallobjtool::AddElement(plat::DeviceContext& dc, const plat::Rect& clie
     plat::ErrorBox(kWallOffSheet, plat::mbCancel);
     return;
   }
+  DrawingList.UpdateUndoHistory(uoRecord, CurrentView);
   ApplyJoin(plan, DrawingList);
   plan.wall.seventh = plan.wall.end;
   plan.wall.seventhValue = plan.wall.floorValue;

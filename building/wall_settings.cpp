@@ -104,6 +104,14 @@ Layers LayersOfWallType(int32 type, bool metric) {
   return metric ? Row(type).metric : Row(type).imperial;
 }
 
+int32 WallTypeOf(const Layers& l, bool metric) {
+  for (int32 t = walltype::Cavity; t < walltype::Count; ++t) {
+    const Layers o = LayersOfWallType(t, metric);
+    if (o.t1 == l.t1 && o.t2 == l.t2 && o.t3 == l.t3) return t;
+  }
+  return walltype::Custom;
+}
+
 int32 NominalThickness(int32 type, bool metric) {
   return metric ? Row(type).nominalMetric : Row(type).nominalImperial;
 }

@@ -79,6 +79,8 @@ constexpr int32 Count = 8;
 
 // The layers of a wall type in the drawing's units (custom: all 0).
 Layers LayersOfWallType(int32 type, bool metric);
+// The wall type whose layers these are (custom when none has them).
+int32 WallTypeOf(const Layers& layers, bool metric);
 // The nominal thickness the dialog reports for a type (custom: 1).
 int32 NominalThickness(int32 type, bool metric);
 // The type's caption in the construction dialog.

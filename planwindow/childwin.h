@@ -67,6 +67,13 @@ constexpr int32 kStepOffSheet = 2;  // refused: the step would leave the sheet
 // FindChainEnd's answer when no external wall touches the point.
 constexpr int32 kNoChain = 30001;
 
+// What TMDIChild::ChooseWallOrOpening asks for.
+namespace wallchain {
+constexpr int32 ExternalWalls = 4;
+constexpr int32 Windows = 6;
+constexpr int32 Doors = 7;
+}  // namespace wallchain
+
 enum class ScrollBarKind { Horizontal, Vertical };
 
 // What a drawing window needs of the screen besides its client area.
@@ -207,6 +214,30 @@ class TMDIChild : public TToolWindow {
   void ChooseWindows();
   void ChooseDoors();
 
+  // ---- External walls, dimensions and floor areas (planwindow/wall_chain.cpp,
+  // wall_tracing.cpp, screen_updates.cpp, dimensions_area.cpp) ----------------------------
+  // The dialog chain in front of the external walls (wallchain::).
+  void ChooseWallOrOpening(int32 kind);
+  void ChangeExternalWallType();
+  // Screen updates: a line or internal wall rubbed out; the current tool's
+  // previous and current frames (Frame, PreviousFrame) invalidated.
+  void EraseLineOnScreen(int32 index);
+  void InvalidateToolFrame();
+  void InvalidateMergeArea();
+  void InvalidateFrameChange(int32 mode);
+  void InvalidateFrameMove(int32 mode);
+  // Step 8: the floor's automatic dimensions and its area; step 1: the
+  // current tool frames its elements for placing.
+  void PlaceAutoDimensions(int32 step);
+  // Modes 1 (after an outline) and 2 (after walls drawn one at a time).
+  void ReportFloorArea(int32 mode);
+  // Enter in the steps of a dimension set by two points.
+  void AskDimensionMeasurement(plat::Point cursor);
+  void ShowAreaDialog();
+  // What the pick tool's finish does: the ground floor re-centred, the
+  // floor's area measured.
+  void FinishFloorPlan();
+
   // Auto-scroll while the left button is held: the widget gives the window a
   // timer, the press starts it and every tick scrolls by one step while the
   // pointer stays in the margin. No timer: no auto-scroll.
@@ -271,15 +302,22 @@ class TMDIChild : public TToolWindow {
   void StartAutoScroll(int x, int y);
   void StopAutoScroll();
 
+  // External walls (planwindow/wall_*.cpp).
+  void ChooseExternalWalls();
+  void CancelWallChain();
+  // After a step of an outline or of external walls: the read-out, and the
+  // chain that finishes the floor once the chain is closed (drawn: the step
+  // drew or closed something).
+  void AfterWallStep(bool drawn);
+  void CompleteOutline();
+  void CompleteExternalWalls();
+  void InvalidateLogical(int32 left, int32 bottom, int32 right, int32 top);
+
   // Stand-ins for window operations that arrive with other parts of the
   // plan window (planwindow/routing_pending.cpp).
   void PendingEndWizard();
   void PendingContextHelp();
-  void PendingInvalidateFrameChange(int32 mode);
-  void PendingInvalidateToolFrame();
-  void PendingInvalidateMergeArea();
   bool PendingSelectionHasRoundRect();
-  void PendingMeasurementQuestion(plat::Point cursor);
   void PendingWizardStep(int32 placement);
   void PendingRoomInFreeSpace();
   void PendingChangeFillColour(int32 x, int32 y);

@@ -175,7 +175,7 @@ void TMDIChild::RouteIdleArrow(int32 key, plat::Point cursor) {
   if (t->Type == tooltype::Move && t->Step == 3) {
     NudgeCursor(key);
     CallToolKeyDown(key, cursor, 0);
-    PendingInvalidateFrameChange(1);
+    InvalidateFrameChange(1);
     return;
   }
   if (t->Type != tooltype::EnlargeShrink) {
@@ -202,7 +202,7 @@ void TMDIChild::RouteIdleArrow(int32 key, plat::Point cursor) {
 void TMDIChild::RouteRotateByKey(int32 key, plat::Point cursor) {
   if (PendingSelectionHasRoundRect()) return;
   CallToolKeyDown(key, cursor, 0);
-  PendingInvalidateFrameChange(1);
+  InvalidateFrameChange(1);
   if (key == plat::VK_ADD) {
     RotationAngle += kRotateStep;
     if (RotationAngle > kFullCircle) RotationAngle -= kFullCircle;
@@ -289,9 +289,9 @@ void TMDIChild::RouteIdleEnter(plat::Point cursor) {
   }
   constexpr int32 kMeasureFirst = 20, kMeasureSecond = 21;
   if (t->Type == tooltype::Line && (t->Step == kMeasureFirst || t->Step == kMeasureSecond)) {
+    // The measurement question moves the tool on to its next step.
     t->State = toolstate::Idle;
-    PendingMeasurementQuestion(cursor);
-    if (TDrawingtool* now = Tool()) now->Step += 1;
+    AskDimensionMeasurement(cursor);
     return;
   }
   if (t->Type == tooltype::Line && t->Step == toolstep::MultiCopies) {
@@ -349,7 +349,7 @@ void TMDIChild::EnterForOpening(plat::Point cursor) {
 void TMDIChild::EnterForMoveTool(plat::Point cursor) {
   if (CurrentView == view::Site) CurrentFunction = func::View;
   CallToolKeyDown(plat::VK_RETURN, cursor, 0);
-  PendingInvalidateFrameChange(1);
+  InvalidateFrameChange(1);
   if (MainForm) MainForm->SelectPickTool();
   if (IsGroupView(CurrentView))
     DrawingList.WriteGroupFile();
@@ -526,7 +526,7 @@ void TMDIChild::FormKeyUp(int /*key*/) {
   if (t && (t->Type == tooltype::DesignRoom || t->Type == tooltype::DesignRoom2) &&
       t->Step == kRoomKeyMoveStep) {
     DrawingList.WriteDrawingFile(dtDrawing);
-    PendingInvalidateMergeArea();
+    InvalidateMergeArea();
   }
 }
 

@@ -214,7 +214,7 @@ void TMDIChild::DesignRoomPress(int x, int y, int32 entryStep) {
     WriteLive();
     t->Step = 0;
     MarkDrawingChanged();
-    PendingInvalidateMergeArea();
+    InvalidateMergeArea();
   }
 }
 
@@ -226,7 +226,7 @@ void TMDIChild::WorktopPress(int x, int y, int32 entryStep) {
   } else if (t->Step == 2) {
     Guide("GUIDE: Now Left Button click inside the other worktop to merge");
   } else if (t->Step == 3) {
-    PendingInvalidateToolFrame();
+    InvalidateToolFrame();
     Guide("GUIDE: SPEED HINT To merge worktops you could use Ctrl+M ( M for Merge) keys "
           "shortcut instead of Edit/Alter MergeWorktops");
     ToolPanel("Pick Tool");
@@ -394,7 +394,7 @@ void TMDIChild::RotateByRightButton(int x, int y) {
   WithDC(*this, [&](plat::DeviceContext& dc, const plat::Rect& r) {
     t->RightMouseDown(dc, r, x, y);
   });
-  PendingInvalidateFrameChange(1);
+  InvalidateFrameChange(1);
   ToolPanel(plat::Format("%d degrees", RotationAngle));
 }
 
@@ -428,7 +428,7 @@ void TMDIChild::LeftRelease(int x, int y) {
     if (step == 5 || step == 6) {
       WithDC(*this, [&](plat::DeviceContext& dc, const plat::Rect& r) { t->MouseUp(dc, r, x, y); });
       WriteLive();
-      PendingInvalidateMergeArea();
+      InvalidateMergeArea();
       t->Step = 0;
       if (CurrentView <= 49) ShowExternalRectangle(0);
     } else if (step == 1000) {
@@ -474,7 +474,7 @@ void TMDIChild::ReleaseWithStep(int x, int y, int32 step, int32 type) {
   };
   if (type == tooltype::Move && step == 3) {
     toolUp();
-    PendingInvalidateFrameChange(1);
+    InvalidateFrameChange(1);
     return;
   }
   if (type == tooltype::Move && step == 2) {
@@ -510,7 +510,7 @@ void TMDIChild::ReleaseWithStep(int x, int y, int32 step, int32 type) {
 void TMDIChild::FrameRelease(int x, int y, int32 step) {
   TDrawingtool* t = Tool();
   WithDC(*this, [&](plat::DeviceContext& dc, const plat::Rect& r) { t->MouseUp(dc, r, x, y); });
-  PendingInvalidateFrameChange(1);
+  InvalidateFrameChange(1);
   constexpr int32 kPrintPartStep = 17, kZoomFrameStep = 15;
   if (step == kPrintPartStep) {
     PendingPrintPart();
@@ -653,7 +653,7 @@ void TMDIChild::RightRelease(int x, int y) {
     t->RightMouseUp(dc, r, x, y);
   });
   WriteLive();
-  PendingInvalidateMergeArea();
+  InvalidateMergeArea();
   t->Step = 0;
   ShowExternalRectangle(0);
 }

@@ -17,16 +17,8 @@ void TMDIChild::PendingEndWizard() {
 // Context help of the current function group.
 void TMDIChild::PendingContextHelp() {}
 
-// Repaints what a frame or ghost left behind (the whole window here).
-void TMDIChild::PendingInvalidateFrameChange(int32 /*mode*/) { Surface().InvalidateRect(nullptr); }
-void TMDIChild::PendingInvalidateToolFrame() { Surface().InvalidateRect(nullptr); }
-void TMDIChild::PendingInvalidateMergeArea() { Surface().InvalidateRect(nullptr); }
-
 // Whether the listed selection holds a rounded rectangle (no free rotation).
 bool TMDIChild::PendingSelectionHasRoundRect() { return false; }
-
-// The measurement question of the dimension steps.
-void TMDIChild::PendingMeasurementQuestion(plat::Point /*cursor*/) {}
 
 // The wizards' step texts.
 void TMDIChild::PendingWizardStep(int32 /*placement*/) {}

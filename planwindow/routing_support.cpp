@@ -40,6 +40,9 @@ DistanceAnswer AskDistance(const std::string& caption, const std::string& prompt
   TTFeetdlg dlg(defaultValue);
   if (dlg.ShowModal() != plat::mrOk) return DistanceAnswer::Cancelled;
   value = dlg.Length;
+  // Feet and inches keep to the same limit as millimetres.
+  if (value == 0) return DistanceAnswer::Invalid;
+  if (value >= kDistanceLimit) return DistanceAnswer::OutOfRange;
   return DistanceAnswer::Ok;
 }
 

@@ -150,6 +150,14 @@ class TMainForm {
   void CmDefdoorsExecute();
   void StartOpeningTool(bool door);
 
+  // ---- External walls, floors, dimensions and areas (shell/mainform_walls.cpp) -------------
+  void CmExtwallExecute();
+  void CmDimensionsExecute();
+  void CmDimensionPointsExecute();
+  void CmAreasExecute();
+  void CmOverlayExecute();
+  void CmOffsetsExecute();
+
   // ---- Hooks to the window system ------------------------------------------------------
   // Asked by the window to close itself (Exit).
   std::function<void()> onCloseRequested;
@@ -175,8 +183,7 @@ class TMainForm {
   void WriteNormalZoom();
   void SwitchView(int32 viewCode, int32 function);
   void ShowFloor(int32 viewCode);
-  // Seams for the external-wall commands (shell/mainform_newdrawing.cpp):
-  // the first tool of a new drawing, and the walls of a new upper floor.
+  // The walls of a floor shown for the first time (shell/mainform_walls.cpp).
   void OfferWallsFromBelow(int32 viewCode);
   void SetUnits(int32 metric);
   TMDIChild* ZoomTarget();

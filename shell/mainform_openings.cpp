@@ -32,10 +32,7 @@ void TMainForm::StartOpeningTool(bool door) {
   t->Colour = DrawingColour;
   t->Window = c;
   st.SetPanelText(panel::Tool, door ? "Doors" : "Windows");
-  if (door)
-    c->ChooseDoors();
-  else
-    c->ChooseWindows();
+  c->ChooseWallOrOpening(door ? wallchain::Doors : wallchain::Windows);
   auto* opening = dynamic_cast<TWindowobjtool*>(CurrentTool());
   if (!opening || !opening->Ready) return;
   DrawingList.WriteDrawingFile(dtDrawing);

@@ -78,6 +78,8 @@ inline constexpr UnitsPair PrintCalibration{"CFG\\PRNTCALM.CFG", "CFG\\PRNTCALI.
 inline constexpr UnitsPair ExtWall{"CFG\\EXTWALLM.CFG", "CFG\\EXTWALLI.CFG"};
 // The walls round design rooms of views 120 to 125, six values.
 inline constexpr UnitsPair RoomWalls{"CFG\\RMPTNM.CFG", "CFG\\RMPTNI.CFG"};
+// The merging distance of design rooms, "%d\n".
+inline constexpr UnitsPair MergeDistance{"CFG\\MERGEM.CFG", "CFG\\MERGEI.CFG"};
 // A clicked dimension's end-segment length and the value kept in it, "%d %d".
 inline constexpr const char* Arrow = "CFG\\ARROW.CFG";
 

@@ -166,6 +166,10 @@ void MainWindow::BuildViewMenus() {
   drawingCommands_.push_back(Add(view, "Si&te Plan", &TMainForm::CmSiteExecute));
   drawingCommands_.push_back(Add(view, "&Layout", &TMainForm::CmLayoutExecute));
   drawingCommands_.push_back(Add(view, "G&roup Drawing", &TMainForm::CmGroupExecute));
+  // Floor areas and overlaid floors
+  view->addSeparator();
+  drawingCommands_.push_back(Add(view, "Floor &Areas...", &TMainForm::CmAreasExecute));
+  drawingCommands_.push_back(Add(view, "&Overlay Floors...", &TMainForm::CmOverlayExecute));
 
   QMenu* zoom = menuBar()->addMenu("&Zoom");
   drawingCommands_.push_back(Add(zoom, "Zoom &Normal", &TMainForm::CmZoomnormExecute));
@@ -184,6 +188,17 @@ void MainWindow::BuildToolMenus() {
   drawingCommands_.push_back(Add(aids, "&Centre", &TMainForm::CmCentreExecute));
   drawingCommands_.push_back(Add(aids, "Centre C&entre", &TMainForm::CmCentrecentreExecute));
   drawingCommands_.push_back(Add(aids, "Temporary &Datum", &TMainForm::CmDatumExecute));
+
+  // External walls and their dimensions
+  QMenu* walls = menuBar()->addMenu("&Walls");
+  drawingCommands_.push_back(Add(walls, "&External Walls...", &TMainForm::CmExtwallExecute));
+  QMenu* dims = menuBar()->addMenu("Di&mensions");
+  drawingCommands_.push_back(
+      Add(dims, "&Dimension External Walls", &TMainForm::CmDimensionsExecute));
+  drawingCommands_.push_back(
+      Add(dims, "Dimension Between &Two Points", &TMainForm::CmDimensionPointsExecute));
+  dims->addSeparator();
+  Add(dims, "Dimension &Settings...", &TMainForm::CmOffsetsExecute);
 
   // Windows and doors cut into the walls, and the door swing drawn
   QMenu* openings = menuBar()->addMenu("&Openings");

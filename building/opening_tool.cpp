@@ -184,10 +184,11 @@ void TWindowobjtool::ShowMarkingError() const {
 bool TWindowobjtool::LocateWall(plat::DeviceContext& dc, const plat::Rect& client,
                                 plat::Point cursor) {
   ButtonDown = 0;
-  // The ghost is rubbed out where it was last drawn.
+  // Converting the cursor puts the view's mapping on dc; the ghost is then
+  // rubbed out where it was last drawn.
+  const plat::Point p = ClickToDrawing(dc, client, cursor.x, cursor.y);
   if (GhostShown > 0) DrawPreview(dc, 0);
   GhostShown = 0;
-  const plat::Point p = ClickToDrawing(dc, client, cursor.x, cursor.y);
   X1 = p.x;
   Y1 = p.y;
   dc.SetROP2(plat::R2_COPYPEN);

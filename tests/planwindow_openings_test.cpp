@@ -3,6 +3,8 @@
 // refusals with their messages, and cancels that go back to the pick tool.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <tuple>
 #include <vector>
 
 #include "building/extwall_tool.h"
@@ -122,6 +124,13 @@ TEST_F(OpeningStory, AWindowAndADoorArePutIntoTheWallsUndoneAndRefusedAsAUserSee
   EXPECT_EQ(ToolType(), tooltype::Pick);
   EXPECT_EQ(UndoSteps(), 1);
   EXPECT_EQ(AutosaveMode, 1) << "the save question is armed";
+  // Every ghost drawn was rubbed out again, the last one by Enter.
+  std::map<std::tuple<int, int, int, int>, int> ghosts;
+  for (const auto& r : Window().window.Drawn())
+    if (r.op == plat::DcOp::Ellipse && r.rop == plat::R2_XORPEN)
+      ++ghosts[{r.box.left, r.box.top, r.box.right, r.box.bottom}];
+  EXPECT_EQ(ghosts.size(), 2u);
+  for (const auto& [box, n] : ghosts) EXPECT_EQ(n % 2, 0) << "a ghost left on the screen";
   auto frames = InFile(kind::OpeningFrame);
   ASSERT_EQ(frames.size(), 1u);
   auto* frame = static_cast<TPolyobj*>(frames[0]);

@@ -2,6 +2,7 @@
 #include "building/opening_tool.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "model/flist.h"
 #include "model/rounding.h"
@@ -171,7 +172,16 @@ void TWindowobjtool::DrawPreview(plat::DeviceContext& dc, int32 /*mode*/) {
 
 void TWindowobjtool::KeyDown(plat::DeviceContext& dc, const plat::Rect& client, int32 /*key*/,
                              plat::Point& cursor, int32 value) {
-  if (LocateWall(dc, client, cursor)) PlaceOpening(dc, client, value);
+  if (LocateWall(dc, client, cursor))
+    PlaceOpening(dc, client, value);
+  else
+    ShowRefusal();
+}
+
+void TWindowobjtool::ShowRefusal() {
+  const int32 why = std::exchange(Refusal, refusal::None);
+  if (why == refusal::NoWall) ShowMarkingError();
+  if (why == refusal::RoundWindowSplit) plat::ErrorBox(kRoundWindowSplit, plat::mbOK);
 }
 
 void TWindowobjtool::ShowMarkingError() const {
@@ -195,6 +205,7 @@ bool TWindowobjtool::LocateWall(plat::DeviceContext& dc, const plat::Rect& clien
   WallAngle = 0;
   WallIndex = TFlist::kNothingFound;
   Result = 0;
+  Refusal = refusal::None;
 
   const OpeningFit fit =
       FitOpening(DrawingList, CurrentView, p, {OpeningKind, OpeningWidth, SwingDirection});
@@ -202,7 +213,7 @@ bool TWindowobjtool::LocateWall(plat::DeviceContext& dc, const plat::Rect& clien
   if (!fit.Found()) {
     Y1 = kNothingPlaced;
     Result = kNothingPlaced;
-    ShowMarkingError();
+    Refusal = refusal::NoWall;
     PlacePoint = {TruncToInt(OpeningWidth * swing_.sine), TruncToInt(OpeningWidth * swing_.cosine)};
     return false;
   }
@@ -220,7 +231,7 @@ bool TWindowobjtool::LocateWall(plat::DeviceContext& dc, const plat::Rect& clien
   if (OpeningKind == openingkind::RoundWindow && top > WallBase && top < OpeningLevel) {
     Y1 = kNothingPlaced;
     Result = kNothingPlaced;
-    plat::ErrorBox(kRoundWindowSplit, plat::mbOK);
+    Refusal = refusal::RoundWindowSplit;
     return false;
   }
   X1 = fit.point.x;

@@ -9,6 +9,12 @@
 #include "building/opening_settings.h"
 #include "tools/linetool.h"
 
+namespace refusal {
+constexpr int32 None = 0;
+constexpr int32 NoWall = 1;            // no wall under the cursor takes the opening
+constexpr int32 RoundWindowSplit = 2;  // a round window would reach above its wall
+}  // namespace refusal
+
 class TWindowobjtool : public TLineobjtool {
  public:
   TWindowobjtool() { Type = tooltype::OpeningNew; }
@@ -26,10 +32,12 @@ class TWindowobjtool : public TLineobjtool {
   // could be set up (the settings were read and give a width above 0).
   void Execute(int32 a, int32 kind, int32 c) override;
 
-  // The two halves of KeyDown. LocateWall finds the wall (or tells the
-  // user why there is none, and sets Result to 1); PlaceOpening builds the
-  // opening on it and writes the drawing.
+  // The halves of KeyDown. LocateWall finds the wall, or sets Result to 1
+  // and keeps why there is none for ShowRefusal, which tells the user (once
+  // the window's device context is given back); PlaceOpening builds the
+  // opening on the wall and writes the drawing.
   bool LocateWall(plat::DeviceContext& dc, const plat::Rect& client, plat::Point cursor);
+  void ShowRefusal();
   void PlaceOpening(plat::DeviceContext& dc, const plat::Rect& client, int32 value);
   void BuildOpening(plat::DeviceContext& dc, const plat::Rect& client);
   void AddSizeLabel(plat::DeviceContext& dc, const plat::Rect& client);
@@ -61,6 +69,7 @@ class TWindowobjtool : public TLineobjtool {
   // What the dialog chain leaves: the option value and the kind chosen.
   int32 OpeningOption = 0;
   int32 ChosenKind = 0;
+  int32 Refusal = 0;  // refusal:: why the last LocateWall found no place
 
  private:
   // Turns an element built as if the wall ran along +x (insertion face at

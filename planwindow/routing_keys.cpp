@@ -336,6 +336,8 @@ void TMDIChild::EnterForOpening(plat::Point cursor) {
       RecordUndo();
       plat::WindowDC dc(Surface());
       opening->PlaceOpening(*dc, ClientRect(), 0);
+    } else {
+      opening->ShowRefusal();
     }
   } else {
     RecordUndo();

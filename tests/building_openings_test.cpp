@@ -167,6 +167,7 @@ TEST_F(Windows, AWindowInEachWallIsFramedAlongItWithItsCillGlassLineAndLabel) {
     EXPECT_EQ(frame->Colour, DrawingColour);
     EXPECT_EQ(frame->FillColour, BackgroundColour);
     EXPECT_EQ(frame->LinkId, link);
+    EXPECT_EQ(P(frame->RefX, frame->RefY), (P{0, 0})) << "no reference point";
     const auto glass = Parts(id, kind::WallLine);
     ASSERT_EQ(glass.size(), 1u);
     EXPECT_POINT_NEAR(glass[0]->X1, glass[0]->Y1, c.glass[0].x, c.glass[0].y);

@@ -278,3 +278,90 @@ TEST_F(Doors, ImperialDoorsUseTheSameGeometryInTwentyFourthsOfAnInch) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every window kind and every door kind, with one and two leaves where the
+// kind has them, into each wall of a plan with a sloped corner and into an
+// internal wall, in both unit systems: one opening each, framed to its
+// width along the wall, every part carrying its id and the wall's link.
+class EveryOpening : public OpeningPlan, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(EveryOpening, GoesIntoEveryKindOfWall) {
+  const bool metric = GetParam();
+  const int32 u = metric ? 1000 : 288;  // a metre or a foot
+  const int32 grid = metric ? 20 : 24;  // one pixel
+  Plan(metric, {2 * u, 2 * u}, {12 * u, 8 * u}, 3 * u);
+  InternalWall({2 * u, 5 * u}, {8 * u, 5 * u}, metric ? 100 : 96);
+  Swing(60);
+  struct Spec {
+    int32 setUp, kind, leaves;
+  };
+  std::vector<Spec> specs;
+  for (int32 k = 1; k <= 9; ++k) specs.push_back({1, k, 1});
+  for (int32 k : {10, 11, 12, 13, 14, 15, 16, 19, 21, 24}) {
+    int32 low = 1, high = 1;
+    if (k == 12 || k == 14 || k == 21 || k == 24) low = 2;
+    if (k == 12 || k == 14 || k == 15 || k == 16 || k == 19 || k == 21 || k == 24) high = 2;
+    for (int32 n = low; n <= high; ++n) specs.push_back({2, k, n});
+  }
+  // Each wall: a point in its band half way along, and the swing that fits it.
+  struct Target {
+    const char* name;
+    P cursor;
+    int32 swing;
+  };
+  std::vector<Target> targets;
+  for (int32 i = 6; i < DrawingList.Count(); ++i) {
+    const TObj* e = DrawingList.At(i);
+    if (!kind::IsWallKind(e->Kind)) continue;
+    int32 angle = 0;
+    P inner;
+    if (auto* w = dynamic_cast<const TExtwallobj*>(e)) {
+      angle = w->Angle;
+      inner = {(w->Line2X1 + w->Line2X2) / 2, (w->Line2Y1 + w->Line2Y2) / 2};
+    } else if (auto* w = dynamic_cast<const TInwallobj*>(e)) {
+      angle = w->Angle;
+      inner = {(w->Line2X1 + w->Line2X2) / 2, (w->Line2Y1 + w->Line2Y2) / 2};
+    }
+    const P face{(e->X1 + e->X2) / 2, (e->Y1 + e->Y2) / 2};
+    // A third of the way from the face toward the inner line, on the grid.
+    const P at{(2 * face.x + inner.x) / 3 / grid * grid, (2 * face.y + inner.y) / 3 / grid * grid};
+    const bool upright = angle == 0 || angle == 1800;
+    targets.push_back({e->Kind == kind::InWall ? "internal" : "external", at, upright ? 1 : 5});
+  }
+  ASSERT_EQ(targets.size(), 6u);
+  for (const Target& t : targets) {
+    for (const Spec& s : specs) {
+      SCOPED_TRACE(testing::Message() << t.name << " wall at " << t.cursor.x << "," << t.cursor.y
+                                      << ", kind " << s.kind << " with " << s.leaves);
+      const int32 leaf = metric ? 700 : 240;
+      if (s.setUp == 1)
+        Window(s.kind, 2 * leaf, leaf);
+      else
+        Door(s.kind, leaf, s.leaves, s.kind == 15 || s.kind == 16 ? 3 * leaf : 0, 0, 0);
+      const int32 id = Cut(s.setUp, t.cursor, t.swing);
+      ASSERT_GT(id, 0);
+      const int32 link = DrawingList.At(tool->WallIndex)->LinkId;
+      const int32 width = tool->OpeningWidth;
+      const TPolyobj* frame = Frame(id);
+      ASSERT_TRUE(frame);
+      EXPECT_NEAR(std::hypot(frame->PointX[0] - frame->PointX[1], frame->PointY[0] - frame->PointY[1]),
+                  width / 2 * 2, 3);
+      for (const TObj* e : Parts(id)) {
+        EXPECT_EQ(e->Floor, view::Ground);
+        if (e->Kind != kind::WallLengthText) EXPECT_EQ(e->LinkId, link);
+      }
+      // Take it out again for the next one.
+      DrawingList.UpdateUndoHistory(uoReset, 0);
+      for (int32 i = DrawingList.Count() - 1; i >= 6; --i)
+        if (DrawingList.At(i)->Tag1 == id) DrawingList.RemoveAt(i);
+      DrawingList.WriteDrawingFile(dtDrawing);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothUnits, EveryOpening, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "Metric" : "Imperial"; });
+
+}  // namespace

@@ -2,7 +2,6 @@
 // the copies of a floor and the end of a floor.
 #include "building/extwall_tool.h"
 
-#include "building/floor_area.h"
 #include "building/recentre.h"
 #include "platform/ui.h"
 

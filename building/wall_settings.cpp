@@ -47,16 +47,6 @@ bool ReadExtWallSettingsOrReport(ExtWallSettings& s) {
   return false;
 }
 
-bool ReadRoomWallSettings(RoomWallSettings& s) {
-  cfg::Reader in(ProgramFile(cfgfile::RoomWalls.ForUnits()));
-  if (!in.IsOpen()) return false;
-  RoomWallSettings r;
-  for (int32& x : r.thickness)
-    if (!in.Int(x)) return false;
-  s = r;
-  return true;
-}
-
 void ReportRoomWallSettingsMissing() {
   plat::ErrorBox(std::string("The room wall file ") + cfgfile::RoomWalls.ForUnits() +
                      " cannot be read: the outline is used as it was traced, without fitting it "

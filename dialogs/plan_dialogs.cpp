@@ -1,11 +1,11 @@
 #include "dialogs/plan_dialogs.h"
 
-#include "building/floor_area.h"
 #include "model/flist.h"
 #include "model/queries_support.h"
 #include "platform/services.h"
 #include "storage/cfgfile.h"
 #include "storage/settings_files.h"
+#include "tools/lineobj_geometry.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ void TTAreadlg::Compute() {
                 {view::Second, "Second floor"},
                 {view::Third, "Third floor"}};
   for (const auto& f : floors)
-    if (HasWalls(f.view)) rows.push_back({f.name, FloorAreaOf(DrawingList, f.view)});
+    if (HasWalls(f.view)) rows.push_back({f.name, EnclosedFloorArea(DrawingList, f.view)});
 }
 
 int32 TTAreadlg::Total() const {

@@ -76,6 +76,12 @@ constexpr int32 Doors = 7;
 
 enum class ScrollBarKind { Horizontal, Vertical };
 
+// Formats of TMDIChild::ExportImage.
+namespace exportformat {
+constexpr int32 Bmp = 1;
+constexpr int32 Png = 2;
+}  // namespace exportformat
+
 // What a drawing window needs of the screen besides its client area.
 class TPlanWindowHost {
  public:
@@ -173,6 +179,10 @@ class TMDIChild : public TToolWindow {
   void Undo();
   void Redo();
 
+  // ---- Picture export (planwindow/export.cpp) ----------------------------------------------
+  // Saves the client area as "EXPORT\<name>.BMP" or ".PNG" (exportformat::).
+  void ExportImage(int32 format);
+
   // ---- Switching between windows ---------------------------------------------------------------
   // Keeps this window's zoom while another window is active, and brings it
   // (and the window's view) back when this one is activated again.
@@ -204,6 +214,40 @@ class TMDIChild : public TToolWindow {
   // The read-out text for a pointer d drawing units from the reference point.
   std::string CursorReadout(int32 dx, int32 dy, float bearing, int32 length) const;
 
+  // ---- Texts and the window's drawing commands (planwindow/text_commands.cpp,
+  // planwindow/drawing_commands.cpp) -------------------------------------------------------
+  // Asks the text style and readies the text tool for a centred or a typed text.
+  void StartText();
+  // Mode 8: asks the text for the line just drawn and its side, kept in
+  // "CFG\LTEXT.CFG" (Cancel: the pick tool, its first y 125000). Mode 3:
+  // redraws the window now (with the layout grid when it is shown).
+  void LineTextOrRedraw(int32 mode);
+  // Mode 8: asks the number of lines of the multi-line function (step 40).
+  void StartMultiLines(int32 mode);
+  // An arrow with the move-line-end tool: the line under the pointer gets
+  // its nearer end moved that way by a typed amount.
+  void MoveLineEnd(int32 key, plat::Point cursor);
+  // Flag 1: asks a new name and a turn or mirror, and turns the whole
+  // drawing into it; true when the drawing now has a new name (the main form
+  // opens it). A flag below 1 turns the live drawing in place by that code.
+  bool RotateMirrorDrawing(int32 flag);
+  // The line-style dialog: thickness and pen style of what is drawn next.
+  void ChooseLineStyle();
+  // Whether the framed selection holds a rounded rectangle (it turns only by
+  // quarter turns; the user is told). A missing selection list counts too.
+  bool SelectionHasRoundRect();
+  // The fill colour of the filled shape or symbol at (x, y), logical units:
+  // the colour chooser, then the whole group takes the colour.
+  void ChangeFillColour(int32 x, int32 y);
+  // ---- Design rooms (planwindow/droom_commands.cpp) --------------------------------------
+  // Asks the name and size of a new design room (the room-wall thickness
+  // first, for the first room of the view) and has the design-room tool make
+  // it; the tool must be current. Drives the wizards' room steps.
+  void NewDesignRoom();
+  // The same for a room the size of the free space the design-room tool has
+  // just measured round a click.
+  void RoomInFreeSpace();
+
   // Redimensions the current floor after an enlarge or shrink (flag 1: also
   // its stop ends, area and title; 2: dimensions only).
   void FinishFloorEdit(int32 flag);
@@ -220,7 +264,8 @@ class TMDIChild : public TToolWindow {
   void ChooseWallOrOpening(int32 kind);
   void ChangeExternalWallType();
   // Screen updates: a line or internal wall rubbed out; the current tool's
-  // previous and current frames (Frame, PreviousFrame) invalidated.
+  // frame (its x1, x2, y1, y2) and the copy of it drawn last (its Frame)
+  // invalidated.
   void EraseLineOnScreen(int32 index);
   void InvalidateToolFrame();
   void InvalidateMergeArea();
@@ -234,9 +279,6 @@ class TMDIChild : public TToolWindow {
   // Enter in the steps of a dimension set by two points.
   void AskDimensionMeasurement(plat::Point cursor);
   void ShowAreaDialog();
-  // What the pick tool's finish does: the ground floor re-centred, the
-  // floor's area measured.
-  void FinishFloorPlan();
 
   // Auto-scroll while the left button is held: the widget gives the window a
   // timer, the press starts it and every tick scrolls by one step while the
@@ -298,6 +340,10 @@ class TMDIChild : public TToolWindow {
   void TextChangeRelease(int x, int y);
   void TextSizeRelease(int x, int y);
   void RedrawText(int32 index);
+  // The text of a centred text (Ttextcentredlg); false on Cancel.
+  bool AskCentredText(std::string& text);
+  // A typed text's starting point lay off the sheet: a new click sets it.
+  void TypedTextOffSheet();
   void RightRelease(int x, int y);
   void StartAutoScroll(int x, int y);
   void StopAutoScroll();
@@ -316,13 +362,7 @@ class TMDIChild : public TToolWindow {
   // Stand-ins for window operations that arrive with other parts of the
   // plan window (planwindow/routing_pending.cpp).
   void PendingEndWizard();
-  void PendingContextHelp();
-  bool PendingSelectionHasRoundRect();
   void PendingWizardStep(int32 placement);
-  void PendingRoomInFreeSpace();
-  void PendingChangeFillColour(int32 x, int32 y);
-  bool PendingLineText();
-  bool PendingCentredText(std::string& text);
   void PendingAddToLibrary();
   void PendingRunFixtureDesigner();
   void PendingPrintPart();
@@ -353,12 +393,27 @@ class TMDIChild : public TToolWindow {
   int32 vertPos_ = 0;
   bool barsVisible_ = false;
 
-  // The zoom kept while another window is active.
-  struct SavedView {
-    bool valid = false;
+  // The program-wide view state a window paints with: the active window's
+  // is in the globals, every other window keeps its own here.
+  struct ViewGlobals {
     float zoomFactor = 0;
     int32 windowExtX = 0, windowExtY = 0;
     int32 drawingWidth = 0, drawingHeight = 0;
     int32 zoomStyle = 0;
+    int32 currentView = 0;
+    int32 windowOrgX = 0, windowOrgY = 0;
+    static ViewGlobals Capture();
+    void Apply() const;
+  };
+  // The zoom kept while another window is active.
+  struct SavedView {
+    bool valid = false;
+    ViewGlobals view;
   } saved_;
+  // Runs f with this window's own view state in the globals while another
+  // window is active (tiled windows paint and resize side by side), keeps
+  // what f made of it, and gives the active window its state and list back.
+  template <class F>
+  void WithOwnView(F f);
+  void PaintView();
 };

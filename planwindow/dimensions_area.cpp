@@ -47,7 +47,7 @@ void TMDIChild::PlaceAutoDimensions(int32 step) {
   }
   if (step != 8) return;
   DrawingList.UpdateUndoHistory(uoRecord, CurrentView);
-  FinishFloorPlan();
+  t->Command(1);  // re-centres the ground floor and measures the floor's area
   {
     plat::WindowDC dc(Surface());
     if (TDrawingtool* now = Tool()) now->AutoDimension(*dc, ClientRect(), 0, 0, 0, 111);

@@ -3,6 +3,7 @@
 // held the view scrolls when the pointer stands in the window's margin.
 #include <optional>
 
+#include "building/droom_tool.h"
 #include "model/flist.h"
 #include "model/view_mapping.h"
 #include "planwindow/childwin.h"
@@ -20,9 +21,10 @@ constexpr int kRightButton = 2;
 
 constexpr int32 kPlaceStartX = 10000;  // steps whose press takes a start x, then y
 constexpr int32 kPlaceStartY = 10001;
-constexpr int32 kRoomOutsideWalls = 10001;
-constexpr int32 kRoomAngledWall = 10002;
 constexpr int32 kRotateByNinetyKind = 27000;
+// After a turn or a deletion the design-room tool drags rooms again.
+constexpr const char* kRoomDragGuide = "GUIDE: place cursor in room, move with Left Button down";
+constexpr const char* kRoomToolName = "Design Room";
 constexpr int32 kFullCircle = 360;
 constexpr int32 kMaxTextLength = 70;
 constexpr int32 kTextRedrawBox = 100;
@@ -38,7 +40,8 @@ bool IsCentringStep(int32 step) {
 }
 bool IsLayoutView(int32 v) { return v >= view::LayoutGround && v <= 49; }
 
-void WriteLive() { DrawingList.WriteDrawingFile(dtDrawing); }
+// The view's own file: the group file in the group views.
+void WriteLive() { DrawingList.WriteViewFile(); }
 void RecordUndo() { DrawingList.UpdateUndoHistory(uoRecord, CurrentView); }
 
 // Tool mouse operations with a device context taken for the call.
@@ -177,8 +180,7 @@ void TMDIChild::EndStatuses(int32 entryStep) {
 void TMDIChild::PressTail(int32 entryStep) {
   TDrawingtool* t = Tool();
   if (!t) return;
-  constexpr int32 kRoomDropSteps[] = {55, 65};
-  if (entryStep == kRoomDropSteps[0] || entryStep == kRoomDropSteps[1]) t->Step = 0;
+  if (entryStep == roomstep::MoveByDistance || entryStep == roomstep::Nudge) t->Step = 0;
   if (IsLayoutView(CurrentView) &&
       (entryStep == toolstep::CentreFirst || entryStep == toolstep::MultiStart)) {
     WriteLive();
@@ -191,30 +193,33 @@ void TMDIChild::PressTail(int32 entryStep) {
 void TMDIChild::DesignRoomPress(int x, int y, int32 entryStep) {
   TDrawingtool* t = Tool();
   if (t->State > 0) t->State = 0;
-  const bool callsTool = entryStep < 5 || entryStep == 20 || entryStep == 21 ||
-                         entryStep == toolstep::CentreFirst || entryStep == toolstep::MultiStart ||
-                         entryStep == toolstep::LineTextArmed || entryStep == 1000 ||
-                         entryStep == tooltype::DesignRoom2;
+  using namespace roomstep;
+  const bool callsTool = entryStep < Dragging || entryStep == Enlarge || entryStep == Shrink ||
+                         entryStep == Rotate || entryStep == Delete ||
+                         entryStep == ChooseToMove || entryStep == FreeSpace ||
+                         entryStep == Unlock;
   if (callsTool) {
     WithDC(*this, [&](plat::DeviceContext& dc, const plat::Rect& r) { t->MouseDown(dc, r, x, y); });
     if (t->Y2 == kNothingPicked)
       plat::ErrorBox("no room selected - re select and retry", plat::mbRetry);
-    if (t->Type == tooltype::DesignRoom2 && entryStep == tooltype::DesignRoom2)
-      RedrawArea(redraw::ToolFrame);
-    if (t->Step == kRoomOutsideWalls) {
+    if (t->Type == tooltype::DesignRoom2 && entryStep == Unlock) RedrawArea(redraw::ToolFrame);
+    if (t->Step == FreeSpaceFailed) {
       plat::InfoBox("the click was probably outside the external walls", plat::mbCancel);
       t->Step = 0;
-    } else if (t->Step == kRoomAngledWall) {
+    } else if (t->Step == FreeSpaceAngled) {
       plat::InfoBox("one of the measuring walls was angled", plat::mbCancel);
       t->Step = 0;
     }
   }
-  if (entryStep == 55 || entryStep == 65) t->Step = 0;
-  if (entryStep == toolstep::CentreFirst || entryStep == toolstep::MultiStart) {
+  if (entryStep == MoveByDistance || entryStep == Nudge) t->Step = 0;
+  // A turn or a deletion is one click; the tool marked the drawing changed
+  // when it hit a room.
+  if (entryStep == Rotate || entryStep == Delete) {
     WriteLive();
     t->Step = 0;
-    MarkDrawingChanged();
     InvalidateMergeArea();
+    Guide(kRoomDragGuide);
+    ToolPanel(kRoomToolName);
   }
 }
 
@@ -255,7 +260,7 @@ bool TMDIChild::CentredTextPress(int x, int y) {
   WriteLive();
   Guide("GUIDE: maximum of 70 letters/numbers/spaces");
   std::string text;
-  if (!PendingCentredText(text)) {
+  if (!AskCentredText(text)) {
     if (MainForm) MainForm->SelectPickTool();
     return false;
   }
@@ -347,12 +352,12 @@ void TMDIChild::RightPress(int x, int y) {
   TDrawingtool* t = Tool();
   if (!t) return;
   if (IsDesignRoom(t->Type)) {
-    if (t->Step == 55 || t->Step == 65) t->Step = 0;
-    if (t->Step == 0 || t->Step == toolstep::LineTextArmed) {
+    if (t->Step == roomstep::MoveByDistance || t->Step == roomstep::Nudge) t->Step = 0;
+    if (t->Step == roomstep::Idle || t->Step == roomstep::ChooseToMove) {
       WithDC(*this, [&](plat::DeviceContext& dc, const plat::Rect& r) {
         t->RightMouseDown(dc, r, x, y);
       });
-      if (t->Step == kRoomOutsideWalls) t->Step = 0;
+      if (t->Step == roomstep::FreeSpaceFailed) t->Step = 0;
     }
     return;
   }
@@ -379,7 +384,7 @@ void TMDIChild::RotateByRightButton(int x, int y) {
         return;
       }
       if (degrees < 0 || degrees > kFullCircle) return;
-      if (degrees != 90 && degrees != 180 && degrees != 270 && PendingSelectionHasRoundRect())
+      if (degrees != 90 && degrees != 180 && degrees != 270 && SelectionHasRoundRect())
         return;
     } else {
       // No turn wanted: the question's Cancel ends the rotation.
@@ -425,16 +430,17 @@ void TMDIChild::LeftRelease(int x, int y) {
     t->Scrolled = 1;
   }
   if (IsDesignRoom(type)) {
-    if (step == 5 || step == 6) {
+    if (step == roomstep::Dragging || step == roomstep::DraggingCentre) {
       WithDC(*this, [&](plat::DeviceContext& dc, const plat::Rect& r) { t->MouseUp(dc, r, x, y); });
       WriteLive();
       InvalidateMergeArea();
       t->Step = 0;
       if (CurrentView <= 49) ShowExternalRectangle(0);
-    } else if (step == 1000) {
-      PendingRoomInFreeSpace();
-      t->Step = 0;
-    } else if (type == tooltype::DesignRoom2 && step == tooltype::DesignRoom2) {
+    } else if (step == roomstep::FreeSpace) {
+      RoomInFreeSpace();
+      // The room dialog's Cancel may have replaced the tool.
+      if (TDrawingtool* now = Tool()) now->Step = 0;
+    } else if (type == tooltype::DesignRoom2 && step == roomstep::Unlock) {
       t->Step = 0;
     }
     return;
@@ -448,7 +454,7 @@ void TMDIChild::LeftRelease(int x, int y) {
   }
   if (type == tooltype::Fill && step == 1) {
     const plat::Point p = ClientToDrawing({x, y});
-    PendingChangeFillColour(p.x / PixelScale, p.y / PixelScale);
+    ChangeFillColour(p.x / PixelScale, p.y / PixelScale);
     if (TDrawingtool* now = Tool(); now && now->PickedIndex() == kNothingPicked)
       Guide("GUIDE: no suitable item selected");
     return;
@@ -465,6 +471,7 @@ void TMDIChild::LeftRelease(int x, int y) {
   }
   if (type == tooltype::Line) RecordUndo();
   WithDC(*this, [&](plat::DeviceContext& dc, const plat::Rect& r) { t->MouseUp(dc, r, x, y); });
+  PromptAgainIfShapeRefused();
 }
 
 void TMDIChild::ReleaseWithStep(int x, int y, int32 step, int32 type) {
@@ -491,9 +498,14 @@ void TMDIChild::ReleaseWithStep(int x, int y, int32 step, int32 type) {
     return;
   }
   if (step == toolstep::LineTextArmed || step == toolstep::LineTextStarted) {
+    // A drag draws a line: the line and its text are one step to undo.
+    const plat::Point p = ClientToDrawing({x, y});
+    if (t->ButtonDown == 1 && (p.x != t->X1 || p.y != t->Y1)) RecordUndo();
     toolUp();
     if (t->Y1 >= kClickWithoutDrag) return;
-    if (!PendingLineText()) {
+    LineTextOrRedraw(8);
+    t = Tool();
+    if (!t || t->Y1 >= kClickWithoutDrag) {
       if (MainForm) MainForm->SelectPickTool();
       return;
     }
@@ -597,6 +609,7 @@ void TMDIChild::TextChangeRelease(int x, int y) {
   if (!text) return;
   RecordUndo();
   text->TextLength = CopyBoundedText(text->Text, kTextCapacity, answer.c_str());
+  MarkDrawingChanged();
   WriteLive();
   RedrawText(index);
 }
@@ -623,7 +636,9 @@ void TMDIChild::TextSizeRelease(int x, int y) {
     }
     TTextobj* text = Refetch(*picked);
     if (!text) return;
+    RecordUndo();
     text->Size = typed;
+    MarkDrawingChanged();
   }
   WriteLive();
   RedrawText(index);

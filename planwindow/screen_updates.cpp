@@ -3,6 +3,7 @@
 // invalidated so that the next paint redraws them.
 #include <algorithm>
 
+#include "building/droom_settings.h"
 #include "model/flist.h"
 #include "model/view_mapping.h"
 #include "planwindow/childwin.h"
@@ -32,11 +33,19 @@ Box FrameBox(const int32 f[4]) {
   return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
 }
 
+// The tool's current frame (its rectangle x1, x2, y1, y2) and the copy of
+// the frame drawn last that it keeps in Frame.
+Box CurrentFrame(const TDrawingtool& t) {
+  const int32 f[4] = {t.X1, t.X2, t.Y1, t.Y2};
+  return FrameBox(f);
+}
+Box PreviousFrame(const TDrawingtool& t) { return FrameBox(t.Frame); }
+
 // A tool that keeps no frame at all: the whole window is redrawn.
 bool NoFrames(const TDrawingtool& t) {
   for (int i = 0; i < 4; ++i)
-    if (t.Frame[i] != 0 || t.PreviousFrame[i] != 0) return false;
-  return true;
+    if (t.Frame[i] != 0) return false;
+  return t.X1 == 0 && t.X2 == 0 && t.Y1 == 0 && t.Y2 == 0;
 }
 
 }  // namespace
@@ -80,7 +89,7 @@ void TMDIChild::InvalidateToolFrame() {
     Surface().InvalidateRect(nullptr);
     return;
   }
-  const Box b = FrameBox(t->PreviousFrame).Grown(2 * PixelScale);
+  const Box b = PreviousFrame(*t).Grown(2 * PixelScale);
   InvalidateLogical(b.left, b.bottom, b.right, b.top);
 }
 
@@ -95,9 +104,9 @@ void TMDIChild::InvalidateMergeArea() {
     Surface().InvalidateRect(nullptr);
     return;
   }
-  const int32 merge = cfg::ReadFirstInt(ProgramFile(cfgfile::MergeDistance.ForUnits()), 0);
-  const Box b = FrameBox(t->PreviousFrame)
-                    .United(FrameBox(t->Frame))
+  const int32 merge = droom::ReadMergingDistance();
+  const Box b = PreviousFrame(*t)
+                    .United(CurrentFrame(*t))
                     .Grown(merge / PixelScale + 10 * PixelScale);
   InvalidateLogical(b.left, b.bottom, b.right, b.top);
 }
@@ -111,9 +120,9 @@ void TMDIChild::InvalidateFrameChange(int32 mode) {
   }
   Box b;
   if (mode == 1)
-    b = FrameBox(t->PreviousFrame).United(FrameBox(t->Frame)).Grown(50 * PixelScale);
+    b = PreviousFrame(*t).United(CurrentFrame(*t)).Grown(50 * PixelScale);
   else if (mode == 2)
-    b = FrameBox(t->PreviousFrame).Grown(10 * PixelScale);
+    b = PreviousFrame(*t).Grown(10 * PixelScale);
   else
     return;
   InvalidateLogical(b.left, b.bottom, b.right, b.top);
@@ -128,9 +137,9 @@ void TMDIChild::InvalidateFrameMove(int32 mode) {
   }
   Box b;
   if (mode == 1)
-    b = FrameBox(t->PreviousFrame).United(FrameBox(t->Frame)).Grown(10 * PixelScale);
+    b = PreviousFrame(*t).United(CurrentFrame(*t)).Grown(10 * PixelScale);
   else if (mode == 2)
-    b = FrameBox(t->PreviousFrame).Grown(10 * PixelScale);
+    b = PreviousFrame(*t).Grown(10 * PixelScale);
   else
     return;
   InvalidateLogical(b.left, b.bottom, b.right, b.top);

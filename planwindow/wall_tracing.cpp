@@ -5,8 +5,6 @@
 #include <cstdlib>
 
 #include "building/extwall_tool.h"
-#include "building/floor_area.h"
-#include "building/recentre.h"
 #include "model/flist.h"
 #include "planwindow/childwin.h"
 #include "planwindow/routing_support.h"
@@ -93,13 +91,6 @@ void TMDIChild::AfterWallStep(bool drawn) {
     CompleteExternalWalls();
 }
 
-// What the line tool's command 1 does for the pick tool: the ground floor
-// is re-centred and saved, and the floor's area measured.
-void TMDIChild::FinishFloorPlan() {
-  if (CurrentView == view::Ground) RecentreFloors(Tool(), recentre::Save);
-  ComputeFloorArea();
-}
-
 void TMDIChild::CompleteOutline() {
   if (!MainForm) return;
   Tool()->State = toolstate::Idle;
@@ -119,7 +110,7 @@ void TMDIChild::CompleteOutline() {
   Tool()->Step = toolstep::LockRooms;
   Tool()->Execute(0, 0, 2);
   MainForm->SelectPickTool();
-  FinishFloorPlan();
+  Tool()->Command(1);  // the pick tool re-centres the ground floor and measures its area
   DrawingList.BuildTitleBlock();
   // The window now shows the ground floor.
   ViewCode = CurrentView;

@@ -18,6 +18,7 @@
 class TMDIChild;
 class TPlanWindowHost;
 class TPrinter;
+struct PrintArea;
 
 namespace dlg {
 struct PrintChoice;
@@ -125,12 +126,27 @@ class TMainForm {
   void CmUndoExecute();
   void CmRedoExecute();
 
-  // ---- Printing (shell/printing.cpp) --------------------------------------------------
+  // ---- Printing, picture export and help (shell/printing.cpp, print_calibration.cpp,
+  // mainform_export.cpp, help.cpp) ---------------------------------------------------------
   void SetPrinter(TPrinter* printer) { printer_ = printer; }
+  // Print: the chosen floors (or the view shown) on one page each.
   void CmPrintExecute();
-  // Prints the current view at the chosen scale; offset is 1000 for a
-  // whole floor. False when nothing could be printed.
-  bool PrintView(int32 offset, const dlg::PrintChoice& choice);
+  // Split print: the view shown across as many pages as it needs.
+  void CmPrintssplitExecute();
+  // The printer calibration: a test line, then its measured length.
+  void CmPrintcalExecute();
+  // The print worker: prints the current view in a document of its own,
+  // its code raised by offset (view::PrintOffset, SplitPrintOffset or
+  // PartPrintOffset) while it prints, centred on area (drawing units) when
+  // one is given, else on the plan. Reports a failure itself; false when
+  // nothing could be printed. Callers record the undo step and the backup.
+  bool PrintView(int32 offset, const dlg::PrintChoice& choice, const PrintArea* area = nullptr);
+  void CmBmpExecute();
+  void CmPngExecute();
+  // Opens the help page of CurrentFunction (F1) without waiting for the viewer.
+  void ShowContextHelp();
+  // The help page of a function group.
+  static const char* HelpPage(int32 function);
 
   // ---- Tools and screen aids (shell/mainform_tools.cpp, tools helper) ---------------------
   void SetTool(int32 id);
@@ -142,6 +158,26 @@ class TMainForm {
   void CmDatumExecute();
   void CmLinestyleExecute();
   void ApplyLineStyle(int32 thickness, int32 penStyle);
+  // ---- Shapes, texts and the window's drawing commands (shell/mainform_shapes.cpp) ---------
+  void CmArcExecute();
+  void CmEllipseExecute();
+  void CmCircleExecute();
+  void CmRndRectExecute();
+  void CmTextExecute();
+  void CmTextChangeExecute();
+  void CmTextSizeExecute();
+  void CmLineTextExecute();
+  void CmMultiLinesExecute();
+  void CmLineEndExecute();
+  // The fill colour of new shapes, and filling a shape picked in the plan.
+  void CmFillColourExecute();
+  void CmFillExecute();
+  void CmRotateMirrorExecute();
+  // The colour chooser: code 54 edits the fill colour kept in
+  // "CFG\FILLCLR.CFG" (Cancel keeps it). True on OK.
+  bool ChooseColour(int32 code);
+  // A drawing turned or mirrored into a new name becomes the open drawing.
+  void ShowRotatedDrawing();
   // ---- End of tools and screen aids ----------------------------------------------------------
 
   // ---- Windows and doors (shell/mainform_openings.cpp) ------------------------------------
@@ -157,6 +193,31 @@ class TMainForm {
   void CmAreasExecute();
   void CmOverlayExecute();
   void CmOffsetsExecute();
+
+  // ---- Design rooms (shell/mainform_rooms.cpp) ------------------------------------------------
+  // "ADD New Design Room": the layout view where the current view holds no
+  // rooms, then the room's name and size.
+  void CmDroomExecute();
+  // The edits of placed rooms: each installs the design-room tool at its step.
+  void CmDroomEnlargeExecute();
+  void CmDroomShrinkExecute();
+  void CmDroomRotateExecute();
+  void CmDroomDeleteExecute();
+  void CmDroomMoveExecute();
+  void CmDroomFreeSpaceExecute();
+  // "ALTER Finished Room": unlocks a room that was locked into walls.
+  void CmDroomAlterExecute();
+  void CmMergeDistanceExecute();
+  void CmRoomColourExecute();
+  // A new drawing started with "layout design rooms".
+  void StartDesignRooms();
+  // ---- End of design rooms ---------------------------------------------------------------------
+
+  // ---- Prompts of the screen aids ------------------------------------------------------
+  // A screen aid (zoom-up box, temporary datum) shows its own prompt for its
+  // time and then gives back the prompt of the function it interrupted.
+  void ShowAidPrompt(const std::string& prompt);
+  void EndAidPrompt();
 
   // ---- Hooks to the window system ------------------------------------------------------
   // Asked by the window to close itself (Exit).
@@ -187,6 +248,8 @@ class TMainForm {
   void OfferWallsFromBelow(int32 viewCode);
   void SetUnits(int32 metric);
   TMDIChild* ZoomTarget();
+  // Prints views one after another into one document (shell/printing.cpp).
+  bool PrintViews(const std::vector<int32>& views, int32 offset, const dlg::PrintChoice& choice);
 
   plat::Timer& timer1_;
   std::unique_ptr<TDrawingtool> currentTool_;
@@ -201,6 +264,8 @@ class TMainForm {
   // Exit left last, with their views in "CFG\LASTACT.CFG".
   std::string undoOwner_;
   bool undoViewsKeptByExit_ = true;
+  // The prompt a screen aid interrupted (empty when none runs).
+  std::string interruptedPrompt_;
 };
 
 // The one main form (set while it exists).

@@ -122,6 +122,13 @@ void TMainForm::CmLineExecute() {
 void TMainForm::StartCentringAid(int32 step, const char* prompt) {
   TDrawingtool* tool = CurrentTool();
   if (!tool) return;
+  // The design-room tool's own steps share these numbers (30 turns a room):
+  // the aids run with the pick tool instead.
+  if (tool->Type == tooltype::DesignRoom || tool->Type == tooltype::DesignRoom2) {
+    SelectPickTool();
+    CurrentFunction = func::ScreenAids;
+    tool = CurrentTool();
+  }
   tool->SavedStep = tool->Step;
   tool->Step = step;
   st.SetPanelText(panel::Guide, prompt);
@@ -151,8 +158,8 @@ void TMainForm::CmDatumExecute() {
 void TMainForm::CmLinestyleExecute() {
   if (ViewState <= 1) return;
   CurrentFunction = func::LineStyle;
-  // The active window's line-style dialog (ChooseLineStyle) hands its answer
-  // to ApplyLineStyle.
+  // The active window's line-style dialog hands its answer to ApplyLineStyle.
+  if (TMDIChild* child = ActiveChild()) child->ChooseLineStyle();
 }
 
 void TMainForm::ApplyLineStyle(int32 thickness, int32 penStyle) {

@@ -4,7 +4,6 @@
 // automatic dimensions, the dimension set by two points, the floor areas,
 // the overlaid floors and the dimension settings.
 #include "building/extwall_tool.h"
-#include "building/floor_area.h"
 #include "dialogs/modal.h"
 #include "dialogs/plan_dialogs.h"
 #include "model/flist.h"
@@ -15,6 +14,7 @@
 #include "shell/mainform.h"
 #include "storage/cfgfile.h"
 #include "storage/settings_files.h"
+#include "tools/lineobj_geometry.h"
 
 namespace {
 
@@ -67,12 +67,11 @@ void TMainForm::CmExtwallExecute() {
   c->Surface().InvalidateRect(nullptr);
 }
 
-// The first tool of a new drawing: the external walls, or the design rooms
-// on the layout (their tool comes with the design rooms).
+// The first tool of a new drawing: the external walls, or the first design
+// room on the layout (shell/mainform_rooms.cpp).
 void TMainForm::StartDrawingTool(bool designRooms) {
   if (designRooms) {
-    SelectPickTool();
-    CurrentFunction = func::DesignRooms;
+    StartDesignRooms();
     return;
   }
   CmExtwallExecute();
@@ -108,7 +107,7 @@ void TMainForm::OfferWallsFromBelow(int32 v) {
     plat::WindowDC dc(c->Surface());
     t->AutoDimension(*dc, c->ClientRect(), 0, 0, 0, 111);
   }
-  ComputeFloorArea();
+  DrawingList.SetFloorArea(EnclosedFloorArea(DrawingList, v));
   if (DrawingList.Count() > v - view::Ground)
     if (auto* info = dynamic_cast<TInfoobj*>(DrawingList.At(v - view::Ground)))
       info->InfoValues[0] = DrawingList.GetFloorArea();

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "building/extwall_tool.h"
-#include "building/floor_area.h"
+#include "tools/lineobj_geometry.h"
 #include "building/wall_query.h"
 #include "model/flist.h"
 #include "platform/recording_dc.h"
@@ -96,7 +96,7 @@ TEST_F(ExtWallTool, ARectangleOutlineGivesFourWallsOutsideItWithTheInnerFaceOnTh
   DrawingList.Clear();
   DrawingList.ReadDrawingFile(dtDrawing);
   EXPECT_EQ(Walls().size(), 4u);
-  EXPECT_EQ(FloorAreaOf(DrawingList, view::Ground), 16);  // 3.6 m x 4.6 m
+  EXPECT_EQ(EnclosedFloorArea(DrawingList, view::Ground), 16);  // 3.6 m x 4.6 m
 }
 
 TEST_F(ExtWallTool, AnLShapeHasItsReentrantCornerMovedOutwardToo) {

@@ -16,8 +16,5 @@ class TInwallobjtool : public TLineobjtool {
   int32 EndMeetAngle = -1;
 };
 
-class TDRoomobjtool : public TLineobjtool {
- public:
-  TDRoomobjtool() { Type = tooltype::DesignRoom; }
-  plat::COLORREF RoomFill = BackgroundColour;
-};
+// The design-room tool.
+#include "building/droom_tool.h"

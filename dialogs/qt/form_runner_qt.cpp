@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "platform/qt/focus_keeper.h"
 #include "platform/services.h"
 
 namespace dlg {
@@ -66,6 +67,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 bool QtFormRunner::Run(const Form& form, const std::function<std::string()>& accept) {
+  plat::FocusKeeper focus;
   QWidget* parent = QApplication::activeWindow() ? QApplication::activeWindow() : parent_;
   QDialog box(parent);
   box.setWindowTitle(Q(form.TitleText()));
@@ -136,8 +138,10 @@ bool QtFormRunner::Run(const Form& form, const std::function<std::string()>& acc
   auto* box_buttons = new QDialogButtonBox(buttons, &box);
   column->addWidget(box_buttons);
   QObject::connect(box_buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
-  QObject::connect(box_buttons, &QDialogButtonBox::helpRequested, &box,
-                   [&form] { plat::StartHelp(form.HelpPage()); });
+  QObject::connect(box_buttons, &QDialogButtonBox::helpRequested, &box, [&form, &box] {
+    if (!plat::StartHelp(form.HelpPage()))
+      QMessageBox::information(&box, box.windowTitle(), Q(plat::NoHelpViewer(form.HelpPage())));
+  });
   const Form::Snapshot start = form.Take();
   QObject::connect(box_buttons, &QDialogButtonBox::accepted, &box, [&] {
     for (const Binding& b : bindings) b.Store();

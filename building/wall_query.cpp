@@ -14,7 +14,7 @@ int32 PeekGroupNumber(int32 base) {
   return n;
 }
 
-int32 NewGroupId(int32 base) {
+int32 NewGroupIdFrom(int32 base) {
   NextGroupNumber = PeekGroupNumber(base);
   return base + NextGroupNumber;
 }

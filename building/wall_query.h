@@ -16,7 +16,7 @@ constexpr int32 kReservedIdLast = 30003;
 // base plus it is no reserved value), without taking it.
 int32 PeekGroupNumber(int32 base = 0);
 // Takes that group number: NextGroupNumber becomes it; returns base plus it.
-int32 NewGroupId(int32 base = 0);
+int32 NewGroupIdFrom(int32 base = 0);
 
 // A straight line between two points, drawing units.
 struct Segment {

@@ -209,6 +209,19 @@ TEST_F(ExtWallTool, TheOutlineIsFittedToTheDesignRoomsAlongIt) {
   EXPECT_EQ(w[0]->X1, 2000 - 200);  // the rest stays as traced
 }
 
+TEST_F(ExtWallTool, AMissingRoomWallFileIsReportedAndTheOutlineBuiltAsTraced) {
+  DrawingList.Add(new TRoomobj(kind::Room, view::LayoutGround, 0, 0, 2000, 5000, 5000, 2000, 3000,
+                               3000, 1, 0, 10, 1, 1, 1, "R", "", ""));
+  dir.WriteFile("CFG\\RMPTNM.CFG", "110 110\n");
+  Construction("200 0 0");
+  Outline({{2000, 2000}, {2000, 5000}, {5003, 5000}, {5003, 2000}});
+  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk).Containing("RMPTNM.CFG");
+  tool.Command(extwallcmd::BuildFromOutline);
+  const auto w = Walls();
+  ASSERT_EQ(w.size(), 4u);
+  EXPECT_EQ(w[1]->X2, 5003 + 200);
+}
+
 TEST_F(ExtWallTool, CopiesTakeTheFloorBelowsWallsWithTheCurrentConstruction) {
   Construction("200 0 0");
   Outline({{2000, 2000}, {2000, 5000}, {6000, 5000}, {6000, 2000}});

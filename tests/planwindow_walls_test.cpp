@@ -418,6 +418,23 @@ TEST_F(WallStory, DistancesAreAskedAgainOnRetryAndHeldToTheSheetInBothUnits) {
   EXPECT_EQ(UndoSteps(), 1);
 }
 
+TEST_F(WallStory, AStepOffTheSheetIsRefusedBeforeAWallIsDrawnOrAnUndoStepKept) {
+  NewWithWalls(walltype::Walling200);
+  EnterAt(16000, 12000);
+  ui.ExpectInput("90000").WithPrompt("RIGHT");
+  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbCancel, plat::mrCancel)
+      .WithText("Distance would take you outside the programme's total drawing sizes");
+  Key(plat::VK_RIGHT);
+  EXPECT_EQ(WallsInFile().size(), 0u);
+  EXPECT_EQ(UndoSteps(), 0);
+  // The chain goes on from where it was.
+  Step(plat::VK_RIGHT, "RIGHT", "3000");
+  const auto w = WallsInFile();
+  ASSERT_EQ(w.size(), 1u);
+  EXPECT_EQ(w[0].X2 - w[0].X1, 3000);
+  EXPECT_EQ(UndoSteps(), 1);
+}
+
 TEST(StartPointReadout, ShowsFeetInchesAndWholeEighthsRoundedDown) {
   ScratchProgramDir dir;
   MetricUnits = 1;

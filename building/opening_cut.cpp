@@ -45,7 +45,7 @@ void TWindowobjtool::PlaceOpening(plat::DeviceContext& dc, const plat::Rect& cli
   if (value == kPlaceNothing) return;
   const int32 keptType = Type;
   Type = tooltype::Line;
-  NewElementId = NewGroupIdFrom(OpeningIdBase(CurrentView));
+  NewElementId = NewGroupId(OpeningIdBase(CurrentView));
   if (OpeningKind == openingkind::HangingDoor) Direction = Step;
   if (OpeningKind == openingkind::InwallSlider) SwingDirection = Step;
   BuildOpening(dc, client);

@@ -350,7 +350,9 @@ TEST_P(EveryOpening, GoesIntoEveryKindOfWall) {
                   width / 2 * 2, 3);
       for (const TObj* e : Parts(id)) {
         EXPECT_EQ(e->Floor, view::Ground);
-        if (e->Kind != kind::WallLengthText) EXPECT_EQ(e->LinkId, link);
+        if (e->Kind != kind::WallLengthText) {
+          EXPECT_EQ(e->LinkId, link);
+        }
       }
       // Take it out again for the next one.
       DrawingList.UpdateUndoHistory(uoReset, 0);

@@ -104,7 +104,9 @@ TEST_F(FindWall, AHangingDoorFitsOnlyTheWallsItsSwingBelongsTo) {
   for (const Case& c : cases) {
     const OpeningFit fit = FitOpening(DrawingList, view::Ground, c.cursor, {11, 800, c.swing});
     EXPECT_EQ(fit.Found(), c.found) << "swing " << c.swing << " at " << c.cursor.y;
-    if (fit.Found()) EXPECT_EQ(fit.point, c.middle) << "swing " << c.swing;
+    if (fit.Found()) {
+      EXPECT_EQ(fit.point, c.middle) << "swing " << c.swing;
+    }
   }
 }
 
@@ -183,7 +185,9 @@ TEST_F(Windows, AWindowInEachWallIsFramedAlongItWithItsCillGlassLineAndLabel) {
     EXPECT_EQ(label->X2, c.angle);
     EXPECT_EQ(label->Size, 10);
     for (const TObj* e : Parts(id))
-      if (e->Kind != kind::WallLengthText) EXPECT_EQ(e->LinkId, link);
+      if (e->Kind != kind::WallLengthText) {
+        EXPECT_EQ(e->LinkId, link);
+      }
   }
   EXPECT_EQ(OpeningCount, 4);
 }

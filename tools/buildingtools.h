@@ -5,6 +5,7 @@
 
 #include "model/globals.h"
 #include "building/extwall_tool.h"
+#include "building/opening_tool.h"
 #include "tools/linetool.h"
 
 class TInwallobjtool : public TLineobjtool {
@@ -13,11 +14,6 @@ class TInwallobjtool : public TLineobjtool {
   // Bearings of the walls the new wall's two ends meet (-1: none).
   int32 StartMeetAngle = -1;
   int32 EndMeetAngle = -1;
-};
-
-class TWindowobjtool : public TLineobjtool {
- public:
-  TWindowobjtool() { Type = tooltype::OpeningNew; }
 };
 
 // The design-room tool.

@@ -57,6 +57,16 @@ class WizardTest : public roomfix::RoomTest {
       feet.Answer([](TTFeetdlg& d) { d.Feet = 1; });
     Key(key);
   }
+  int32 CountInFile(int32 k, int32 floor) {
+    TFlist list;
+    list.ProgramDir = DrawingList.ProgramDir;
+    list.SetDrawingName(DrawingList.DrawingName);
+    list.ReadDrawingFile(dtDrawing);
+    int32 n = 0;
+    for (int32 i = 6; i < list.Count(); ++i)
+      n += list.At(i)->Kind == k && list.At(i)->Floor == floor;
+    return n;
+  }
   std::vector<TExtwallobj> Walls() {
     TFlist list;
     list.ProgramDir = DrawingList.ProgramDir;
@@ -301,6 +311,46 @@ TEST_P(RoomWizard, LaysOutFourRoomsInARowWhereTheOutlineStarts) {
     if (k > 0) EXPECT_EQ(rooms[k].X1, rooms[k - 1].X2 + gap) << names[k];
   }
   EXPECT_EQ(rooms[3].X2 - rooms[0].X1, metric ? 11400 : 10944);
+
+  // The external walls are marked round the rooms on the layout.
+  form->SetTool(tooltype::Line);
+  form->CurrentTool()->Type = tooltype::Outline;
+  CurrentView = view::LayoutMarkingWalls;
+  wallType.Answer([&](TTExtwalldlg& d) {
+    ExpectStep(112, " WIZARD  External Wall Type\n\n");
+    EXPECT_EQ(form->st.PanelText(panel::Guide), "GUIDE: ");
+    d.type = walltype::Walling100;  // the wizard's wall is the brick veneer whatever is chosen
+  });
+  Child().ChooseWallOrOpening(wallchain::ExternalWalls);
+  ExpectStep(113, " WIZARD You should have something like this...\n\n");
+  // Enter anywhere starts at Bed 1's corner; each Enter draws the wizard's
+  // next segment; the ADD key closes the outline.
+  ui.cursor = Window().window.ClientToScreen({400, 300});
+  Key(plat::VK_RETURN);
+  ExpectStep(114, " WIZARD\n\n");
+  const char* firsts[] = {" WIZARD\n\n", " WIZARD\n", " WIZARD\n\n", " WIZARD\n\n",
+                          " WIZARD\nConnecting Back To The Starting Point\n (top / left corner of Bed 1)\n"};
+  for (int32 k = 0; k < 5; ++k) {
+    Key(plat::VK_RETURN);
+    ExpectStep(115 + k, firsts[k]);
+  }
+  ui.ExpectMessageDlg(plat::MsgType::Information, plat::mbYes, plat::mrYes)
+      .Containing("Total Building Area this floor");
+  Key(plat::VK_ADD);
+  // The last step: its texts stay, the wizard walks no more steps.
+  EXPECT_EQ(WizardStep, 122);
+  EXPECT_EQ(WizardKind, wizardkind::None);
+  EXPECT_EQ(Panel().rfind("\nWIZARD\n That concludes this wizard\n\n", 0), 0u);
+  EXPECT_EQ(PanelBounds(), (plat::Rect{100, 175, 700, 345}));
+  EXPECT_EQ(Window().caption, "wizard.PLN");
+  const std::vector<TExtwallobj> walls = Walls();
+  ASSERT_EQ(walls.size(), 6u);
+  for (const TExtwallobj& w : walls) {
+    EXPECT_EQ(w.Thickness1, metric ? 110 : 108);
+    EXPECT_EQ(w.CavityWidth, metric ? 55 : 48);
+    EXPECT_EQ(w.Thickness2, metric ? 75 : 72);
+  }
+  EXPECT_EQ(CountInFile(kind::WallLine, view::LayoutMarkingWalls), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothUnits, RoomWizard, ::testing::Values(1, 0),

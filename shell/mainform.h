@@ -243,6 +243,8 @@ class TMainForm {
   void CmWizardsExecute();
   // Ends a running wizard in every drawing window.
   void EndWizards();
+  // Finish Design Rooms moves the wall wizard on (steps 18 to 19 to 20).
+  void WizardRoomsFinished();
 
   // ---- Prompts of the screen aids ------------------------------------------------------
   // A screen aid (zoom-up box, temporary datum) shows its own prompt for its

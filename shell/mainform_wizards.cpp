@@ -71,3 +71,13 @@ void TMainForm::EndWizards() {
   WizardStep = 0;
   WizardKind = wizardkind::None;
 }
+
+// Finish Design Rooms moves the external-wall wizard on: from the rooms
+// placed to altering a finished room, then to its last step.
+void TMainForm::WizardRoomsFinished() {
+  constexpr int32 kRoomsPlaced = 18, kRoomAltered = 19;
+  if (!wizard::WallWizardRunning() || (WizardStep != kRoomsPlaced && WizardStep != kRoomAltered))
+    return;
+  ++WizardStep;
+  if (TMDIChild* child = ActiveChild()) child->ShowWallWizardStep(0);
+}

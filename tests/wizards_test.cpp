@@ -208,6 +208,14 @@ TEST_P(WallWizard, WalksAUserFromTheExampleToTwoRoomsInSixWalls) {
   EXPECT_EQ(bath.RoomHeight, metric ? 2600 : 2496);
   EXPECT_EQ(RoomsInFile().size(), 2u);
 
+  // Finishing the rooms, then altering one and finishing again.
+  form->WizardRoomsFinished();
+  ExpectStep(19, " WIZARD - To Alter a Finished Room\n");
+  form->WizardRoomsFinished();
+  EXPECT_EQ(WizardStep, 21);
+  EXPECT_EQ(WizardKind, wizardkind::None);
+  EXPECT_EQ(Panel().rfind(" WIZARD\n\nThat concludes this wizard", 0), 0u);
+
   // Escape gives the wizard up: its panels go, the pick tool is current.
   Key(plat::VK_ESCAPE);
   EXPECT_EQ(WizardActive, 0);

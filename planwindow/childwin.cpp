@@ -90,7 +90,9 @@ void TMDIChild::FormClose() {
   if (MainForm) MainForm->ChildClosed(this);
 }
 
-void TMDIChild::FormResize() { SetupViewport(2); }
+void TMDIChild::FormResize() {
+  WithOwnView([this] { SetupViewport(2); });
+}
 
 plat::Rect TMDIChild::ClientRect() const { return Surface().ClientRect(); }
 
@@ -109,6 +111,36 @@ void TMDIChild::OnPaint() {
   // A minimised window (or one with no height) has nothing to show.
   if (client.Width() <= 0 || client.Height() <= 0) return;
   if (CurrentView > view::LastPaintable || ViewState < 2) return;
+  WithOwnView([this] { PaintView(); });
+}
+
+template <class F>
+void TMDIChild::WithOwnView(F f) {
+  const TMDIChild* active = MainForm ? MainForm->ActiveChild() : nullptr;
+  if (!active || active == this || !saved_.valid) {
+    f();
+    return;
+  }
+  const ViewGlobals activeState = ViewGlobals::Capture();
+  const bool activeShowsGroup = CurrentView == view::Group;
+  saved_.view.Apply();
+  if (ViewCode != 0) CurrentView = ViewCode;
+  const bool showsGroup = CurrentView == view::Group;
+  f();
+  saved_.view = ViewGlobals::Capture();
+  activeState.Apply();
+  // The list holds what the active window's commands expect again.
+  if (showsGroup != activeShowsGroup) {
+    DrawingList.Clear();
+    if (activeShowsGroup)
+      DrawingList.ReadGroupFile();
+    else
+      DrawingList.ReadDrawingFile(dtDrawing);
+  }
+}
+
+void TMDIChild::PaintView() {
+  const plat::Rect client = ClientRect();
 
   // The scroll bars are the truth for the origin while painting.
   WindowOrgX = TruncToInt(double(HorzPosition()) * ZoomFactor);
@@ -237,24 +269,39 @@ int32 TMDIChild::FindChainEnd(int32* x, int32* y) const {
   return found;
 }
 
+TMDIChild::ViewGlobals TMDIChild::ViewGlobals::Capture() {
+  ViewGlobals g;
+  g.zoomFactor = ZoomFactor;
+  g.windowExtX = WindowExtX;
+  g.windowExtY = WindowExtY;
+  g.drawingWidth = DrawingWidth;
+  g.drawingHeight = DrawingHeight;
+  g.zoomStyle = ZoomStyle;
+  g.currentView = CurrentView;
+  g.windowOrgX = WindowOrgX;
+  g.windowOrgY = WindowOrgY;
+  return g;
+}
+
+void TMDIChild::ViewGlobals::Apply() const {
+  ZoomFactor = zoomFactor;
+  WindowExtX = windowExtX;
+  WindowExtY = windowExtY;
+  DrawingWidth = drawingWidth;
+  DrawingHeight = drawingHeight;
+  ZoomStyle = zoomStyle;
+  CurrentView = currentView;
+  WindowOrgX = windowOrgX;
+  WindowOrgY = windowOrgY;
+}
+
 void TMDIChild::SaveViewState() {
   saved_.valid = true;
-  saved_.zoomFactor = ZoomFactor;
-  saved_.windowExtX = WindowExtX;
-  saved_.windowExtY = WindowExtY;
-  saved_.drawingWidth = DrawingWidth;
-  saved_.drawingHeight = DrawingHeight;
-  saved_.zoomStyle = ZoomStyle;
+  saved_.view = ViewGlobals::Capture();
 }
 
 void TMDIChild::RestoreViewState() {
+  if (saved_.valid) saved_.view.Apply();
   if (ViewCode != 0) CurrentView = ViewCode;
   if (!Caption.empty()) DrawingList.SetViewFileName(Caption);
-  if (!saved_.valid) return;
-  ZoomFactor = saved_.zoomFactor;
-  WindowExtX = saved_.windowExtX;
-  WindowExtY = saved_.windowExtY;
-  DrawingWidth = saved_.drawingWidth;
-  DrawingHeight = saved_.drawingHeight;
-  ZoomStyle = saved_.zoomStyle;
 }

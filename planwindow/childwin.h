@@ -197,6 +197,15 @@ class TMDIChild : public TToolWindow {
   // The read-out text for a pointer d drawing units from the reference point.
   std::string CursorReadout(int32 dx, int32 dy, float bearing, int32 length) const;
 
+  // ---- Design rooms (planwindow/droom_commands.cpp) --------------------------------------
+  // Asks the name and size of a new design room (the room-wall thickness
+  // first, for the first room of the view) and has the design-room tool make
+  // it; the tool must be current. Drives the wizards' room steps.
+  void NewDesignRoom();
+  // The same for a room the size of the free space the design-room tool has
+  // just measured round a click.
+  void RoomInFreeSpace();
+
   // Redimensions the current floor after an enlarge or shrink (flag 1: also
   // its stop ends, area and title; 2: dimensions only).
   void FinishFloorEdit(int32 flag);
@@ -275,7 +284,6 @@ class TMDIChild : public TToolWindow {
   bool PendingSelectionHasRoundRect();
   void PendingMeasurementQuestion(plat::Point cursor);
   void PendingWizardStep(int32 placement);
-  void PendingRoomInFreeSpace();
   void PendingChangeFillColour(int32 x, int32 y);
   bool PendingLineText();
   bool PendingCentredText(std::string& text);
@@ -309,12 +317,27 @@ class TMDIChild : public TToolWindow {
   int32 vertPos_ = 0;
   bool barsVisible_ = false;
 
-  // The zoom kept while another window is active.
-  struct SavedView {
-    bool valid = false;
+  // The program-wide view state a window paints with: the active window's
+  // is in the globals, every other window keeps its own here.
+  struct ViewGlobals {
     float zoomFactor = 0;
     int32 windowExtX = 0, windowExtY = 0;
     int32 drawingWidth = 0, drawingHeight = 0;
     int32 zoomStyle = 0;
+    int32 currentView = 0;
+    int32 windowOrgX = 0, windowOrgY = 0;
+    static ViewGlobals Capture();
+    void Apply() const;
+  };
+  // The zoom kept while another window is active.
+  struct SavedView {
+    bool valid = false;
+    ViewGlobals view;
   } saved_;
+  // Runs f with this window's own view state in the globals while another
+  // window is active (tiled windows paint and resize side by side), keeps
+  // what f made of it, and gives the active window its state and list back.
+  template <class F>
+  void WithOwnView(F f);
+  void PaintView();
 };

@@ -13,6 +13,8 @@ void TMDIChild::StartTemporaryDatum() {
   }
   if (ChildMode >= childmode::DatumWaiting) return;
   if (TDrawingtool* t = routing::Tool()) t->State = toolstate::Idle;
-  routing::Guide("Guide: TEMPORARY DATUM - press Enter key when cursor is on your new reference point");
+  if (MainForm)
+    MainForm->ShowAidPrompt(
+        "Guide: TEMPORARY DATUM - press Enter key when cursor is on your new reference point");
   ChildMode = childmode::DatumWaiting;
 }

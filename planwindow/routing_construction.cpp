@@ -2,6 +2,7 @@
 // construction (State 1, or 4 while an internal wall opens up). An arrow
 // chooses the direction and asks the distance, Enter ends a segment on the
 // pointer, 'A' toggles angled drawing and 'F' closes an outline.
+#include "building/droom_tool.h"
 #include "dialogs/feetdlg.h"
 #include "model/flist.h"
 #include "model/view_mapping.h"
@@ -22,7 +23,6 @@ constexpr int32 kUp = 1, kRight = 2, kDown = 3, kLeft = 4;
 constexpr int32 kWallWizardA = 1, kWallWizardB = 2;
 constexpr int32 kAngledSteps[] = {1, 181};   // angled drawing
 constexpr int32 kSquareSteps[] = {0, 180};   // the steps 'A' switches from
-constexpr int32 kRoomKeyMoveStep = 65;
 constexpr int32 kPolygonFinished = 300001;
 
 bool WallWizardRunning() {
@@ -59,7 +59,10 @@ std::string DistanceCaption(const TDrawingtool& t) {
       return t.Step == 8 ? "EXPAND BASE BY" : t.Step == 9 ? "SHRINK BASE BY" : "";
     case tooltype::DesignRoom:
     case tooltype::DesignRoom2:
-      return (t.Step == 20 || t.Step == 21 || t.Step == 55) ? "ADJUST ROOM" : "";
+      return (t.Step == roomstep::Enlarge || t.Step == roomstep::Shrink ||
+              t.Step == roomstep::MoveByDistance)
+                 ? "ADJUST ROOM"
+                 : "";
     case tooltype::ExtWall: return "EXTERNAL WALL";
     case tooltype::InWall:
       return t.State == toolstate::InWallOpening ? "OPEN UP" : "WALL TO";
@@ -263,7 +266,7 @@ void TMDIChild::ArrowProcedure(int32 key, plat::Point cursor) {
     NudgeCursor(key);
     return;
   }
-  if (IsDesignRoom(t->Type) && t->Step == kRoomKeyMoveStep) {
+  if (IsDesignRoom(t->Type) && t->Step == roomstep::Nudge) {
     CallToolKeyDown(key, cursor, 0);
     PendingInvalidateFrameChange(1);
     DrawingList.WriteDrawingFile(dtDrawing);
@@ -348,11 +351,12 @@ void TMDIChild::StepExecutor(int32 key, int32 distance, bool noQuestion) {
   }
   if (IsDesignRoom(t->Type)) {
     DrawingList.WriteDrawingFile(dtDrawing);
-    if (t->Step == kRoomKeyMoveStep) {
+    if (t->Step == roomstep::Nudge) {
       plat::WindowDC dc(Surface());
       t->DrawPreview(*dc, 0);
-      PendingInvalidateMergeArea();
     }
+    // A grown, shrunk or moved room is shown where it now stands.
+    PendingInvalidateMergeArea();
     return;
   }
   if (t->Type == tooltype::InWall) {

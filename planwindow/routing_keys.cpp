@@ -126,6 +126,7 @@ void TMDIChild::FormKeyDown(int key, bool /*shift*/) {
     ReferenceX = p.x;
     ReferenceY = p.y;
     ChildMode = childmode::DatumPlaced;
+    if (MainForm) MainForm->EndAidPrompt();
     return;
   }
   if (t->Type == tooltype::Parked) return;
@@ -504,12 +505,10 @@ void TMDIChild::FormKeyUp(int /*key*/) {
     DrawingList.ShownRepaint = DrawingList.WantedRepaint;
     Surface().InvalidateRect(nullptr);
   }
-  constexpr int32 kRoomKeyMoveStep = 65;
-  TDrawingtool* t = Tool();
-  if (t && (t->Type == tooltype::DesignRoom || t->Type == tooltype::DesignRoom2) &&
-      t->Step == kRoomKeyMoveStep) {
+  if (auto* room = dynamic_cast<TDRoomobjtool*>(Tool()); room && room->Step == roomstep::Nudge) {
     DrawingList.WriteDrawingFile(dtDrawing);
     PendingInvalidateMergeArea();
+    room->DragPhase = dragphase::NotStarted;
   }
 }
 

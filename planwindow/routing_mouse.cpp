@@ -3,6 +3,7 @@
 // held the view scrolls when the pointer stands in the window's margin.
 #include <optional>
 
+#include "building/droom_tool.h"
 #include "model/flist.h"
 #include "model/view_mapping.h"
 #include "planwindow/childwin.h"
@@ -20,9 +21,10 @@ constexpr int kRightButton = 2;
 
 constexpr int32 kPlaceStartX = 10000;  // steps whose press takes a start x, then y
 constexpr int32 kPlaceStartY = 10001;
-constexpr int32 kRoomOutsideWalls = 10001;
-constexpr int32 kRoomAngledWall = 10002;
 constexpr int32 kRotateByNinetyKind = 27000;
+// After a turn or a deletion the design-room tool drags rooms again.
+constexpr const char* kRoomDragGuide = "GUIDE: place cursor in room, move with Left Button down";
+constexpr const char* kRoomToolName = "Design Room";
 constexpr int32 kFullCircle = 360;
 constexpr int32 kMaxTextLength = 70;
 constexpr int32 kTextRedrawBox = 100;
@@ -177,8 +179,7 @@ void TMDIChild::EndStatuses(int32 entryStep) {
 void TMDIChild::PressTail(int32 entryStep) {
   TDrawingtool* t = Tool();
   if (!t) return;
-  constexpr int32 kRoomDropSteps[] = {55, 65};
-  if (entryStep == kRoomDropSteps[0] || entryStep == kRoomDropSteps[1]) t->Step = 0;
+  if (entryStep == roomstep::MoveByDistance || entryStep == roomstep::Nudge) t->Step = 0;
   if (IsLayoutView(CurrentView) &&
       (entryStep == toolstep::CentreFirst || entryStep == toolstep::MultiStart)) {
     WriteLive();
@@ -191,30 +192,33 @@ void TMDIChild::PressTail(int32 entryStep) {
 void TMDIChild::DesignRoomPress(int x, int y, int32 entryStep) {
   TDrawingtool* t = Tool();
   if (t->State > 0) t->State = 0;
-  const bool callsTool = entryStep < 5 || entryStep == 20 || entryStep == 21 ||
-                         entryStep == toolstep::CentreFirst || entryStep == toolstep::MultiStart ||
-                         entryStep == toolstep::LineTextArmed || entryStep == 1000 ||
-                         entryStep == tooltype::DesignRoom2;
+  using namespace roomstep;
+  const bool callsTool = entryStep < Dragging || entryStep == Enlarge || entryStep == Shrink ||
+                         entryStep == Rotate || entryStep == Delete ||
+                         entryStep == ChooseToMove || entryStep == FreeSpace ||
+                         entryStep == Unlock;
   if (callsTool) {
     WithDC(*this, [&](plat::DeviceContext& dc, const plat::Rect& r) { t->MouseDown(dc, r, x, y); });
     if (t->Y2 == kNothingPicked)
       plat::ErrorBox("no room selected - re select and retry", plat::mbRetry);
-    if (t->Type == tooltype::DesignRoom2 && entryStep == tooltype::DesignRoom2)
-      RedrawArea(redraw::ToolFrame);
-    if (t->Step == kRoomOutsideWalls) {
+    if (t->Type == tooltype::DesignRoom2 && entryStep == Unlock) RedrawArea(redraw::ToolFrame);
+    if (t->Step == FreeSpaceFailed) {
       plat::InfoBox("the click was probably outside the external walls", plat::mbCancel);
       t->Step = 0;
-    } else if (t->Step == kRoomAngledWall) {
+    } else if (t->Step == FreeSpaceAngled) {
       plat::InfoBox("one of the measuring walls was angled", plat::mbCancel);
       t->Step = 0;
     }
   }
-  if (entryStep == 55 || entryStep == 65) t->Step = 0;
-  if (entryStep == toolstep::CentreFirst || entryStep == toolstep::MultiStart) {
+  if (entryStep == MoveByDistance || entryStep == Nudge) t->Step = 0;
+  // A turn or a deletion is one click; the tool marked the drawing changed
+  // when it hit a room.
+  if (entryStep == Rotate || entryStep == Delete) {
     WriteLive();
     t->Step = 0;
-    MarkDrawingChanged();
     PendingInvalidateMergeArea();
+    Guide(kRoomDragGuide);
+    ToolPanel(kRoomToolName);
   }
 }
 
@@ -347,12 +351,12 @@ void TMDIChild::RightPress(int x, int y) {
   TDrawingtool* t = Tool();
   if (!t) return;
   if (IsDesignRoom(t->Type)) {
-    if (t->Step == 55 || t->Step == 65) t->Step = 0;
-    if (t->Step == 0 || t->Step == toolstep::LineTextArmed) {
+    if (t->Step == roomstep::MoveByDistance || t->Step == roomstep::Nudge) t->Step = 0;
+    if (t->Step == roomstep::Idle || t->Step == roomstep::ChooseToMove) {
       WithDC(*this, [&](plat::DeviceContext& dc, const plat::Rect& r) {
         t->RightMouseDown(dc, r, x, y);
       });
-      if (t->Step == kRoomOutsideWalls) t->Step = 0;
+      if (t->Step == roomstep::FreeSpaceFailed) t->Step = 0;
     }
     return;
   }
@@ -425,16 +429,17 @@ void TMDIChild::LeftRelease(int x, int y) {
     t->Scrolled = 1;
   }
   if (IsDesignRoom(type)) {
-    if (step == 5 || step == 6) {
+    if (step == roomstep::Dragging || step == roomstep::DraggingCentre) {
       WithDC(*this, [&](plat::DeviceContext& dc, const plat::Rect& r) { t->MouseUp(dc, r, x, y); });
       WriteLive();
       PendingInvalidateMergeArea();
       t->Step = 0;
       if (CurrentView <= 49) ShowExternalRectangle(0);
-    } else if (step == 1000) {
-      PendingRoomInFreeSpace();
-      t->Step = 0;
-    } else if (type == tooltype::DesignRoom2 && step == tooltype::DesignRoom2) {
+    } else if (step == roomstep::FreeSpace) {
+      RoomInFreeSpace();
+      // The room dialog's Cancel may have replaced the tool.
+      if (TDrawingtool* now = Tool()) now->Step = 0;
+    } else if (type == tooltype::DesignRoom2 && step == roomstep::Unlock) {
       t->Step = 0;
     }
     return;

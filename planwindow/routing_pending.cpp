@@ -31,9 +31,6 @@ void TMDIChild::PendingMeasurementQuestion(plat::Point /*cursor*/) {}
 // The wizards' step texts.
 void TMDIChild::PendingWizardStep(int32 /*placement*/) {}
 
-// A design room dropped into free space.
-void TMDIChild::PendingRoomInFreeSpace() {}
-
 // The fill colour of the shape under the pointer: nothing is picked here.
 void TMDIChild::PendingChangeFillColour(int32 /*x*/, int32 /*y*/) {
   if (TDrawingtool* t = routing::Tool()) t->PickedIndex() = kNothingPicked;

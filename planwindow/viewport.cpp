@@ -473,7 +473,10 @@ void TMDIChild::ZoomBox(int32 phase, plat::DeviceContext& dc, int32 /*spare*/, i
   SetPositionsFromOrigin();
   if (t) t->PickedFloor() = CurrentView;
   ShowPixelSize();
-  if (!Metric() && MainForm) MainForm->st.SetPanelText(panel::Guide, kZoomUpCaution);
+  if (MainForm) {
+    MainForm->EndAidPrompt();
+    if (!Metric()) MainForm->st.SetPanelText(panel::Guide, kZoomUpCaution);
+  }
   Surface().InvalidateRect(nullptr);
   Surface().UpdateWindow();
 }

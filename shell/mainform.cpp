@@ -143,6 +143,19 @@ void TMainForm::ForgetRecentFile(const std::string& name) {
   if (onRecentFilesChanged) onRecentFilesChanged();
 }
 
+// ---- Prompts of the screen aids ----------------------------------------------------------
+
+void TMainForm::ShowAidPrompt(const std::string& prompt) {
+  if (interruptedPrompt_.empty()) interruptedPrompt_ = st.PanelText(panel::Guide);
+  st.SetPanelText(panel::Guide, prompt);
+}
+
+void TMainForm::EndAidPrompt() {
+  if (interruptedPrompt_.empty()) return;
+  st.SetPanelText(panel::Guide, interruptedPrompt_);
+  interruptedPrompt_.clear();
+}
+
 // ---- Drawing windows -----------------------------------------------------------------------
 
 TMDIChild* TMainForm::ActiveChild() const {
@@ -196,6 +209,12 @@ void TMainForm::ChildClosed(TMDIChild* child) {
   children_.erase(it);
   gone.reset();
   if (wasActive && !children_.empty()) children_.front()->RestoreViewState();
+  if (children_.empty()) {
+    // Nothing is left to point at or measure in: as at start-up.
+    interruptedPrompt_.clear();
+    st.SetPanelText(panel::Guide, kStartPrompt);
+    crds.SetSimpleText("");
+  }
 }
 
 void TMainForm::CloseAllChildren() {

@@ -144,6 +144,31 @@ class TMainForm {
   void ApplyLineStyle(int32 thickness, int32 penStyle);
   // ---- End of tools and screen aids ----------------------------------------------------------
 
+  // ---- Design rooms (shell/mainform_rooms.cpp) ------------------------------------------------
+  // "ADD New Design Room": the layout view where the current view holds no
+  // rooms, then the room's name and size.
+  void CmDroomExecute();
+  // The edits of placed rooms: each installs the design-room tool at its step.
+  void CmDroomEnlargeExecute();
+  void CmDroomShrinkExecute();
+  void CmDroomRotateExecute();
+  void CmDroomDeleteExecute();
+  void CmDroomMoveExecute();
+  void CmDroomFreeSpaceExecute();
+  // "ALTER Finished Room": unlocks a room that was locked into walls.
+  void CmDroomAlterExecute();
+  void CmMergeDistanceExecute();
+  void CmRoomColourExecute();
+  // A new drawing started with "layout design rooms".
+  void StartDesignRooms();
+  // ---- End of design rooms ---------------------------------------------------------------------
+
+  // ---- Prompts of the screen aids ------------------------------------------------------
+  // A screen aid (zoom-up box, temporary datum) shows its own prompt for its
+  // time and then gives back the prompt of the function it interrupted.
+  void ShowAidPrompt(const std::string& prompt);
+  void EndAidPrompt();
+
   // ---- Hooks to the window system ------------------------------------------------------
   // Asked by the window to close itself (Exit).
   std::function<void()> onCloseRequested;
@@ -188,6 +213,8 @@ class TMainForm {
   // Exit left last, with their views in "CFG\LASTACT.CFG".
   std::string undoOwner_;
   bool undoViewsKeptByExit_ = true;
+  // The prompt a screen aid interrupted (empty when none runs).
+  std::string interruptedPrompt_;
 };
 
 // The one main form (set while it exists).

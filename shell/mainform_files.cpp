@@ -165,6 +165,7 @@ void TMainForm::CmFilenewExecute() {
   DrawingList.WriteDrawingFile(dtSavedCopy);
   AutosaveMode = AutosaveMode == kSaveWithoutAsking ? kSaveWithoutAsking : kUnchanged;
   drawingOpen_ = true;
+  crds.SetSimpleText("");  // the read-out of the drawing left behind
   RememberRecentFile(DrawingList.DrawingName);
 
   ShowView(0, ViewExtension(CurrentView));
@@ -253,6 +254,7 @@ bool TMainForm::OpenNamedDrawing(const std::string& name) {
   DrawingList.WantedRepaint = 2;
   MarkSaved();
   drawingOpen_ = true;
+  crds.SetSimpleText("");  // the read-out of the drawing left behind
   RememberRecentFile(name);
 
   CloseAllChildren();

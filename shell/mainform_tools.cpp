@@ -122,6 +122,13 @@ void TMainForm::CmLineExecute() {
 void TMainForm::StartCentringAid(int32 step, const char* prompt) {
   TDrawingtool* tool = CurrentTool();
   if (!tool) return;
+  // The design-room tool's own steps share these numbers (30 turns a room):
+  // the aids run with the pick tool instead.
+  if (tool->Type == tooltype::DesignRoom || tool->Type == tooltype::DesignRoom2) {
+    SelectPickTool();
+    CurrentFunction = func::ScreenAids;
+    tool = CurrentTool();
+  }
   tool->SavedStep = tool->Step;
   tool->Step = step;
   st.SetPanelText(panel::Guide, prompt);

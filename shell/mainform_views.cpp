@@ -83,6 +83,9 @@ void TMainForm::SwitchView(int32 viewCode, int32 function) {
   if (!drawingOpen_) return;
   CurrentFunction = function;
   AskSaveChanges();
+  // A function under way belongs to the floor it was started on.
+  SelectPickTool();
+  CurrentFunction = function;
   CurrentView = viewCode;
   const std::string caption = DrawingList.DrawingName + ViewExtension(viewCode);
   for (TMDIChild* c : Children()) {
@@ -177,7 +180,7 @@ void TMainForm::CmZoomupExecute() {
   cfg::Write(ProgramFile(cfgfile::ZoomState),
              plat::Format("%d %d %d %d %d %f", 0, WindowExtX, WindowExtY, WindowOrgX, WindowOrgY,
                           double(ZoomFactor)));
-  st.SetPanelText(panel::Guide, kZoomUpPrompt);
+  ShowAidPrompt(kZoomUpPrompt);
 }
 
 // The screen scale of the site plan, in percent of the normal zoom.

@@ -76,10 +76,18 @@ inline constexpr UnitsPair PrintCalibration{"CFG\\PRNTCALM.CFG", "CFG\\PRNTCALI.
 // The external-wall construction: three layers, six floor values, four
 // wall values and the colour, "%d %d %d %ld %ld %ld %ld %ld %ld %d %d %d %d %ld".
 inline constexpr UnitsPair ExtWall{"CFG\\EXTWALLM.CFG", "CFG\\EXTWALLI.CFG"};
-// The walls round design rooms of views 120 to 125, six values.
-inline constexpr UnitsPair RoomWalls{"CFG\\RMPTNM.CFG", "CFG\\RMPTNI.CFG"};
 // A clicked dimension's end-segment length and the value kept in it, "%d %d".
 inline constexpr const char* Arrow = "CFG\\ARROW.CFG";
+
+// ---- Design rooms ----
+// Dimension choice (1..4) and colour choice (1..4) of a new room, "%d %d".
+inline constexpr const char* NewRoom = "CFG\\NEWRM.CFG";
+// Colours of wet areas, bedrooms and other rooms, "%ld %ld %ld".
+inline constexpr const char* RoomColours = "CFG\\RMCLR.CFG";
+// Wall thickness round design rooms for floors 120..125, six values.
+inline constexpr UnitsPair RoomWalls{"CFG\\RMPTNM.CFG", "CFG\\RMPTNI.CFG"};
+// Distance within which a dropped room snaps to walls and rooms, "%d\n".
+inline constexpr UnitsPair MergingDistance{"CFG\\MERGEM.CFG", "CFG\\MERGEI.CFG"};
 
 }  // namespace cfgfile
 

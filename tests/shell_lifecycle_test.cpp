@@ -4,6 +4,8 @@
 // undo steps. Checked on the files the program leaves behind.
 #include <gtest/gtest.h>
 
+#include "dialogs/roomimpdlg.h"
+#include "dialogs/roomptndlg.h"
 #include "dialogs/shell_dialogs.h"
 #include "model/flist.h"
 #include "model/globals.h"
@@ -54,6 +56,14 @@ TEST_F(Lifecycle, ANewDrawingOpensItsGroundFloorWindowAndItsFiles) {
 }
 
 TEST_F(Lifecycle, AnImperialDrawingStartedWithDesignRoomsShowsTheLayout) {
+  // The drawing goes on with its first room: the room-wall thickness, then
+  // the room's name and size.
+  dlg::Scripted<dlg::TTRoomptnimp> wallDialog;
+  dlg::Scripted<dlg::TTRoomimpdlg> roomDialog;
+  dlg::ScopedRunner<dlg::TTRoomptnimp> useWall{wallDialog};
+  dlg::ScopedRunner<dlg::TTRoomimpdlg> useRoom{roomDialog};
+  wallDialog.Answer();
+  roomDialog.Answer();
   NewDrawing("COTTAGE", 0, true);
   EXPECT_EQ(Window().caption, "COTTAGE.LYT");
   EXPECT_EQ(CurrentView, view::LayoutGround);
@@ -61,7 +71,7 @@ TEST_F(Lifecycle, AnImperialDrawingStartedWithDesignRoomsShowsTheLayout) {
   EXPECT_EQ(PixelScale, 6);
   EXPECT_EQ(CurrentFunction, func::DesignRooms);
   const std::string header = dir.ReadFile("DWGS\\COTTAGE.KWV").substr(0, 20);
-  EXPECT_EQ(header.substr(0, 12), "6 0 0 0 0 0\n");
+  EXPECT_EQ(header.substr(0, 12), "7 0 0 0 0 1\n");
 }
 
 TEST_F(Lifecycle, ANameThatCannotBeAFileIsRefusedAndAskedAgain) {

@@ -168,3 +168,43 @@ TEST_F(UserStory, ARecentDrawingThatIsGoneLeavesTheListAfterItsMessage) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(UserStory, EveryPromptEndsWithTheOneOfTheNewState) {
+  NewDrawing("HOUSE");
+  form->CmLineExecute();
+  const std::string linePrompt = form->st.PanelText(panel::Guide);
+  Window().Paint();
+  Child().OnMouseMove(300, 200, false);
+  EXPECT_FALSE(form->crds.SimpleText().empty());
+
+  // The zoom-up box gives the line's prompt back when it is done.
+  form->CmZoomupExecute();
+  EXPECT_NE(form->st.PanelText(panel::Guide), linePrompt);
+  DragLine(200, 150, 400, 300);
+  EXPECT_EQ(form->st.PanelText(panel::Guide), linePrompt);
+
+  // So does the temporary datum once Enter has placed it.
+  form->CmDatumExecute();
+  EXPECT_EQ(form->st.PanelText(panel::Guide),
+            "Guide: TEMPORARY DATUM - press Enter key when cursor is on your new reference point");
+  ui.cursor = Window().window.ClientToScreen({250, 250});
+  Child().FormKeyDown(plat::VK_RETURN, false);
+  EXPECT_EQ(form->st.PanelText(panel::Guide), linePrompt);
+
+  // Another floor starts with nothing under way.
+  ui.ExpectQuestion(plat::mrYes).WithText(kSaveQuestion);
+  form->CmPlan1Execute();
+  EXPECT_EQ(form->st.PanelText(panel::Guide), "GUIDE: Select a function or drawing tool");
+
+  // A new drawing forgets the old read-out; with no window left the
+  // start-up prompt is back.
+  NewDrawing("SHED");
+  EXPECT_EQ(form->crds.SimpleText(), "");
+  form->CloseAllChildren();
+  EXPECT_EQ(form->st.PanelText(panel::Guide),
+            "GUIDE: Select 'File', then 'New', 'Open' or a file from the 'history list' ");
+}
+
+}  // namespace

@@ -42,13 +42,15 @@ TEST_F(DamagedFiles, AFileCutAnywhereKeepsOnlyTheElementsWhoseLinesEnded) {
   for (std::size_t n = 0; n <= whole.size(); ++n) {
     TFlist list;
     const auto r = storage::ParseInto(std::string_view(whole).substr(0, n), list, {});
-    int whole_records = 0;
-    for (std::size_t end : recordEnds) whole_records += end <= n;
-    EXPECT_EQ(r.appended, whole_records) << "cut at " << n;
+    int wholeRecords = 0;
+    for (std::size_t end : recordEnds) wholeRecords += end <= n;
+    EXPECT_EQ(r.appended, wholeRecords) << "cut at " << n;
     EXPECT_EQ(r.complete, n == whole.size()) << "cut at " << n;
     // A record's last line ends at its newline: "... 15251" cut to "... 1525"
     // is not the element.
-    if (n + 1 == recordEnds[0]) EXPECT_EQ(r.appended, 0);
+    if (n + 1 == recordEnds[0]) {
+      EXPECT_EQ(r.appended, 0);
+    }
   }
 }
 

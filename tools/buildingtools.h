@@ -20,8 +20,5 @@ class TWindowobjtool : public TLineobjtool {
   TWindowobjtool() { Type = tooltype::OpeningNew; }
 };
 
-class TDRoomobjtool : public TLineobjtool {
- public:
-  TDRoomobjtool() { Type = tooltype::DesignRoom; }
-  plat::COLORREF RoomFill = BackgroundColour;
-};
+// The design-room tool.
+#include "building/droom_tool.h"

@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QSpinBox>
 
+#include "platform/qt/focus_keeper.h"
+
 namespace dlg {
 
 namespace {
@@ -22,6 +24,7 @@ QSpinBox* Spin(QWidget* parent, int low, int high, int value) {
 
 // Shown over the active window, whose drawing asks the length.
 bool QtFeetDialog::Run(TTFeetdlg& d) {
+  plat::FocusKeeper focus;
   QDialog box(QApplication::activeWindow());
   box.setWindowTitle("Feet and inches");
   auto* form = new QFormLayout(&box);

@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "platform/qt/focus_keeper.h"
 #include "platform/services.h"
 
 namespace dlg {
@@ -66,6 +67,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 bool QtFormRunner::Run(const Form& form, const std::function<std::string()>& accept) {
+  plat::FocusKeeper focus;
   QWidget* parent = QApplication::activeWindow() ? QApplication::activeWindow() : parent_;
   QDialog box(parent);
   box.setWindowTitle(Q(form.TitleText()));

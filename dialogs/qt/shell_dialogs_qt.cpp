@@ -13,6 +13,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "platform/qt/focus_keeper.h"
+
 namespace dlg {
 
 namespace {
@@ -140,6 +142,7 @@ PrintChoice FPlanprintdlgForm::Choice() const {
 // ---- The runners ---------------------------------------------------------------------------
 
 bool QtNewDrawing::Run(TTNewdlg& d) {
+  plat::FocusKeeper focus;
   NewdlgForm form(Parent());
   form.SetChoice(d);
   if (form.exec() != QDialog::Accepted) return false;
@@ -148,6 +151,7 @@ bool QtNewDrawing::Run(TTNewdlg& d) {
 }
 
 bool QtFloorPlanPrint::Run(TTFPlanprintdlg& d) {
+  plat::FocusKeeper focus;
   FPlanprintdlgForm form(Parent());
   form.SetChoice(d);
   if (form.exec() != QDialog::Accepted) return false;
@@ -156,6 +160,7 @@ bool QtFloorPlanPrint::Run(TTFPlanprintdlg& d) {
 }
 
 bool QtScreenScale::Run(ScreenScaleDialog& d) {
+  plat::FocusKeeper focus;
   bool ok = false;
   const int v = QInputDialog::getInt(Parent(), "Screen Scale", "Site plan scale (percent of normal):",
                                      d.percent, kMinScreenScale, kMaxScreenScale, 1, &ok);

@@ -10,6 +10,7 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include "platform/qt/keymap.h"
 #include "platform/qt/qt_timer.h"
@@ -89,6 +90,14 @@ void PlanCanvas::mouseMoveEvent(QMouseEvent* event) {
   if (!child_) return;
   const QPoint p = event->position().toPoint();
   child_->OnMouseMove(p.x(), p.y(), event->buttons() & Qt::LeftButton);
+}
+
+// The window around the canvas owns the scroll bars the wheel works.
+void PlanCanvas::wheelEvent(QWheelEvent* event) {
+  if (auto* window = qobject_cast<PlanWindow*>(parentWidget()))
+    window->wheelEvent(event);
+  else
+    event->ignore();
 }
 
 // Tab belongs to the drawing, not to focus changes.
@@ -202,6 +211,26 @@ void PlanWindow::closeEvent(QCloseEvent* event) {
     Attach(nullptr);
     c->FormClose();  // the main form frees the logic
   }
+  event->accept();
+}
+
+void PlanWindow::wheelEvent(QWheelEvent* event) {
+  if (!child_) return;
+  constexpr int kNotch = 120;       // one notch of a wheel, in eighths of a degree
+  constexpr int kLinesPerNotch = 3;
+  QPoint delta = event->angleDelta();
+  if (event->modifiers() & Qt::ShiftModifier) delta = {delta.y(), delta.x()};
+  wheelRest_ += delta;
+  auto scroll = [this](ScrollBarKind bar, int& rest) {
+    for (; rest >= kNotch; rest -= kNotch)
+      for (int i = 0; i < kLinesPerNotch; ++i)
+        OnScrollAction(bar, QAbstractSlider::SliderSingleStepSub);
+    for (; rest <= -kNotch; rest += kNotch)
+      for (int i = 0; i < kLinesPerNotch; ++i)
+        OnScrollAction(bar, QAbstractSlider::SliderSingleStepAdd);
+  };
+  scroll(ScrollBarKind::Vertical, wheelRest_.ry());
+  scroll(ScrollBarKind::Horizontal, wheelRest_.rx());
   event->accept();
 }
 

@@ -33,6 +33,7 @@ class PlanCanvas : public plat::BackbufferWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   bool focusNextPrevChild(bool next) override;
 
  private:
@@ -62,6 +63,9 @@ class PlanWindow : public QWidget, public TPlanWindowHost {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // The wheel scrolls as the scroll bars' arrows do (Shift: sideways).
+  void wheelEvent(QWheelEvent* event) override;
+  friend class PlanCanvas;
 
  private:
   void OnScrollAction(ScrollBarKind bar, int action);
@@ -74,4 +78,5 @@ class PlanWindow : public QWidget, public TPlanWindowHost {
   QLabel* wizardHint_ = nullptr;
   std::unique_ptr<plat::QtTimer> autoScroll_;
   TMDIChild* child_ = nullptr;
+  QPoint wheelRest_;  // wheel turns smaller than a notch, kept for the next
 };

@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "platform/files.h"
+#include "platform/qt/focus_keeper.h"
 #include "platform/qt/qt_dc.h"
 
 namespace plat {
@@ -93,6 +94,7 @@ QtUi::QtUi(QWidget* parent) : parent_(parent), printer_(std::make_unique<QPrinte
 QtUi::~QtUi() = default;
 
 int QtUi::MessageDlg(const std::string& text, MsgType type, unsigned buttons) {
+  FocusKeeper focus;
   const TypeLook look = LookOf(type);
   QMessageBox box(look.icon, look.caption ? QString(look.caption) : AppCaption(), ToQString(text),
                   QMessageBox::NoButton, parent_);
@@ -109,12 +111,14 @@ int QtUi::MessageDlg(const std::string& text, MsgType type, unsigned buttons) {
 }
 
 void QtUi::ShowMessage(const std::string& text) {
+  FocusKeeper focus;
   QMessageBox box(QMessageBox::NoIcon, AppCaption(), ToQString(text), QMessageBox::Ok, parent_);
   box.exec();
 }
 
 bool QtUi::InputQuery(const std::string& caption, const std::string& prompt,
                       std::string& value) {
+  FocusKeeper focus;
   bool ok = false;
   const QString answer = QInputDialog::getText(parent_, ToQString(caption), ToQString(prompt),
                                                QLineEdit::Normal, ToQString(value), &ok);
@@ -123,6 +127,7 @@ bool QtUi::InputQuery(const std::string& caption, const std::string& prompt,
 }
 
 bool QtUi::FileDialog(const FileDialogRequest& request, bool save, std::string& path) {
+  FocusKeeper focus;
   QFileDialog dialog(parent_, ToQString(request.title),
                      ToQString(MapPath(request.directory.empty() ? "." : request.directory)),
                      ToQtFileFilter(request.filter));
@@ -154,6 +159,7 @@ bool QtUi::SaveFileDialog(const FileDialogRequest& request, std::string& path) {
 }
 
 bool QtUi::ChooseColour(COLORREF& colour) {
+  FocusKeeper focus;
   const QColor start(GetRValue(colour), GetGValue(colour), GetBValue(colour));
   const QColor chosen = QColorDialog::getColor(start, parent_);
   if (!chosen.isValid()) return false;
@@ -162,6 +168,7 @@ bool QtUi::ChooseColour(COLORREF& colour) {
 }
 
 bool QtUi::PrinterSetup() {
+  FocusKeeper focus;
   QPrintDialog dialog(printer_.get(), parent_);
   dialog.setWindowTitle("Print Setup");
   return dialog.exec() == QDialog::Accepted;

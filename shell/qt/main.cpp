@@ -31,6 +31,9 @@ int main(int argc, char** argv) {
     dlg::InstallQtDialogs(&window);
     window.UsePrinter(&ui.Printer());
     window.show();
+    // Keys go to the program from the start, with or without a window
+    // manager to hand it the focus.
+    window.activateWindow();
     rc = app.exec();
   }
   dlg::RemoveQtDialogs();

@@ -1,6 +1,7 @@
 #include "shell/qt/mainwindow.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
@@ -23,6 +24,9 @@ namespace {
 
 // Relative widths of the guide bar's three panels.
 constexpr int kPanelStretch[3] = {6, 1, 2};
+// The smallest size Window > Cascade gives a drawing window.
+constexpr int kMinCascadeWidth = 400;
+constexpr int kMinCascadeHeight = 250;
 
 QString ColourCss(plat::COLORREF c) {
   return QString("background-color: rgb(%1,%2,%3);")
@@ -66,6 +70,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::OnSubWindowActivated);
 
+  // Once the start-up has reopened the last drawing, its window takes the
+  // keys and the menus follow it.
+  timer1_->onTimer = [this, startUp = timer1_->onTimer] {
+    if (startUp) startUp();
+    RefreshCommands();
+    FocusActivePlan();
+  };
+
   BuildMenus();
   BuildStatusBars();
   RefreshRecentFiles();
@@ -96,6 +108,7 @@ QAction* MainWindow::Add(QMenu* menu, const QString& text, void (TMainForm::*com
   connect(a, &QAction::triggered, this, [this, command] {
     (form_.get()->*command)();
     RefreshCommands();
+    FocusActivePlan();
   });
   return a;
 }
@@ -105,9 +118,13 @@ void MainWindow::BuildMenus() {
   BuildViewMenus();
   BuildToolMenus();
 
-  QMenu* window = menuBar()->addMenu("&Window");
-  connect(window->addAction("&Cascade"), &QAction::triggered, mdi_, &QMdiArea::cascadeSubWindows);
-  connect(window->addAction("&Tile"), &QAction::triggered, mdi_, &QMdiArea::tileSubWindows);
+  windowMenu_ = menuBar()->addMenu("&Window");
+  connect(windowMenu_->addAction("&Cascade"), &QAction::triggered, this, &MainWindow::CascadeWindows);
+  connect(windowMenu_->addAction("&Tile"), &QAction::triggered, this, [this] {
+    mdi_->tileSubWindows();
+    FocusActivePlan();
+  });
+  windowListSeparator_ = windowMenu_->addSeparator();
 
   auto* helpMenu = menuBar()->addMenu("&Help");
   auto* about = helpMenu->addAction(QString("&About %1").arg(kAppTitle));
@@ -137,6 +154,7 @@ void MainWindow::BuildFileMenu() {
     connect(a, &QAction::triggered, this, [this, i] {
       form_->OpenRecentFile(i);
       RefreshCommands();
+      FocusActivePlan();
     });
     recentActions_.push_back(a);
   }
@@ -180,14 +198,84 @@ void MainWindow::BuildToolMenus() {
   QMenu* draw = menuBar()->addMenu("&Draw");
   drawingCommands_.push_back(Add(draw, "&Line", &TMainForm::CmLineExecute, QKeySequence("Ctrl+L")));
 
+  // Design rooms.
+  QMenu* rooms = menuBar()->addMenu("&Rooms");
+  drawingCommands_.push_back(Add(rooms, "ADD New Design Room", &TMainForm::CmDroomExecute));
+  drawingCommands_.push_back(Add(rooms, "Room in &Free Space", &TMainForm::CmDroomFreeSpaceExecute));
+  rooms->addSeparator();
+  drawingCommands_.push_back(Add(rooms, "&Enlarge Room", &TMainForm::CmDroomEnlargeExecute));
+  drawingCommands_.push_back(Add(rooms, "&Shrink Room", &TMainForm::CmDroomShrinkExecute));
+  drawingCommands_.push_back(Add(rooms, "&Rotate Room", &TMainForm::CmDroomRotateExecute));
+  drawingCommands_.push_back(Add(rooms, "&Move Room", &TMainForm::CmDroomMoveExecute));
+  drawingCommands_.push_back(Add(rooms, "&Delete Room", &TMainForm::CmDroomDeleteExecute));
+  rooms->addSeparator();
+  drawingCommands_.push_back(Add(rooms, "ALTER Finished Room", &TMainForm::CmDroomAlterExecute));
+  rooms->addSeparator();
+  Add(rooms, "Mer&ging Distance...", &TMainForm::CmMergeDistanceExecute);
+  Add(rooms, "Room &Colours...", &TMainForm::CmRoomColourExecute);
+
   QMenu* aids = menuBar()->addMenu("&Screen Aids");
   drawingCommands_.push_back(Add(aids, "&Centre", &TMainForm::CmCentreExecute));
   drawingCommands_.push_back(Add(aids, "Centre C&entre", &TMainForm::CmCentrecentreExecute));
   drawingCommands_.push_back(Add(aids, "Temporary &Datum", &TMainForm::CmDatumExecute));
 }
 
+// Cascaded windows keep a size to draw in: two thirds of the frame, never
+// less than a small plan needs.
+void MainWindow::CascadeWindows() {
+  const QList<QMdiSubWindow*> subs = mdi_->subWindowList();
+  for (QMdiSubWindow* sub : subs)
+    if (sub->isMaximized() || sub->isMinimized()) sub->showNormal();
+  mdi_->cascadeSubWindows();
+  const QSize area = mdi_->viewport()->size();
+  const QSize size(std::max(area.width() * 2 / 3, kMinCascadeWidth),
+                   std::max(area.height() * 2 / 3, kMinCascadeHeight));
+  for (QMdiSubWindow* sub : subs) sub->resize(size);
+  FocusActivePlan();
+}
+
+// The open drawing windows at the end of the Window menu, in the order they
+// were opened, the active one checked. The entries are kept and relabelled,
+// since one of them may be the action being triggered.
+void MainWindow::RefreshWindowList() {
+  if (!windowMenu_) return;
+  const QList<QMdiSubWindow*> subs = mdi_->subWindowList(QMdiArea::CreationOrder);
+  windowListSeparator_->setVisible(!subs.isEmpty());
+  while (windowActions_.size() < std::size_t(subs.size())) {
+    const int index = int(windowActions_.size());
+    QAction* a = windowMenu_->addAction(QString());
+    a->setCheckable(true);
+    connect(a, &QAction::triggered, this, [this, index] {
+      const QList<QMdiSubWindow*> now = mdi_->subWindowList(QMdiArea::CreationOrder);
+      if (index < now.size()) mdi_->setActiveSubWindow(now[index]);
+      RefreshWindowList();
+      FocusActivePlan();
+    });
+    windowActions_.push_back(a);
+  }
+  for (std::size_t i = 0; i < windowActions_.size(); ++i) {
+    QAction* a = windowActions_[i];
+    const bool used = i < std::size_t(subs.size());
+    a->setVisible(used);
+    if (!used) continue;
+    a->setText(QString("&%1 %2").arg(i + 1).arg(subs[int(i)]->windowTitle()));
+    a->setChecked(subs[int(i)] == mdi_->activeSubWindow());
+  }
+}
+
+// Keys belong to the active drawing window (or the frame when none is
+// open) after every command and dialog, as they did before it.
+void MainWindow::FocusActivePlan() {
+  if (PlanWindow* plan = PlanOf(mdi_->activeSubWindow())) {
+    plan->Canvas()->setFocus(Qt::OtherFocusReason);
+  } else {
+    setFocus(Qt::OtherFocusReason);
+  }
+}
+
 void MainWindow::RefreshCommands() {
   UpdateTitle();
+  RefreshWindowList();
   const bool open = form_->DrawingOpen() && form_->ActiveChild();
   for (QAction* a : drawingCommands_) a->setEnabled(open);
   if (autosave_) autosave_->setChecked(AutosaveMode == 2);

@@ -59,6 +59,9 @@ class MainWindow : public QMainWindow, public TChildFrame {
   void BuildStatusBars();
   void RefreshRecentFiles();
   void RefreshCommands();
+  void RefreshWindowList();
+  void CascadeWindows();
+  void FocusActivePlan();
   void UpdateTitle();
   void OnSubWindowActivated(QMdiSubWindow* sub);
   QAction* Add(QMenu* menu, const QString& text, void (TMainForm::*command)(),
@@ -74,6 +77,9 @@ class MainWindow : public QMainWindow, public TChildFrame {
   QMenu* fileMenu_ = nullptr;
   QAction* recentSeparator_ = nullptr;
   QAction* autosave_ = nullptr;
+  QMenu* windowMenu_ = nullptr;
+  QAction* windowListSeparator_ = nullptr;
+  std::vector<QAction*> windowActions_;
   std::vector<QAction*> recentActions_;
   // Commands that need an open drawing.
   std::vector<QAction*> drawingCommands_;

@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 
@@ -21,6 +22,9 @@
 #include "shell/mainform.h"
 #include "shell/qt/mainwindow.h"
 #include "shell/qt/qt_printer.h"
+#include "platform/qt/qt_ui.h"
+#include "platform/scripted_ui.h"
+#include "platform/ui.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -169,6 +173,133 @@ TEST_F(MdiWindow, AFloorPrintsToAPdfFile) {
   in.read(head, 4);
   EXPECT_EQ(std::string(head), "%PDF");
   EXPECT_EQ(CurrentView, view::Ground);
+}
+
+}  // namespace
+
+namespace {
+
+// The buffer a plan window shows after painting itself now.
+QImage Painted(PlanWindow* plan) {
+  plan->Canvas()->update();
+  plan->Canvas()->UpdateWindow();
+  return plan->Canvas()->Buffer().copy();
+}
+
+TEST_F(MdiWindow, TiledWindowsEachPaintTheirOwnViewAtTheirOwnZoom) {
+  // A circle on the first floor only.
+  DrawingList.Add(new TCircleobj(kind::Circle, view::First, 0, 0, 19000, 0, 21000, 0, 16000,
+                                 14000, plat::RGB(200, 0, 0), DrawingColour, 1, 0));
+  DrawingList.WriteDrawingFile(dtDrawing);
+  TMainForm& form = window->Form();
+  form.CmPlan1Execute();
+  QApplication::processEvents();
+  ASSERT_EQ(window->PlanWindows().size(), 2u);
+  PlanWindow* first = window->PlanWindows()[0];
+  PlanWindow* ground = window->PlanWindows()[1];
+  form.CmZoomhalfExecute();  // the first floor alone is zoomed out
+
+  window->Command("Tile")->trigger();
+  QApplication::processEvents();
+  const QImage groundShot = Painted(ground);
+  const QImage firstShot = Painted(first);
+  // The ground floor shows its walls and no red circle; the first floor its
+  // circle and no walls.
+  auto count = [](const QImage& img, QRgb c) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+      for (int x = 0; x < img.width(); ++x) n += (img.pixel(x, y) & 0xffffff) == (c & 0xffffff);
+    return n;
+  };
+  EXPECT_EQ(count(groundShot, qRgb(200, 0, 0)), 0);
+  EXPECT_GT(count(firstShot, qRgb(200, 0, 0)), 20);
+  EXPECT_GT(CountNot(groundShot, qRgb(255, 255, 255)), 200);
+  EXPECT_EQ(CurrentView, view::First) << "the active window's view stays current";
+
+  // Bringing the ground floor forward shows it as it was.
+  window->MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(ground->parentWidget()));
+  QApplication::processEvents();
+  EXPECT_EQ(CurrentView, view::Ground);
+  EXPECT_EQ(Painted(ground), groundShot);
+  EXPECT_EQ(Painted(first), firstShot);
+  EXPECT_EQ(DrawingList.Count() > 6, true);
+}
+
+TEST_F(MdiWindow, CascadeKeepsUsableSizesAndTheWindowMenuListsTheWindows) {
+  window->Form().CmPlan1Execute();
+  QApplication::processEvents();
+  window->Command("Cascade")->trigger();
+  QApplication::processEvents();
+  for (QMdiSubWindow* sub : window->MdiArea()->subWindowList()) {
+    EXPECT_GE(sub->width(), 400) << sub->windowTitle().toStdString();
+    EXPECT_GE(sub->height(), 250) << sub->windowTitle().toStdString();
+  }
+  QAction* ground = window->Command("1 HOUSE.PLN");
+  ASSERT_NE(ground, nullptr);
+  ASSERT_NE(window->Command("2 HOUSE.PL1"), nullptr);
+  EXPECT_TRUE(window->Command("2 HOUSE.PL1")->isChecked());
+  ground->trigger();
+  QApplication::processEvents();
+  EXPECT_EQ(CurrentView, view::Ground);
+  EXPECT_TRUE(window->Command("1 HOUSE.PLN")->isChecked());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MdiWindow, TheKeysGoBackToThePlanAfterAMessageAndAfterACommand) {
+  plat::QtUi qtUi(window.get());
+  plat::ScopedUi use(qtUi);
+  PlanWindow* plan = Plan();
+  ASSERT_NE(plan, nullptr);
+  window->activateWindow();
+  plan->Canvas()->setFocus();
+  QApplication::processEvents();
+  ASSERT_EQ(QApplication::focusWidget(), plan->Canvas());
+
+  QTimer::singleShot(0, [] {
+    if (QWidget* box = QApplication::activeModalWidget()) box->close();
+  });
+  plat::InfoBox("Nothing selected - try again");
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::focusWidget(), plan->Canvas());
+
+  // A command from the menu leaves the keys with the plan too.
+  window->setFocus();
+  window->Command("Zoom Half")->trigger();
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::focusWidget(), plan->Canvas());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MdiWindow, TheWheelScrollsLikeTheScrollBarArrows) {
+  PlanWindow* plan = Plan();
+  ASSERT_NE(plan, nullptr);
+  TMDIChild* child = plan->Child();
+  const int32 v = child->VertPosition();
+  const int32 h = child->HorzPosition();
+  auto wheel = [&](QPoint delta, Qt::KeyboardModifiers mods) {
+    const QPointF at(50, 50);
+    QWheelEvent e(at, plan->Canvas()->mapToGlobal(at), QPoint(), delta, Qt::NoButton, mods,
+                  Qt::NoScrollPhase, false);
+    QApplication::sendEvent(plan->Canvas(), &e);
+  };
+  wheel({0, -120}, Qt::NoModifier);  // towards the user: down the sheet
+  plan->VerticalBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+  plan->VerticalBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+  plan->VerticalBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+  EXPECT_EQ(child->VertPosition(), v) << "three lines down, three lines up";
+  wheel({0, -60}, Qt::NoModifier);
+  EXPECT_EQ(child->VertPosition(), v) << "half a notch waits for the other half";
+  wheel({0, -60}, Qt::NoModifier);
+  EXPECT_GT(child->VertPosition(), v);
+  EXPECT_EQ(plan->VerticalBar()->value(), child->VertPosition());
+  wheel({0, -120}, Qt::ShiftModifier);
+  EXPECT_GT(child->HorzPosition(), h);
 }
 
 }  // namespace

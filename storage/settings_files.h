@@ -79,6 +79,10 @@ inline constexpr UnitsPair ExtWall{"CFG\\EXTWALLM.CFG", "CFG\\EXTWALLI.CFG"};
 // A clicked dimension's end-segment length and the value kept in it, "%d %d".
 inline constexpr const char* Arrow = "CFG\\ARROW.CFG";
 
+// ---- Internal walls and wall edits ----
+// The spacing of an internal wall's two lines, "%d".
+inline constexpr UnitsPair InWallSpacing{"CFG\\PTNM.CFG", "CFG\\PTNI.CFG"};
+
 // ---- Design rooms ----
 // Dimension choice (1..4) and colour choice (1..4) of a new room, "%d %d".
 inline constexpr const char* NewRoom = "CFG\\NEWRM.CFG";

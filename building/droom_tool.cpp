@@ -287,25 +287,18 @@ void TDRoomobjtool::KeepMove(const Box& before) {
 
 void TDRoomobjtool::MouseUp(plat::DeviceContext& dc, const plat::Rect& client, int32 X,
                             int32 Y) {
-  Remember(client);
-  TRoomobj* room = SelectedRoom();
-  const bool dragged = DragFlag == 1;
-  DragPhase = dragphase::NotStarted;
-  DragFlag = 0;
-  if (!room) return;
-  const Box before = BoxOf(*room);
-  if (dragged) SetBox(*room, {X1, Y1, X2, Y2});
-  if (Step == roomstep::Dragging) {
-    Step = roomstep::Idle;
-    MergeRoom(dc, client, X, Y);
-    room = SelectedRoom();
-    if (room && Type == tooltype::DesignRoom2) SetRectangle(BoxOf(*room));
-  }
-  KeepMove(before);
+  EndDrag(dc, client, X, Y, false);
 }
 
 void TDRoomobjtool::RightMouseUp(plat::DeviceContext& dc, const plat::Rect& client, int32 X,
                                  int32 Y) {
+  EndDrag(dc, client, X, Y, true);
+}
+
+// Dropping a dragged room: the left button merges it with its neighbours,
+// the right one lines it up with the other rooms.
+void TDRoomobjtool::EndDrag(plat::DeviceContext& dc, const plat::Rect& client, int32 X, int32 Y,
+                            bool align) {
   Remember(client);
   TRoomobj* room = SelectedRoom();
   const bool dragged = DragFlag == 1;
@@ -316,7 +309,13 @@ void TDRoomobjtool::RightMouseUp(plat::DeviceContext& dc, const plat::Rect& clie
   if (dragged) SetBox(*room, {X1, Y1, X2, Y2});
   if (Step == roomstep::Dragging) {
     Step = roomstep::Idle;
-    AlignToRooms(dc, client, X, Y);
+    if (align) {
+      AlignToRooms(dc, client, X, Y);
+    } else {
+      MergeRoom(dc, client, X, Y);
+      room = SelectedRoom();
+      if (room && Type == tooltype::DesignRoom2) SetRectangle(BoxOf(*room));
+    }
   }
   KeepMove(before);
 }

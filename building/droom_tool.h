@@ -90,6 +90,7 @@ class TDRoomobjtool : public TLineobjtool {
   void UpdateSizeText(int32 which);
   void MergeRoom(plat::DeviceContext& dc, const plat::Rect& client, int32 X, int32 Y);
   void AlignToRooms(plat::DeviceContext& dc, const plat::Rect& client, int32 X, int32 Y);
+  void EndDrag(plat::DeviceContext& dc, const plat::Rect& client, int32 X, int32 Y, bool align);
   void FindFreeSpace(plat::DeviceContext& dc, const plat::Rect& client, int32 X, int32 Y);
 
  private:

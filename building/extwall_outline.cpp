@@ -9,8 +9,10 @@
 // floor holds the walls.
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
+#include "building/droom_settings.h"
 #include "building/extwall_tool.h"
 #include "building/wall_query.h"
 #include "model/rounding.h"
@@ -44,12 +46,12 @@ void FitOutlineToRooms(const std::vector<int32>& lines, int32 outlineView) {
     if (e->Kind == kind::Room && e->Floor == outlineView - kLayoutOffset) rooms.push_back(e);
   }
   if (rooms.empty()) return;
-  RoomWallSettings roomWalls;
-  if (!ReadRoomWallSettings(roomWalls)) {
+  const std::optional<droom::RoomWallSizes> roomWalls = droom::ReadRoomWallSizes();
+  if (!roomWalls) {
     ReportRoomWallSettingsMissing();
     return;
   }
-  const int32 w = roomWalls.thickness[0];
+  const int32 w = (*roomWalls)[0];
   const int32 tol = TruncToInt((MetricUnits == 1 ? 5.0 : 6.0) * ZoomFactor);
 
   bool changed = false;

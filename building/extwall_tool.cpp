@@ -2,7 +2,6 @@
 // the copies of a floor and the end of a floor.
 #include "building/extwall_tool.h"
 
-#include "building/floor_area.h"
 #include "building/recentre.h"
 #include "platform/ui.h"
 
@@ -80,6 +79,7 @@ void TExtwallobjtool::AddElement(plat::DeviceContext& dc, const plat::Rect& clie
     plat::ErrorBox(kWallOffSheet, plat::mbCancel);
     return;
   }
+  DrawingList.UpdateUndoHistory(uoRecord, CurrentView);
   ApplyJoin(plan, DrawingList);
   plan.wall.seventh = plan.wall.end;
   plan.wall.seventhValue = plan.wall.floorValue;

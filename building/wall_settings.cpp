@@ -47,16 +47,6 @@ bool ReadExtWallSettingsOrReport(ExtWallSettings& s) {
   return false;
 }
 
-bool ReadRoomWallSettings(RoomWallSettings& s) {
-  cfg::Reader in(ProgramFile(cfgfile::RoomWalls.ForUnits()));
-  if (!in.IsOpen()) return false;
-  RoomWallSettings r;
-  for (int32& x : r.thickness)
-    if (!in.Int(x)) return false;
-  s = r;
-  return true;
-}
-
 void ReportRoomWallSettingsMissing() {
   plat::ErrorBox(std::string("The room wall file ") + cfgfile::RoomWalls.ForUnits() +
                      " cannot be read: the outline is used as it was traced, without fitting it "
@@ -102,6 +92,14 @@ const WallTypeRow& Row(int32 type) {
 
 Layers LayersOfWallType(int32 type, bool metric) {
   return metric ? Row(type).metric : Row(type).imperial;
+}
+
+int32 WallTypeOf(const Layers& l, bool metric) {
+  for (int32 t = walltype::Cavity; t < walltype::Count; ++t) {
+    const Layers o = LayersOfWallType(t, metric);
+    if (o.t1 == l.t1 && o.t2 == l.t2 && o.t3 == l.t3) return t;
+  }
+  return walltype::Custom;
 }
 
 int32 NominalThickness(int32 type, bool metric) {

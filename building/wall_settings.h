@@ -31,12 +31,8 @@ void ReportExtWallSettingsMissing();
 // Reads the file, or reports it and returns false.
 bool ReadExtWallSettingsOrReport(ExtWallSettings& s);
 
-// "CFG\RMPTNM.CFG" / "CFG\RMPTNI.CFG": the walls round design rooms of
-// views 120 to 125 (layout views 40 to 44 use those of 120 to 124).
-struct RoomWallSettings {
-  int32 thickness[6] = {};
-};
-bool ReadRoomWallSettings(RoomWallSettings& s);
+// Tells the user that the room-wall file cannot be used for fitting an
+// outline to the design rooms.
 void ReportRoomWallSettingsMissing();
 
 // The side of the inner lines chosen in the side dialog: 1 below, 2 above,
@@ -79,6 +75,8 @@ constexpr int32 Count = 8;
 
 // The layers of a wall type in the drawing's units (custom: all 0).
 Layers LayersOfWallType(int32 type, bool metric);
+// The wall type whose layers these are (custom when none has them).
+int32 WallTypeOf(const Layers& layers, bool metric);
 // The nominal thickness the dialog reports for a type (custom: 1).
 int32 NominalThickness(int32 type, bool metric);
 // The type's caption in the construction dialog.

@@ -4,18 +4,10 @@
 
 #include <string>
 
+#include "dialogs/feet_inches.h"
 #include "dialogs/roomdlg.h"
 
 namespace dlg {
-
-// A length as feet, inches and eighths, and back in 1/24 inch.
-struct FeetInches {
-  int32 feet = 0;
-  int32 inches = 0;
-  int32 eighths = 0;
-  static FeetInches Of(int32 units);  // rounded down to eighths
-  int32 Units() const;
-};
 
 class TTRoomimpdlg : public RoomChoices {
  public:

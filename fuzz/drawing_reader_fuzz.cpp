@@ -1,4 +1,5 @@
-// Feeds arbitrary bytes to the drawing reader. Whatever a file holds, the
+// Feeds arbitrary bytes to the drawing reader (and to the reader of the
+// text along lines). Whatever a file holds, the
 // reader must neither overrun nor allocate without bound, and what it reads
 // must survive a write and a second read unchanged: the bytes written from
 // the first read and from the second are the same.
@@ -11,6 +12,7 @@
 #include "model/flist.h"
 #include "model/globals.h"
 #include "storage/record_codec.h"
+#include "tools/lineobj_geometry.h"
 
 namespace {
 
@@ -48,5 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   storage::ParseInto(written, second, centre);
   const std::string rewritten = storage::FormatList(second, header, centre);
   if (second.Count() != first.Count() || rewritten != written) std::abort();
+
+  // The same bytes as the text along lines: a text never longer than a
+  // text element holds.
+  if (ParseLineTextSetting(data).text.size() >= kTextCapacity) std::abort();
   return 0;
 }

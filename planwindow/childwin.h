@@ -67,7 +67,20 @@ constexpr int32 kStepOffSheet = 2;  // refused: the step would leave the sheet
 // FindChainEnd's answer when no external wall touches the point.
 constexpr int32 kNoChain = 30001;
 
+// What TMDIChild::ChooseWallOrOpening asks for.
+namespace wallchain {
+constexpr int32 ExternalWalls = 4;
+constexpr int32 Windows = 6;
+constexpr int32 Doors = 7;
+}  // namespace wallchain
+
 enum class ScrollBarKind { Horizontal, Vertical };
+
+// Formats of TMDIChild::ExportImage.
+namespace exportformat {
+constexpr int32 Bmp = 1;
+constexpr int32 Png = 2;
+}  // namespace exportformat
 
 // What a drawing window needs of the screen besides its client area.
 class TPlanWindowHost {
@@ -166,6 +179,10 @@ class TMDIChild : public TToolWindow {
   void Undo();
   void Redo();
 
+  // ---- Picture export (planwindow/export.cpp) ----------------------------------------------
+  // Saves the client area as "EXPORT\<name>.BMP" or ".PNG" (exportformat::).
+  void ExportImage(int32 format);
+
   // ---- Switching between windows ---------------------------------------------------------------
   // Keeps this window's zoom while another window is active, and brings it
   // (and the window's view) back when this one is activated again.
@@ -197,6 +214,31 @@ class TMDIChild : public TToolWindow {
   // The read-out text for a pointer d drawing units from the reference point.
   std::string CursorReadout(int32 dx, int32 dy, float bearing, int32 length) const;
 
+  // ---- Texts and the window's drawing commands (planwindow/text_commands.cpp,
+  // planwindow/drawing_commands.cpp) -------------------------------------------------------
+  // Asks the text style and readies the text tool for a centred or a typed text.
+  void StartText();
+  // Mode 8: asks the text for the line just drawn and its side, kept in
+  // "CFG\LTEXT.CFG" (Cancel: the pick tool, its first y 125000). Mode 3:
+  // redraws the window now (with the layout grid when it is shown).
+  void LineTextOrRedraw(int32 mode);
+  // Mode 8: asks the number of lines of the multi-line function (step 40).
+  void StartMultiLines(int32 mode);
+  // An arrow with the move-line-end tool: the line under the pointer gets
+  // its nearer end moved that way by a typed amount.
+  void MoveLineEnd(int32 key, plat::Point cursor);
+  // Flag 1: asks a new name and a turn or mirror, and turns the whole
+  // drawing into it; true when the drawing now has a new name (the main form
+  // opens it). A flag below 1 turns the live drawing in place by that code.
+  bool RotateMirrorDrawing(int32 flag);
+  // The line-style dialog: thickness and pen style of what is drawn next.
+  void ChooseLineStyle();
+  // Whether the framed selection holds a rounded rectangle (it turns only by
+  // quarter turns; the user is told). A missing selection list counts too.
+  bool SelectionHasRoundRect();
+  // The fill colour of the filled shape or symbol at (x, y), logical units:
+  // the colour chooser, then the whole group takes the colour.
+  void ChangeFillColour(int32 x, int32 y);
   // ---- Design rooms (planwindow/droom_commands.cpp) --------------------------------------
   // Asks the name and size of a new design room (the room-wall thickness
   // first, for the first room of the view) and has the design-room tool make
@@ -209,6 +251,28 @@ class TMDIChild : public TToolWindow {
   // Redimensions the current floor after an enlarge or shrink (flag 1: also
   // its stop ends, area and title; 2: dimensions only).
   void FinishFloorEdit(int32 flag);
+
+  // ---- External walls, dimensions and floor areas (planwindow/wall_chain.cpp,
+  // wall_tracing.cpp, screen_updates.cpp, dimensions_area.cpp) ----------------------------
+  // The dialog chain in front of the external walls (wallchain::).
+  void ChooseWallOrOpening(int32 kind);
+  void ChangeExternalWallType();
+  // Screen updates: a line or internal wall rubbed out; the current tool's
+  // frame (its x1, x2, y1, y2) and the copy of it drawn last (its Frame)
+  // invalidated.
+  void EraseLineOnScreen(int32 index);
+  void InvalidateToolFrame();
+  void InvalidateMergeArea();
+  void InvalidateFrameChange(int32 mode);
+  void InvalidateFrameMove(int32 mode);
+  // Step 8: the floor's automatic dimensions and its area; step 1: the
+  // current tool frames its elements for placing.
+  void PlaceAutoDimensions(int32 step);
+  // Modes 1 (after an outline) and 2 (after walls drawn one at a time).
+  void ReportFloorArea(int32 mode);
+  // Enter in the steps of a dimension set by two points.
+  void AskDimensionMeasurement(plat::Point cursor);
+  void ShowAreaDialog();
 
   // Auto-scroll while the left button is held: the widget gives the window a
   // timer, the press starts it and every tick scrolls by one step while the
@@ -270,23 +334,29 @@ class TMDIChild : public TToolWindow {
   void TextChangeRelease(int x, int y);
   void TextSizeRelease(int x, int y);
   void RedrawText(int32 index);
+  // The text of a centred text (Ttextcentredlg); false on Cancel.
+  bool AskCentredText(std::string& text);
+  // A typed text's starting point lay off the sheet: a new click sets it.
+  void TypedTextOffSheet();
   void RightRelease(int x, int y);
   void StartAutoScroll(int x, int y);
   void StopAutoScroll();
 
+  // External walls (planwindow/wall_*.cpp).
+  void ChooseExternalWalls();
+  void CancelWallChain();
+  // After a step of an outline or of external walls: the read-out, and the
+  // chain that finishes the floor once the chain is closed (drawn: the step
+  // drew or closed something).
+  void AfterWallStep(bool drawn);
+  void CompleteOutline();
+  void CompleteExternalWalls();
+  void InvalidateLogical(int32 left, int32 bottom, int32 right, int32 top);
+
   // Stand-ins for window operations that arrive with other parts of the
   // plan window (planwindow/routing_pending.cpp).
   void PendingEndWizard();
-  void PendingContextHelp();
-  void PendingInvalidateFrameChange(int32 mode);
-  void PendingInvalidateToolFrame();
-  void PendingInvalidateMergeArea();
-  bool PendingSelectionHasRoundRect();
-  void PendingMeasurementQuestion(plat::Point cursor);
   void PendingWizardStep(int32 placement);
-  void PendingChangeFillColour(int32 x, int32 y);
-  bool PendingLineText();
-  bool PendingCentredText(std::string& text);
   void PendingAddToLibrary();
   void PendingRunFixtureDesigner();
   void PendingPrintPart();

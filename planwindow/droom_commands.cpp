@@ -154,7 +154,7 @@ void TMDIChild::NewDesignRoom() {
   RecordUndo();
   tool->Execute(room.width, room.length, 0);
   Guide(MetricUnits == 1 ? kPlaceGuideMetric : kPlaceGuideImperial);
-  PendingInvalidateToolFrame();
+  InvalidateToolFrame();
 }
 
 void TMDIChild::RoomInFreeSpace() {
@@ -188,5 +188,5 @@ void TMDIChild::RoomInFreeSpace() {
   ViewState = 2;
   Guide(MetricUnits == 1 ? kFreeSpaceGuideMetric : kFreeSpaceGuideImperial);
   ChildMode = childmode::Creation;
-  PendingInvalidateToolFrame();
+  InvalidateToolFrame();
 }

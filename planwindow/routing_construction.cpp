@@ -156,13 +156,13 @@ void TMDIChild::AngledToggle(int32 key, plat::Point /*cursor*/) {
     if (t->Step == kSquareSteps[0] || t->Step == kSquareSteps[1]) {
       t->Angled = 1;
       t->Step += 1;
-      if (goesOn) StepExecutor(key, 0, false);
+      if (goesOn) StepExecutor(key, 0, true);
       return;
     }
     if (t->Step == kAngledSteps[0] || t->Step == kAngledSteps[1]) {
       t->Angled = 0;
       t->Step -= 1;
-      if (goesOn) StepExecutor(key, 0, false);
+      if (goesOn) StepExecutor(key, 0, true);
       return;
     }
     StepExecutor(key, 0, false);
@@ -184,7 +184,7 @@ void TMDIChild::FinalWall(int32 key, plat::Point cursor) {
   }
   TDrawingtool* t = Tool();
   if (t->Type == tooltype::Outline || t->Type == tooltype::ExtWall) {
-    RecordUndo();
+    if (t->Type == tooltype::Outline) RecordUndo();  // a wall records its own as it is added
     int32 x = 0, y = 0;
     const int32 index = FindChainEnd(&x, &y);
     if (key == plat::VK_ADD) DrawingList.WriteDrawingFile(dtDrawing);
@@ -202,7 +202,7 @@ void TMDIChild::FinalWall(int32 key, plat::Point cursor) {
     CallToolKeyDown(plat::VK_ADD, cursor, 0);
     t = Tool();
     if (t && t->Result == kPolygonFinished) {
-      PendingInvalidateFrameChange(2);
+      InvalidateFrameChange(2);
       if (MainForm) MainForm->SelectPickTool();
       Guide("GUIDE; Pick Tool");
     }
@@ -216,12 +216,14 @@ void TMDIChild::FinalWall(int32 key, plat::Point cursor) {
 bool TMDIChild::ArrowSetUp(int32 key, int32 d) {
   TDrawingtool* t = Tool();
   if (t->Type == tooltype::ExtWall) {
-    RecordUndo();
+    // The undo step is recorded when the wall is drawn (StepExecutor).
     t->WallDirection = d;
     t->Command(2);
   } else if (t->Type == tooltype::Line && t->Step == toolstep::Idle) {
     t->Direction = d;
-    t->Command(10);  // snap the end to the nearest line or wall that way
+    t->Command(10);  // the distance to the nearest line or wall face that way
+    // The question offers it (0 when there is no face that way).
+    t->Distance = t->Size;
   } else if (t->Type == tooltype::InWall && t->State == toolstate::Constructing) {
     StartX = 0;
     RecordUndo();
@@ -268,7 +270,7 @@ void TMDIChild::ArrowProcedure(int32 key, plat::Point cursor) {
   }
   if (IsDesignRoom(t->Type) && t->Step == roomstep::Nudge) {
     CallToolKeyDown(key, cursor, 0);
-    PendingInvalidateFrameChange(1);
+    InvalidateFrameChange(1);
     DrawingList.WriteDrawingFile(dtDrawing);
     return;
   }
@@ -278,24 +280,34 @@ void TMDIChild::ArrowProcedure(int32 key, plat::Point cursor) {
   }
   if (!ArrowSetUp(key, DirectionOfArrow(key))) return;
 
-  t = Tool();
   int32 distance = 0;
-  switch (AskDistance(DistanceCaption(*t), ArrowPrompt(key), t->Distance, distance)) {
-    case DistanceAnswer::Ok:
-      WizardLength(key, distance);
-      break;
-    case DistanceAnswer::Invalid:
-      if (WizardLength(key, distance)) break;
-      plat::ErrorBox(kValidNumber, plat::mbRetry);
-      return;
-    case DistanceAnswer::OutOfRange:
-      if (WizardLength(key, distance)) break;
-      return;
-    case DistanceAnswer::Cancelled:
-      if (plat::AskYesNo(kRetryQuestion)) return;
-      if (MainForm) MainForm->SelectPickTool();
-      Guide("GUIDE; Pick Tool");
-      return;
+  for (bool asked = false; !asked;) {
+    t = Tool();
+    switch (AskDistance(DistanceCaption(*t), ArrowPrompt(key), t->Distance, distance)) {
+      case DistanceAnswer::Ok:
+        WizardLength(key, distance);
+        asked = true;
+        break;
+      case DistanceAnswer::Invalid:
+        if (WizardLength(key, distance)) {
+          asked = true;
+          break;
+        }
+        plat::ErrorBox(kValidNumber, plat::mbRetry);
+        return;
+      case DistanceAnswer::OutOfRange:
+        if (WizardLength(key, distance)) {
+          asked = true;
+          break;
+        }
+        return;
+      case DistanceAnswer::Cancelled:
+        // Yes asks the distance again.
+        if (plat::AskYesNo(kRetryQuestion)) break;
+        if (MainForm) MainForm->SelectPickTool();
+        Guide("GUIDE; Pick Tool");
+        return;
+    }
   }
   StepExecutor(key, distance, false);
 }
@@ -322,10 +334,21 @@ void TMDIChild::StepExecutor(int32 key, int32 distance, bool noQuestion) {
   if ((WizardKind == 3 || WizardKind == 4) && WizardActive == 1 && WizardStep >= 114 &&
       WizardStep <= 118)
     PendingWizardStep(3);
+  // An outline corner is one undo step (the external-wall tool records its
+  // own as it adds a wall, and the final wall recorded one already).
+  const bool tracing = t->Type == tooltype::ExtWall || t->Type == tooltype::Outline;
+  if (t->Type == tooltype::Outline && key == plat::VK_RETURN) {
+    const plat::Point corner = ClientToDrawing(cursor);
+    if (corner.x != t->X1 || corner.y != t->Y1) RecordUndo();
+  }
+  const int32 countBefore = DrawingList.Count();
   if (!(t->Type == tooltype::InWall && t->Step == toolstep::MoveInWall))
     CallToolKeyDown(key, cursor, distance);
   t = Tool();
   if (!t) return;
+  const bool finalKey = key == plat::VK_F || key == plat::VK_NUMPAD6 || key == plat::VK_ADD;
+  const bool drawn = finalKey || DrawingList.Count() > countBefore;
+  if (tracing && drawn) MarkDrawingChanged();
   if (t->Type == tooltype::PolygonCmd) {
     if (t->WallDirection == 1) {
       ReferenceX = t->X1;
@@ -356,7 +379,7 @@ void TMDIChild::StepExecutor(int32 key, int32 distance, bool noQuestion) {
       t->DrawPreview(*dc, 0);
     }
     // A grown, shrunk or moved room is shown where it now stands.
-    PendingInvalidateMergeArea();
+    InvalidateMergeArea();
     return;
   }
   if (t->Type == tooltype::InWall) {
@@ -368,7 +391,9 @@ void TMDIChild::StepExecutor(int32 key, int32 distance, bool noQuestion) {
   }
   if (t->Type == tooltype::Line && t->Step == toolstep::LineTextStarted &&
       t->Y1 < kClickWithoutDrag) {
-    if (!PendingLineText()) {
+    LineTextOrRedraw(8);
+    t = Tool();
+    if (!t || t->Y1 >= kClickWithoutDrag) {
       if (MainForm) MainForm->SelectPickTool();
       return;
     }
@@ -384,4 +409,5 @@ void TMDIChild::StepExecutor(int32 key, int32 distance, bool noQuestion) {
     }
     DrawingList.WriteDrawingFile(dtDrawing);
   }
+  if (tracing) AfterWallStep(drawn);
 }

@@ -15,6 +15,8 @@
 #include "storage/settings_files.h"
 #include "tools/buildingtools.h"
 #include "tools/linetool.h"
+#include "tools/lineobj_geometry.h"
+#include "tools/texttool.h"
 
 using namespace routing;
 
@@ -92,8 +94,11 @@ plat::Point TMDIChild::ClientToDrawing(plat::Point client) const {
 void TMDIChild::CallToolKeyDown(int32 key, plat::Point cursor, int32 amount) {
   TDrawingtool* t = Tool();
   if (!t) return;
-  plat::WindowDC dc(Surface());
-  t->KeyDown(*dc, ClientRect(), key, cursor, amount);
+  {
+    plat::WindowDC dc(Surface());
+    t->KeyDown(*dc, ClientRect(), key, cursor, amount);
+  }
+  PromptAgainIfShapeRefused();
 }
 
 // ---- The handler ------------------------------------------------------------------
@@ -108,7 +113,7 @@ void TMDIChild::FormKeyDown(int key, bool /*shift*/) {
   if (!t) return;
   t->Window = this;
   if (key == plat::VK_F1) {
-    PendingContextHelp();
+    if (MainForm) MainForm->ShowContextHelp();
     return;
   }
   if (key == plat::VK_INSERT) {
@@ -173,10 +178,14 @@ void TMDIChild::RouteIdleKey(int32 key, plat::Point cursor) {
 
 void TMDIChild::RouteIdleArrow(int32 key, plat::Point cursor) {
   TDrawingtool* t = Tool();
+  if (t->Type == tooltype::Pick && (t->Step == lineend::Forward || t->Step == lineend::Back)) {
+    MoveLineEnd(key, cursor);
+    return;
+  }
   if (t->Type == tooltype::Move && t->Step == 3) {
     NudgeCursor(key);
     CallToolKeyDown(key, cursor, 0);
-    PendingInvalidateFrameChange(1);
+    InvalidateFrameChange(1);
     return;
   }
   if (t->Type != tooltype::EnlargeShrink) {
@@ -201,9 +210,9 @@ void TMDIChild::RouteIdleArrow(int32 key, plat::Point cursor) {
 }
 
 void TMDIChild::RouteRotateByKey(int32 key, plat::Point cursor) {
-  if (PendingSelectionHasRoundRect()) return;
+  if (SelectionHasRoundRect()) return;
   CallToolKeyDown(key, cursor, 0);
-  PendingInvalidateFrameChange(1);
+  InvalidateFrameChange(1);
   if (key == plat::VK_ADD) {
     RotationAngle += kRotateStep;
     if (RotationAngle > kFullCircle) RotationAngle -= kFullCircle;
@@ -276,7 +285,8 @@ void TMDIChild::RouteIdleEnter(plat::Point cursor) {
       t->Distance = radius;
       t->Size = radius;  // the corner radius the rounded rectangle draws with
       Guide(kRoundRectArrowGuide);
-      return;
+      // The Enter also takes the corner, so that the arrows give the sides.
+      break;
     }
     case tooltype::OpeningNew:
       EnterForOpening(cursor);
@@ -289,9 +299,9 @@ void TMDIChild::RouteIdleEnter(plat::Point cursor) {
   }
   constexpr int32 kMeasureFirst = 20, kMeasureSecond = 21;
   if (t->Type == tooltype::Line && (t->Step == kMeasureFirst || t->Step == kMeasureSecond)) {
+    // The measurement question moves the tool on to its next step.
     t->State = toolstate::Idle;
-    PendingMeasurementQuestion(cursor);
-    if (TDrawingtool* now = Tool()) now->Step += 1;
+    AskDimensionMeasurement(cursor);
     return;
   }
   if (t->Type == tooltype::Line && t->Step == toolstep::MultiCopies) {
@@ -316,7 +326,10 @@ void TMDIChild::RouteIdleEnter(plat::Point cursor) {
   CallToolKeyDown(plat::VK_RETURN, point, typed);
   t = Tool();
   if (!t) return;
-  t->State = (t->Type == tooltype::Arc || t->Type == tooltype::CircleDone)
+  // Arcs and keyboard circles are made by Enter alone: each next Enter asks
+  // its height or radius again.
+  t->State = (t->Type == tooltype::Arc || t->Type == tooltype::Circle ||
+              t->Type == tooltype::CircleDone)
                  ? toolstate::Idle
                  : toolstate::Constructing;
   AfterIdleEnter();
@@ -333,7 +346,7 @@ void TMDIChild::EnterForOpening(plat::Point cursor) {
 void TMDIChild::EnterForMoveTool(plat::Point cursor) {
   if (CurrentView == view::Site) CurrentFunction = func::View;
   CallToolKeyDown(plat::VK_RETURN, cursor, 0);
-  PendingInvalidateFrameChange(1);
+  InvalidateFrameChange(1);
   if (MainForm) MainForm->SelectPickTool();
   if (IsGroupView(CurrentView))
     DrawingList.WriteGroupFile();
@@ -507,7 +520,7 @@ void TMDIChild::FormKeyUp(int /*key*/) {
   }
   if (auto* room = dynamic_cast<TDRoomobjtool*>(Tool()); room && room->Step == roomstep::Nudge) {
     DrawingList.WriteDrawingFile(dtDrawing);
-    PendingInvalidateMergeArea();
+    InvalidateMergeArea();
     room->DragPhase = dragphase::NotStarted;
   }
 }
@@ -526,19 +539,26 @@ void TMDIChild::FormKeyPress(char ch) {
   }
   RestoreToolId = 0;
   t->Window = this;
+  const int32 before = DrawingList.Count();
   {
     plat::WindowDC dc(Surface());
     t->KeyPress(*dc, ClientRect(), ch);
   }
+  if (t->Result == textresult::OffSheet) {
+    TypedTextOffSheet();
+    return;
+  }
   bool lineEnded = ch == kEnter;
-  if (t->Y2 == kNothingPicked) {
+  if (t->Result == textresult::Overflowed) {
+    t->Result = textresult::Stored;
     plat::ErrorBox("text longer than maximum 70 letters / spaces", plat::mbOK);
-    t->Y2 = 0;
     lineEnded = true;
   }
   if (!lineEnded) return;
+  // Only a line this key committed continues the text; an Enter that
+  // committed nothing ends it.
   const int32 n = DrawingList.Count();
-  auto* text = n > 6 ? dynamic_cast<TTextobj*>(DrawingList.At(n - 1)) : nullptr;
+  auto* text = n > before && n > 6 ? dynamic_cast<TTextobj*>(DrawingList.At(n - 1)) : nullptr;
   if (!text || text->Kind != kind::Text24) {
     if (MainForm) MainForm->SelectPickTool();
     if (TDrawingtool* now = Tool()) now->Type = tooltype::Parked;
@@ -547,16 +567,25 @@ void TMDIChild::FormKeyPress(char ch) {
     return;
   }
   // The next line starts one line spacing below (or beside, for vertical text).
-  RestoreToolId = 1;
+  // The new line is empty unless the character that overflowed the last one
+  // already stands on it: only then does a second Enter end the text.
+  auto* typing = dynamic_cast<TTexttool*>(t);
+  const bool newLineEmpty = !typing || typing->Typed == 0;
+  RestoreToolId = newLineEmpty ? 1 : 0;
   t->CursorX = text->Alignment;
   t->Direction = text->Escapement;
+  // The tool measured the line height (Size) at the line's first character.
   if (text->Escapement == 0) {
     t->X1 = text->X1;
-    t->Y1 = text->Y1 - t->Distance;
+    t->Y1 = text->Y1 - t->Size;
   } else {
-    t->X1 = text->X1 + t->Distance;
+    t->X1 = text->X1 + t->Size;
     t->Y1 = text->Y1;
   }
+  // After a line that overflowed, the character that did not fit was shown
+  // on the committed line: the repaint clears it, and the next character
+  // shows it on its own line.
+  if (!newLineEmpty) Surface().InvalidateRect(nullptr);
   plat::WindowDC dc(Surface());
   int32 dx = 0, dy = 0;
   WorldToDevice(*dc, ClientRect(), t->X1 / PixelScale, t->Y1 / PixelScale, dx, dy);

@@ -40,7 +40,8 @@ bool IsCentringStep(int32 step) {
 }
 bool IsLayoutView(int32 v) { return v >= view::LayoutGround && v <= 49; }
 
-void WriteLive() { DrawingList.WriteDrawingFile(dtDrawing); }
+// The view's own file: the group file in the group views.
+void WriteLive() { DrawingList.WriteViewFile(); }
 void RecordUndo() { DrawingList.UpdateUndoHistory(uoRecord, CurrentView); }
 
 // Tool mouse operations with a device context taken for the call.
@@ -216,7 +217,7 @@ void TMDIChild::DesignRoomPress(int x, int y, int32 entryStep) {
   if (entryStep == Rotate || entryStep == Delete) {
     WriteLive();
     t->Step = 0;
-    PendingInvalidateMergeArea();
+    InvalidateMergeArea();
     Guide(kRoomDragGuide);
     ToolPanel(kRoomToolName);
   }
@@ -230,7 +231,7 @@ void TMDIChild::WorktopPress(int x, int y, int32 entryStep) {
   } else if (t->Step == 2) {
     Guide("GUIDE: Now Left Button click inside the other worktop to merge");
   } else if (t->Step == 3) {
-    PendingInvalidateToolFrame();
+    InvalidateToolFrame();
     Guide("GUIDE: SPEED HINT To merge worktops you could use Ctrl+M ( M for Merge) keys "
           "shortcut instead of Edit/Alter MergeWorktops");
     ToolPanel("Pick Tool");
@@ -259,7 +260,7 @@ bool TMDIChild::CentredTextPress(int x, int y) {
   WriteLive();
   Guide("GUIDE: maximum of 70 letters/numbers/spaces");
   std::string text;
-  if (!PendingCentredText(text)) {
+  if (!AskCentredText(text)) {
     if (MainForm) MainForm->SelectPickTool();
     return false;
   }
@@ -383,7 +384,7 @@ void TMDIChild::RotateByRightButton(int x, int y) {
         return;
       }
       if (degrees < 0 || degrees > kFullCircle) return;
-      if (degrees != 90 && degrees != 180 && degrees != 270 && PendingSelectionHasRoundRect())
+      if (degrees != 90 && degrees != 180 && degrees != 270 && SelectionHasRoundRect())
         return;
     } else {
       // No turn wanted: the question's Cancel ends the rotation.
@@ -398,7 +399,7 @@ void TMDIChild::RotateByRightButton(int x, int y) {
   WithDC(*this, [&](plat::DeviceContext& dc, const plat::Rect& r) {
     t->RightMouseDown(dc, r, x, y);
   });
-  PendingInvalidateFrameChange(1);
+  InvalidateFrameChange(1);
   ToolPanel(plat::Format("%d degrees", RotationAngle));
 }
 
@@ -432,7 +433,7 @@ void TMDIChild::LeftRelease(int x, int y) {
     if (step == roomstep::Dragging || step == roomstep::DraggingCentre) {
       WithDC(*this, [&](plat::DeviceContext& dc, const plat::Rect& r) { t->MouseUp(dc, r, x, y); });
       WriteLive();
-      PendingInvalidateMergeArea();
+      InvalidateMergeArea();
       t->Step = 0;
       if (CurrentView <= 49) ShowExternalRectangle(0);
     } else if (step == roomstep::FreeSpace) {
@@ -453,7 +454,7 @@ void TMDIChild::LeftRelease(int x, int y) {
   }
   if (type == tooltype::Fill && step == 1) {
     const plat::Point p = ClientToDrawing({x, y});
-    PendingChangeFillColour(p.x / PixelScale, p.y / PixelScale);
+    ChangeFillColour(p.x / PixelScale, p.y / PixelScale);
     if (TDrawingtool* now = Tool(); now && now->PickedIndex() == kNothingPicked)
       Guide("GUIDE: no suitable item selected");
     return;
@@ -470,6 +471,7 @@ void TMDIChild::LeftRelease(int x, int y) {
   }
   if (type == tooltype::Line) RecordUndo();
   WithDC(*this, [&](plat::DeviceContext& dc, const plat::Rect& r) { t->MouseUp(dc, r, x, y); });
+  PromptAgainIfShapeRefused();
 }
 
 void TMDIChild::ReleaseWithStep(int x, int y, int32 step, int32 type) {
@@ -479,7 +481,7 @@ void TMDIChild::ReleaseWithStep(int x, int y, int32 step, int32 type) {
   };
   if (type == tooltype::Move && step == 3) {
     toolUp();
-    PendingInvalidateFrameChange(1);
+    InvalidateFrameChange(1);
     return;
   }
   if (type == tooltype::Move && step == 2) {
@@ -496,9 +498,14 @@ void TMDIChild::ReleaseWithStep(int x, int y, int32 step, int32 type) {
     return;
   }
   if (step == toolstep::LineTextArmed || step == toolstep::LineTextStarted) {
+    // A drag draws a line: the line and its text are one step to undo.
+    const plat::Point p = ClientToDrawing({x, y});
+    if (t->ButtonDown == 1 && (p.x != t->X1 || p.y != t->Y1)) RecordUndo();
     toolUp();
     if (t->Y1 >= kClickWithoutDrag) return;
-    if (!PendingLineText()) {
+    LineTextOrRedraw(8);
+    t = Tool();
+    if (!t || t->Y1 >= kClickWithoutDrag) {
       if (MainForm) MainForm->SelectPickTool();
       return;
     }
@@ -515,7 +522,7 @@ void TMDIChild::ReleaseWithStep(int x, int y, int32 step, int32 type) {
 void TMDIChild::FrameRelease(int x, int y, int32 step) {
   TDrawingtool* t = Tool();
   WithDC(*this, [&](plat::DeviceContext& dc, const plat::Rect& r) { t->MouseUp(dc, r, x, y); });
-  PendingInvalidateFrameChange(1);
+  InvalidateFrameChange(1);
   constexpr int32 kPrintPartStep = 17, kZoomFrameStep = 15;
   if (step == kPrintPartStep) {
     PendingPrintPart();
@@ -602,6 +609,7 @@ void TMDIChild::TextChangeRelease(int x, int y) {
   if (!text) return;
   RecordUndo();
   text->TextLength = CopyBoundedText(text->Text, kTextCapacity, answer.c_str());
+  MarkDrawingChanged();
   WriteLive();
   RedrawText(index);
 }
@@ -628,7 +636,9 @@ void TMDIChild::TextSizeRelease(int x, int y) {
     }
     TTextobj* text = Refetch(*picked);
     if (!text) return;
+    RecordUndo();
     text->Size = typed;
+    MarkDrawingChanged();
   }
   WriteLive();
   RedrawText(index);
@@ -658,7 +668,7 @@ void TMDIChild::RightRelease(int x, int y) {
     t->RightMouseUp(dc, r, x, y);
   });
   WriteLive();
-  PendingInvalidateMergeArea();
+  InvalidateMergeArea();
   t->Step = 0;
   ShowExternalRectangle(0);
 }

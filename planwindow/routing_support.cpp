@@ -4,6 +4,7 @@
 #include "platform/services.h"
 #include "platform/ui.h"
 #include "shell/mainform.h"
+#include "tools/shapetools.h"
 
 namespace routing {
 
@@ -18,6 +19,19 @@ void Guide(const std::string& text) {
 
 void ToolPanel(const std::string& text) {
   if (MainForm) MainForm->st.SetPanelText(panel::Tool, text);
+}
+
+void PromptAgainIfShapeRefused() {
+  TDrawingtool* t = Tool();
+  if (!t) return;
+  const char* prompt = ShapePrompt(t->Type);
+  if (*prompt == '\0') return;  // not a shape tool: its marker is its own
+  // A rounded rectangle just finished waits for the next corner.
+  const bool rectangleDone =
+      t->Type == tooltype::RoundRect && t->State == toolstate::Idle && t->X1 == 0;
+  if (t->Result != kNothingPlaced && !rectangleDone) return;
+  t->Result = 0;
+  Guide(prompt);
 }
 
 bool AskText(const std::string& caption, const std::string& prompt, const std::string& initial,
@@ -40,6 +54,9 @@ DistanceAnswer AskDistance(const std::string& caption, const std::string& prompt
   TTFeetdlg dlg(defaultValue);
   if (dlg.ShowModal() != plat::mrOk) return DistanceAnswer::Cancelled;
   value = dlg.Length;
+  // Feet and inches keep to the same limit as millimetres.
+  if (value == 0) return DistanceAnswer::Invalid;
+  if (value >= kDistanceLimit) return DistanceAnswer::OutOfRange;
   return DistanceAnswer::Ok;
 }
 

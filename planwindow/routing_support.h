@@ -27,6 +27,11 @@ extern const char* const kRetryQuestion;  // "do you wish to retry?"
 // Upper limit (exclusive) of a typed distance, drawing units.
 constexpr int32 kDistanceLimit = 150000;
 
+// After a shape tool refused a shape (off the sheet, or without width or
+// height), or finished a rounded rectangle, its command's prompt is shown
+// again.
+void PromptAgainIfShapeRefused();
+
 // A typed whole number from an input box; false when cancelled.
 bool AskText(const std::string& caption, const std::string& prompt, const std::string& initial,
              std::string& answer);

@@ -129,6 +129,13 @@ bool DeleteFile(std::string_view programPath) {
   return ::unlink(MapPath(programPath).c_str()) == 0;
 }
 
+bool CreateFolder(std::string_view programPath) {
+  const std::string path = MapPath(programPath);
+  struct stat st;
+  if (::stat(path.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
+  return ::mkdir(path.c_str(), 0777) == 0;
+}
+
 bool RenameFile(std::string_view from, std::string_view to) {
   return std::rename(MapPath(from).c_str(), MapPath(to).c_str()) == 0;
 }

@@ -29,6 +29,9 @@ std::FILE* OpenFile(std::string_view programPath, const char* mode);
 
 bool FileExists(std::string_view programPath);
 bool DeleteFile(std::string_view programPath);
+// Makes the folder when it is missing (its parent must exist); true when
+// it exists afterwards.
+bool CreateFolder(std::string_view programPath);
 bool RenameFile(std::string_view from, std::string_view to);
 
 // No file the program reads can be larger: the largest drawings are tens of

@@ -104,6 +104,11 @@ class RecordingWindow : public Window {
   void UpdateWindow() override;
   Point ClientToScreen(Point client) const override;
   Point ScreenToClient(Point screen) const override;
+  // The picture a test gives the window (no picture: false).
+  bool CaptureClient(Dib& picture) override {
+    return onCapture ? onCapture(picture) : false;
+  }
+  std::function<bool(Dib& picture)> onCapture;
 
   void Resize(Size client) { client_ = client; }
   // Everything drawn through GetDC and by the paint handler.

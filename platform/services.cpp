@@ -79,6 +79,10 @@ const std::string& StatusBar::PanelText(int panel) const {
 
 std::string HelpCommandLine(const std::string& page) { return "help.exe page " + page; }
 
+std::string NoHelpViewer(const std::string& page) {
+  return "no help viewer is installed to show the page " + page;
+}
+
 namespace {
 
 bool IsExecutableFile(const std::string& path) {

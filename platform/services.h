@@ -69,5 +69,7 @@ class ManualTimer : public Timer {
 bool StartHelp(const std::string& page);
 // The command line the program asks for ("help.exe page file.htm").
 std::string HelpCommandLine(const std::string& page);
+// What the program says when no viewer could be started for a page.
+std::string NoHelpViewer(const std::string& page);
 
 }  // namespace plat

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "platform/dc.h"
+#include "platform/dib.h"
 
 namespace plat {
 
@@ -29,6 +30,9 @@ class Window {
   virtual void UpdateWindow() = 0;
   virtual Point ClientToScreen(Point client) const = 0;
   virtual Point ScreenToClient(Point screen) const = 0;
+  // The client area as shown, pixel for pixel, as a bitmap of the screen's
+  // format (top row first); false when the window cannot give its pixels.
+  virtual bool CaptureClient(Dib& /*picture*/) { return false; }
 };
 
 // GetDC for the lifetime of the object, ReleaseDC at its end.

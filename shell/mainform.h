@@ -18,6 +18,7 @@
 class TMDIChild;
 class TPlanWindowHost;
 class TPrinter;
+struct PrintArea;
 
 namespace dlg {
 struct PrintChoice;
@@ -125,12 +126,27 @@ class TMainForm {
   void CmUndoExecute();
   void CmRedoExecute();
 
-  // ---- Printing (shell/printing.cpp) --------------------------------------------------
+  // ---- Printing, picture export and help (shell/printing.cpp, print_calibration.cpp,
+  // mainform_export.cpp, help.cpp) ---------------------------------------------------------
   void SetPrinter(TPrinter* printer) { printer_ = printer; }
+  // Print: the chosen floors (or the view shown) on one page each.
   void CmPrintExecute();
-  // Prints the current view at the chosen scale; offset is 1000 for a
-  // whole floor. False when nothing could be printed.
-  bool PrintView(int32 offset, const dlg::PrintChoice& choice);
+  // Split print: the view shown across as many pages as it needs.
+  void CmPrintssplitExecute();
+  // The printer calibration: a test line, then its measured length.
+  void CmPrintcalExecute();
+  // The print worker: prints the current view in a document of its own,
+  // its code raised by offset (view::PrintOffset, SplitPrintOffset or
+  // PartPrintOffset) while it prints, centred on area (drawing units) when
+  // one is given, else on the plan. Reports a failure itself; false when
+  // nothing could be printed. Callers record the undo step and the backup.
+  bool PrintView(int32 offset, const dlg::PrintChoice& choice, const PrintArea* area = nullptr);
+  void CmBmpExecute();
+  void CmPngExecute();
+  // Opens the help page of CurrentFunction (F1) without waiting for the viewer.
+  void ShowContextHelp();
+  // The help page of a function group.
+  static const char* HelpPage(int32 function);
 
   // ---- Tools and screen aids (shell/mainform_tools.cpp, tools helper) ---------------------
   void SetTool(int32 id);
@@ -142,7 +158,35 @@ class TMainForm {
   void CmDatumExecute();
   void CmLinestyleExecute();
   void ApplyLineStyle(int32 thickness, int32 penStyle);
+  // ---- Shapes, texts and the window's drawing commands (shell/mainform_shapes.cpp) ---------
+  void CmArcExecute();
+  void CmEllipseExecute();
+  void CmCircleExecute();
+  void CmRndRectExecute();
+  void CmTextExecute();
+  void CmTextChangeExecute();
+  void CmTextSizeExecute();
+  void CmLineTextExecute();
+  void CmMultiLinesExecute();
+  void CmLineEndExecute();
+  // The fill colour of new shapes, and filling a shape picked in the plan.
+  void CmFillColourExecute();
+  void CmFillExecute();
+  void CmRotateMirrorExecute();
+  // The colour chooser: code 54 edits the fill colour kept in
+  // "CFG\FILLCLR.CFG" (Cancel keeps it). True on OK.
+  bool ChooseColour(int32 code);
+  // A drawing turned or mirrored into a new name becomes the open drawing.
+  void ShowRotatedDrawing();
   // ---- End of tools and screen aids ----------------------------------------------------------
+
+  // ---- External walls, floors, dimensions and areas (shell/mainform_walls.cpp) -------------
+  void CmExtwallExecute();
+  void CmDimensionsExecute();
+  void CmDimensionPointsExecute();
+  void CmAreasExecute();
+  void CmOverlayExecute();
+  void CmOffsetsExecute();
 
   // ---- Design rooms (shell/mainform_rooms.cpp) ------------------------------------------------
   // "ADD New Design Room": the layout view where the current view holds no
@@ -194,11 +238,12 @@ class TMainForm {
   void WriteNormalZoom();
   void SwitchView(int32 viewCode, int32 function);
   void ShowFloor(int32 viewCode);
-  // Seams for the external-wall commands (shell/mainform_newdrawing.cpp):
-  // the first tool of a new drawing, and the walls of a new upper floor.
+  // The walls of a floor shown for the first time (shell/mainform_walls.cpp).
   void OfferWallsFromBelow(int32 viewCode);
   void SetUnits(int32 metric);
   TMDIChild* ZoomTarget();
+  // Prints views one after another into one document (shell/printing.cpp).
+  bool PrintViews(const std::vector<int32>& views, int32 offset, const dlg::PrintChoice& choice);
 
   plat::Timer& timer1_;
   std::unique_ptr<TDrawingtool> currentTool_;

@@ -158,8 +158,8 @@ void TMainForm::CmDatumExecute() {
 void TMainForm::CmLinestyleExecute() {
   if (ViewState <= 1) return;
   CurrentFunction = func::LineStyle;
-  // The active window's line-style dialog (ChooseLineStyle) hands its answer
-  // to ApplyLineStyle.
+  // The active window's line-style dialog hands its answer to ApplyLineStyle.
+  if (TMDIChild* child = ActiveChild()) child->ChooseLineStyle();
 }
 
 void TMainForm::ApplyLineStyle(int32 thickness, int32 penStyle) {

@@ -1,15 +1,21 @@
-// Printing a floor at scale: the print command records an undo step and
-// writes the drawing and its backup, then the print worker draws the view
-// onto one page with an isotropic mapping, y up, centred on the plan.
+// Printing at scale: the print commands ask their dialog and the printer,
+// measure every view they are to print and say when a plan does not fit,
+// record an undo step and write the drawing and its backup, then the print
+// worker draws each view onto its pages with an isotropic mapping, y up, at
+// the printer's own resolution. Whatever happens, the screen's view code,
+// mapping, wall style and drawing are restored afterwards.
 #include "shell/printing.h"
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
-#include "dialogs/shell_dialogs.h"
+#include "dialogs/modal.h"
+#include "dialogs/printdlg.h"
 #include "model/flist.h"
 #include "model/globals.h"
 #include "planwindow/childwin.h"
+#include "platform/services.h"
 #include "platform/ui.h"
 #include "shell/mainform.h"
 #include "storage/cfgfile.h"
@@ -18,6 +24,12 @@
 namespace {
 
 constexpr const char* kPrintFailed = "the drawing could not be printed";
+constexpr const char* kNothingToPrint = "there is nothing to print";
+constexpr const char* kDoesNotFit =
+    "the %s does not fit on the page at scale 1 : %d - print it all the same?";
+constexpr const char* kTooManyPages =
+    "the plan would need %d pages at scale 1 : %d - choose a smaller scale (a larger number)";
+constexpr const char* kNoGroupSplit = "the group drawing prints on one page only";
 
 constexpr double kInchesPerMillimetre = 0.039371;
 constexpr double kInchesPerImperialUnit = 1.0 / 24.0;
@@ -25,10 +37,17 @@ constexpr double kMillimetresPerInch = 25.4;
 // A calibration outside this range is a damaged file, not a printer.
 constexpr double kMinCalibration = 0.5;
 constexpr double kMaxCalibration = 2.0;
-constexpr int32 kNoExtentLow = 200000;
-constexpr int32 kNoExtentHigh = 0;
+// What "CFG\EXTENTS.CFG" holds when nothing was measured.
+constexpr int32 kNoExtent = 200000;
+// Locked rooms and the information records never print.
+constexpr int32 kFirstUnprinted = 29500;
+// A split print of more pages than this is a wrong scale, not a poster.
+constexpr int32 kMaxSplitPages = 100;
+// The window extent of the page mapping: the viewport extent carries the
+// printer pixels per mapping unit to five places.
+constexpr int32 kMappingExtent = 100000;
 
-// Pen widths and text heights on paper for the dialog's choices.
+// Pen widths and text heights on paper for the dialogs' choices.
 double LineWeightMillimetres(int32 weight) {
   switch (weight) {
     case dlg::lineweight::Thin: return 0.18;
@@ -46,105 +65,279 @@ double TextHeightMillimetres(int32 size) {
 
 bool IsGroupPrint(int32 v) { return v == view::Group || v == view::GroupPrint; }
 
-// The globals the worker changes while it prints.
-struct SavedMapping {
-  int32 view = CurrentView;
-  int32 orgX = WindowOrgX, orgY = WindowOrgY;
-  int32 extX = WindowExtX, extY = WindowExtY;
-  int32 zoomUnits = ZoomUnits;
-  ~SavedMapping() {
-    CurrentView = view;
-    WindowOrgX = orgX;
-    WindowOrgY = orgY;
-    WindowExtX = extX;
-    WindowExtY = extY;
-    ZoomUnits = zoomUnits;
-  }
-};
-
+// The drawing a print works on: the group file for the group view, the live
+// drawing otherwise.
 void ReadPrintedDrawing() {
-  if (IsGroupPrint(CurrentView)) {
-    DrawingList.Clear();
+  DrawingList.Clear();
+  if (IsGroupPrint(CurrentView))
     DrawingList.ReadGroupFile();
-  } else {
+  else
     DrawingList.ReadDrawingFile(dtDrawing);
-  }
 }
 
-// The centre of the plan in mapping units: the measured extents, or the
-// sheet's centre when nothing was measured.
-plat::Point PlanCentre() {
+// Puts back what a print changes of the program's state, and the drawing
+// of the restored view into the list, however the print ends.
+class PrintGuard {
+ public:
+  PrintGuard() = default;
+  PrintGuard(const PrintGuard&) = delete;
+  PrintGuard& operator=(const PrintGuard&) = delete;
+  ~PrintGuard() {
+    CurrentView = view_;
+    WindowOrgX = orgX_;
+    WindowOrgY = orgY_;
+    WindowExtX = extX_;
+    WindowExtY = extY_;
+    ZoomUnits = zoomUnits_;
+    TextScale = textScale_;
+    WallDisplayMode = wallMode_;
+    ReadPrintedDrawing();
+  }
+
+ private:
+  int32 view_ = CurrentView;
+  int32 orgX_ = WindowOrgX, orgY_ = WindowOrgY;
+  int32 extX_ = WindowExtX, extY_ = WindowExtY;
+  int32 zoomUnits_ = ZoomUnits;
+  int32 textScale_ = TextScale;
+  int32 wallMode_ = WallDisplayMode;
+};
+
+// One document: begun with its first page, a new page for every page after.
+class PrintRun {
+ public:
+  PrintRun(TPrinter& printer, std::string title) : printer_(printer), title_(std::move(title)) {}
+  PrintRun(const PrintRun&) = delete;
+  PrintRun& operator=(const PrintRun&) = delete;
+  ~PrintRun() {
+    if (page_) printer_.EndDoc(std::move(page_));
+  }
+
+  plat::DeviceContext* NextPage() {
+    if (failed_) return nullptr;
+    if (!page_) {
+      page_ = printer_.BeginDoc(title_);
+      failed_ = !page_;
+    } else {
+      failed_ = !printer_.NewPage(*page_);
+    }
+    return failed_ ? nullptr : page_.get();
+  }
+  // Ends the document; false when any page failed or none was begun.
+  bool Finish() {
+    if (!page_) return false;
+    const bool ended = printer_.EndDoc(std::move(page_));
+    return ended && !failed_;
+  }
+
+ private:
+  TPrinter& printer_;
+  std::string title_;
+  std::unique_ptr<plat::DeviceContext> page_;
+  bool failed_ = false;
+};
+
+// A box of the drawing, drawing units.
+struct Box {
+  int32 minX = kNoExtent, maxX = 0, maxY = 0, minY = kNoExtent;
+  bool Empty() const { return minX == kNoExtent || minY == kNoExtent; }
+  double CentreX() const { return (double(minX) + std::max(minX, maxX)) / 2; }
+  double CentreY() const { return (double(minY) + std::max(minY, maxY)) / 2; }
+  double Width() const { return std::max(0.0, double(maxX) - minX); }
+  double Height() const { return std::max(0.0, double(maxY) - minY); }
+};
+
+Box ReadPlanExtents() {
   cfg::Reader r(ProgramFile(cfgfile::PlanExtents));
-  int32 left = 0, right = 0, top = 0, bottom = 0;
-  const bool read = r.Int(left) && r.Int(right) && r.Int(top) && r.Int(bottom);
-  if (!read || left == kNoExtentLow || bottom == kNoExtentLow || right == kNoExtentHigh ||
-      top == kNoExtentHigh)
-    return {DrawingWidth / 2, DrawingHeight / 2};
-  return {int32((1LL * left + right) / 2 / PixelScale), int32((1LL * top + bottom) / 2 / PixelScale)};
+  Box b;
+  if (!(r.Int(b.minX) && r.Int(b.maxX) && r.Int(b.maxY) && r.Int(b.minY))) return Box{};
+  return b;
+}
+
+// A box round what the list holds of view v, for views whose measurements
+// know none of it (lines alone, a group drawing without walls): both ends of
+// lines and walls, the points of polygons, the boxes of round shapes, the
+// anchor of anything else.
+Box ListBox(int32 v) {
+  Box b;
+  auto add = [&b](int32 x, int32 y) {
+    if (b.Empty()) {
+      b = {x, x, y, y};
+      return;
+    }
+    b.minX = std::min(b.minX, x);
+    b.maxX = std::max(b.maxX, x);
+    b.minY = std::min(b.minY, y);
+    b.maxY = std::max(b.maxY, y);
+  };
+  for (int32 i = 0; i < DrawingList.Count(); ++i) {
+    const TObj& e = *DrawingList.At(i);
+    if (e.Kind >= kFirstUnprinted || !(IsGroupPrint(v) || e.Floor == v)) continue;
+    add(e.X1, e.Y1);
+    if (kind::IsLineKind(e.Kind) || kind::IsWallKind(e.Kind) || kind::IsFilledShapeKind(e.Kind)) {
+      add(e.X2, e.Y2);
+    } else if (const auto* p = dynamic_cast<const TPolyobj*>(&e)) {
+      for (int32 j = 0; j < std::clamp(p->PointCount, 0, kMaxPolyPoints); ++j)
+        add(p->PointX[j], p->PointY[j]);
+    }
+  }
+  return b;
+}
+
+// Whether the list holds anything the printer prints of view v (the group
+// file holds nothing but the group drawing).
+bool ViewHasElements(int32 v) {
+  for (int32 i = 0; i < DrawingList.Count(); ++i) {
+    const TObj& e = *DrawingList.At(i);
+    if (e.Kind < kFirstUnprinted && (IsGroupPrint(v) || e.Floor == v)) return true;
+  }
+  return false;
+}
+
+// Where a view lies on its pages.
+struct PageLayout {
+  bool empty = false;
+  bool fits = true;
+  double centreX = 0;  // drawing units
+  double centreY = 0;
+  int32 columns = 1;
+  int32 rows = 1;
+};
+
+// The page's printable area in drawing units at the scale.
+struct PaperArea {
+  double width, height;
+};
+
+PaperArea PaperOf(const PageMetrics& page, double pixelsPerUnit) {
+  return {page.pixels.cx / pixelsPerUnit, page.pixels.cy / pixelsPerUnit};
+}
+
+// Measures view v as it will print: centred on its outline (walls and
+// dimensions), or for a split print on everything it holds, and whether
+// everything it holds lies on the page or pages.
+PageLayout PlanLayout(int32 v, bool split, PaperArea paper) {
+  PageLayout layout;
+  Box everything, outline, listed;
+  bool any = false;
+  {
+    PrintGuard guard;
+    CurrentView = v + view::PrintOffset;
+    DrawingList.ComputePlanExtents(0);
+    everything = ReadPlanExtents();
+    DrawingList.ComputePlanExtents(1);
+    outline = ReadPlanExtents();
+    any = ViewHasElements(v);
+    listed = ListBox(v);
+  }
+  if (!any) {
+    layout.empty = true;
+    return layout;
+  }
+  const Box& box = !everything.Empty() ? everything : !outline.Empty() ? outline : listed;
+  if (box.Empty()) {
+    layout.centreX = double(DrawingWidth) * PixelScale / 2;
+    layout.centreY = double(DrawingHeight) * PixelScale / 2;
+    return layout;
+  }
+  const Box& centre = split || outline.Empty() ? box : outline;
+  layout.centreX = centre.CentreX();
+  layout.centreY = centre.CentreY();
+  if (split) {
+    layout.columns = std::max(1, int32(std::ceil(box.Width() / paper.width)));
+    layout.rows = std::max(1, int32(std::ceil(box.Height() / paper.height)));
+  }
+  const double halfW = layout.columns * paper.width / 2 + 1;
+  const double halfH = layout.rows * paper.height / 2 + 1;
+  layout.fits = box.minX >= layout.centreX - halfW && box.maxX <= layout.centreX + halfW &&
+                box.minY >= layout.centreY - halfH && box.maxY <= layout.centreY + halfH;
+  return layout;
+}
+
+// What the question calls the plan of a view.
+std::string PlanName(int32 v) {
+  switch (v) {
+    case view::Ground: return "ground floor";
+    case view::First: return "first floor";
+    case view::Second: return "second floor";
+    case view::Third: return "third floor";
+    case view::Basement: return "sub floor";
+    case view::Site: return "site plan";
+    case view::Group: return "group drawing";
+    default: return "plan";
+  }
 }
 
 int32 AtLeastOne(double v) { return std::max(1, int32(std::lround(v))); }
 
-}  // namespace
-
-double PrintCalibration() {
-  cfg::Reader r(ProgramFile(cfgfile::PrintCalibration.ForUnits()));
-  double f = 0;
-  if (!r.Real(f) || f < kMinCalibration || f > kMaxCalibration) return 1.0;
-  return f;
+// The page's mapping: isotropic, y up, with the logical point (left,
+// bottom) in mapping units at the page's bottom left corner.
+void SetPageMapping(plat::DeviceContext& dc, double left, double bottom, double perMapUnit,
+                    plat::Size pixels) {
+  const double orgX = std::floor(left), orgY = std::floor(bottom);
+  const int32 viewport = int32(std::lround(kMappingExtent * perMapUnit));
+  dc.SetMapMode(plat::MM_ISOTROPIC);
+  dc.SetWindowExt(kMappingExtent, kMappingExtent);
+  dc.SetViewportExt(viewport, -viewport);
+  dc.SetWindowOrg(int32(orgX), int32(orgY));
+  // The fraction of a mapping unit that the whole origin leaves goes into
+  // the viewport origin, so that the pages of a split print meet exactly.
+  dc.SetViewportOrg(-int32(std::lround((left - orgX) * perMapUnit)),
+                    pixels.cy + int32(std::lround((bottom - orgY) * perMapUnit)));
+  dc.SetBkMode(plat::TRANSPARENT);
 }
 
-bool TMainForm::PrintView(int32 offset, const dlg::PrintChoice& choice) {
-  if (!printer_) return false;
-  SavedMapping saved;
-  std::unique_ptr<plat::DeviceContext> page = printer_->BeginDoc(DrawingList.ViewFileName);
-  if (!page) {
-    plat::ErrorBox(kPrintFailed, plat::mbCancel);
-    return false;
-  }
-  const plat::Size size = page->DeviceSize();
-  const double dpi = page->PixelsPerInchX();
+// Prints CurrentView, raised by offset while it prints, on the pages of
+// layout. False when a page could not be started.
+bool PrintPages(PrintRun& run, int32 offset, const dlg::PrintChoice& choice,
+                const PageMetrics& page, const PageLayout& layout) {
+  PrintGuard guard;
   const int32 scale = std::clamp(choice.scale, dlg::kMinPrintScale, dlg::kMaxPrintScale);
-  const double inchesPerUnit = MetricUnits == 1 ? kInchesPerMillimetre : kInchesPerImperialUnit;
-  // Printer pixels per mapping unit (PixelScale drawing units).
-  const double perMapUnit = dpi * inchesPerUnit * PrintCalibration() / scale * PixelScale;
-  const double mmPerPixel = kMillimetresPerInch / dpi;
+  const double perUnit = PrinterPixelsPerUnit(page.dpiX, scale, PrintCalibration(), MetricUnits);
+  const double perMapUnit = perUnit * PixelScale;
+  const double mmPerPixel = kMillimetresPerInch / page.dpiX;
 
   // Pens and texts are sized in mapping units: as many as the paper sizes need.
   ZoomUnits = AtLeastOne(LineWeightMillimetres(choice.lineWeight) / mmPerPixel / perMapUnit);
   TextScale = AtLeastOne(TextHeightMillimetres(choice.textSize) / mmPerPixel /
                          (std::max(TextSize, 1) * perMapUnit));
+  WallDisplayMode = dlg::PrintWallDisplayMode(choice);
   CurrentView += offset;
 
   ReadPrintedDrawing();
   if (CurrentView < view::SplitPrintOffset) DrawingList.ComputePlanExtents(1);
-  const plat::Point centre = PlanCentre();
   const int32 scaleAdded = CurrentView < view::PartPrintOffset
                                ? DrawingList.AddScaleText(scale, choice.showScale)
                                : 0;
 
-  const int32 w = AtLeastOne(size.cx / perMapUnit);
-  const int32 h = AtLeastOne(size.cy / perMapUnit);
-  page->SetMapMode(plat::MM_ISOTROPIC);
-  page->SetWindowExt(w, h);
-  page->SetViewportExt(size.cx, -size.cy);
-  page->SetWindowOrg(centre.x - w / 2, centre.y - h / 2);
-  page->SetViewportOrg(0, size.cy);
-  page->SetBkMode(plat::TRANSPARENT);
-
-  if (IsGroupPrint(CurrentView)) {
-    ReadPrintedDrawing();
-    DrawingList.PrintFloor(*page);
-  } else {
-    // Shapes first, so walls, openings and texts print over them.
-    DrawingList.Clear();
-    DrawingList.ReadDrawingShapes(dtDrawing);
-    DrawingList.PrintFloor(*page);
-    DrawingList.Clear();
-    DrawingList.ReadDrawingStructure(dtDrawing);
-    DrawingList.PrintFloor(*page);
+  const double pageW = page.pixels.cx / perMapUnit, pageH = page.pixels.cy / perMapUnit;
+  const double gridLeft = layout.centreX / PixelScale - layout.columns * pageW / 2;
+  const double gridBottom = layout.centreY / PixelScale - layout.rows * pageH / 2;
+  bool printed = true;
+  for (int32 row = 0; row < layout.rows && printed; ++row) {
+    for (int32 column = 0; column < layout.columns && printed; ++column) {
+      plat::DeviceContext* dc = run.NextPage();
+      if (!dc) {
+        printed = false;
+        break;
+      }
+      // Rows run from the top of the plan down.
+      SetPageMapping(*dc, gridLeft + column * pageW,
+                     gridBottom + (layout.rows - 1 - row) * pageH, perMapUnit, page.pixels);
+      if (IsGroupPrint(CurrentView)) {
+        ReadPrintedDrawing();
+        DrawingList.PrintFloor(*dc);
+      } else {
+        // Shapes first, so walls, openings and texts print over them.
+        DrawingList.Clear();
+        DrawingList.ReadDrawingShapes(dtDrawing);
+        DrawingList.PrintFloor(*dc);
+        DrawingList.Clear();
+        DrawingList.ReadDrawingStructure(dtDrawing);
+        DrawingList.PrintFloor(*dc);
+      }
+    }
   }
-  const bool printed = printer_->EndDoc(std::move(page));
 
   if (scaleAdded == 1) {
     // The scale text was stored for the print only.
@@ -155,8 +348,129 @@ bool TMainForm::PrintView(int32 offset, const dlg::PrintChoice& choice) {
     else
       DrawingList.WriteDrawingFile(dtDrawing);
   }
-  CurrentView = saved.view;
-  ReadPrintedDrawing();
+  return printed;
+}
+
+bool UsablePage(const PageMetrics& page) {
+  return page.pixels.cx > 0 && page.pixels.cy > 0 && page.dpiX > 0 && page.dpiY > 0;
+}
+
+}  // namespace
+
+double PrintCalibration() {
+  cfg::Reader r(ProgramFile(cfgfile::PrintCalibration.ForUnits()));
+  double f = 0;
+  if (!r.Real(f) || !(f >= kMinCalibration && f <= kMaxCalibration)) return 1.0;
+  return f;
+}
+
+double PrinterPixelsPerUnit(int dpi, int32 scale, double calibration, int32 metric) {
+  const double inchesPerUnit = metric == 1 ? kInchesPerMillimetre : kInchesPerImperialUnit;
+  return double(dpi) * inchesPerUnit * calibration / std::max(scale, 1);
+}
+
+bool PrintCalibrationLine(TPrinter& printer, double inches, const std::string& caption) {
+  PrintRun run(printer, "calibration");
+  plat::DeviceContext* dc = run.NextPage();
+  if (!dc) return false;
+  const int dpi = std::max(dc->PixelsPerInchX(), 1);
+  // One inch in from the left, two down from the top, in device pixels.
+  const int x = dpi, y = 2 * dpi;
+  const int length = int(std::lround(inches * dpi));
+  const int tick = dpi / 10;
+  dc->SetMapMode(plat::MM_TEXT);
+  dc->SetBkMode(plat::TRANSPARENT);
+  const plat::Pen oldPen = dc->SelectPen({plat::PS_SOLID, std::max(1, dpi / 254), plat::RGB(0, 0, 0)});
+  dc->MoveTo(x, y);
+  dc->LineTo(x + length, y);
+  dc->MoveTo(x, y - tick);
+  dc->LineTo(x, y + tick);
+  dc->MoveTo(x + length, y - tick);
+  dc->LineTo(x + length, y + tick);
+  plat::Font font;
+  font.height = dpi / 6;
+  const plat::Font oldFont = dc->SelectFont(font);
+  dc->SetTextAlign(plat::TA_LEFT | plat::TA_BOTTOM);
+  dc->TextOut(x, y - 2 * tick, caption);
+  dc->SelectFont(oldFont);
+  dc->SelectPen(oldPen);
+  return run.Finish();
+}
+
+bool TMainForm::PrintView(int32 offset, const dlg::PrintChoice& choice, const PrintArea* area) {
+  if (!printer_) return false;
+  const PageMetrics page = printer_->Page();
+  bool printed = false;
+  if (UsablePage(page)) {
+    PageLayout layout;
+    if (area) {
+      layout.centreX = (double(area->left) + area->right) / 2;
+      layout.centreY = (double(area->top) + area->bottom) / 2;
+    } else {
+      const double perUnit =
+          PrinterPixelsPerUnit(page.dpiX, choice.scale, PrintCalibration(), MetricUnits);
+      layout = PlanLayout(CurrentView, offset == view::SplitPrintOffset, PaperOf(page, perUnit));
+    }
+    PrintRun run(*printer_, DrawingList.ViewFileName);
+    printed = PrintPages(run, offset, choice, page, layout);
+    printed = run.Finish() && printed;
+  }
+  if (!printed) plat::ErrorBox(kPrintFailed, plat::mbCancel);
+  return printed;
+}
+
+bool TMainForm::PrintViews(const std::vector<int32>& views, int32 offset,
+                           const dlg::PrintChoice& choice) {
+  const PageMetrics page = printer_->Page();
+  if (!UsablePage(page)) {
+    plat::ErrorBox(kPrintFailed, plat::mbCancel);
+    return false;
+  }
+  const bool split = offset == view::SplitPrintOffset;
+  const double perUnit =
+      PrinterPixelsPerUnit(page.dpiX, choice.scale, PrintCalibration(), MetricUnits);
+
+  // Every view is measured before anything is printed, so that the user can
+  // stop at a question with nothing printed.
+  std::vector<std::pair<int32, PageLayout>> planned;
+  for (int32 v : views) {
+    const PageLayout layout = PlanLayout(v, split, PaperOf(page, perUnit));
+    if (layout.empty) continue;
+    const int32 pages = layout.columns * layout.rows;
+    if (pages > kMaxSplitPages) {
+      plat::ErrorBox(plat::Format(kTooManyPages, pages, choice.scale), plat::mbCancel);
+      return false;
+    }
+    if (!layout.fits &&
+        !plat::AskYesNo(plat::Format(kDoesNotFit, PlanName(v).c_str(), choice.scale)))
+      return false;
+    planned.emplace_back(v, layout);
+  }
+  if (planned.empty()) {
+    plat::ErrorBox(kNothingToPrint, plat::mbCancel);
+    return false;
+  }
+
+  DrawingList.UpdateUndoHistory(uoRecord, CurrentView);
+  if (CurrentView == view::Group)
+    DrawingList.WriteGroupFile();
+  else
+    DrawingList.WriteDrawingFile(dtDrawing);
+  DrawingList.WriteDrawingFile(dtBackup);
+
+  bool printed = true;
+  {
+    PrintGuard guard;
+    PrintRun run(*printer_, DrawingList.ViewFileName);
+    for (const auto& [v, layout] : planned) {
+      CurrentView = v;
+      if (!PrintPages(run, offset, choice, page, layout)) {
+        printed = false;
+        break;
+      }
+    }
+    printed = run.Finish() && printed;
+  }
   if (!printed) plat::ErrorBox(kPrintFailed, plat::mbCancel);
   return printed;
 }
@@ -165,20 +479,49 @@ void TMainForm::CmPrintExecute() {
   TMDIChild* child = ActiveChild();
   if (!child || !drawingOpen_ || !printer_) return;
   CurrentFunction = func::Print;
-  dlg::TTFPlanprintdlg choice;
+  dlg::PrintChoice choice;
   dlg::ReadPrintSettings(choice);
-  if (!dlg::ShowModal(choice)) return;
+  std::vector<int32> views{CurrentView};
+  if (CurrentView == view::Group) {
+    dlg::TTGrpprintdlg d;
+    static_cast<dlg::PrintChoice&>(d) = choice;
+    if (!dlg::ShowModal(d)) return;
+    choice = d;
+  } else {
+    dlg::TTFPlanprintdlg d;
+    static_cast<dlg::PrintChoice&>(d) = choice;
+    // On a floor the dialog offers every floor, the one shown ticked.
+    if (int32* shown = d.FloorTick(CurrentView)) {
+      d.offerFloors = true;
+      *shown = 1;
+    }
+    if (!dlg::ShowModal(d)) return;
+    choice = d;
+    if (d.offerFloors) views = choice.Floors();
+  }
   dlg::WritePrintSettings(choice);
-  WallDisplayMode = dlg::PrintWallDisplayMode(choice);
   if (!printer_->Setup()) return;
 
-  DrawingList.UpdateUndoHistory(uoRecord, CurrentView);
-  if (CurrentView == view::Group)
-    DrawingList.WriteGroupFile();
-  else
-    DrawingList.WriteDrawingFile(dtDrawing);
-  DrawingList.WriteDrawingFile(dtBackup);
-  PrintView(view::PrintOffset, choice);
+  PrintViews(views, view::PrintOffset, choice);
+  TextScale = 0;
+  child->Surface().InvalidateRect(nullptr);
+}
+
+void TMainForm::CmPrintssplitExecute() {
+  TMDIChild* child = ActiveChild();
+  if (!child || !drawingOpen_ || !printer_) return;
+  CurrentFunction = func::Print;
+  if (CurrentView == view::Group) {
+    plat::ErrorBox(kNoGroupSplit, plat::mbCancel);
+    return;
+  }
+  dlg::TTSplitdlg d;
+  dlg::ReadPrintSettings(d);
+  if (!dlg::ShowModal(d)) return;
+  dlg::WritePrintSettings(d);
+  if (!printer_->Setup()) return;
+
+  PrintViews({CurrentView}, view::SplitPrintOffset, d);
   TextScale = 0;
   child->Surface().InvalidateRect(nullptr);
 }

@@ -1,24 +1,56 @@
 // The printer as the print commands see it: a set-up question (which
-// printer, or a PDF file) and one document of one page per print.
+// printer, or a PDF file), the size of its pages, and documents of pages.
 #pragma once
 
 #include <memory>
 #include <string>
 
+#include "model/globals.h"
 #include "platform/dc.h"
+
+// A page as the printer prints it: the printable area in the printer's own
+// pixels and how many of them make an inch.
+struct PageMetrics {
+  plat::Size pixels;
+  int dpiX = 0;
+  int dpiY = 0;
+};
 
 class TPrinter {
  public:
   virtual ~TPrinter() = default;
   // Asks where to print; false on Cancel.
   virtual bool Setup() = 0;
-  // Starts a document; the device context of its page (text mapping, device
-  // pixels), or nullptr when the printer cannot start.
+  // The pages as set up (the size is 0 when no printer is available).
+  virtual PageMetrics Page() const = 0;
+  // Starts a document; the device context of its first page (text mapping,
+  // device pixels), or nullptr when the printer cannot start.
   virtual std::unique_ptr<plat::DeviceContext> BeginDoc(const std::string& title) = 0;
+  // Starts the next page of the document on the same device context; false
+  // when it cannot.
+  virtual bool NewPage(plat::DeviceContext& page) = 0;
   // Ends the document; false when it could not be finished.
   virtual bool EndDoc(std::unique_ptr<plat::DeviceContext> page) = 0;
 };
 
-// The printer's own pixels in one inch of paper through the calibration:
-// the factor from "CFG\PRNTCALM.CFG" or "CFG\PRNTCALI.CFG", 1.0 when unset.
+// A part of the drawing in drawing units (y up): left < right, bottom < top.
+struct PrintArea {
+  int32 left = 0;
+  int32 right = 0;
+  int32 top = 0;
+  int32 bottom = 0;
+};
+
+// The printer's pixels in one inch of paper are corrected by the
+// calibration factor from "CFG\PRNTCALM.CFG" or "CFG\PRNTCALI.CFG" (1.0 when
+// unset or out of range).
 double PrintCalibration();
+// Printer pixels per drawing unit on paper: drawing length / scale x pixels
+// per inch x inches per drawing unit (1/24 imperial, 0.039371 metric) x
+// the calibration factor.
+double PrinterPixelsPerUnit(int dpi, int32 scale, double calibration, int32 metric);
+
+// Prints the calibration page: a line of the given length in inches at the
+// printer's own resolution, uncorrected, with a caption. False (and nothing
+// said) when the printer could not print it.
+bool PrintCalibrationLine(TPrinter& printer, double inches, const std::string& caption);

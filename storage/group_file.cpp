@@ -11,6 +11,14 @@ void TFlist::WriteGroupFile() {
                          storage::PageCentre());
 }
 
+void TFlist::WriteViewFile() {
+  constexpr int32 kLastGroupView = 84;
+  if (CurrentView >= view::Group && CurrentView <= kLastGroupView)
+    WriteGroupFile();
+  else
+    WriteDrawingFile(dtDrawing);
+}
+
 void TFlist::ReadGroupFile() {
   const storage::Placement centre = storage::PageCentre();
   const storage::ReadResult r = storage::ReadListFile(GroupFilePath(), *this, centre);

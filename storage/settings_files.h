@@ -67,17 +67,22 @@ inline constexpr const char* Titles = "CFG\\TITLE2D.CFG";
 inline constexpr UnitsPair DimensionOffsets{"CFG\\MOFFSET.CFG", "CFG\\IOFFSET.CFG"};
 // Layout grid spacing and colour.
 inline constexpr UnitsPair LayoutGrid{"CFG\\LYTGRIDM.CFG", "CFG\\LYTGRIDI.CFG"};
-// The print dialog's boxes, "%d %d %d %d %d".
+// The print dialogs' choices: the vertical-text box, the dimensions, the
+// wall style, line weight, text size, scale, the scale text, then the five
+// floors; "%d %d %d %d %d %d %d %d %d %d %d %d\n".
 inline constexpr const char* PrintChoices = "CFG\\PRINT.CFG";
-// The printer's scale correction factor.
+// The printer's scale correction factor, "%f\n".
 inline constexpr UnitsPair PrintCalibration{"CFG\\PRNTCALM.CFG", "CFG\\PRNTCALI.CFG"};
 
-// ---- External walls and their dimensions ----
-// The external-wall construction: three layers, six floor values, four
-// wall values and the colour, "%d %d %d %ld %ld %ld %ld %ld %ld %d %d %d %d %ld".
-inline constexpr UnitsPair ExtWall{"CFG\\EXTWALLM.CFG", "CFG\\EXTWALLI.CFG"};
-// A clicked dimension's end-segment length and the value kept in it, "%d %d".
-inline constexpr const char* Arrow = "CFG\\ARROW.CFG";
+// ---- Shapes and texts ----
+// The fill colour of new shapes and the colour chooser's exchange, "%ld\n".
+inline constexpr const char* FillColour = "CFG\\FILLCLR.CFG";
+// The text along a line: side and length "%d %d\n", then the text.
+inline constexpr const char* LineText = "CFG\\LTEXT.CFG";
+// The selection hand-over: one line "%d %ld %ld\n" per listed element
+// (its index in DrawingList and an origin), and the number of those lines.
+inline constexpr const char* SelectionList = "CFG\\COPY.CFG";
+inline constexpr const char* SelectionCount = "CFG\\TEMP.CFG";
 
 // ---- Internal walls and wall edits ----
 // The spacing of an internal wall's two lines, "%d".
@@ -92,6 +97,13 @@ inline constexpr const char* RoomColours = "CFG\\RMCLR.CFG";
 inline constexpr UnitsPair RoomWalls{"CFG\\RMPTNM.CFG", "CFG\\RMPTNI.CFG"};
 // Distance within which a dropped room snaps to walls and rooms, "%d\n".
 inline constexpr UnitsPair MergingDistance{"CFG\\MERGEM.CFG", "CFG\\MERGEI.CFG"};
+
+// ---- External walls and their dimensions ----
+// The external-wall construction: three layers, six floor values, four
+// wall values and the colour, "%d %d %d %ld %ld %ld %ld %ld %ld %d %d %d %d %ld".
+inline constexpr UnitsPair ExtWall{"CFG\\EXTWALLM.CFG", "CFG\\EXTWALLI.CFG"};
+// A clicked dimension's end-segment length and the value kept in it, "%d %d".
+inline constexpr const char* Arrow = "CFG\\ARROW.CFG";
 
 }  // namespace cfgfile
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "building/extwall_tool.h"
-#include "building/floor_area.h"
+#include "tools/lineobj_geometry.h"
 #include "building/wall_query.h"
 #include "model/flist.h"
 #include "platform/recording_dc.h"
@@ -96,7 +96,7 @@ TEST_F(ExtWallTool, ARectangleOutlineGivesFourWallsOutsideItWithTheInnerFaceOnTh
   DrawingList.Clear();
   DrawingList.ReadDrawingFile(dtDrawing);
   EXPECT_EQ(Walls().size(), 4u);
-  EXPECT_EQ(FloorAreaOf(DrawingList, view::Ground), 16);  // 3.6 m x 4.6 m
+  EXPECT_EQ(EnclosedFloorArea(DrawingList, view::Ground), 16);  // 3.6 m x 4.6 m
 }
 
 TEST_F(ExtWallTool, AnLShapeHasItsReentrantCornerMovedOutwardToo) {
@@ -207,6 +207,19 @@ TEST_F(ExtWallTool, TheOutlineIsFittedToTheDesignRoomsAlongIt) {
   EXPECT_EQ(w[2]->X1, 8110 + 200);  // the next line starts at its new end
   EXPECT_EQ(w[3]->X1, 8110 + 200);  // and the bottom edge starts there
   EXPECT_EQ(w[0]->X1, 2000 - 200);  // the rest stays as traced
+}
+
+TEST_F(ExtWallTool, AMissingRoomWallFileIsReportedAndTheOutlineBuiltAsTraced) {
+  DrawingList.Add(new TRoomobj(kind::Room, view::LayoutGround, 0, 0, 2000, 5000, 5000, 2000, 3000,
+                               3000, 1, 0, 10, 1, 1, 1, "R", "", ""));
+  dir.WriteFile("CFG\\RMPTNM.CFG", "110 110\n");
+  Construction("200 0 0");
+  Outline({{2000, 2000}, {2000, 5000}, {5003, 5000}, {5003, 2000}});
+  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk).Containing("RMPTNM.CFG");
+  tool.Command(extwallcmd::BuildFromOutline);
+  const auto w = Walls();
+  ASSERT_EQ(w.size(), 4u);
+  EXPECT_EQ(w[1]->X2, 5003 + 200);
 }
 
 TEST_F(ExtWallTool, CopiesTakeTheFloorBelowsWallsWithTheCurrentConstruction) {

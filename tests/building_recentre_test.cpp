@@ -2,7 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "building/extwall_tool.h"
-#include "building/floor_area.h"
+#include "tools/linetool.h"
+#include "tools/lineobj_geometry.h"
 #include "building/recentre.h"
 #include "model/flist.h"
 #include "tests/test_support.h"
@@ -137,8 +138,9 @@ TEST_F(Recentre, TheFloorAreaIsTheOutlinesTrapezoidSum) {
   Wall(view::Ground, 1000, 4000, 5000, 4000);
   Wall(view::Ground, 5000, 4000, 5000, 1000);
   Wall(view::Ground, 5000, 1000, 1000, 1000);
-  EXPECT_EQ(FloorAreaOf(DrawingList, view::Ground), 12);
-  ComputeFloorArea();
+  EXPECT_EQ(EnclosedFloorArea(DrawingList, view::Ground), 12);
+  TLineobjtool pick;
+  pick.ComputeFloorArea();
   EXPECT_EQ(DrawingList.GetFloorArea(), 12);
   // 12 ft by 10 ft in 1/24 inch.
   Units(false);
@@ -148,8 +150,8 @@ TEST_F(Recentre, TheFloorAreaIsTheOutlinesTrapezoidSum) {
   Wall(view::First, 1200, 1200 + h, 1200 + w, 1200 + h);
   Wall(view::First, 1200 + w, 1200 + h, 1200 + w, 1200);
   Wall(view::First, 1200 + w, 1200, 1200, 1200);
-  EXPECT_EQ(FloorAreaOf(DrawingList, view::First), 120);
-  EXPECT_EQ(FloorAreaOf(DrawingList, view::Ground), 0);
+  EXPECT_EQ(EnclosedFloorArea(DrawingList, view::First), 120);
+  EXPECT_EQ(EnclosedFloorArea(DrawingList, view::Ground), 0);
 }
 
 }  // namespace

@@ -92,27 +92,48 @@ class PlanFrame : public TChildFrame {
   }
 };
 
-// A printer whose page records what is printed: A4 at 300 pixels per inch.
+// A printer whose pages record what is printed: A4 at 300 pixels per inch.
 class RecordingPrinter : public TPrinter {
  public:
   bool acceptSetup = true;
   bool failStart = false;
+  int failAtPage = 0;  // a page number (from 1) that cannot be started; 0 none
   int documents = 0;
+  int pages = 0;  // of the last document
   std::string title;
+  // Everything printed in the last document, and where each page begins in it.
   std::vector<plat::DcRecord> printed;
+  std::vector<std::size_t> pageStarts;
+  plat::Size pixels{2480, 3508};
+  int dpi = 300;
 
   bool Setup() override { return acceptSetup; }
+  PageMetrics Page() const override { return {pixels, dpi, dpi}; }
   std::unique_ptr<plat::DeviceContext> BeginDoc(const std::string& t) override {
     if (failStart) return nullptr;
     title = t;
     printed.clear();
-    auto dc = std::make_unique<plat::RecordingDC>(plat::Size{2480, 3508}, &printed);
-    dc->SetPixelsPerInch(300);
+    pageStarts = {0};
+    pages = 1;
+    auto dc = std::make_unique<plat::RecordingDC>(pixels, &printed);
+    dc->SetPixelsPerInch(dpi);
     return dc;
+  }
+  bool NewPage(plat::DeviceContext&) override {
+    if (failAtPage == pages + 1) return false;
+    ++pages;
+    pageStarts.push_back(printed.size());
+    return true;
   }
   bool EndDoc(std::unique_ptr<plat::DeviceContext> page) override {
     ++documents;
     return page != nullptr;
+  }
+  // The records of one page (from 0).
+  std::vector<plat::DcRecord> PageRecords(int page) const {
+    if (page < 0 || page >= int(pageStarts.size())) return {};
+    const std::size_t end = page + 1 < int(pageStarts.size()) ? pageStarts[page + 1] : printed.size();
+    return {printed.begin() + long(pageStarts[page]), printed.begin() + long(end)};
   }
 };
 

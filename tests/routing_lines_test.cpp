@@ -112,18 +112,24 @@ TEST_F(LineDrawing, TypedDistancesOutsideTheRangeDoNothing) {
 
 TEST_F(LineDrawing, CancellingTheDistanceAsksWhetherToRetry) {
   KeyAt(plat::VK_RETURN, 1000, 1000);
+  // Yes asks the distance again.
   ui.ExpectInputCancelled();
   ui.ExpectMessageDlg(plat::MsgType::Confirmation, plat::mbYes | plat::mbNo, plat::mrYes)
       .WithText("do you wish to retry?");
+  ui.ExpectInputCancelled();
+  ui.ExpectQuestion(plat::mrYes).WithText("do you wish to retry?");
+  ui.ExpectInput("500").WithPrompt("DOWN");
   Key(plat::VK_DOWN);
   EXPECT_EQ(Tool()->Type, tooltype::Line);
+  ASSERT_EQ(LinesInFile().size(), 1u);
+  EXPECT_EQ(LinesInFile()[0].Y2, 500);
 
   ui.ExpectInputCancelled();
   ui.ExpectQuestion(plat::mrNo).WithText("do you wish to retry?");
   Key(plat::VK_DOWN);
   EXPECT_EQ(Tool()->Type, tooltype::Pick);
   EXPECT_EQ(form->st.PanelText(panel::Guide), "GUIDE; Pick Tool");
-  EXPECT_TRUE(LinesInFile().empty());
+  EXPECT_EQ(LinesInFile().size(), 1u);
 }
 
 TEST_F(LineDrawing, ASecondEnterEndsASegmentOnThePointer) {

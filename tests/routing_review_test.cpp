@@ -1,5 +1,6 @@
 // A centred text placed by a click: what the press shows and does after the
 // text question, judged by the step the tool had when the button went down.
+#include "dialogs/drawing_dialogs.h"
 #include "tests/routing_fixture.h"
 
 namespace {
@@ -31,12 +32,18 @@ class CentredTextClick : public PlanWindowTest {
     const plat::Point p = Pixel(1000, 1000);
     child->OnMouseDown(1, p.x, p.y);
   }
+  // The centred text's own dialog answers.
+  void Answer(const std::string& text) {
+    centred.Answer([text](Ttextcentredlg& d) { d.Text = text; });
+  }
   plat::ManualTimer scrollTimer;
+  dlg::Scripted<Ttextcentredlg> centred;
+  dlg::ScopedRunner<Ttextcentredlg> useCentred{centred};
 };
 
 TEST_F(CentredTextClick, ThePlacedTextKeepsTheHintToGoOnWithTheSameFunction) {
   SteppingTextTool& t = Install(0);
-  ui.ExpectInput("KITCHEN");
+  Answer("KITCHEN");
   Press();
   EXPECT_EQ(t.placed, "KITCHEN");
   // The tool's new step is not the step of the press: no "Selected" status.
@@ -50,7 +57,7 @@ TEST_F(CentredTextClick, AFrameStepPressSwitchesToTheLineThicknessToolAndStillAu
   child->AutoScrollTimer = &scrollTimer;
   LineThickness = 1;
   Install(9);
-  ui.ExpectInput("BATH");
+  Answer("BATH");
   Press();
   EXPECT_EQ(Tool()->Type, tooltype::Line);
   EXPECT_TRUE(child->AutoScrolling());
@@ -61,7 +68,7 @@ TEST_F(CentredTextClick, CancelReturnsToThePickToolWithoutAutoScroll) {
   AutoScroll = 1;
   child->AutoScrollTimer = &scrollTimer;
   Install(0);
-  ui.ExpectInputCancelled();
+  centred.Cancel();
   Press();
   EXPECT_EQ(Tool()->Type, tooltype::Pick);
   EXPECT_FALSE(child->AutoScrolling());

@@ -110,6 +110,10 @@ TEST_F(Lifecycle, DecliningToSaveTakesTheDrawingBackToTheLastSave) {
   Edit(ExtWall(22000, 11000, 22000, 14000));
   EXPECT_EQ(UserElementsIn(kLive), 2);
   ExpectSaveQuestion(plat::mrNo);
+  // The first floor has no walls yet: the user will trace them (the wall
+  // type is not chosen here, so nothing is drawn).
+  ui.ExpectQuestion(plat::mrNo).WithText(
+      "Will the outside wall dimensions be the same as the ground floor?");
   form->CmPlan1Execute();  // switching the view asks
 
   EXPECT_EQ(dir.ReadFile(kLive), saved);
@@ -327,7 +331,7 @@ TEST_F(Printing, AFloorPrintsAtScaleAndLeavesTheDrawingAsItWas) {
   EXPECT_EQ(DrawingList.UndoViews[0], view::Ground);
   EXPECT_EQ(CurrentView, view::Ground);
   EXPECT_EQ(TextScale, 0);
-  EXPECT_EQ(dir.ReadFile("CFG\\PRINT.CFG"), "0 0 0 2 2");
+  EXPECT_EQ(dir.ReadFile("CFG\\PRINT.CFG"), "0 0 0 2 2 100 1 1 0 0 0 0\n");
 }
 
 TEST_F(Printing, CancellingThePrintDialogOrThePrinterPrintsNothing) {

@@ -57,7 +57,7 @@ const std::vector<ShippedSetting>& Shipped() {
       {"SCALEVIEWM", "%f %f", 2},
       {"SCALEVIEWI", "%f %f", 2},
       {"ZOOM", "%d %d", 2},
-      {"PRINT", "%d %d %d %d %d", 5},
+      {"PRINT", "%d %d %d %d %d %d %d %d %d %d %d %d\n", 12},
       {"OVERLAY", "%d %d %d %d %d %d %d", 7},
       // Dimensions, titles and the layout grid.
       {"ARROW", "%d %d", 2},

@@ -87,6 +87,23 @@ class TLineobjtool : public TLinetool {
                      int32 flag, int32 code) override;
   void PlaceDimension(plat::DeviceContext& dc, const plat::Rect& client, int32 X, int32 Y,
                       int32 direction, int32 height);
+
+  // The line-object commands (tools/lineobj_commands.cpp, tools/line_text.cpp).
+  // Writes the text of "CFG\LTEXT.CFG" along the line just drawn (the
+  // list's last element), paints it, appends it and stores the drawing;
+  // Step becomes 50 either way.
+  void ElementsAdded(plat::DeviceContext& dc, const plat::Rect& client, int32 firstIndex,
+                     int32 mode) override;
+  // 1 finish (re-centre the ground floor, then the floor area), 3 and 190
+  // re-centre, 10 the distance to the nearest face in Direction (Size, 0
+  // when there is none).
+  void Command(int32 code) override;
+  // Steps 2 and 3: moves the nearer end of line Direction by amount (step
+  // 2) or by -amount (step 3), judged at (x, y).
+  void Execute(int32 amount, int32 x, int32 y) override;
+  // The floor area enclosed by the external walls of the current view,
+  // stored with TFlist::SetFloorArea.
+  void ComputeFloorArea();
 };
 
 // A sloped segment's bearing in tenths of a degree (0 up, clockwise), from

@@ -138,8 +138,10 @@ bool QtFormRunner::Run(const Form& form, const std::function<std::string()>& acc
   auto* box_buttons = new QDialogButtonBox(buttons, &box);
   column->addWidget(box_buttons);
   QObject::connect(box_buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
-  QObject::connect(box_buttons, &QDialogButtonBox::helpRequested, &box,
-                   [&form] { plat::StartHelp(form.HelpPage()); });
+  QObject::connect(box_buttons, &QDialogButtonBox::helpRequested, &box, [&form, &box] {
+    if (!plat::StartHelp(form.HelpPage()))
+      QMessageBox::information(&box, box.windowTitle(), Q(plat::NoHelpViewer(form.HelpPage())));
+  });
   const Form::Snapshot start = form.Take();
   QObject::connect(box_buttons, &QDialogButtonBox::accepted, &box, [&] {
     for (const Binding& b : bindings) b.Store();

@@ -11,14 +11,12 @@ namespace {
 // Every Qt form the program has; a new dialog adds its runner here.
 struct QtForms {
   QtNewDrawing newDrawing;
-  QtFloorPlanPrint floorPlanPrint;
   QtScreenScale screenScale;
   QtFeetDialog feet;
 
   template <class Visit>
   void ForEach(Visit visit) {
     visit(newDrawing);
-    visit(floorPlanPrint);
     visit(screenScale);
     visit(feet);
   }

@@ -1,8 +1,6 @@
 #include "dialogs/qt/shell_dialogs_qt.h"
 
 #include <QButtonGroup>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -10,7 +8,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "platform/qt/focus_keeper.h"
@@ -87,58 +84,6 @@ void NewdlgForm::accept() {
   QDialog::accept();
 }
 
-// ---- Floor-plan print ------------------------------------------------------------------
-
-FPlanprintdlgForm::FPlanprintdlgForm(QWidget* parent) : QDialog(parent) {
-  setWindowTitle("Print Floor Plan");
-  scale_ = new QSpinBox(this);
-  scale_->setRange(kMinPrintScale, kMaxPrintScale);
-  scale_->setPrefix("1 : ");
-  weight_ = new QComboBox(this);
-  weight_->addItems({"Thin", "Medium", "Thick"});
-  text_ = new QComboBox(this);
-  text_->addItems({"Small", "Normal", "Large"});
-  showScale_ = new QCheckBox("Print the scale under the plan", this);
-  hideDimensions_ = new QCheckBox("print NO external dimensions", this);
-  verticalText_ = new QCheckBox("check only if vertical text prints incorrectly", this);
-  walls_ = new QComboBox(this);
-  walls_->addItems({"Walls as lines", "show walls cross hatched", "show walls solid black"});
-
-  auto* form = new QFormLayout;
-  form->addRow("Scale:", scale_);
-  form->addRow("Lines:", weight_);
-  form->addRow("Text:", text_);
-  form->addRow("Walls:", walls_);
-  auto* column = new QVBoxLayout(this);
-  column->addLayout(form);
-  column->addWidget(showScale_);
-  column->addWidget(hideDimensions_);
-  column->addWidget(verticalText_);
-  column->addWidget(OkCancel(this));
-}
-
-void FPlanprintdlgForm::SetChoice(const PrintChoice& c) {
-  scale_->setValue(c.scale);
-  weight_->setCurrentIndex(c.lineWeight - lineweight::Thin);
-  text_->setCurrentIndex(c.textSize - textsize::Small);
-  showScale_->setChecked(c.showScale == 1);
-  hideDimensions_->setChecked(c.hideDimensions == 1);
-  verticalText_->setChecked(c.verticalText == 1);
-  walls_->setCurrentIndex(c.wallStyle / wallprint::Hatched);
-}
-
-PrintChoice FPlanprintdlgForm::Choice() const {
-  PrintChoice c;
-  c.scale = scale_->value();
-  c.lineWeight = lineweight::Thin + weight_->currentIndex();
-  c.textSize = textsize::Small + text_->currentIndex();
-  c.showScale = showScale_->isChecked() ? 1 : 0;
-  c.hideDimensions = hideDimensions_->isChecked() ? 1 : 0;
-  c.verticalText = verticalText_->isChecked() ? 1 : 0;
-  c.wallStyle = walls_->currentIndex() * wallprint::Hatched;
-  return c;
-}
-
 // ---- The runners ---------------------------------------------------------------------------
 
 bool QtNewDrawing::Run(TTNewdlg& d) {
@@ -147,15 +92,6 @@ bool QtNewDrawing::Run(TTNewdlg& d) {
   form.SetChoice(d);
   if (form.exec() != QDialog::Accepted) return false;
   static_cast<NewDrawingChoice&>(d) = form.Choice();
-  return true;
-}
-
-bool QtFloorPlanPrint::Run(TTFPlanprintdlg& d) {
-  plat::FocusKeeper focus;
-  FPlanprintdlgForm form(Parent());
-  form.SetChoice(d);
-  if (form.exec() != QDialog::Accepted) return false;
-  static_cast<PrintChoice&>(d) = form.Choice();
   return true;
 }
 

@@ -1,4 +1,4 @@
-// The New drawing, floor-plan print and screen-scale dialogs on Qt.
+// The New drawing and screen-scale dialogs on Qt.
 #pragma once
 
 #include <QDialog>
@@ -6,11 +6,8 @@
 #include "dialogs/qt/qt_dialogs.h"
 #include "dialogs/shell_dialogs.h"
 
-class QCheckBox;
-class QComboBox;
 class QLineEdit;
 class QRadioButton;
-class QSpinBox;
 
 namespace dlg {
 
@@ -36,35 +33,10 @@ class NewdlgForm : public QDialog {
   QRadioButton* rooms_;
 };
 
-// "Print Floor Plan": scale, line weight, text size, the scale text, the
-// external dimensions, the wall style and the vertical-text repair.
-class FPlanprintdlgForm : public QDialog {
-  Q_OBJECT
-
- public:
-  explicit FPlanprintdlgForm(QWidget* parent = nullptr);
-  void SetChoice(const PrintChoice& c);
-  PrintChoice Choice() const;
-
- private:
-  QSpinBox* scale_;
-  QComboBox* weight_;
-  QComboBox* text_;
-  QCheckBox* showScale_;
-  QCheckBox* verticalText_;
-  QCheckBox* hideDimensions_;
-  QComboBox* walls_;
-};
-
 // The runners that show the forms above and the screen-scale input box.
 class QtNewDrawing : public QtRunner<TTNewdlg> {
  public:
   bool Run(TTNewdlg& d) override;
-};
-
-class QtFloorPlanPrint : public QtRunner<TTFPlanprintdlg> {
- public:
-  bool Run(TTFPlanprintdlg& d) override;
 };
 
 class QtScreenScale : public QtRunner<ScreenScaleDialog> {

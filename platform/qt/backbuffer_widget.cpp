@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QResizeEvent>
+#include <cstring>
 
 #include "platform/qt/qt_dc.h"
 
@@ -68,6 +69,19 @@ Point BackbufferWidget::ClientToScreen(Point client) const {
 Point BackbufferWidget::ScreenToClient(Point screen) const {
   const QPoint p = mapFromGlobal(QPoint(screen.x, screen.y));
   return {p.x(), p.y()};
+}
+
+// The buffer is what the window shows: 32-bit pixels whose bytes are blue,
+// green, red and unused, as a top-down bitmap of the same layout.
+bool BackbufferWidget::CaptureClient(Dib& picture) {
+  EnsureBuffer();
+  if (openDCs_ > 0) return false;  // a figure is being drawn into it
+  const QImage image = buffer_.convertToFormat(QImage::Format_RGB32);
+  picture = MakeTopDownDib32(image.width(), image.height());
+  const std::size_t rowBytes = std::size_t(image.width()) * 4;
+  for (int y = 0; y < image.height(); ++y)
+    std::memcpy(picture.bits.data() + std::size_t(y) * rowBytes, image.constScanLine(y), rowBytes);
+  return true;
 }
 
 void BackbufferWidget::PaintBuffer(DeviceContext& dc) {

@@ -269,7 +269,8 @@ QBrush QtDC::MakeBrush() const {
 QFont QtDC::MakeFont() const {
   const Font& font = CurrentFont();
   const int height = DeviceFontHeight();
-  QFont f(ToQString(font.face));
+  // A font without a face name takes the mapper's default, a sans face.
+  QFont f(font.face.empty() ? QStringLiteral("Arial") : ToQString(font.face));
   f.setStyleStrategy(QFont::NoAntialias);
   f.setItalic(font.italic);
   f.setWeight(QFont::Weight(std::clamp(font.weight <= 0 ? FW_NORMAL : font.weight, 1, 1000)));

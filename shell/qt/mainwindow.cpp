@@ -127,6 +127,8 @@ void MainWindow::BuildMenus() {
   windowListSeparator_ = windowMenu_->addSeparator();
 
   auto* helpMenu = menuBar()->addMenu("&Help");
+  // Context help: the page of the function in use.
+  Add(helpMenu, "&Help on This Function", &TMainForm::ShowContextHelp, QKeySequence(Qt::Key_F1));
   auto* about = helpMenu->addAction(QString("&About %1").arg(kAppTitle));
   connect(about, &QAction::triggered, this, [this] {
     QMessageBox::about(this, kAppTitle, QString("%1\nHouse floor plans drawn to scale.").arg(kAppTitle));
@@ -146,6 +148,12 @@ void MainWindow::BuildFileMenu() {
   fileMenu_->addSeparator();
   QAction* printAct = Add(fileMenu_, "&Print...", &TMainForm::CmPrintExecute, QKeySequence::Print);
   drawingCommands_.insert(drawingCommands_.end(), {saveAct, printAct});
+  // Split printing, the printer calibration and the picture export.
+  drawingCommands_.push_back(Add(fileMenu_, "Spli&t Print...", &TMainForm::CmPrintssplitExecute));
+  Add(fileMenu_, "Printer &Calibration...", &TMainForm::CmPrintcalExecute);
+  fileMenu_->addSeparator();
+  drawingCommands_.push_back(Add(fileMenu_, "Export Picture as &BMP...", &TMainForm::CmBmpExecute));
+  drawingCommands_.push_back(Add(fileMenu_, "Export Picture as P&NG...", &TMainForm::CmPngExecute));
 
   recentSeparator_ = fileMenu_->addSeparator();
   for (int i = 0; i < kRecentFileCount; ++i) {
@@ -184,6 +192,10 @@ void MainWindow::BuildViewMenus() {
   drawingCommands_.push_back(Add(view, "Si&te Plan", &TMainForm::CmSiteExecute));
   drawingCommands_.push_back(Add(view, "&Layout", &TMainForm::CmLayoutExecute));
   drawingCommands_.push_back(Add(view, "G&roup Drawing", &TMainForm::CmGroupExecute));
+  // Floor areas and overlaid floors
+  view->addSeparator();
+  drawingCommands_.push_back(Add(view, "Floor &Areas...", &TMainForm::CmAreasExecute));
+  drawingCommands_.push_back(Add(view, "&Overlay Floors...", &TMainForm::CmOverlayExecute));
 
   QMenu* zoom = menuBar()->addMenu("&Zoom");
   drawingCommands_.push_back(Add(zoom, "Zoom &Normal", &TMainForm::CmZoomnormExecute));
@@ -197,6 +209,24 @@ void MainWindow::BuildViewMenus() {
 void MainWindow::BuildToolMenus() {
   QMenu* draw = menuBar()->addMenu("&Draw");
   drawingCommands_.push_back(Add(draw, "&Line", &TMainForm::CmLineExecute, QKeySequence("Ctrl+L")));
+  // Shapes, texts and the window's drawing commands.
+  drawingCommands_.push_back(Add(draw, "&Arc", &TMainForm::CmArcExecute));
+  drawingCommands_.push_back(Add(draw, "&Ellipse", &TMainForm::CmEllipseExecute));
+  drawingCommands_.push_back(Add(draw, "&Circle", &TMainForm::CmCircleExecute));
+  drawingCommands_.push_back(Add(draw, "&Rounded Rectangle", &TMainForm::CmRndRectExecute));
+  draw->addSeparator();
+  drawingCommands_.push_back(Add(draw, "&Text", &TMainForm::CmTextExecute, QKeySequence("Ctrl+T")));
+  drawingCommands_.push_back(Add(draw, "C&hange Text", &TMainForm::CmTextChangeExecute));
+  drawingCommands_.push_back(Add(draw, "Text Si&ze", &TMainForm::CmTextSizeExecute));
+  drawingCommands_.push_back(Add(draw, "Text &on a Line", &TMainForm::CmLineTextExecute));
+  drawingCommands_.push_back(Add(draw, "&Multi Lines", &TMainForm::CmMultiLinesExecute));
+  drawingCommands_.push_back(Add(draw, "Move Line E&nd", &TMainForm::CmLineEndExecute));
+  draw->addSeparator();
+  drawingCommands_.push_back(Add(draw, "Line &Style...", &TMainForm::CmLinestyleExecute));
+  drawingCommands_.push_back(Add(draw, "&Fill Colour...", &TMainForm::CmFillColourExecute));
+  drawingCommands_.push_back(Add(draw, "Fill a Sha&pe", &TMainForm::CmFillExecute));
+  drawingCommands_.push_back(
+      Add(draw, "Rotate / Mirror &Drawing...", &TMainForm::CmRotateMirrorExecute));
 
   // Design rooms.
   QMenu* rooms = menuBar()->addMenu("&Rooms");
@@ -218,6 +248,17 @@ void MainWindow::BuildToolMenus() {
   drawingCommands_.push_back(Add(aids, "&Centre", &TMainForm::CmCentreExecute));
   drawingCommands_.push_back(Add(aids, "Centre C&entre", &TMainForm::CmCentrecentreExecute));
   drawingCommands_.push_back(Add(aids, "Temporary &Datum", &TMainForm::CmDatumExecute));
+
+  // External walls and their dimensions
+  QMenu* walls = menuBar()->addMenu("&Walls");
+  drawingCommands_.push_back(Add(walls, "&External Walls...", &TMainForm::CmExtwallExecute));
+  QMenu* dims = menuBar()->addMenu("Di&mensions");
+  drawingCommands_.push_back(
+      Add(dims, "&Dimension External Walls", &TMainForm::CmDimensionsExecute));
+  drawingCommands_.push_back(
+      Add(dims, "Dimension Between &Two Points", &TMainForm::CmDimensionPointsExecute));
+  dims->addSeparator();
+  Add(dims, "Dimension &Settings...", &TMainForm::CmOffsetsExecute);
 }
 
 // Cascaded windows keep a size to draw in: two thirds of the frame, never

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QMenuBar>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -65,6 +66,19 @@ TEST(MainWindowOffscreen, TitleBarCloseLeavesThroughExit) {
   EXPECT_FALSE(window.isVisible());
 }
 
+// Presses OK on the next n modal dialogs as they open.
+void AcceptModalDialogs(int n) {
+  if (n <= 0) return;
+  QTimer::singleShot(0, [n] {
+    if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      AcceptModalDialogs(n - 1);
+      d->accept();
+    } else {
+      AcceptModalDialogs(n);
+    }
+  });
+}
+
 TEST(MainWindowOffscreen, FileNewStartsADrawingThroughTheNewDialog) {
   ScratchProgramDir dir;
   MainWindow window;
@@ -86,6 +100,9 @@ TEST(MainWindowOffscreen, FileNewStartsADrawingThroughTheNewDialog) {
       QTimer::singleShot(0, [d] {
         d->NameEdit()->setText("GARDEN");
         d->accept();
+        // The external walls start: OK to the wall type and to the side of
+        // the inner lines.
+        AcceptModalDialogs(2);
       });
     });
     d->accept();
@@ -93,10 +110,15 @@ TEST(MainWindowOffscreen, FileNewStartsADrawingThroughTheNewDialog) {
   window.Command("New...")->trigger();
 
   EXPECT_EQ(told, "drawing name (1 to 24 letters) input is incorrect");
-  EXPECT_EQ(window.windowTitle(), "Tarnwick 11.2 - [GARDEN.PLN]");
+  // The walls chain has written the floor's set-up into the drawing.
+  EXPECT_EQ(window.windowTitle(), "Tarnwick 11.2 - [GARDEN.PLN] *");
   EXPECT_TRUE(dir.Exists("DWGS\\GARDEN.KWV"));
   EXPECT_TRUE(window.Command("Save")->isEnabled());
   EXPECT_TRUE(window.Command("Zoom Fit")->isEnabled());
+  EXPECT_TRUE(dir.ReadFile("CFG\\EXTWALLM.CFG").rfind("110 55 75 ", 0) == 0);
+  EXPECT_EQ(window.GuideText(),
+            "GUIDE: Draw outer line of EXTERNAL walls, press ENTER on start point then use arrow "
+            "keys for input");
   window.Command("Zoom Half")->trigger();
   EXPECT_EQ(ZoomStyle, 3);
 }

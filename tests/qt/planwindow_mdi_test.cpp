@@ -192,6 +192,9 @@ TEST_F(MdiWindow, TiledWindowsEachPaintTheirOwnViewAtTheirOwnZoom) {
                                  14000, plat::RGB(200, 0, 0), DrawingColour, 1, 0));
   DrawingList.WriteDrawingFile(dtDrawing);
   TMainForm& form = window->Form();
+  // The first floor's walls are to be traced (the wall type is not chosen here).
+  DefaultTestUi().ExpectQuestion(plat::mrNo).WithText(
+      "Will the outside wall dimensions be the same as the ground floor?");
   form.CmPlan1Execute();
   QApplication::processEvents();
   ASSERT_EQ(window->PlanWindows().size(), 2u);
@@ -226,6 +229,8 @@ TEST_F(MdiWindow, TiledWindowsEachPaintTheirOwnViewAtTheirOwnZoom) {
 }
 
 TEST_F(MdiWindow, CascadeKeepsUsableSizesAndTheWindowMenuListsTheWindows) {
+  DefaultTestUi().ExpectQuestion(plat::mrNo).WithText(
+      "Will the outside wall dimensions be the same as the ground floor?");
   window->Form().CmPlan1Execute();
   QApplication::processEvents();
   window->Command("Cascade")->trigger();

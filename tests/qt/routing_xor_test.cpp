@@ -98,4 +98,20 @@ TEST_F(XorBalance, AKeyboardChainLeavesOnlyItsLines) {
   ExpectSameAsFreshPaint();
 }
 
+// The rubber bands of ellipses and circles pass through empty boxes (a
+// drag straight along one axis) and back; none of it may stay on screen.
+TEST_F(XorBalance, DraggedEllipsesAndCirclesLeaveOnlyTheShapes) {
+  for (void (TMainForm::*command)() : {&TMainForm::CmEllipseExecute, &TMainForm::CmCircleExecute}) {
+    (form.*command)();
+    child->OnMouseDown(1, 100, 200);
+    for (int i = 1; i <= 10; ++i) child->OnMouseMove(100 + 15 * i, 200, true);
+    for (int i = 1; i <= 6; ++i) child->OnMouseMove(250, 200 - 10 * i, true);
+    child->OnMouseMove(100, 200, true);
+    child->OnMouseMove(80, 230, true);  // to the left of the start
+    child->OnMouseUp(1, 80, 230);
+  }
+  EXPECT_EQ(DrawingList.Count(), 8);
+  ExpectSameAsFreshPaint();
+}
+
 }  // namespace

@@ -1,0 +1,251 @@
+// Printing to a PDF file and exporting pictures through the real windows,
+// offscreen: the PDF is rasterised with poppler's pdftoppm and a wall's
+// printed length measured on it, with and without the calibration; the
+// pictures are read back with Qt's image reader and compared with what the
+// window shows.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QImage>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QImageReader>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+#include "dialogs/modal.h"
+#include "dialogs/qt/form_runner_qt.h"
+#include "dialogs/printdlg.h"
+#include "dialogs/savescrn.h"
+#include "dialogs/shell_dialogs.h"
+#include "model/flist.h"
+#include "planwindow/qt/planwidget.h"
+#include "shell/qt/mainwindow.h"
+#include "shell/qt/qt_printer.h"
+#include "tests/planwindow_fixture.h"
+#include "tests/test_support.h"
+
+namespace {
+
+constexpr int kRasterDpi = 300;
+
+// A PDF printer that needs no dialog, made at the screen's resolution as
+// the program's printer set-up makes it.
+class PdfPrinter : public QtPrinter {
+ public:
+  explicit PdfPrinter(QPrinter* p) : QtPrinter(p) {}
+  bool Setup() override { return true; }
+};
+
+// The dark pixels of a rasterised page: their bounding box, and the
+// thickness of the top line in the middle, so that lengths are measured
+// from the middle of one line to the middle of the other.
+struct Ink {
+  int left = INT32_MAX, right = -1, top = INT32_MAX, bottom = -1;
+  int thickness = 0;
+  int Width() const { return right - left + 1 - thickness; }
+  int Height() const { return bottom - top + 1 - thickness; }
+};
+
+std::string Tool(const char* name) {
+  const QString path = QStandardPaths::findExecutable(name);
+  EXPECT_FALSE(path.isEmpty()) << name << " (poppler-utils) is missing: run scripts/install-deps.sh";
+  return path.toStdString();
+}
+
+// Rasterises page `page` (from 1) of a PDF at kRasterDpi in grey.
+QImage Rasterise(const std::string& pdf, int page, const std::string& stem) {
+  const std::string tool = Tool("pdftoppm");
+  if (tool.empty()) return {};
+  QProcess p;
+  p.start(QString::fromStdString(tool),
+          {"-r", QString::number(kRasterDpi), "-gray", "-f", QString::number(page), "-l",
+           QString::number(page), "-singlefile", QString::fromStdString(pdf),
+           QString::fromStdString(stem)});
+  EXPECT_TRUE(p.waitForFinished(60000));
+  EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+  return QImage(QString::fromStdString(stem + ".pgm"));
+}
+
+int PageCount(const std::string& pdf) {
+  const std::string tool = Tool("pdfinfo");
+  if (tool.empty()) return 0;
+  QProcess p;
+  p.start(QString::fromStdString(tool), {QString::fromStdString(pdf)});
+  p.waitForFinished(60000);
+  for (const QString& line : QString(p.readAllStandardOutput()).split('\n'))
+    if (line.startsWith("Pages:")) return line.mid(6).trimmed().toInt();
+  return 0;
+}
+
+Ink InkOf(const QImage& page) {
+  Ink ink;
+  for (int y = 0; y < page.height(); ++y)
+    for (int x = 0; x < page.width(); ++x)
+      if (qGray(page.pixel(x, y)) < 128) {
+        ink.left = std::min(ink.left, x);
+        ink.right = std::max(ink.right, x);
+        ink.top = std::min(ink.top, y);
+        ink.bottom = std::max(ink.bottom, y);
+      }
+  if (ink.right < 0) return ink;
+  const int middle = (ink.left + ink.right) / 2;
+  for (int y = ink.top; y < page.height() && qGray(page.pixel(middle, y)) < 128; ++y) ++ink.thickness;
+  return ink;
+}
+
+class RealWindow : public ::testing::Test {
+ protected:
+  ScratchProgramDir dir;
+  plat::ScriptedUi& ui = DefaultTestUi();
+  MainWindow window;
+  dlg::Scripted<dlg::TTNewdlg> newDrawing;
+  dlg::Scripted<dlg::TTFPlanprintdlg> print;
+  dlg::Scripted<dlg::TTSplitdlg> split;
+  dlg::Scripted<dlg::Tsavescreen> saveAs;
+  dlg::ScopedRunner<dlg::TTNewdlg> useNew{newDrawing};
+  dlg::ScopedRunner<dlg::TTFPlanprintdlg> usePrint{print};
+  dlg::ScopedRunner<dlg::TTSplitdlg> useSplit{split};
+  dlg::ScopedRunner<dlg::Tsavescreen> useSaveAs{saveAs};
+  QPrinter device{QPrinter::ScreenResolution};
+  std::string pdf = dir.Root() + "/plan.pdf";
+  std::unique_ptr<PdfPrinter> printer;
+
+  void SetUp() override {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(20);  // start-up's timer
+    newDrawing.Answer([](dlg::TTNewdlg& d) { d.name = "HOUSE"; });
+    window.Form().CmFilenewExecute();
+    // An outline 16 m wide and 6 m deep on the ground floor.
+    for (TObj* e : {planfix::Line(12000, 14000, 28000, 14000), planfix::Line(28000, 14000, 28000, 8000),
+                    planfix::Line(28000, 8000, 12000, 8000), planfix::Line(12000, 8000, 12000, 14000)})
+      DrawingList.Add(e);
+    DrawingList.WriteDrawingFile(dtDrawing);
+    device.setOutputFormat(QPrinter::PdfFormat);
+    device.setOutputFileName(QString::fromStdString(pdf));
+    printer = std::make_unique<PdfPrinter>(&device);
+    window.Form().SetPrinter(printer.get());
+  }
+  void TearDown() override { window.Form().SetPrinter(nullptr); }
+
+  // Prints the ground floor at 1:100, walls only, and measures its ink.
+  Ink PrintedPlan(const std::string& stem, int32 weight = dlg::lineweight::Thin) {
+    print.Answer([weight](dlg::TTFPlanprintdlg& d) {
+      d.scale = 100;
+      d.lineWeight = weight;
+      d.hideDimensions = 1;
+      d.showScale = 0;
+    });
+    window.Form().CmPrintExecute();
+    return InkOf(Rasterise(pdf, 1, dir.Root() + "/" + stem));
+  }
+  PlanWindow& Plan() { return *window.PlanWindows().front(); }
+};
+
+TEST_F(RealWindow, APdfPrintsAtItsOwnResolutionAndAWallMeasuresTrueToScale) {
+  // Made at the screen's resolution, the PDF still prints at its own.
+  EXPECT_EQ(printer->Page().dpiX, QtPrinter::kPdfResolution);
+
+  // 16 m at 1:100 is 160 mm on paper, 6 m is 60 mm.
+  const double perMm = kRasterDpi / 25.4;
+  const Ink plain = PrintedPlan("plain");
+  EXPECT_NEAR(plain.Width(), 160 * perMm, 2);
+  EXPECT_NEAR(plain.Height(), 60 * perMm, 2);
+  EXPECT_GE(plain.thickness, 1);
+  // The plan stands in the middle of the page.
+  const QImage page = Rasterise(pdf, 1, dir.Root() + "/again");
+  EXPECT_NEAR((plain.left + plain.right) / 2.0, page.width() / 2.0, 3);
+
+  // Line weights are true to the paper too: a thick line is 0.5 mm.
+  const Ink thick = PrintedPlan("thick", dlg::lineweight::Thick);
+  EXPECT_NEAR(thick.thickness, 0.5 * perMm, 1.5);
+  EXPECT_NEAR(thick.Width(), 160 * perMm, 2);
+
+  // A printer that prints 2 % short is corrected.
+  dir.WriteFile("CFG\\PRNTCALM.CFG", "1.02\n");
+  const Ink calibrated = PrintedPlan("calibrated");
+  EXPECT_NEAR(calibrated.Width(), 160 * 1.02 * perMm, 2);
+  EXPECT_NEAR(calibrated.Height(), 60 * 1.02 * perMm, 2);
+}
+
+TEST_F(RealWindow, ASplitPrintGivesMoreThanOnePage) {
+  split.Answer([](dlg::TTSplitdlg& d) {
+    d.scale = 50;  // 320 mm wide: two A4 pages across
+    d.hideDimensions = 1;
+  });
+  window.Form().CmPrintssplitExecute();
+  EXPECT_EQ(PageCount(pdf), 2);
+  // The wall runs off the right of the first page and on from the left of
+  // the second.
+  const Ink first = InkOf(Rasterise(pdf, 1, dir.Root() + "/one"));
+  const Ink second = InkOf(Rasterise(pdf, 2, dir.Root() + "/two"));
+  const QImage page = Rasterise(pdf, 1, dir.Root() + "/size");
+  EXPECT_GE(first.right, page.width() - 2);
+  EXPECT_LE(second.left, 1);
+}
+
+TEST_F(RealWindow, ExportedPicturesAreWhatTheWindowShows) {
+  Plan().Canvas()->UpdateWindow();
+  saveAs.Answer([](dlg::Tsavescreen& d) { d.Edit1 = "FRONT"; });
+  ui.ExpectMessageDlg(plat::MsgType::Information, plat::mbOK, plat::mrOk).Containing("'.PNG' saved");
+  window.Form().CmPngExecute();
+  saveAs.Answer([](dlg::Tsavescreen& d) { d.Edit1 = "FRONT"; });
+  ui.ExpectMessageDlg(plat::MsgType::Information, plat::mbOK, plat::mrOk).Containing("'.BMP' saved");
+  window.Form().CmBmpExecute();
+
+  const QImage shown = Plan().Canvas()->Buffer().convertToFormat(QImage::Format_RGB32);
+  for (const char* file : {"EXPORT/FRONT.PNG", "EXPORT/FRONT.BMP"}) {
+    QImageReader reader(QString::fromStdString(dir.Root() + "/" + file));
+    const QImage picture = reader.read().convertToFormat(QImage::Format_RGB32);
+    ASSERT_FALSE(picture.isNull()) << file << ": " << reader.errorString().toStdString();
+    EXPECT_EQ(picture.size(), shown.size()) << file;
+    EXPECT_EQ(picture, shown) << file;
+    // Something of the plan is in it, not a blank window.
+    int ink = 0;
+    for (int x = 0; x < picture.width(); ++x)
+      for (int y = 0; y < picture.height(); ++y) ink += picture.pixel(x, y) != picture.pixel(0, 0);
+    EXPECT_GT(ink, 100) << file;
+  }
+}
+
+TEST_F(RealWindow, TheMenusOfferPrintingExportAndHelp) {
+  for (const char* text : {"Print...", "Split Print...", "Printer Calibration...",
+                           "Export Picture as BMP...", "Export Picture as PNG...",
+                           "Help on This Function", "Group Drawing"}) {
+    QAction* a = window.Command(text);
+    ASSERT_NE(a, nullptr) << text;
+    EXPECT_TRUE(a->isEnabled()) << text;
+  }
+  EXPECT_EQ(window.Command("Help on This Function")->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
+TEST(PrintDialogOffscreen, HelpWithoutAViewerSaysSo) {
+  ScratchProgramDir dir;  // no viewer in it
+  dlg::QtFormRunner runner;
+  dlg::FormRunner* previous = dlg::InstallFormRunner(&runner);
+  dlg::TTSplitdlg split;
+  QString told;
+  QTimer::singleShot(0, [&] {
+    QDialog* form = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(form, nullptr);
+    QTimer::singleShot(0, [&, form] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      told = box->text();
+      box->accept();
+      QTimer::singleShot(0, [form] {
+        form->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+      });
+    });
+    form->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Help)->click();
+  });
+  EXPECT_FALSE(dlg::ShowModal(split));
+  EXPECT_EQ(told, "no help viewer is installed to show the page split.htm");
+  dlg::InstallFormRunner(previous);
+}
+
+}  // namespace

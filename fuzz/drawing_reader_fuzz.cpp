@@ -12,6 +12,7 @@
 #include "model/flist.h"
 #include "model/globals.h"
 #include "storage/record_codec.h"
+#include "storage/selection_files.h"
 #include "tools/lineobj_geometry.h"
 
 namespace {
@@ -50,6 +51,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   storage::ParseInto(written, second, centre);
   const std::string rewritten = storage::FormatList(second, header, centre);
   if (second.Count() != first.Count() || rewritten != written) std::abort();
+
+  // The same bytes as a library symbol or paste buffer: read relative to an
+  // insertion point, written and read again unchanged.
+  for (storage::Variant v : {storage::Variant::Library, storage::Variant::Paste}) {
+    storage::Placement at = centre;
+    at.offsetRefPoint = false;
+    TFlist symbol;
+    storage::ParseInto(data, symbol, at, {}, v);
+    std::string again;
+    storage::RecordWriter w(again);
+    for (int32 i = 0; i < symbol.Count(); ++i) w.Element(*symbol.At(i), v, at);
+    TFlist symbol2;
+    storage::ParseInto(std::to_string(symbol.Count()) + " 0 0 0 2 0\n" + again, symbol2, at, {}, v);
+    if (symbol2.Count() != symbol.Count()) std::abort();
+  }
+
+  // The selection hand-over: whatever the count says, never more entries
+  // than the text holds.
+  const int32 count = data.empty() ? 0 : static_cast<unsigned char>(data[0]) * 1000;
+  if (selection::ParseList(count, data).size() > data.size() / 6 + 1) std::abort();
 
   // The same bytes as the text along lines: a text never longer than a
   // text element holds.

@@ -130,6 +130,15 @@ class TFlist {
   void ReadUndoSnapshot(int32 slot);
   std::string UndoSlotPath(int32 slot) const;
 
+  // Symbol libraries and the paste buffer (storage/library_file.cpp).
+  // Writes the elements of the selection hand-over to LIBS\ + fileName in
+  // the library layout, each relative to its listed origin.
+  void WriteLibraryFile(std::string_view fileName);
+  // Appends the records of LIBS\ + fileName on the current view, a little
+  // inside the window's bottom-left corner, under new group ids; returns the
+  // number appended (0 when the file cannot be read).
+  int32 ReadLibraryFile(std::string_view fileName);
+
   // Group file DWGS\<name>.GPD.
   void WriteGroupFile();
   void ReadGroupFile();

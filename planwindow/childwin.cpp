@@ -164,6 +164,7 @@ void TMDIChild::PaintView() {
   } else if (IsLayoutView(CurrentView)) {
     PaintLayoutView(*dc, client);
   }
+  if (libraryPreview_) PaintLibraryPreview(*dc, client);
 }
 
 // Shapes first, so that walls, openings and texts lie over them; then the

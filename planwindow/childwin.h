@@ -17,6 +17,8 @@
 #include "platform/window.h"
 #include "tools/drawingtool.h"
 
+class TFlist;
+
 // ---- Window modes (TMDIChild::ChildMode) -------------------------------------
 namespace childmode {
 constexpr int32 Creation = 1;      // just created, or no reference point yet
@@ -203,6 +205,21 @@ class TMDIChild : public TToolWindow {
   void OnMouseUp(int button, int x, int y);
   void StartTemporaryDatum();
 
+  // Library commands (planwindow/library_commands.cpp): symbols reach the
+  // plan from the designer, a library or the paste buffer, and each ends in
+  // the placing step; a framed selection can be added to a library.
+  void OfferAddToLibrary(int32 fixtureKind);
+  void PickLibraryItem(int32 group);
+  void PasteItems();
+  void StartLibraryAdd();
+  int32 CountExternalWalls() const;
+  // The placing step: the move tool frames the elements from first on.
+  void PlaceAppended(int32 first, int32 mode);
+  // The library item under preview, drawn over the picture after each paint
+  // (it is not part of the drawing until it is placed).
+  void PaintLibraryPreview(plat::DeviceContext& dc, const plat::Rect& client);
+  bool HasLibraryPreview() const { return libraryPreview_ != nullptr; }
+
   // Cursor stepping (planwindow/cursor_steps.cpp): the arrow keys move the
   // pointer one pixel; a keyboard step first scrolls its end into view.
   // ScrollToStep: 0 visible, 1 scrolled, 2 refused (beyond the sheet).
@@ -357,9 +374,6 @@ class TMDIChild : public TToolWindow {
   // plan window (planwindow/routing_pending.cpp).
   void PendingEndWizard();
   void PendingWizardStep(int32 placement);
-  void PendingAddToLibrary();
-  void PendingRunFixtureDesigner();
-  void PendingPrintPart();
 
  public:
   // ---- End of event routing ------------------------------------------------------------------
@@ -380,6 +394,15 @@ class TMDIChild : public TToolWindow {
   void DrawZoomRectangle(plat::DeviceContext& dc, int32 x1, int32 y1, int32 x2, int32 y2);
   int32 ClampScroll(int32 position, int32 range) const;
   void PlaceAtChainEnd(bool startFlag, bool forUndo);
+
+  // The library frame's end: the framed elements offered to a library.
+  void AddFramedToLibrary();
+  void ShowLibraryPreview(const std::string& file);
+  void EndLibraryPreview();
+  std::unique_ptr<TFlist> libraryPreview_;
+  // The press that ran the designer: its release (when the window still
+  // gets it) must not move the symbol the designer left for placing.
+  bool designerPress_ = false;
 
   TPlanWindowHost& host_;
   int32 horzRange_ = 0;

@@ -3,6 +3,8 @@
 // held the view scrolls when the pointer stands in the window's margin.
 #include <optional>
 
+#include <utility>
+
 #include "building/droom_tool.h"
 #include "model/flist.h"
 #include "model/view_mapping.h"
@@ -63,6 +65,7 @@ void TMDIChild::OnMouseDown(int button, int x, int y) {
 }
 
 void TMDIChild::LeftPress(int x, int y) {
+  designerPress_ = false;
   TDrawingtool* t = Tool();
   if (!t) return;
   if (t->PickedFloor() == kZoomBoxArmed) {
@@ -131,8 +134,11 @@ bool TMDIChild::LeftPressRules(int x, int y, int32 entryType, int32 entryStep) {
   }
   if (entryType == tooltype::ClearSpan) {
     DrawingList.FindClearSpan(p.x, p.y, t->PickedIndex());
-    if (MainForm) MainForm->SelectPickTool();
-    PendingRunFixtureDesigner();
+    if (MainForm) {
+      MainForm->SelectPickTool();
+      designerPress_ = true;
+      MainForm->RunFixtureDesigner();
+    }
     return false;
   }
   if (entryType == tooltype::EnlargeShrink) return true;
@@ -415,6 +421,7 @@ void TMDIChild::OnMouseUp(int button, int x, int y) {
 }
 
 void TMDIChild::LeftRelease(int x, int y) {
+  if (std::exchange(designerPress_, false)) return;
   TDrawingtool* t = Tool();
   if (!t) return;
   if (t->PickedFloor() == kZoomBoxDragging) {
@@ -525,12 +532,12 @@ void TMDIChild::FrameRelease(int x, int y, int32 step) {
   InvalidateFrameChange(1);
   constexpr int32 kPrintPartStep = 17, kZoomFrameStep = 15;
   if (step == kPrintPartStep) {
-    PendingPrintPart();
+    if (MainForm) MainForm->PrintPart();
   } else if (t->Type == tooltype::Move && step == kZoomFrameStep) {
     if (MainForm) MainForm->SetTool(RestoreToolId);
     ApplyZoom(zoomstyle::AfterMoveFrame);
   } else if (t->Type == tooltype::Copy && t->AddToLibraryFlag() == 1) {
-    PendingAddToLibrary();
+    AddFramedToLibrary();
     if (MainForm) MainForm->SelectPickTool();
   } else if (t->Type == tooltype::Copy) {
     Guide("GUIDE: press F1 key for help");

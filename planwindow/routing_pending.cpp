@@ -18,6 +18,3 @@ void TMDIChild::PendingEndWizard() {
 // The wizards' step texts.
 void TMDIChild::PendingWizardStep(int32 /*placement*/) {}
 
-void TMDIChild::PendingAddToLibrary() {}
-void TMDIChild::PendingRunFixtureDesigner() {}
-void TMDIChild::PendingPrintPart() {}

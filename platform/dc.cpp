@@ -250,4 +250,14 @@ TextMetrics DeviceContext::GetTextMetrics() {
   return m;
 }
 
+void DeviceContext::SetClipBox(const Rect* logicalBox) {
+  if (!logicalBox) {
+    DevSetClip(nullptr);
+    return;
+  }
+  const Rect device = BoxToDevice(logicalBox->left, logicalBox->top, logicalBox->right,
+                                  logicalBox->bottom);
+  DevSetClip(&device);
+}
+
 }  // namespace plat

@@ -81,6 +81,11 @@ class DeviceContext {
   // excluded, as for Rectangle); a null brush fills nothing.
   void FillRect(int left, int top, int right, int bottom, const Brush& brush);
 
+  // Limits what is drawn to a box in logical units (the mapping in force
+  // now); nullptr draws everywhere again. Printing a part of a plan clips
+  // to its frame.
+  void SetClipBox(const Rect* logicalBox);
+
   // ---- The device -----------------------------------------------------------
   // The drawing surface in device pixels (client area, bitmap or page).
   virtual Size DeviceSize() const { return {0, 0}; }
@@ -116,6 +121,9 @@ class DeviceContext {
   virtual Size DevTextExtent(std::string_view text) = 0;
   virtual TextMetrics DevTextMetrics() = 0;
   virtual void DevFillRect(Rect r, const Brush& brush) = 0;
+  // The clip in device pixels (nullptr: none); back ends that cannot clip
+  // ignore it.
+  virtual void DevSetClip(const Rect* deviceRect) { (void)deviceRect; }
 
   // Normalised device rectangle of a logical box.
   Rect BoxToDevice(int left, int top, int right, int bottom) const;

@@ -216,4 +216,20 @@ bool WriteFileAtomic(std::string_view programPath, std::string_view data) {
   return ok;
 }
 
+std::vector<std::string> ListFiles(std::string_view programFolder) {
+  std::vector<std::string> names;
+  const std::string dir = MapPath(programFolder);
+  DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+  if (!d) return names;
+  while (dirent* e = ::readdir(d)) {
+    const std::string name = e->d_name;
+    if (name == "." || name == "..") continue;
+    struct stat st;
+    if (::stat((dir + "/" + name).c_str(), &st) == 0 && S_ISREG(st.st_mode)) names.push_back(name);
+  }
+  ::closedir(d);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
 }  // namespace plat

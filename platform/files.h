@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace plat {
 
@@ -53,6 +54,10 @@ ReadStatus ReadFile(std::string_view programPath, std::string& out,
 
 // The whole file, or nothing when ReadFile does not give it.
 std::optional<std::string> ReadWholeFile(std::string_view programPath);
+
+// The names of the plain files in a program folder ("LIBS\\"), sorted;
+// empty when the folder cannot be read.
+std::vector<std::string> ListFiles(std::string_view programFolder);
 
 // Replaces the file with data through a temporary file in the same folder
 // and a rename, so the old file stays whole when anything fails. A file that

@@ -35,6 +35,8 @@ DcRecord RecordingDC::Make(DcOp op) const {
   r.bkMode = GetBkMode();
   r.textAlign = GetTextAlign();
   r.rop = GetROP2();
+  r.clipped = clipped_;
+  r.clip = clip_;
   return r;
 }
 

@@ -42,6 +42,8 @@ struct DcRecord {
   int bkMode = OPAQUE;
   unsigned textAlign = 0;
   int rop = R2_COPYPEN;
+  bool clipped = false;       // drawn within a clip box
+  Rect clip{};                // the clip box, device pixels
 };
 
 class RecordingDC : public DeviceContext {
@@ -64,6 +66,10 @@ class RecordingDC : public DeviceContext {
   // Whether a text equal to s was drawn.
   bool HasText(const std::string& s) const;
 
+  // The clip in device pixels, when one is set.
+  bool Clipped() const { return clipped_; }
+  Rect Clip() const { return clip_; }
+
   Size DeviceSize() const override { return size_; }
   int PixelsPerInchX() const override { return ppi_; }
   int PixelsPerInchY() const override { return ppi_; }
@@ -80,6 +86,10 @@ class RecordingDC : public DeviceContext {
   Size DevTextExtent(std::string_view text) override;
   TextMetrics DevTextMetrics() override;
   void DevFillRect(Rect r, const Brush& brush) override;
+  void DevSetClip(const Rect* deviceRect) override {
+    clipped_ = deviceRect != nullptr;
+    if (deviceRect) clip_ = *deviceRect;
+  }
 
  private:
   DcRecord Make(DcOp op) const;
@@ -88,6 +98,8 @@ class RecordingDC : public DeviceContext {
   int ppi_ = 96;
   std::vector<DcRecord> own_;
   std::vector<DcRecord>* sink_;
+  bool clipped_ = false;
+  Rect clip_{};
 };
 
 // A window for headless tests: its device contexts record into one shared

@@ -188,6 +188,31 @@ class TMainForm {
   void CmOverlayExecute();
   void CmOffsetsExecute();
 
+  // ---- Frames, polygons, libraries, the designer, part printing -------------------------
+  // (shell/mainform_frames.cpp, shell/mainform_designer.cpp, shell/printing_part.cpp)
+  void CmMoveExecute();
+  void CmCopyExecute();
+  void CmEraseExecute();
+  void CmPasteExecute();
+  void CmCurveAlterExecute();
+  void CmPolygonExecute();
+  void CmMergeWorktopsExecute();
+  void CmPlumbingExecute();
+  void CmElectricalExecute();
+  void CmFurnitureExecute();
+  void CmMiscellaneousExecute();
+  void CmAddToLibraryExecute();
+  void CmEasyDrawExecute();
+  void CmStairsExecute();
+  // One round of the designer for FixtureKind, after the clear span was
+  // measured where the user clicked.
+  void RunFixtureDesigner();
+  int32 FixtureKind = 0;    // the kind the Easy Draw or Stairs command chose
+  bool FixtureFan = false;  // the ceiling fan of the lights kind
+  void CmPrintpartExecute();
+  // Prints the part of the plan framed by the print-part tool.
+  void PrintPart();
+
   // ---- Design rooms (shell/mainform_rooms.cpp) ------------------------------------------------
   // "ADD New Design Room": the layout view where the current view holds no
   // rooms, then the room's name and size.
@@ -258,6 +283,7 @@ class TMainForm {
   // Exit left last, with their views in "CFG\LASTACT.CFG".
   std::string undoOwner_;
   bool undoViewsKeptByExit_ = true;
+  int32 lastPickedItem_ = 1;  // the Easy Draw item chosen last
   // The prompt a screen aid interrupted (empty when none runs).
   std::string interruptedPrompt_;
 };

@@ -202,6 +202,7 @@ struct PageLayout {
   double centreY = 0;
   int32 columns = 1;
   int32 rows = 1;
+  const PrintArea* clip = nullptr;  // a part print shows nothing beyond its frame
 };
 
 // The page's printable area in drawing units at the scale.
@@ -324,6 +325,7 @@ bool PrintPages(PrintRun& run, int32 offset, const dlg::PrintChoice& choice,
       // Rows run from the top of the plan down.
       SetPageMapping(*dc, gridLeft + column * pageW,
                      gridBottom + (layout.rows - 1 - row) * pageH, perMapUnit, page.pixels);
+      if (layout.clip) ClipToArea(*dc, *layout.clip);
       if (IsGroupPrint(CurrentView)) {
         ReadPrintedDrawing();
         DrawingList.PrintFloor(*dc);
@@ -406,6 +408,7 @@ bool TMainForm::PrintView(int32 offset, const dlg::PrintChoice& choice, const Pr
     if (area) {
       layout.centreX = (double(area->left) + area->right) / 2;
       layout.centreY = (double(area->top) + area->bottom) / 2;
+      layout.clip = area;
     } else {
       const double perUnit =
           PrinterPixelsPerUnit(page.dpiX, choice.scale, PrintCalibration(), MetricUnits);

@@ -54,3 +54,10 @@ double PrinterPixelsPerUnit(int dpi, int32 scale, double calibration, int32 metr
 // printer's own resolution, uncorrected, with a caption. False (and nothing
 // said) when the printer could not print it.
 bool PrintCalibrationLine(TPrinter& printer, double inches, const std::string& caption);
+
+// Part printing (shell/printing_part.cpp): the frame chosen with the
+// print-part tool, from "CFG\PTPRINT.CFG" (left, right, top, bottom in
+// drawing units); false when no frame with an area is stored.
+bool ReadPartFrame(PrintArea& area);
+// Limits a page whose mapping is set to the area: nothing beyond it prints.
+void ClipToArea(plat::DeviceContext& page, const PrintArea& area);

@@ -363,8 +363,24 @@ const Layout* LayoutOf(ElementClass cls, Variant v) {
   static const LayoutSet drawing = MakeLayouts(Variant::Drawing);
   static const LayoutSet library = MakeLayouts(Variant::Library);
   if (cls == ElementClass::None) return nullptr;
-  const LayoutSet& s = v == Variant::Drawing ? drawing : library;
-  return &s.byClass[static_cast<int>(cls)];
+  if (v == Variant::Drawing) return &drawing.byClass[static_cast<int>(cls)];
+  // Symbols and pasted parts never carry windows or doors: those belong to
+  // the walls they were cut into.
+  if (cls == ElementClass::Window || cls == ElementClass::Door) return nullptr;
+  return &library.byClass[static_cast<int>(cls)];
+}
+
+// The kinds the paste buffer keeps: what can be set down on any floor
+// without the walls, rooms and records that belong to one floor.
+bool Pastable(int32 k) {
+  if (kind::IsExtWallKind(k) || kind::IsDesignRoomKind(k) || kind::IsInfoKind(k)) return false;
+  return true;
+}
+
+// The layout of a kind in a family (nullptr: no record).
+const Layout* LayoutOfKind(int32 k, Variant v) {
+  if (v == Variant::Paste && !Pastable(k)) return nullptr;
+  return LayoutOf(ClassOfKind(k), v);
 }
 
 // Whether e is (or derives from) the class a layout is made for.
@@ -484,7 +500,7 @@ void ApplyHeaderToGlobals(const FileHeader& h) {
   NextGroupNumber = h.nextGroup;
 }
 
-bool HasLayout(int32 k, Variant v) { return LayoutOf(ClassOfKind(k), v) != nullptr; }
+bool HasLayout(int32 k, Variant v) { return LayoutOfKind(k, v) != nullptr; }
 
 int32 CountWritable(const TFlist& list, Variant v) {
   int32 n = 0;
@@ -513,7 +529,7 @@ void RecordWriter::Header(const FileHeader& h) {
 
 bool RecordWriter::Element(const TObj& element, Variant v, const Placement& p) {
   const ElementClass cls = ClassOfKind(element.Kind);
-  const Layout* layout = LayoutOf(cls, v);
+  const Layout* layout = LayoutOfKind(element.Kind, v);
   if (layout == nullptr) return false;
 
   // An element whose class does not match its kind (possible only in
@@ -780,7 +796,7 @@ bool RecordReader::AtLineEnd() const {
 }
 
 bool RecordReader::ReadRecord(TObj& e, Variant v, const Placement& p) {
-  const Layout& layout = *LayoutOf(ClassOfKind(e.Kind), v);
+  const Layout& layout = *LayoutOfKind(e.Kind, v);
   const Shifts shift(p);
   for (const Item& item : layout.items) {
     switch (item.op) {
@@ -834,6 +850,7 @@ bool RecordReader::ReadRecord(TObj& e, Variant v, const Placement& p) {
 RecordReader::Status RecordReader::Next(Variant v, const Placement& p, std::unique_ptr<TObj>& out) {
   int32 k;
   if (!Int(k)) return Status::End;
+  if (!HasLayout(k, v)) return Status::NoLayout;
   std::unique_ptr<TObj> e(NewElementOfKind(k));
   if (!e) return Status::NoLayout;
   if (!ReadRecord(*e, v, p) || !AtLineEnd()) return Status::End;

@@ -27,8 +27,11 @@ class TFlist;
 namespace storage {
 
 // Which family of layouts: the drawing layout, or the library variant (no
-// reference point and wall values on an external wall's second line).
-enum class Variant { Drawing, Library };
+// reference point and wall values on an external wall's second line; no
+// windows or doors), or the paste buffer's (the library layouts, but only
+// the kinds that can be pasted: no external walls, unlocked design rooms or
+// information records).
+enum class Variant { Drawing, Library, Paste };
 
 // Where stored positions are measured from, and what else a writer changes.
 struct Placement {

@@ -79,10 +79,21 @@ inline constexpr UnitsPair PrintCalibration{"CFG\\PRNTCALM.CFG", "CFG\\PRNTCALI.
 inline constexpr const char* FillColour = "CFG\\FILLCLR.CFG";
 // The text along a line: side and length "%d %d\n", then the text.
 inline constexpr const char* LineText = "CFG\\LTEXT.CFG";
+
+// ---- Selections, symbol libraries and the designer ----
 // The selection hand-over: one line "%d %ld %ld\n" per listed element
 // (its index in DrawingList and an origin), and the number of those lines.
 inline constexpr const char* SelectionList = "CFG\\COPY.CFG";
 inline constexpr const char* SelectionCount = "CFG\\TEMP.CFG";
+// The frame of a part print: left, right, top, bottom, "%ld %ld %ld %ld".
+inline constexpr const char* PartPrintFrame = "CFG\\PTPRINT.CFG";
+// The paste buffer, in the record layout of the library symbols.
+inline constexpr const char* PasteBuffer = "LIBS\\PASTE.CFG";
+// The wall change's five values and the floor change's three, "%d ...".
+inline constexpr const char* WallChange = "CFG\\WALLCHANGE.CFG";
+inline constexpr const char* FloorChange = "CFG\\FLOORCHANGE.CFG";
+// The two fill colours of a floor change, "%ld %ld\n".
+inline constexpr const char* FloorColours = "CFG\\FLOORCLR.CFG";
 
 // ---- Internal walls and wall edits ----
 // The spacing of an internal wall's two lines, "%d".

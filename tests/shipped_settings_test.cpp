@@ -89,6 +89,19 @@ const std::vector<ShippedSetting>& Shipped() {
       {"FLOORCLR", "%ld %ld\n", 2, {}, {1, 2}},
       {"WALLCHANGE", "%d %d %d %d %d", 5},
       {"FLOORCHANGE", "%d %d %d\n", 3},
+      // The furniture and fixture designer's parameters, a pair per kind.
+      {"BEDM", "%d %d %d %d\n", 4},       {"BEDI", "%d %d %d %d\n", 4},
+      {"TABLEM", "%d %d %d %d\n", 4},     {"TABLEI", "%d %d %d %d\n", 4},
+      {"STAIRSM", "%d %d %d\n", 3},       {"STAIRSI", "%d %d %d\n", 3},
+      {"BATHM", "%d %d\n", 2},            {"BATHI", "%d %d\n", 2},
+      {"LOUNGEM", "%d %d %d %d\n", 4},    {"LOUNGEI", "%d %d %d %d\n", 4},
+      {"SINKM", "%d %d %d %d\n", 4},      {"SINKI", "%d %d %d %d\n", 4},
+      {"SHOWERM", "%d %d\n", 2},          {"SHOWERI", "%d %d\n", 2},
+      {"COOKTOPM", "%d %d %d\n", 3},      {"COOKTOPI", "%d %d %d\n", 3},
+      {"VANITYM", "%d %d %d\n", 3},       {"VANITYI", "%d %d %d\n", 3},
+      {"PLANTM", "%d %d\n", 2},           {"PLANTI", "%d %d\n", 2},
+      {"LIGHTSM", "%d %d %d %d %d %d\n", 6}, {"LIGHTSI", "%d %d %d %d %d %d\n", 6},
+      {"WORKTOPM", "%d %d %d\n", 3},      {"WORKTOPI", "%d %d %d\n", 3},
   };
   return table;
 }

@@ -3,6 +3,9 @@
 #include "dialogs/qt/feetdlg_qt.h"
 #include "dialogs/qt/form_runner_qt.h"
 #include "dialogs/qt/shell_dialogs_qt.h"
+// Library lists and the designer window.
+#include "designer/qt/miscdesigner_qt.h"
+#include "dialogs/qt/liblistdlg_qt.h"
 
 namespace dlg {
 
@@ -13,12 +16,16 @@ struct QtForms {
   QtNewDrawing newDrawing;
   QtScreenScale screenScale;
   QtFeetDialog feet;
+  QtLibraryList libraryList;
+  QtDesignerWindow designerWindow;
 
   template <class Visit>
   void ForEach(Visit visit) {
     visit(newDrawing);
     visit(screenScale);
     visit(feet);
+    visit(libraryList);
+    visit(designerWindow);
   }
 };
 

@@ -181,6 +181,10 @@ void QtDC::SetClipRegion(const QRegion& region) {
   }
 }
 
+void QtDC::DevSetClip(const Rect* r) {
+  SetClipRegion(r ? QRegion(r->left, r->top, r->right - r->left, r->bottom - r->top) : QRegion());
+}
+
 Size QtDC::DeviceSize() const {
   if (!device_) return {0, 0};
   return {device_->width(), device_->height()};

@@ -64,6 +64,7 @@ class QtDC : public DeviceContext {
   Size DevTextExtent(std::string_view text) override;
   TextMetrics DevTextMetrics() override;
   void DevFillRect(Rect r, const Brush& brush) override;
+  void DevSetClip(const Rect* deviceRect) override;
 
  private:
   // A figure's paint code, called once per pass (twice for NOT-XOR); a

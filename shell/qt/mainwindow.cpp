@@ -117,6 +117,7 @@ void MainWindow::BuildMenus() {
   BuildFileMenu();
   BuildViewMenus();
   BuildToolMenus();
+  BuildFrameMenus();
 
   windowMenu_ = menuBar()->addMenu("&Window");
   connect(windowMenu_->addAction("&Cascade"), &QAction::triggered, this, &MainWindow::CascadeWindows);

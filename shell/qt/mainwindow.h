@@ -56,6 +56,8 @@ class MainWindow : public QMainWindow, public TChildFrame {
   void BuildFileMenu();
   void BuildViewMenus();
   void BuildToolMenus();
+  // Frames, polygons, libraries, the designer, part printing (mainwindow_frames.cpp).
+  void BuildFrameMenus();
   void BuildStatusBars();
   void RefreshRecentFiles();
   void RefreshCommands();

@@ -200,7 +200,7 @@ void TExtwallobjtool::EditWall(int32 a, plat::Point p) {
       SetFreeEnd(second, WallEnd::Start);
       second.length = bearing::Length(s, second.end);
       for (int32& v : second.closing) v = 1;
-      second.linkId = NewGroupId();
+      second.linkId = TakeGroupId();
       StoreDraft(*w, first);
       DrawingList.Add(MakeWall(second));
       break;

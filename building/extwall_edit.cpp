@@ -204,7 +204,7 @@ void TExtwallobjtool::EditWall(int32 a, plat::Point p) {
       SetFreeEnd(second, WallEnd::Start);
       second.length = bearing::Length(s, second.end);
       for (int32& v : second.closing) v = 1;
-      second.linkId = TakeGroupId();
+      second.linkId = NewGroupId();
       StoreDraft(*w, first);
       DrawingList.Add(MakeWall(second));
       break;

@@ -195,7 +195,7 @@ int32 TInwallobjtool::CommitWall(int32 spacing, bool userStep) {
   StartMeetsInwall = isInwall(faces.startWall);
   EndMeetsInwall = isInwall(faces.endWall);
   Distance = distance;
-  d.linkId = TakeGroupId();
+  d.linkId = NewGroupId();
   TakeDraft(d);
   Tag1 = bearing::Length(d.start, d.end);
   list.Add(MakeInwall(kind::InWall, d, CurrentView, Colour));

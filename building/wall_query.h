@@ -8,6 +8,7 @@
 #include "model/group_ids.h"
 #include "platform/gdi_types.h"
 
+
 // A straight line between two points, drawing units.
 struct Segment {
   plat::Point a, b;

@@ -1,10 +1,12 @@
 #include "model/group_ids.h"
 
 namespace {
+
 constexpr int32 kGroundBase = 100000;
 constexpr int32 kFloorStep = 10000;
 
 bool Reserved(long long id) { return id >= kReservedIdFirst && id <= kReservedIdLast; }
+
 }  // namespace
 
 int32 FloorGroupBase(int32 v) {
@@ -18,9 +20,7 @@ int32 PeekGroupNumber(int32 base) {
   return n;
 }
 
-int32 TakeGroupId(int32 base) {
+int32 NewGroupId(int32 base) {
   NextGroupNumber = PeekGroupNumber(base);
   return base + NextGroupNumber;
 }
-
-int32 NewGroupId(int32 v) { return TakeGroupId(FloorGroupBase(v)); }

@@ -180,13 +180,11 @@ class TMainForm {
   void ShowRotatedDrawing();
   // ---- End of tools and screen aids ----------------------------------------------------------
 
-  // ---- External walls, floors, dimensions and areas (shell/mainform_walls.cpp) -------------
-  void CmExtwallExecute();
-  void CmDimensionsExecute();
-  void CmDimensionPointsExecute();
-  void CmAreasExecute();
-  void CmOverlayExecute();
-  void CmOffsetsExecute();
+  // ---- Windows and doors (shell/mainform_openings.cpp) ------------------------------------
+  void CmWindowExecute();
+  void CmDoorsExecute();
+  void CmDefdoorsExecute();
+  void StartOpeningTool(bool door);
 
   // ---- Frames, polygons, libraries, the designer, part printing -------------------------
   // (shell/mainform_frames.cpp, shell/mainform_designer.cpp, shell/printing_part.cpp)
@@ -226,6 +224,14 @@ class TMainForm {
   void CmWallDeleteExecute();
   void CmExpandbaseExecute();
   void CmShrinkbaseExecute();
+
+  // ---- External walls, floors, dimensions and areas (shell/mainform_walls.cpp) -------------
+  void CmExtwallExecute();
+  void CmDimensionsExecute();
+  void CmDimensionPointsExecute();
+  void CmAreasExecute();
+  void CmOverlayExecute();
+  void CmOffsetsExecute();
 
   // ---- Design rooms (shell/mainform_rooms.cpp) ------------------------------------------------
   // "ADD New Design Room": the layout view where the current view holds no

@@ -261,10 +261,10 @@ TEST_F(WallJoin, NeighboursAreFoundByBothCoordinatesAndNeverTheWallItself) {
 TEST(GroupIds, NeverTakeAReservedValue) {
   ScratchProgramDir dir;
   NextGroupNumber = 29998;
-  EXPECT_EQ(TakeGroupId(), 29999);
-  EXPECT_EQ(TakeGroupId(), 30004);
+  EXPECT_EQ(NewGroupId(), 29999);
+  EXPECT_EQ(NewGroupId(), 30004);
   NextGroupNumber = 19000;
-  EXPECT_EQ(TakeGroupId(11000), 11000 + 19004);
+  EXPECT_EQ(NewGroupId(11000), 11000 + 19004);
   EXPECT_EQ(PeekGroupNumber(), 19005);
   EXPECT_EQ(NextGroupNumber, 19004);
 }

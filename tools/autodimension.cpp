@@ -101,14 +101,14 @@ void AddOverallDimensions(int32 linkId, int32 offset, int32 direction, int32 hei
                              I(r.total)));
   };
   if (top.count > 1) {
-    const int32 tag = TakeGroupId();
+    const int32 tag = NewGroupId();
     const int32 y = I(right.max + offset);
     AddArrow(OrthogonalArrow({I(top.min), y}, arrowhead::Left), linkId, tag);
     AddArrow(OrthogonalArrow({I(top.max), y}, arrowhead::Right), linkId, tag);
     text({top.Mid(), y}, 900, 0, kAlignLeftBase, top, tag);
   }
   if (right.count > 1) {
-    const int32 tag = TakeGroupId();
+    const int32 tag = NewGroupId();
     const int32 x = I(top.max + offset);
     AddArrow(OrthogonalArrow({x, I(right.max)}, arrowhead::Top), linkId, tag);
     AddArrow(OrthogonalArrow({x, I(right.min)}, arrowhead::Bottom), linkId, tag);
@@ -116,14 +116,14 @@ void AddOverallDimensions(int32 linkId, int32 offset, int32 direction, int32 hei
          right, tag);
   }
   if (bottom.count > 1) {
-    const int32 tag = TakeGroupId();
+    const int32 tag = NewGroupId();
     const int32 y = I(left.min - offset);
     AddArrow(OrthogonalArrow({I(bottom.min), y}, arrowhead::Left), linkId, tag);
     AddArrow(OrthogonalArrow({I(bottom.max), y}, arrowhead::Right), linkId, tag);
     text({bottom.Mid(), y}, 2700, 0, kAlignRightBase, bottom, tag);
   }
   if (left.count > 1) {
-    const int32 tag = TakeGroupId();
+    const int32 tag = NewGroupId();
     const int32 x = I(bottom.min - offset);
     AddArrow(OrthogonalArrow({x, I(left.max)}, arrowhead::Top), linkId, tag);
     AddArrow(OrthogonalArrow({x, I(left.min)}, arrowhead::Bottom), linkId, tag);
@@ -248,7 +248,7 @@ void TLineobjtool::AutoDimension(plat::DeviceContext& dc, const plat::Rect& clie
     auto* w = dynamic_cast<const TExtwallobj*>(DrawingList.At(i));
     if (!w || w->Kind != kind::ExtWall || w->Floor != CurrentView) continue;
     ++walls;
-    Tag1 = TakeGroupId();
+    Tag1 = NewGroupId();
     DimensionWall(*w, LinkId, Tag1, o.external, o.direction, o.textSize);
   }
   if (walls > 4) AddOverallDimensions(LinkId, o.overall, o.direction, o.textSize);
@@ -268,7 +268,7 @@ void TLineobjtool::PlaceDimension(plat::DeviceContext& dc, const plat::Rect& cli
     cfg::Reader arrow(ProgramFile(cfgfile::Arrow));
     const int32 e = arrow.IntOr(0);
     const int32 kept = arrow.IntOr(0);
-    LinkId = Tag1 = TakeGroupId(LinkBase(CurrentView));
+    LinkId = Tag1 = NewGroupId(LinkBase(CurrentView));
     GuideMode = 0;
     plat::Point p = ClickToDrawing(dc, client, X, Y);
     SnapToFace(p);

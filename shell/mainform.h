@@ -211,6 +211,20 @@ class TMainForm {
   // Prints the part of the plan framed by the print-part tool.
   void PrintPart();
 
+  // ---- Internal walls, wall edits and the base (shell/mainform_walledits.cpp) ------------
+  void CmIntwallExecute();
+  // The wall edits: the options dialog, or each edit on its own.
+  void CmSnapToExecute();
+  void CmWallJoinExecute();
+  void CmWallShortenExecute();
+  void CmWallLengthenExecute();
+  void CmWallSplitExecute();
+  void CmWallTypeExecute();
+  void CmMoveInwallExecute();
+  void CmWallDeleteExecute();
+  void CmExpandbaseExecute();
+  void CmShrinkbaseExecute();
+
   // ---- External walls, floors, dimensions and areas (shell/mainform_walls.cpp) -------------
   void CmExtwallExecute();
   void CmDimensionsExecute();
@@ -272,6 +286,10 @@ class TMainForm {
   // The walls of a floor shown for the first time (shell/mainform_walls.cpp).
   void OfferWallsFromBelow(int32 viewCode);
   void SetUnits(int32 metric);
+  // Internal walls and wall edits (shell/mainform_walledits.cpp).
+  TMDIChild* WallWindow();
+  void StartWallEdit(int32 step);
+  void StartBaseChange(int32 step);
   TMDIChild* ZoomTarget();
   // Prints views one after another into one document (shell/printing.cpp).
   bool PrintViews(const std::vector<int32>& views, int32 offset, const dlg::PrintChoice& choice);

@@ -29,6 +29,12 @@ constexpr int32 GroundOnly = 2;
 constexpr int32 ThisFloor = 3;
 }  // namespace multifloor
 
+// The steps of the base's expand and shrink (the wall edits use toolstep::).
+namespace extwallstep {
+constexpr int32 Expand = 8;
+constexpr int32 Shrink = 9;
+}  // namespace extwallstep
+
 // The commands of the external-wall tool.
 namespace extwallcmd {
 constexpr int32 RoomClearance = 1;
@@ -62,6 +68,13 @@ class TExtwallobjtool : public TLineobjtool {
   // length is not made. Used by the copies and the wall edits.
   void CreateWall();
 
+  // ---- Wall edits (building/extwall_edit.cpp) and the base (base_resize.cpp)
+  // Steps 300 shorten and 400 lengthen by a at the end meant by (b, c); 500
+  // split at (b, c); 600 the layers (a, b, c); 900 delete; 8 and 9 expand or
+  // shrink the base by a from the point (b, c) on the side in Direction. The
+  // edited wall's index is in Direction.
+  void Execute(int32 a, int32 b, int32 c) override;
+
   // The wall held, as a draft, and back.
   WallDraft Draft() const;
   void TakeDraft(const WallDraft& d);
@@ -72,4 +85,5 @@ class TExtwallobjtool : public TLineobjtool {
   void FinishFloor();                     // 5
   void MeasureRoomClearance();            // 1, extwall_measure.cpp
   void MeasureToNearestWallEnd();         // 2, extwall_measure.cpp
+  void EditWall(int32 a, plat::Point p);  // steps 300..900, extwall_edit.cpp
 };

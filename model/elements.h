@@ -36,6 +36,8 @@ constexpr int32 LineRangeLast = 99;
 constexpr int32 ExtWall = 100;
 constexpr int32 ExtWall110 = 110;
 constexpr int32 InWall = 150;
+constexpr int32 InWallStopStart = 154;  // stop end closing a wall run's free start
+constexpr int32 InWallStopEnd = 155;    // stop end added where the drawing stopped
 constexpr int32 InWallLast = 155;
 constexpr int32 Arrow = 250;
 constexpr int32 Dimension = 251;
@@ -67,6 +69,7 @@ constexpr bool IsLineKind(int32 k) {
 }
 constexpr bool IsExtWallKind(int32 k) { return k == ExtWall || k == ExtWall110; }
 constexpr bool IsInWallKind(int32 k) { return k >= InWall && k <= InWallLast; }
+constexpr bool IsStopEndKind(int32 k) { return k == InWallStopStart || k == InWallStopEnd; }
 constexpr bool IsWallKind(int32 k) { return IsExtWallKind(k) || IsInWallKind(k); }
 constexpr bool IsArrowKind(int32 k) { return k == Arrow || k == Arrow260; }
 constexpr bool IsDimensionKind(int32 k) { return k == Dimension || k == Dimension261; }

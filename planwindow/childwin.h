@@ -301,6 +301,7 @@ class TMDIChild : public TToolWindow {
   void InvalidateMergeArea();
   void InvalidateFrameChange(int32 mode);
   void InvalidateFrameMove(int32 mode);
+  void InvalidateFrames(int32 mode, int32 margin);
   // Step 8: the floor's automatic dimensions and its area; step 1: the
   // current tool frames its elements for placing.
   void PlaceAutoDimensions(int32 step);
@@ -388,6 +389,19 @@ class TMDIChild : public TToolWindow {
   void CompleteOutline();
   void CompleteExternalWalls();
   void InvalidateLogical(int32 left, int32 bottom, int32 right, int32 top);
+
+  // Wall edits and internal walls (planwindow/walledit_press.cpp,
+  // planwindow/inwall_steps.cpp).
+  bool WallEditPress(int x, int y, int32 entryStep);
+  bool AskEditAmount(int32 step, int32& amount);
+  void JoinFirstEnd(int32 index, plat::Point p);
+  void JoinSecondEnd(plat::Point p);
+  void JoinEnding(plat::Point p);
+  void ResizePickedWall(int32 step, int32 kind, int32 index, plat::Point p);
+  void DeletePickedWall(int32 kind, int32 index);
+  void Redimension();
+  void InwallStepDone(int32 key, int32 distance);
+  void PointerToMiddle();
 
  public:
   // ---- End of event routing ------------------------------------------------------------------

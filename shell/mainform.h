@@ -211,6 +211,20 @@ class TMainForm {
   // Prints the part of the plan framed by the print-part tool.
   void PrintPart();
 
+  // ---- Internal walls, wall edits and the base (shell/mainform_walledits.cpp) ------------
+  void CmIntwallExecute();
+  // The wall edits: the options dialog, or each edit on its own.
+  void CmSnapToExecute();
+  void CmWallJoinExecute();
+  void CmWallShortenExecute();
+  void CmWallLengthenExecute();
+  void CmWallSplitExecute();
+  void CmWallTypeExecute();
+  void CmMoveInwallExecute();
+  void CmWallDeleteExecute();
+  void CmExpandbaseExecute();
+  void CmShrinkbaseExecute();
+
   // ---- External walls, floors, dimensions and areas (shell/mainform_walls.cpp) -------------
   void CmExtwallExecute();
   void CmDimensionsExecute();
@@ -282,6 +296,10 @@ class TMainForm {
   void SetUnits(int32 metric);
   // File New moves a wizard on to the New dialog's step, or ends it.
   void WizardFileNew();
+  // Internal walls and wall edits (shell/mainform_walledits.cpp).
+  TMDIChild* WallWindow();
+  void StartWallEdit(int32 step);
+  void StartBaseChange(int32 step);
   TMDIChild* ZoomTarget();
   // Prints views one after another into one document (shell/printing.cpp).
   bool PrintViews(const std::vector<int32>& views, int32 offset, const dlg::PrintChoice& choice);

@@ -95,6 +95,10 @@ inline constexpr const char* FloorChange = "CFG\\FLOORCHANGE.CFG";
 // The two fill colours of a floor change, "%ld %ld\n".
 inline constexpr const char* FloorColours = "CFG\\FLOORCLR.CFG";
 
+// ---- Internal walls and wall edits ----
+// The spacing of an internal wall's two lines, "%d".
+inline constexpr UnitsPair InWallSpacing{"CFG\\PTNM.CFG", "CFG\\PTNI.CFG"};
+
 // ---- Design rooms ----
 // Dimension choice (1..4) and colour choice (1..4) of a new room, "%d %d".
 inline constexpr const char* NewRoom = "CFG\\NEWRM.CFG";

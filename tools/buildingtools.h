@@ -5,16 +5,9 @@
 
 #include "model/globals.h"
 #include "building/extwall_tool.h"
+#include "building/inwall_tool.h"
 #include "building/opening_tool.h"
 #include "tools/linetool.h"
-
-class TInwallobjtool : public TLineobjtool {
- public:
-  TInwallobjtool() { Type = tooltype::InWall; }
-  // Bearings of the walls the new wall's two ends meet (-1: none).
-  int32 StartMeetAngle = -1;
-  int32 EndMeetAngle = -1;
-};
 
 // The design-room tool.
 #include "building/droom_tool.h"

@@ -2,23 +2,6 @@
 
 #include <cstdlib>
 
-namespace {
-
-bool Reserved(long long id) { return id >= kReservedIdFirst && id <= kReservedIdLast; }
-
-}  // namespace
-
-int32 PeekGroupNumber(int32 base) {
-  int32 n = NextGroupNumber + 1;
-  while (Reserved(1LL * base + n) || Reserved(n)) ++n;
-  return n;
-}
-
-int32 NewGroupId(int32 base) {
-  NextGroupNumber = PeekGroupNumber(base);
-  return base + NextGroupNumber;
-}
-
 Segment InnerFace(const TExtwallobj& w) {
   if (w.CavityWidth > 0) return {{w.Line4X1, w.Line4Y1}, {w.Line4X2, w.Line4Y2}};
   return {{w.Line2X1, w.Line2Y1}, {w.Line2X2, w.Line2Y2}};

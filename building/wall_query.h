@@ -5,18 +5,9 @@
 
 #include "model/flist.h"
 #include "model/globals.h"
+#include "model/group_ids.h"
 #include "platform/gdi_types.h"
 
-// Values a group id must never take: 30001 marks an element for deletion,
-// and 30000 to 30003 are the tools' "nothing" markers.
-constexpr int32 kReservedIdFirst = 30000;
-constexpr int32 kReservedIdLast = 30003;
-
-// The group number the next new group takes (NextGroupNumber raised until
-// base plus it is no reserved value), without taking it.
-int32 PeekGroupNumber(int32 base = 0);
-// Takes that group number: NextGroupNumber becomes it; returns base plus it.
-int32 NewGroupId(int32 base = 0);
 
 // A straight line between two points, drawing units.
 struct Segment {

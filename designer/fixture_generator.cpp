@@ -349,7 +349,7 @@ void TMoveobjtool::Command(int32 code) {
   constexpr int32 kInset = 100;  // logical units from the window origin
   const int32 kind = code - PlaceInPlan;
   if (!HasGenerator(kind)) return;
-  const int32 link = NewGroupId(CurrentView);
+  const int32 link = NewGroupId(FloorGroupBase(CurrentView));
   Generate(DrawingList, kind, ReadParams(kind), (WindowOrgX + kInset) * PixelScale,
            (WindowOrgY + kInset) * PixelScale, CurrentView, link);
 }

@@ -180,14 +180,6 @@ class TMainForm {
   void ShowRotatedDrawing();
   // ---- End of tools and screen aids ----------------------------------------------------------
 
-  // ---- External walls, floors, dimensions and areas (shell/mainform_walls.cpp) -------------
-  void CmExtwallExecute();
-  void CmDimensionsExecute();
-  void CmDimensionPointsExecute();
-  void CmAreasExecute();
-  void CmOverlayExecute();
-  void CmOffsetsExecute();
-
   // ---- Frames, polygons, libraries, the designer, part printing -------------------------
   // (shell/mainform_frames.cpp, shell/mainform_designer.cpp, shell/printing_part.cpp)
   void CmMoveExecute();
@@ -212,6 +204,14 @@ class TMainForm {
   void CmPrintpartExecute();
   // Prints the part of the plan framed by the print-part tool.
   void PrintPart();
+
+  // ---- External walls, floors, dimensions and areas (shell/mainform_walls.cpp) -------------
+  void CmExtwallExecute();
+  void CmDimensionsExecute();
+  void CmDimensionPointsExecute();
+  void CmAreasExecute();
+  void CmOverlayExecute();
+  void CmOffsetsExecute();
 
   // ---- Design rooms (shell/mainform_rooms.cpp) ------------------------------------------------
   // "ADD New Design Room": the layout view where the current view holds no

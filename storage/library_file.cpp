@@ -148,8 +148,8 @@ int32 TFlist::ReadLibraryFile(std::string_view fileName) {
   at.dy = queries::ClampToInt32((WindowExtY / 6 + 1LL * WindowOrgY) * PixelScale);
   at.offsetRefPoint = false;
 
-  const int32 id1 = NewGroupId(CurrentView);
-  const int32 id2 = NewGroupId(CurrentView);
+  const int32 id1 = NewGroupId(FloorGroupBase(CurrentView));
+  const int32 id2 = NewGroupId(FloorGroupBase(CurrentView));
 
   TFlist read;
   const storage::ReadResult r =

@@ -34,7 +34,7 @@ void TPolyobjtool::Widen(int32 x, int32 y) {
 }
 
 void TPolyobjtool::StartPolygon(int32 x, int32 y) {
-  LinkId = NewGroupId(CurrentView);
+  LinkId = NewGroupId(FloorGroupBase(CurrentView));
   Tag1 = LinkId;
   if (CurrentView == view::First) GuideMode = kLevelOfFirstFloor;
   Colour = DrawingColour;

@@ -18,6 +18,7 @@
 
 class TInwallobjtool;
 class TObj;
+class TRoomobj;
 
 namespace droom {
 
@@ -72,6 +73,10 @@ struct RoomWallDraft {
 // on by w past the corner, while the inner face ends at the corner or at the
 // end of the wall found on the side.
 std::vector<RoomWallDraft> PlanRoomWalls(const Box& box, const RoomCover& cover, int32 w);
+
+// A room named "space" or "SPACE": an open area, locked without walls or
+// texts.
+bool IsOpenArea(const TRoomobj& r);
 
 // Whether an element was made when the room of this group was locked: its
 // internal walls (the group as link id) and its texts and dimensions (the

@@ -29,11 +29,6 @@ constexpr const char* kLayoutRooms =
     "select 'Mark External Walls on LAYOUT'";
 constexpr const char* kNoRooms = "there are no design rooms on this floor to finish";
 
-bool IsOpenArea(const TRoomobj& r) {
-  const std::string name = r.RoomName;
-  return name == "space" || name == "SPACE";
-}
-
 // The design rooms of a view: how many, and how many will get walls.
 struct RoomCount {
   int32 all = 0;
@@ -45,7 +40,7 @@ RoomCount CountRooms(int32 v) {
     const auto* r = dynamic_cast<const TRoomobj*>(DrawingList.At(i));
     if (!r || r->Floor != v || !kind::IsDesignRoomKind(r->Kind)) continue;
     ++n.all;
-    n.walled += !IsOpenArea(*r);
+    n.walled += !droom::IsOpenArea(*r);
   }
   return n;
 }

@@ -3,6 +3,7 @@
 // hands it the clicks and arrow keys), unlocking a finished room, marking
 // the external walls round the layout's rooms, finishing the rooms of a
 // floor into walls, and the merging distance and room colour settings.
+#include "building/droom_lock.h"
 #include "building/droom_settings.h"
 #include "building/droom_tool.h"
 #include "dialogs/modal.h"
@@ -25,9 +26,9 @@ bool IsRoomView(int32 v) {
 bool LayoutHasWalledRooms() {
   for (int32 i = 6; i < DrawingList.Count(); ++i) {
     const auto* r = dynamic_cast<const TRoomobj*>(DrawingList.At(i));
-    if (!r || r->Floor != view::LayoutGround || !kind::IsDesignRoomKind(r->Kind)) continue;
-    const std::string name = r->RoomName;
-    if (name != "space" && name != "SPACE") return true;
+    if (r && r->Floor == view::LayoutGround && kind::IsDesignRoomKind(r->Kind) &&
+        !droom::IsOpenArea(*r))
+      return true;
   }
   return false;
 }

@@ -4,8 +4,12 @@
 // finishes it again; in millimetres and in feet and inches, every step in
 // the live file and undoable.
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <tuple>
 
 #include "building/droom_lock.h"
+#include "building/wall_faces.h"
 #include "dialogs/wall_dialogs.h"
 #include "tests/droom_fixture.h"
 
@@ -15,6 +19,36 @@ using droom::Box;
 using P = plat::Point;
 
 Box BoxOf(const TObj& e) { return {e.X1, e.Y1, e.X2, e.Y2}; }
+P Centre(const TObj& r) { return {r.X1 + (r.X2 - r.X1) / 2, r.Y1 - (r.Y1 - r.Y2) / 2}; }
+
+// What locking made for a room.
+struct Made {
+  std::vector<TInwallobj> walls;
+  std::vector<TTextobj> texts;
+  std::vector<TDimensobj> dimensions;
+};
+
+// A wall by its outer face (first line), inner face and bearing.
+void ExpectWall(const TInwallobj& w, P s, P e, P is, P ie, int32 bearing) {
+  EXPECT_EQ(P(w.X1, w.Y1), s);
+  EXPECT_EQ(P(w.X2, w.Y2), e);
+  EXPECT_EQ(P(w.Line2X1, w.Line2Y1), is);
+  EXPECT_EQ(P(w.Line2X2, w.Line2Y2), ie);
+  EXPECT_EQ(w.Angle, bearing);
+}
+void ExpectText(const TTextobj& t, const char* text, P at, int32 direction, int32 link) {
+  EXPECT_STREQ(t.Text, text);
+  EXPECT_EQ(P(t.X1, t.Y1), at) << text;
+  EXPECT_EQ(t.X2, direction) << text;
+  EXPECT_EQ(t.LinkId, link) << text;
+}
+void ExpectDimension(const TDimensobj& d, P a, P aIn, P b, P bIn, int32 direction, int32 link) {
+  EXPECT_EQ(P(d.X1, d.Y1), a);
+  EXPECT_EQ(P(d.X2, d.Y2), aIn);
+  EXPECT_EQ(P(d.SecondX1, d.SecondY1), b);
+  EXPECT_EQ(P(d.SecondX2, d.SecondY2), bIn);
+  EXPECT_EQ(std::tie(d.Angle, d.Shown, d.LinkId), std::make_tuple(direction, 1, link));
+}
 
 class LockStory : public roomfix::RoomTest {
  protected:
@@ -39,6 +73,28 @@ class LockStory : public roomfix::RoomTest {
         out.push_back(*static_cast<T*>(list.At(i)));
     return out;
   }
+  // "ADD New Design Room" with a dimension choice.
+  void AddRoom(const std::string& name, int32 width, int32 length, int32 choice) {
+    roomMetric.Answer([=](dlg::TTRoomdlg& d) {
+      d.name = name;
+      d.width = width;
+      d.length = length;
+      d.dimensionChoice = choice;
+    });
+    form->CmDroomExecute();
+  }
+  // What locking made for a room, from the live file.
+  Made MadeFor(const TRoomobj& r) {
+    Made m;
+    for (const TInwallobj& w : InFile<TInwallobj>(kind::InWall, view::Ground))
+      if (w.LinkId == r.Tag1) m.walls.push_back(w);
+    for (int k : {kind::WallLabel, kind::WallLengthText})
+      for (const TTextobj& t : InFile<TTextobj>(k, view::Ground))
+        if (t.Tag1 == r.Tag1) m.texts.push_back(t);
+    for (const TDimensobj& d : InFile<TDimensobj>(kind::Dimension261, view::Ground))
+      if (d.Tag1 == r.Tag1) m.dimensions.push_back(d);
+    return m;
+  }
   // Drags a room by a point near its top left corner so that that corner
   // lands on (x, y).
   void DragRoomTo(const std::string& name, int32 x, int32 y) {
@@ -47,34 +103,13 @@ class LockStory : public roomfix::RoomTest {
   }
 };
 
-// What locking makes for a room, read from the live file.
-struct Made {
-  std::vector<TInwallobj> walls;
-  std::vector<TTextobj> texts;
-  std::vector<TDimensobj> dimensions;
-};
-
 TEST_F(LockStory, MarkTheExternalWallsRoundTheLayoutAndAlterAFinishedRoom) {
   // Three rooms on the layout, side by side a room wall apart.
   wallMetric.Answer([](dlg::TTRoomptndlg& d) { d.thickness = 100; });
   AnswerRoom("Lounge", 4000, 3000);
   NewDrawing("HOME", 1, true);
-  roomMetric.Answer([](dlg::TTRoomdlg& d) {
-    d.name = "Bed 1";
-    d.width = 3000;
-    d.length = 3000;
-    d.colourChoice = 3;
-    d.dimensionChoice = 2;
-  });
-  form->CmDroomExecute();
-  roomMetric.Answer([](dlg::TTRoomdlg& d) {
-    d.name = "Bath";
-    d.width = 2000;
-    d.length = 3000;
-    d.colourChoice = 2;
-    d.dimensionChoice = 3;
-  });
-  form->CmDroomExecute();
+  AddRoom("Bed 1", 3000, 3000, 2);  // both dimensions
+  AddRoom("Bath", 2000, 3000, 3);   // the width only
   DragRoomTo("Lounge", 16000, 15000);
   const Box lounge = BoxOf(RoomNamed("Lounge"));
   DragRoomTo("Bed 1", lounge.right + 150, lounge.top);
@@ -123,75 +158,34 @@ TEST_F(LockStory, MarkTheExternalWallsRoundTheLayoutAndAlterAFinishedRoom) {
   // Each runs down the room's right side, its outer face a wall's width
   // outside it, both ends stopping at the external walls' inner faces.
   for (const auto& [w, r] : {std::pair{walls[0], L}, std::pair{walls[1], B1}}) {
-    EXPECT_EQ(w.LinkId, r.Tag1);
-    EXPECT_EQ(w.Tag1, r.Tag1);
-    EXPECT_EQ(w.Angle, bearing::Down);
-    EXPECT_EQ(w.Thickness, 100);
-    EXPECT_EQ(P(w.X1, w.Y1), P(r.X2 + 100, r.Y1));
-    EXPECT_EQ(P(w.X2, w.Y2), P(r.X2 + 100, r.Y2));
-    EXPECT_EQ(P(w.Line2X1, w.Line2Y1), P(r.X2, r.Y1));
-    EXPECT_EQ(P(w.Line2X2, w.Line2Y2), P(r.X2, r.Y2));
+    EXPECT_EQ(std::tie(w.LinkId, w.Tag1, w.Thickness), std::make_tuple(r.Tag1, r.Tag1, 100));
+    ExpectWall(w, {r.X2 + 100, r.Y1}, {r.X2 + 100, r.Y2}, {r.X2, r.Y1}, {r.X2, r.Y2},
+               bearing::Down);
   }
   // Names, size texts and dimensions by each room's dimension choice, in
   // text groups of their own that follow the room's group.
-  auto made = [&](const TRoomobj& r) {
-    Made m;
-    for (const TInwallobj& w : InFile<TInwallobj>(kind::InWall, view::Ground))
-      if (w.LinkId == r.Tag1) m.walls.push_back(w);
-    for (int k : {kind::WallLabel, kind::WallLengthText})
-      for (const TTextobj& t : InFile<TTextobj>(k, view::Ground))
-        if (t.Tag1 == r.Tag1) m.texts.push_back(t);
-    for (const TDimensobj& d : InFile<TDimensobj>(kind::Dimension261, view::Ground))
-      if (d.Tag1 == r.Tag1) m.dimensions.push_back(d);
-    return m;
-  };
-  auto centre = [](const TRoomobj& r) {
-    return P{r.X1 + (r.X2 - r.X1) / 2, r.Y1 - (r.Y1 - r.Y2) / 2};
-  };
+  auto made = [this](const TRoomobj& r) { return MadeFor(r); };
   Made m = made(L);  // dimension choice 1: the name and "width x depth" under it
   ASSERT_EQ(m.texts.size(), 2u);
-  EXPECT_STREQ(m.texts[0].Text, "Lounge");
-  EXPECT_EQ(P(m.texts[0].X1, m.texts[0].Y1), centre(L));
-  EXPECT_EQ(m.texts[0].LinkId, L.Tag1 + 1);
-  EXPECT_EQ(m.texts[0].X2, 900);
-  EXPECT_EQ(m.texts[0].Alignment, 6);
-  EXPECT_EQ(m.texts[0].Size, 12);  // "CFG\MOFFSET.CFG" value 6
-  EXPECT_STREQ(m.texts[1].Text, "4000 x 3000");
-  EXPECT_EQ(P(m.texts[1].X1, m.texts[1].Y1), P(centre(L).x, centre(L).y - 250));
+  ExpectText(m.texts[0], "Lounge", Centre(L), 900, L.Tag1 + 1);
+  EXPECT_EQ(std::tie(m.texts[0].Alignment, m.texts[0].Size),
+            std::make_tuple(6, 12));  // MOFFSET value 6
+  ExpectText(m.texts[1], "4000 x 3000", {Centre(L).x, Centre(L).y - 250}, 900, L.Tag1 + 1);
   EXPECT_EQ(m.texts[1].Y2, 250);
-  EXPECT_EQ(m.texts[1].LinkId, L.Tag1 + 1);
   EXPECT_TRUE(m.dimensions.empty());
 
   m = made(B1);  // both dimensions, 300 inside the top and left sides
   ASSERT_EQ(m.texts.size(), 3u);
   ASSERT_EQ(m.dimensions.size(), 2u);
-  EXPECT_STREQ(m.texts[0].Text, "Bed 1");
-  EXPECT_EQ(m.texts[0].Kind, kind::WallLabel);
-  EXPECT_EQ(m.texts[0].LinkId, B1.Tag1 + 1);
-  const TTextobj& width = m.texts[1];
-  EXPECT_STREQ(width.Text, "3000");
-  EXPECT_EQ(width.Kind, kind::WallLengthText);
-  EXPECT_EQ(P(width.X1, width.Y1), P(centre(B1).x, B1.Y1 - 300));
-  EXPECT_EQ(width.X2, 2700);
-  EXPECT_EQ(width.LinkId, B1.Tag1 + 2);
-  const TDimensobj& across = m.dimensions[0];
-  EXPECT_EQ(across.LinkId, B1.Tag1 + 2);
-  EXPECT_EQ(P(across.X1, across.Y1), P(B1.X1, B1.Y1 - 300));
-  EXPECT_EQ(P(across.X2, across.Y2), P(B1.X1 + 100, B1.Y1 - 300));  // "CFG\ARROW.CFG" inset
-  EXPECT_EQ(P(across.SecondX1, across.SecondY1), P(B1.X2, B1.Y1 - 300));
-  EXPECT_EQ(P(across.SecondX2, across.SecondY2), P(B1.X2 - 100, B1.Y1 - 300));
-  EXPECT_EQ(across.Angle, 900);
-  EXPECT_EQ(across.Shown, 1);
-  const TTextobj& depth = m.texts[2];
-  EXPECT_STREQ(depth.Text, "3000");
-  EXPECT_EQ(P(depth.X1, depth.Y1), P(B1.X1 + 300, centre(B1).y));
-  EXPECT_EQ(depth.X2, 900);
-  EXPECT_EQ(depth.LinkId, B1.Tag1 + 3);
-  const TDimensobj& down = m.dimensions[1];
-  EXPECT_EQ(P(down.X1, down.Y1), P(B1.X1 + 300, B1.Y1));
-  EXPECT_EQ(P(down.X2, down.Y2), P(B1.X1 + 300, B1.Y1 - 100));
-  EXPECT_EQ(P(down.SecondX1, down.SecondY1), P(B1.X1 + 300, B1.Y2));
-  EXPECT_EQ(down.Angle, 1800);
+  ExpectText(m.texts[0], "Bed 1", Centre(B1), 900, B1.Tag1 + 1);
+  ExpectText(m.texts[1], "3000", {Centre(B1).x, B1.Y1 - 300}, 2700, B1.Tag1 + 2);
+  EXPECT_EQ(m.texts[1].Kind, kind::WallLengthText);
+  ExpectText(m.texts[2], "3000", {B1.X1 + 300, Centre(B1).y}, 900, B1.Tag1 + 3);
+  // Ticks 100 in from the ends ("CFG\ARROW.CFG"), drawn (its style 1).
+  ExpectDimension(m.dimensions[0], {B1.X1, B1.Y1 - 300}, {B1.X1 + 100, B1.Y1 - 300},
+                  {B1.X2, B1.Y1 - 300}, {B1.X2 - 100, B1.Y1 - 300}, 900, B1.Tag1 + 2);
+  ExpectDimension(m.dimensions[1], {B1.X1 + 300, B1.Y1}, {B1.X1 + 300, B1.Y1 - 100},
+                  {B1.X1 + 300, B1.Y2}, {B1.X1 + 300, B1.Y2 + 100}, 1800, B1.Tag1 + 3);
 
   m = made(Ba);  // the width dimension only, and no walls of its own
   EXPECT_TRUE(m.walls.empty());
@@ -223,21 +217,13 @@ TEST_F(LockStory, MarkTheExternalWallsRoundTheLayoutAndAlterAFinishedRoom) {
   EXPECT_EQ(bed2.Y2, B1.Y2 + 1000);
   m = made(bed2);
   ASSERT_EQ(m.walls.size(), 2u);
-  const TInwallobj& bottom = m.walls[0];  // leftward, stopping at the lounge's wall
-  EXPECT_EQ(bottom.Angle, bearing::Left);
-  EXPECT_EQ(P(bottom.X1, bottom.Y1), P(bed2.X2 + 100, bed2.Y2 - 100));
-  EXPECT_EQ(P(bottom.X2, bottom.Y2), P(bed2.X1, bed2.Y2 - 100));
-  EXPECT_EQ(P(bottom.Line2X1, bottom.Line2Y1), P(bed2.X2, bed2.Y2));
-  EXPECT_EQ(P(bottom.Line2X2, bottom.Line2Y2), P(bed2.X1, bed2.Y2));
-  const TInwallobj& right = m.walls[1];  // downward from the external wall
-  EXPECT_EQ(right.Angle, bearing::Down);
-  EXPECT_EQ(P(right.X1, right.Y1), P(bed2.X2 + 100, bed2.Y1));
-  EXPECT_EQ(P(right.X2, right.Y2), P(bed2.X2 + 100, bed2.Y2 - 100));
-  EXPECT_EQ(P(right.Line2X2, right.Line2Y2), P(bed2.X2, bed2.Y2));
+  // Leftward, stopping at the lounge's wall; downward from the external wall.
+  const int32 l = bed2.X1, t = bed2.Y1, r = bed2.X2, b = bed2.Y2;
+  ExpectWall(m.walls[0], {r + 100, b - 100}, {l, b - 100}, {r, b}, {l, b}, bearing::Left);
+  ExpectWall(m.walls[1], {r + 100, t}, {r + 100, b - 100}, {r, t}, {r, b}, bearing::Down);
   ASSERT_EQ(m.texts.size(), 3u);
-  EXPECT_EQ(P(m.texts[0].X1, m.texts[0].Y1), centre(bed2));
+  ExpectText(m.texts[0], "Bed 1", Centre(bed2), 900, bed2.Tag1 + 1);
   EXPECT_STREQ(m.texts[2].Text, "2000");  // the new depth
-  EXPECT_EQ(m.texts[0].LinkId, bed2.Tag1 + 1);
 
   // Undo the finish, the shrink and the alteration: as finished first.
   form->CmUndoExecute();
@@ -252,13 +238,140 @@ TEST_F(LockStory, MarkTheExternalWallsRoundTheLayoutAndAlterAFinishedRoom) {
 
   // Undoing the marking asks, as it was done on the layout, and brings the
   // rooms back onto the layout without walls.
-  ui.ExpectQuestion(plat::mrYes).WithText(
-      "last action was not on this view - do you still want to undo it ?");
+  ui.ExpectQuestion(plat::mrYes)
+      .WithText("last action was not on this view - do you still want to undo it ?");
   form->CmUndoExecute();
   EXPECT_EQ(RoomNamed("Bath").Kind, kind::Room);
   EXPECT_EQ(RoomNamed("Bath").Floor, view::LayoutGround);
   EXPECT_TRUE(InFile<TInwallobj>(kind::InWall, view::Ground).empty());
   EXPECT_TRUE(InFile<TExtwallobj>(kind::ExtWall, view::Ground).empty());
+}
+
+TEST_F(LockStory, RoomsInFeetAndInchesAndAnOpenArea) {
+  wallImperial.Answer([](dlg::TTRoomptnimp& d) {
+    d.inches = 4;
+    d.eighths = 4;
+  });
+  roomImperial.Answer([](dlg::TTRoomimpdlg& d) {
+    d.name = "Bed";
+    d.width = dlg::FeetInches::Of(2880);
+    d.length = dlg::FeetInches::Of(3456);
+    d.dimensionChoice = 4;
+  });
+  NewDrawing("COTTAGE", 0, true);
+  AnswerImperialRoom("space", 2304, 3456);
+  form->CmDroomExecute();
+  DragRoomTo("Bed", 96000, 72000);
+  const Box bed = BoxOf(RoomNamed("Bed"));
+  DragRoomTo("space", bed.right + 144, bed.top);
+  const Box space = BoxOf(RoomNamed("space"));
+  ASSERT_EQ(space.left, bed.right + 108);
+
+  wallType.Answer([](TTExtwalldlg& d) { d.type = walltype::Walling200; });
+  ui.ExpectQuestion(plat::mrYes).WithText("do you wish to save drawing changes?");
+  form->CmMarkWallsExecute();
+  EnterAt(bed.left, bed.top);
+  EnterAt(space.right, space.top);
+  EnterAt(space.right, space.bottom);
+  EnterAt(bed.left, bed.bottom);
+  ui.ExpectMessageDlg(plat::MsgType::Information, plat::mbYes, plat::mrYes)
+      .Containing("Total Building Area this floor");
+  Key(plat::VK_F);
+  ASSERT_EQ(CurrentView, view::Ground);
+
+  // The bedroom gets the one wall beside the open area, 4 1/2 inches
+  // thick, and its depth as text and dimension 12 inches inside its left
+  // side (the external wall's face there: the corners were marked to the
+  // nearest screen pixel, half an inch off); the open area is locked
+  // without walls or texts.
+  const TRoomobj b = RoomNamed("Bed");
+  int32 leftFace = 300000;
+  for (const TExtwallobj& w : InFile<TExtwallobj>(kind::ExtWall, view::Ground))
+    leftFace = std::min(leftFace, building::ExtWallInnerFace(w).x1);
+  EXPECT_LT(std::abs(leftFace - b.X1), 25);
+  const TRoomobj open = RoomNamed("space");
+  EXPECT_EQ(b.Kind, kind::LockedRoom);
+  EXPECT_EQ(open.Kind, kind::LockedRoom);
+  EXPECT_EQ(open.Floor, view::Ground);
+  std::vector<TInwallobj> walls = InFile<TInwallobj>(kind::InWall, view::Ground);
+  ASSERT_EQ(walls.size(), 1u);
+  EXPECT_EQ(walls[0].LinkId, b.Tag1);
+  EXPECT_EQ(walls[0].Thickness, 108);
+  EXPECT_EQ(P(walls[0].X1, walls[0].Y1), P(b.X2 + 108, b.Y1));
+  EXPECT_EQ(P(walls[0].Line2X2, walls[0].Line2Y2), P(b.X2, b.Y2));
+  std::vector<TTextobj> texts = InFile<TTextobj>(kind::WallLengthText, view::Ground);
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_STREQ(texts[0].Text, "12' 0''");
+  EXPECT_EQ(texts[0].X1, leftFace + 288);
+  EXPECT_EQ(texts[0].LinkId, b.Tag1 + 2);
+  ASSERT_EQ(InFile<TTextobj>(kind::WallLabel, view::Ground).size(), 1u);  // "Bed"
+  EXPECT_EQ(InFile<TDimensobj>(kind::Dimension261, view::Ground).size(), 1u);
+
+  // Altered (the click that unlocks it snaps it onto the external wall's
+  // face) and finished again: the wall follows it, as one undo step.
+  form->CmDroomAlterExecute();
+  Click(b.X1 + 240, b.Y1 - 240);
+  EXPECT_TRUE(InFile<TInwallobj>(kind::InWall, view::Ground).empty());
+  const TRoomobj altered = RoomNamed("Bed");
+  EXPECT_EQ(altered.X1, leftFace);
+  form->CmFinishRoomsExecute();
+  walls = InFile<TInwallobj>(kind::InWall, view::Ground);
+  ASSERT_EQ(walls.size(), 1u);
+  EXPECT_EQ(P(walls[0].X1, walls[0].Y1), P(altered.X2 + 108, altered.Y1));
+  EXPECT_EQ(InFile<TTextobj>(kind::WallLengthText, view::Ground)[0].LinkId, b.Tag1 + 2);
+  form->CmUndoExecute();
+  EXPECT_EQ(RoomNamed("Bed").Kind, kind::Room29001);
+  EXPECT_EQ(RoomNamed("space").Kind, kind::LockedRoom);
+}
+
+TEST_F(LockStory, FinishingSaysWhyWhereItCannotRun) {
+  wallMetric.Answer([](dlg::TTRoomptndlg& d) { d.thickness = 100; });
+  AnswerRoom("Lounge", 4000, 3000);
+  NewDrawing("FLAT", 1, true);
+  // The layout's rooms are finished by marking the walls round them.
+  ui.ExpectMessageDlg(plat::MsgType::Information, plat::mbOK, plat::mrOk)
+      .Containing("select 'Mark External Walls on LAYOUT'");
+  form->CmFinishRoomsExecute();
+  EXPECT_EQ(RoomNamed("Lounge").Kind, kind::Room);
+
+  // A floor without design rooms.
+  ui.ExpectQuestion(plat::mrYes).WithText("do you wish to save drawing changes?");
+  form->CmPlanExecute();
+  ui.ExpectMessageDlg(plat::MsgType::Information, plat::mbOK, plat::mrOk)
+      .WithText("there are no design rooms on this floor to finish");
+  const int steps = UndoSteps();
+  form->CmFinishRoomsExecute();
+  EXPECT_EQ(UndoSteps(), steps);
+
+  // The room-wall size cannot be read: said, and asked again before
+  // marking; a Cancel leaves the layout as it was.
+  std::remove(dir.Path("CFG\\RMPTNM.CFG").c_str());
+  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk).Containing("RMPTNM.CFG");
+  wallMetric.Cancel();
+  form->CmMarkWallsExecute();
+  EXPECT_NE(CurrentView, view::LayoutMarkingWalls);
+  EXPECT_EQ(form->CurrentTool()->Type, tooltype::Pick);
+
+  // On a floor, the size given in the dialog is used.
+  Edit(new TRoomobj(kind::Room, view::Ground, 10009, 10009, 16000, 15000, 19000, 12000, 3000, 3000,
+                    1, BackgroundColour, 10, 5, 4, 4, "Study", "3000", "3000"));
+  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk).Containing("RMPTNM.CFG");
+  wallMetric.Answer([](dlg::TTRoomptndlg& d) { d.thickness = 120; });
+  form->CmFinishRoomsExecute();
+  const std::vector<TInwallobj> walls = InFile<TInwallobj>(kind::InWall, view::Ground);
+  ASSERT_EQ(walls.size(), 4u);
+  EXPECT_EQ(walls[0].Thickness, 120);
+
+  // The external-wall wizard moves on from its finishing steps.
+  WizardActive = 1;
+  WizardKind = 1;
+  WizardStep = 18;
+  Edit(new TRoomobj(kind::Room, view::Ground, 10013, 10013, 22000, 15000, 24000, 12000, 2000, 3000,
+                    1, BackgroundColour, 10, 4, 4, 4, "Bath", "2000", "3000"));
+  form->CmFinishRoomsExecute();
+  EXPECT_EQ(WizardStep, 19);
+  EXPECT_EQ(InFile<TInwallobj>(kind::InWall, view::Ground).size(), 8u);
+  WizardActive = 0;
 }
 
 }  // namespace

@@ -96,14 +96,15 @@ TExtwallobj* Ext(int32 i) {
   return dynamic_cast<TExtwallobj*>(DrawingList.At(i));
 }
 
-// The rectangle of a wall from its start to its innermost end point.
-void FrameOf(int32 (&f)[4], const TExtwallobj& w) {
+// The rectangle of a wall from its start to its innermost end point:
+// smallest x, largest x, largest y, smallest y.
+void FrameOf(int32& x1, int32& x2, int32& y1, int32& y2, const TExtwallobj& w) {
   const plat::Point inner = w.CavityWidth > 0 ? plat::Point{w.Line4X2, w.Line4Y2}
                                               : plat::Point{w.Line2X2, w.Line2Y2};
-  f[0] = std::min(w.X1, inner.x);
-  f[1] = std::max(w.X1, inner.x);
-  f[2] = std::max(w.Y1, inner.y);
-  f[3] = std::min(w.Y1, inner.y);
+  x1 = std::min(w.X1, inner.x);
+  x2 = std::max(w.X1, inner.x);
+  y1 = std::max(w.Y1, inner.y);
+  y2 = std::min(w.Y1, inner.y);
 }
 
 void Free(int32 i, WallEnd end) {
@@ -151,7 +152,10 @@ void TExtwallobjtool::EditWall(int32 a, plat::Point p) {
   }
   int32 before = kNone, after = kNone;
   FindWallNeighbours(DrawingList, self, before, after);
-  FrameOf(PreviousFrame, *w);
+  // The window repaints the wall as it was (Frame) and as it is (the tool's
+  // rectangle).
+  FrameOf(Frame[0], Frame[1], Frame[2], Frame[3], *w);
+  X1 = Frame[0], X2 = Frame[1], Y1 = Frame[2], Y2 = Frame[3];
 
   switch (Step) {
     case toolstep::Shorten:
@@ -219,6 +223,6 @@ void TExtwallobjtool::EditWall(int32 a, plat::Point p) {
     }
     default: break;
   }
-  if (TExtwallobj* now = Ext(self)) FrameOf(Frame, *now);
+  if (TExtwallobj* now = Ext(self)) FrameOf(X1, X2, Y1, Y2, *now);
   MarkDrawingChanged();
 }

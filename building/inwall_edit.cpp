@@ -45,11 +45,12 @@ namespace {
 
 constexpr int32 kNone = TFlist::kNothingFound;
 
-void SetFrame(int32 (&f)[4], const TObj& w) {
-  f[0] = std::min(w.X1, w.X2);
-  f[1] = std::max(w.X1, w.X2);
-  f[2] = std::max(w.Y1, w.Y2);
-  f[3] = std::min(w.Y1, w.Y2);
+// A wall's first line as a frame: smallest x, largest x, largest y, smallest y.
+void SetFrame(int32& x1, int32& x2, int32& y1, int32& y2, const TObj& w) {
+  x1 = std::min(w.X1, w.X2);
+  x2 = std::max(w.X1, w.X2);
+  y1 = std::max(w.Y1, w.Y2);
+  y2 = std::min(w.Y1, w.Y2);
 }
 
 TInwallobj* InwallAt(int32 i) {
@@ -128,15 +129,15 @@ void TInwallobjtool::EditWall(int32 amount, bool repeat) {
   }
   int32 previous = kNone, next = kNone;
   inwalljoin::FindJoinedInternalWalls(DrawingList, self, previous, next);
-  if (!repeat) {
-    SetFrame(PreviousFrame, *w);
-    SetFrame(Frame, *w);
-  }
+  // The window repaints the frame as it was (Frame) and as it is (the
+  // tool's rectangle).
+  const plat::Point picked{X1, Y1};
+  if (!repeat) SetFrame(Frame[0], Frame[1], Frame[2], Frame[3], *w);
 
   bool startMoved = false, endMoved = false;
   if (resize) {
     WallEnd end;
-    walledit::PickedEnd({w->X1, w->Y1}, {w->X2, w->Y2}, {X1, Y1}, end);
+    walledit::PickedEnd({w->X1, w->Y1}, {w->X2, w->Y2}, picked, end);
     const int32 d = Step == toolstep::Extend ? amount : -amount;
     const int32 stop = inwalljoin::FindStopEnd(DrawingList, self, end);
     InwallDraft dr = InwallDraftOf(*w);
@@ -175,11 +176,12 @@ void TInwallobjtool::EditWall(int32 amount, bool repeat) {
       const plat::Point b = end == WallEnd::Start ? dr.secondStart : dr.end;
       s->X1 = a.x, s->Y1 = a.y, s->X2 = b.x, s->Y2 = b.y;
     }
-    SetFrame(Frame, *w);
+    SetFrame(X1, X2, Y1, Y2, *w);
     MarkDrawingChanged();
   }
 
   if (Step == toolstep::Delete) {
+    SetFrame(X1, X2, Y1, Y2, *w);
     if (TInwallobj* p = InwallAt(previous)) FreeEnd(*p, WallEnd::End);
     if (TInwallobj* n = InwallAt(next)) FreeEnd(*n, WallEnd::Start);
     walledit::DeleteWallWithGroup(DrawingList, self);
@@ -190,9 +192,5 @@ void TInwallobjtool::EditWall(int32 amount, bool repeat) {
     MarkDrawingChanged();
     return;
   }
-  if (!repeat && !resize) {
-    X1 = w->X1, Y1 = w->Y1, X2 = w->X2, Y2 = w->Y2;
-  } else if (resize) {
-    X1 = Y1 = Y2 = 0;
-  }
+  if (!repeat && !resize) SetFrame(X1, X2, Y1, Y2, *w);
 }

@@ -82,6 +82,7 @@ void TInwallobjtool::MeasureToNextFace() {
   if (Step == toolstep::MoveInWall) {
     // The picked wall moves across itself only: a level wall up or down, a
     // plumb one left or right. Nothing is measured.
+    if (Y1 == inwallmark::WrongMoveArrow) Y1 = 0;  // the last arrow's answer
     const int32 i = PickedIndex();
     if (i < 6 || i >= DrawingList.Count()) return;
     const TObj& w = *DrawingList.At(i);

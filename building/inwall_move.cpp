@@ -94,10 +94,12 @@ void TInwallobjtool::MoveWall(int32 key, int32 distance) {
     return;
   }
   DrawingList.UpdateUndoHistory(uoRecord, CurrentView);
-  PreviousFrame[0] = std::min({w->X1, w->X2, w->Line2X1, w->Line2X2});
-  PreviousFrame[1] = std::max({w->X1, w->X2, w->Line2X1, w->Line2X2});
-  PreviousFrame[2] = std::max({w->Y1, w->Y2, w->Line2Y1, w->Line2Y2});
-  PreviousFrame[3] = std::min({w->Y1, w->Y2, w->Line2Y1, w->Line2Y2});
+  // The window repaints the wall's band as it was (Frame) and as it is (the
+  // tool's rectangle).
+  Frame[0] = std::min({w->X1, w->X2, w->Line2X1, w->Line2X2});
+  Frame[1] = std::max({w->X1, w->X2, w->Line2X1, w->Line2X2});
+  Frame[2] = std::max({w->Y1, w->Y2, w->Line2Y1, w->Line2Y2});
+  Frame[3] = std::min({w->Y1, w->Y2, w->Line2Y1, w->Line2Y2});
 
   const int32 dx = level ? 0 : s, dy = level ? s : 0;
   auto onWall = [&](int32 v) { return v == h.at || v == h.second; };
@@ -157,10 +159,10 @@ void TInwallobjtool::MoveWall(int32 key, int32 distance) {
   } else {
     w->X1 += s, w->X2 += s, w->Line2X1 += s, w->Line2X2 += s;
   }
-  Frame[0] = std::min({w->X1, w->X2, w->Line2X1, w->Line2X2});
-  Frame[1] = std::max({w->X1, w->X2, w->Line2X1, w->Line2X2});
-  Frame[2] = std::max({w->Y1, w->Y2, w->Line2Y1, w->Line2Y2});
-  Frame[3] = std::min({w->Y1, w->Y2, w->Line2Y1, w->Line2Y2});
+  X1 = std::min({w->X1, w->X2, w->Line2X1, w->Line2X2});
+  X2 = std::max({w->X1, w->X2, w->Line2X1, w->Line2X2});
+  Y1 = std::max({w->Y1, w->Y2, w->Line2Y1, w->Line2Y2});
+  Y2 = std::min({w->Y1, w->Y2, w->Line2Y1, w->Line2Y2});
   Result = inwallmark::Moved;
   MarkDrawingChanged();
 }

@@ -380,6 +380,19 @@ class TMDIChild : public TToolWindow {
   void CompleteExternalWalls();
   void InvalidateLogical(int32 left, int32 bottom, int32 right, int32 top);
 
+  // Wall edits and internal walls (planwindow/walledit_press.cpp,
+  // planwindow/inwall_steps.cpp).
+  bool WallEditPress(int x, int y, int32 entryStep);
+  bool AskEditAmount(int32 step, int32& amount);
+  void JoinFirstEnd(int32 index, plat::Point p);
+  void JoinSecondEnd(plat::Point p);
+  void JoinEnding(plat::Point p);
+  void ResizePickedWall(int32 step, int32 kind, int32 index, plat::Point p);
+  void DeletePickedWall(int32 kind, int32 index);
+  void Redimension();
+  void InwallStepDone(int32 key, int32 distance);
+  void PointerToMiddle();
+
   // Stand-ins for window operations that arrive with other parts of the
   // plan window (planwindow/routing_pending.cpp).
   void PendingEndWizard();

@@ -225,8 +225,8 @@ bool TMDIChild::ArrowSetUp(int32 key, int32 d) {
     // The question offers it (0 when there is no face that way).
     t->Distance = t->Size;
   } else if (t->Type == tooltype::InWall && t->State == toolstate::Constructing) {
+    // The wall drawn or moved records its own undo step once it is made.
     StartX = 0;
-    RecordUndo();
     t->WallDirection = d;
     t->Command(2);
     constexpr int32 kWrongArrow = 30001, kWrongMove = 30002;
@@ -383,11 +383,8 @@ void TMDIChild::StepExecutor(int32 key, int32 distance, bool noQuestion) {
     return;
   }
   if (t->Type == tooltype::InWall) {
-    ReferenceX = t->X2;
-    ReferenceY = t->Y2;
-    ChildMode = childmode::Normal;
-    if (t->State == toolstate::Constructing || t->State == 3 || key == plat::VK_RETURN)
-      DrawingList.WriteDrawingFile(dtDrawing);
+    InwallStepDone(key, distance);
+    return;
   }
   if (t->Type == tooltype::Line && t->Step == toolstep::LineTextStarted &&
       t->Y1 < kClickWithoutDrag) {

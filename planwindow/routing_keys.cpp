@@ -2,6 +2,7 @@
 // rules; the construction state goes on in routing_construction.cpp.
 #include <cstdlib>
 
+#include "building/extwall_edit.h"
 #include "dialogs/feetdlg.h"
 #include "model/flist.h"
 #include "model/view_mapping.h"
@@ -368,11 +369,17 @@ void TMDIChild::EnterForSplit(plat::Point cursor) {
     return;
   }
   const int32 wallKind = DrawingList.At(index)->Kind;
-  if (wallKind != kind::WallLine && wallKind != kind::ExtWall) {
-    if (MainForm) {
-      MainForm->SetTool(wallKind);
-      MainForm->SelectPickTool();
-    }
+  // Only an external wall splits; a split that cannot be made says why
+  // before anything is recorded.
+  std::string why = wallKind == kind::ExtWall || wallKind == kind::WallLine
+                        ? std::string()
+                        : std::string(extwalledit::kNotExternal);
+  if (why.empty() && wallKind == kind::ExtWall)
+    why = extwalledit::Refusal(DrawingList, index, toolstep::Split, p, 0);
+  if (!why.empty()) {
+    const plat::Point screen = plat::Ui().GetCursorPos();
+    plat::ErrorBox(why, plat::mbCancel);
+    plat::Ui().SetCursorPos(screen);
     return;
   }
   RecordUndo();
@@ -433,7 +440,6 @@ void TMDIChild::EnterForEnlargeShrink(plat::Point cursor) {
     t->Command(1);
     fallback = t->Distance;
   }
-  RecordUndo();
   int32 distance = 0;
   switch (AskDistance(shrink ? "SHRINK BASE BY" : "EXPAND BASE BY", "", fallback, distance)) {
     case DistanceAnswer::Ok:
@@ -445,12 +451,16 @@ void TMDIChild::EnterForEnlargeShrink(plat::Point cursor) {
       if (MainForm) MainForm->SelectPickTool();
       return;
   }
+  RecordUndo();
   t = Tool();
   t->Execute(distance, p.x, p.y);
   auto* ext = dynamic_cast<TExtwallobjtool*>(t);
   RedimensionFloors(ext ? ext->MultiFloorMode : multifloor::None);
   DrawingList.ReadDrawingFile(dtDrawing);
   Surface().InvalidateRect(nullptr);
+  // Done: the keys no longer draw external walls from here.
+  if (MainForm) MainForm->SelectPickTool();
+  Guide("GUIDE: Pick Tool");
 }
 
 void TMDIChild::RedimensionFloors(int32 multiFloorMode) {

@@ -127,11 +127,7 @@ bool TMDIChild::LeftPressRules(int x, int y, int32 entryType, int32 entryStep) {
     CentringPress(x, y, entryStep);
     return true;
   }
-  if (entryType == tooltype::WallEdit) {
-    // The wall-edit press picks the wall under the pointer for its step.
-    WithDC(*this, [&](plat::DeviceContext& dc, const plat::Rect& r) { t->MouseDown(dc, r, x, y); });
-    return true;
-  }
+  if (entryType == tooltype::WallEdit) return WallEditPress(x, y, entryStep);
   if (entryType == tooltype::ClearSpan) {
     DrawingList.FindClearSpan(p.x, p.y, t->PickedIndex());
     if (MainForm) {

@@ -213,6 +213,20 @@ class TMainForm {
   void CmOverlayExecute();
   void CmOffsetsExecute();
 
+  // ---- Internal walls, wall edits and the base (shell/mainform_walledits.cpp) ------------
+  void CmIntwallExecute();
+  // The wall edits: the options dialog, or each edit on its own.
+  void CmSnapToExecute();
+  void CmWallJoinExecute();
+  void CmWallShortenExecute();
+  void CmWallLengthenExecute();
+  void CmWallSplitExecute();
+  void CmWallTypeExecute();
+  void CmMoveInwallExecute();
+  void CmWallDeleteExecute();
+  void CmExpandbaseExecute();
+  void CmShrinkbaseExecute();
+
   // ---- Design rooms (shell/mainform_rooms.cpp) ------------------------------------------------
   // "ADD New Design Room": the layout view where the current view holds no
   // rooms, then the room's name and size.
@@ -271,6 +285,10 @@ class TMainForm {
   // The walls of a floor shown for the first time (shell/mainform_walls.cpp).
   void OfferWallsFromBelow(int32 viewCode);
   void SetUnits(int32 metric);
+  // Internal walls and wall edits (shell/mainform_walledits.cpp).
+  TMDIChild* WallWindow();
+  void StartWallEdit(int32 step);
+  void StartBaseChange(int32 step);
   TMDIChild* ZoomTarget();
   // Prints views one after another into one document (shell/printing.cpp).
   bool PrintViews(const std::vector<int32>& views, int32 offset, const dlg::PrintChoice& choice);

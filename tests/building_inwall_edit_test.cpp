@@ -58,8 +58,8 @@ class InwallEdit : public ::testing::Test {
     t.PickedIndex() = i;
     t.X1 = p.x, t.Y1 = p.y;
     t.Execute(amount, p.x, p.y);
-    frame = {t.Frame[0], t.Frame[1], t.Frame[2], t.Frame[3]};
-    previous = {t.PreviousFrame[0], t.PreviousFrame[1], t.PreviousFrame[2], t.PreviousFrame[3]};
+    previous = {t.Frame[0], t.Frame[1], t.Frame[2], t.Frame[3]};
+    frame = {t.X1, t.X2, t.Y1, t.Y2};
   }
   // Moves wall i by an arrow key; returns the tool for its markers.
   std::unique_ptr<TInwallobjtool> Move(int32 i, int key, int32 amount) {

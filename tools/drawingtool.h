@@ -191,7 +191,6 @@ class TDrawingtool {
   int32 Y1 = 0;
   int32 Y2 = 0;
   int32 Frame[4] = {};
-  int32 PreviousFrame[4] = {};  // the frame as drawn last (x1, x2, y1, y2)
 
   // Fields the plan window and the building tools use beside the above.
   int32 State = 0;          // toolstate: 0 idle, 1 construction, 4 internal wall opening

@@ -256,6 +256,21 @@ void MainWindow::BuildToolMenus() {
   // External walls and their dimensions
   QMenu* walls = menuBar()->addMenu("&Walls");
   drawingCommands_.push_back(Add(walls, "&External Walls...", &TMainForm::CmExtwallExecute));
+  // Internal walls, the wall edits and the base
+  drawingCommands_.push_back(Add(walls, "&Internal Walls...", &TMainForm::CmIntwallExecute));
+  walls->addSeparator();
+  drawingCommands_.push_back(Add(walls, "&Adjust Wall...", &TMainForm::CmSnapToExecute));
+  drawingCommands_.push_back(Add(walls, "&Join Wall to End", &TMainForm::CmWallJoinExecute));
+  drawingCommands_.push_back(Add(walls, "&Shorten Wall", &TMainForm::CmWallShortenExecute));
+  drawingCommands_.push_back(Add(walls, "&Lengthen Wall", &TMainForm::CmWallLengthenExecute));
+  drawingCommands_.push_back(Add(walls, "S&plit Wall", &TMainForm::CmWallSplitExecute));
+  drawingCommands_.push_back(
+      Add(walls, "Change Wall &Type (thinner)", &TMainForm::CmWallTypeExecute));
+  drawingCommands_.push_back(Add(walls, "&Move Internal Wall", &TMainForm::CmMoveInwallExecute));
+  drawingCommands_.push_back(Add(walls, "&Delete Wall or Line", &TMainForm::CmWallDeleteExecute));
+  walls->addSeparator();
+  drawingCommands_.push_back(Add(walls, "E&xpand Base...", &TMainForm::CmExpandbaseExecute));
+  drawingCommands_.push_back(Add(walls, "Shrin&k Base...", &TMainForm::CmShrinkbaseExecute));
   QMenu* dims = menuBar()->addMenu("Di&mensions");
   drawingCommands_.push_back(
       Add(dims, "&Dimension External Walls", &TMainForm::CmDimensionsExecute));

@@ -26,6 +26,7 @@ int32 WallDisplayMode;
 int32 NextGroupNumber;
 int32 DesignRoomCount;
 int32 OpeningCount;
+int32 OpeningKind;
 int32 AutosaveMode;
 int32 AutoScroll;
 int32 LineThickness;
@@ -65,6 +66,7 @@ void ResetGlobals() {
   NextGroupNumber = 0;
   DesignRoomCount = 0;
   OpeningCount = 0;
+  OpeningKind = 0;
   AutosaveMode = 0;
   AutoScroll = 0;
   LineThickness = 1;

@@ -85,6 +85,8 @@ extern int32 WallDisplayMode;  // tens: how walls draw; units: what else a floor
 extern int32 NextGroupNumber;
 extern int32 DesignRoomCount;
 extern int32 OpeningCount;
+// Windows and doors: the kind being put into a wall (building/opening_settings.h).
+extern int32 OpeningKind;
 extern int32 AutosaveMode;     // 0 nothing to ask, 1 ask, 2 save without asking
 extern int32 AutoScroll;
 extern int32 LineThickness;

@@ -279,6 +279,12 @@ class TMDIChild : public TToolWindow {
   // its stop ends, area and title; 2: dimensions only).
   void FinishFloorEdit(int32 flag);
 
+  // ---- Windows and doors (planwindow/opening_chain.cpp) ---------------------------------
+  // The window and door dialog chains: the dialogs, the opening tool set up
+  // and its first prompt, or the pick tool after a cancel or a refusal.
+  void ChooseWindows();
+  void ChooseDoors();
+
   // ---- External walls, dimensions and floor areas (planwindow/wall_chain.cpp,
   // wall_tracing.cpp, screen_updates.cpp, dimensions_area.cpp) ----------------------------
   // The dialog chain in front of the external walls (wallchain::).

@@ -289,6 +289,7 @@ void TMDIChild::RouteIdleEnter(plat::Point cursor) {
       // The Enter also takes the corner, so that the arrows give the sides.
       break;
     }
+    case tooltype::Opening:
     case tooltype::OpeningNew:
       EnterForOpening(cursor);
       return;
@@ -336,9 +337,27 @@ void TMDIChild::RouteIdleEnter(plat::Point cursor) {
   AfterIdleEnter();
 }
 
+// The opening goes into the wall under the pointer; an undo step is
+// recorded only once a wall has taken it.
 void TMDIChild::EnterForOpening(plat::Point cursor) {
-  RecordUndo();
-  CallToolKeyDown(plat::VK_RETURN, cursor, 0);
+  if (auto* opening = dynamic_cast<TWindowobjtool*>(Tool())) {
+    opening->Window = this;
+    bool found = false;
+    {
+      plat::WindowDC dc(Surface());
+      found = opening->LocateWall(*dc, ClientRect(), cursor);
+    }
+    if (found) {
+      RecordUndo();
+      plat::WindowDC dc(Surface());
+      opening->PlaceOpening(*dc, ClientRect(), 0);
+    } else {
+      opening->ShowRefusal();
+    }
+  } else {
+    RecordUndo();
+    CallToolKeyDown(plat::VK_RETURN, cursor, 0);
+  }
   TDrawingtool* t = Tool();
   if (t && t->Result != 1) t->Command(100);
   if (MainForm) MainForm->SelectPickTool();

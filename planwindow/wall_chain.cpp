@@ -66,6 +66,8 @@ bool ChooseLayers(Layers& layers, bool wizardForcesType) {
 
 void TMDIChild::ChooseWallOrOpening(int32 k) {
   if (k == wallchain::ExternalWalls) ChooseExternalWalls();
+  if (k == wallchain::Windows) ChooseWindows();
+  if (k == wallchain::Doors) ChooseDoors();
 }
 
 void TMDIChild::CancelWallChain() {

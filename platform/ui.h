@@ -54,6 +54,13 @@ class UserInterface {
   virtual int MessageDlg(const std::string& text, MsgType type, unsigned buttons) = 0;
   // A plain message box with OK.
   virtual void ShowMessage(const std::string& text) = 0;
+  // An error message under a caption of its own ("Marking Error"); where
+  // the services have no captions it is an error dialog like any other.
+  virtual int CaptionedMessage(const std::string& caption, const std::string& text,
+                               unsigned buttons) {
+    (void)caption;
+    return MessageDlg(text, MsgType::Error, buttons);
+  }
   // Caption, prompt and an editable text; true on OK (value holds the text).
   virtual bool InputQuery(const std::string& caption, const std::string& prompt,
                           std::string& value) = 0;

@@ -180,6 +180,12 @@ class TMainForm {
   void ShowRotatedDrawing();
   // ---- End of tools and screen aids ----------------------------------------------------------
 
+  // ---- Windows and doors (shell/mainform_openings.cpp) ------------------------------------
+  void CmWindowExecute();
+  void CmDoorsExecute();
+  void CmDefdoorsExecute();
+  void StartOpeningTool(bool door);
+
   // ---- Frames, polygons, libraries, the designer, part printing -------------------------
   // (shell/mainform_frames.cpp, shell/mainform_designer.cpp, shell/printing_part.cpp)
   void CmMoveExecute();

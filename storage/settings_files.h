@@ -116,6 +116,16 @@ inline constexpr UnitsPair ExtWall{"CFG\\EXTWALLM.CFG", "CFG\\EXTWALLI.CFG"};
 // A clicked dimension's end-segment length and the value kept in it, "%d %d".
 inline constexpr const char* Arrow = "CFG\\ARROW.CFG";
 
+// ---- Windows and doors ----
+// The window: kind, width, height, ..., 13 "%d" and 5 "%ld" values, then a
+// text of as many characters as value 10 says.
+inline constexpr const char* Window = "CFG\\WIND.CFG";
+// The door: kind, 0, total width, level, door width, door count, ..., 15
+// "%d" and 7 "%ld" values, then a text of as many characters as value 11.
+inline constexpr const char* Door = "CFG\\DOOR.CFG";
+// The door swing: angle in degrees, leaf line width, its sine and cosine.
+inline constexpr const char* DoorSwing = "CFG\\INTERN.CFG";
+
 }  // namespace cfgfile
 
 // A path below the program directory as the program opens it:

@@ -6,12 +6,8 @@
 #include "model/globals.h"
 #include "building/extwall_tool.h"
 #include "building/inwall_tool.h"
+#include "building/opening_tool.h"
 #include "tools/linetool.h"
-
-class TWindowobjtool : public TLineobjtool {
- public:
-  TWindowobjtool() { Type = tooltype::OpeningNew; }
-};
 
 // The design-room tool.
 #include "building/droom_tool.h"

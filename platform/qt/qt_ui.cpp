@@ -110,6 +110,19 @@ int QtUi::MessageDlg(const std::string& text, MsgType type, unsigned buttons) {
   return buttons & mbOK ? mrOk : mrCancel;
 }
 
+int QtUi::CaptionedMessage(const std::string& caption, const std::string& text,
+                           unsigned buttons) {
+  QMessageBox box(QMessageBox::Critical, ToQString(caption), ToQString(text), QMessageBox::NoButton,
+                  parent_);
+  for (const ButtonMap& b : kButtons)
+    if (buttons & b.flag) box.addButton(b.button);
+  if (buttons == 0) box.addButton(QMessageBox::Ok);
+  const int pressed = box.exec();
+  for (const ButtonMap& b : kButtons)
+    if (pressed == b.button) return b.result;
+  return buttons & mbCancel ? mrCancel : mrOk;
+}
+
 void QtUi::ShowMessage(const std::string& text) {
   FocusKeeper focus;
   QMessageBox box(QMessageBox::NoIcon, AppCaption(), ToQString(text), QMessageBox::Ok, parent_);

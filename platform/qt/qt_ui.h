@@ -23,6 +23,8 @@ class QtUi : public UserInterface {
   QPrinter& Printer() { return *printer_; }
 
   int MessageDlg(const std::string& text, MsgType type, unsigned buttons) override;
+  int CaptionedMessage(const std::string& caption, const std::string& text,
+                       unsigned buttons) override;
   void ShowMessage(const std::string& text) override;
   bool InputQuery(const std::string& caption, const std::string& prompt,
                   std::string& value) override;

@@ -278,6 +278,13 @@ void MainWindow::BuildToolMenus() {
       Add(dims, "Dimension Between &Two Points", &TMainForm::CmDimensionPointsExecute));
   dims->addSeparator();
   Add(dims, "Dimension &Settings...", &TMainForm::CmOffsetsExecute);
+
+  // Windows and doors cut into the walls, and the door swing drawn
+  QMenu* openings = menuBar()->addMenu("&Openings");
+  drawingCommands_.push_back(Add(openings, "&Windows...", &TMainForm::CmWindowExecute));
+  drawingCommands_.push_back(Add(openings, "&Doors...", &TMainForm::CmDoorsExecute));
+  openings->addSeparator();
+  Add(openings, "Door &Swing...", &TMainForm::CmDefdoorsExecute);
 }
 
 // Cascaded windows keep a size to draw in: two thirds of the frame, never

@@ -1,0 +1,143 @@
+// A wall with a window and a door cut into it, painted through the Qt
+// device context at 5 mm a pixel: the wall's hatching stops at the
+// openings, the window keeps its glass line and cill, and the door's leaf
+// and dotted swing stand where the door opens. Saved as
+// /tmp/tarnwick_openings.png for a look.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cmath>
+#include <memory>
+
+#include "building/extwall_tool.h"
+#include "building/opening_tool.h"
+#include "model/flist.h"
+#include "model/globals.h"
+#include "platform/qt/qt_dc.h"
+#include "platform/recording_dc.h"
+#include "storage/settings_files.h"
+#include "tests/test_support.h"
+
+namespace {
+
+constexpr int kWidth = 800, kHeight = 600;
+const plat::Rect kClient{0, 0, kWidth, kHeight};
+constexpr int kMmPerPixel = 5;
+
+QPoint Px(plat::Point mm) { return {mm.x / kMmPerPixel, kHeight - mm.y / kMmPerPixel}; }
+bool Dark(const QImage& img, QPoint p) {
+  return img.rect().contains(p) && qGray(img.pixel(p)) < 100;
+}
+int DarkNear(const QImage& img, QPoint p, int r) {
+  int n = 0;
+  for (int y = p.y() - r; y <= p.y() + r; ++y)
+    for (int x = p.x() - r; x <= p.x() + r; ++x) n += Dark(img, {x, y});
+  return n;
+}
+
+class OpeningPicture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    MetricUnits = 1;
+    PixelScale = 5;
+    ZoomFactor = 1.0f;
+    ZoomUnits = 2;
+    WindowOrgX = WindowOrgY = 0;
+    WindowExtX = kWidth;
+    WindowExtY = kHeight;
+    BackgroundColour = plat::RGB(255, 255, 255);
+    DrawingColour = plat::RGB(0, 0, 0);
+    DrawingList.SetDrawingName("PICTURE");
+    DrawingList.SetTextFontName("Arial");
+    InitDrawingList();
+    DrawingList.WriteDrawingFile(dtDrawing);
+    dir.WriteFile("CFG\\EXTWALLM.CFG", "230 0 0 0 3000 6000 9000 -3000 0 0 0 0 0 0\n");
+    dir.WriteFile(cfgfile::DoorSwing, "90 1 1.000000 0.000000\n");
+    // A room 3 m by 1.6 m traced clockwise; walls 230 thick outside it.
+    const plat::Point corners[] = {{700, 700}, {700, 2300}, {3700, 2300}, {3700, 700}};
+    for (int k = 0; k < 4; ++k) {
+      const plat::Point a = corners[k], b = corners[(k + 1) % 4];
+      DrawingList.Add(new TLineobj(kind::WallLine, view::LayoutMarkingWalls, 0,
+                                   bearing::Length(a, b), a.x, 0, b.x, 0, a.y, b.y, 0,
+                                   bearing::Of(a, b), 0, 1, 0));
+    }
+    CurrentView = view::LayoutMarkingWalls;
+    TExtwallobjtool build;
+    build.Command(extwallcmd::BuildFromOutline);
+    CurrentView = view::Ground;
+  }
+
+  // Cuts an opening with the cursor at p (drawing units on the pixel grid).
+  void Cut(int32 setUp, plat::Point p, int32 step = 0) {
+    TWindowobjtool t;
+    t.Type = tooltype::Opening;
+    t.Step = step;
+    t.Execute(0, setUp, 0);
+    ASSERT_TRUE(t.Ready);
+    plat::RecordingDC dc;
+    plat::Point px{p.x / PixelScale, kHeight - p.y / PixelScale};
+    t.KeyDown(dc, kClient, 13, px, 0);
+    ASSERT_EQ(t.Result, 0);
+  }
+
+  QImage Paint() {
+    DrawingList.Clear();
+    DrawingList.ReadDrawingFile(dtDrawing);
+    WallDisplayMode = 10;  // hatched walls
+    QImage img(kWidth, kHeight, QImage::Format_RGB32);
+    img.fill(qRgb(255, 255, 255));
+    plat::QtDC dc(&img);
+    DrawingList.DrawView(dc, kClient);
+    return img;
+  }
+
+  ScratchProgramDir dir;
+};
+
+TEST_F(OpeningPicture, TheWallIsOpenWhereTheWindowAndDoorAreAndTheDoorSwingsIntoTheRoom) {
+  // A 1000 wide window in the bottom wall (face at y 470, inner face at 700),
+  // a 800 door in the top wall (face at 2530), hinged left, opening down.
+  dir.WriteFile(cfgfile::Window, "1 1000 1200 0 0 10 1 0 0 0 0 0 0 0 0 0 0 0");
+  Cut(1, {2200, 500});
+  dir.WriteFile(cfgfile::Door, "11 0 800 1 800 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0");
+  Cut(2, {1500, 2500}, 6);
+  const QImage img = Paint();
+  img.save("/tmp/tarnwick_openings.png");
+
+  // Beside the window the bottom wall is hatched; inside its frame only the
+  // glass line along the middle remains.
+  auto darkAlong = [&](int y, int x0, int x1) {
+    int n = 0;
+    for (int x = x0; x <= x1; x += kMmPerPixel) n += Dark(img, Px({x, y}));
+    return n;
+  };
+  EXPECT_GT(darkAlong(530, 500, 1650) + darkAlong(650, 500, 1650), 0)
+      << "hatching beside the window";
+  EXPECT_EQ(darkAlong(530, 1730, 2670), 0) << "the window blanks the wall";
+  EXPECT_EQ(darkAlong(650, 1730, 2670), 0);
+  EXPECT_GT(DarkNear(img, Px({2200, 585}), 1), 0) << "the glass line";
+  EXPECT_GT(DarkNear(img, Px({2200, 420}), 1), 0) << "the cill's edge 50 beyond the face";
+
+  // The door: the wall open between x 1500 and 2300, the leaf standing down
+  // into the room from the hinge at (1500, 2300), and the swing between the
+  // leaf's end and the far jamb.
+  EXPECT_EQ(DarkNear(img, Px({1900, 2415}), 3), 0) << "the door blanks the wall";
+  EXPECT_GT(DarkNear(img, Px({1500, 2000}), 1), 0) << "the leaf";
+  EXPECT_EQ(DarkNear(img, Px({1900, 2000}), 3), 0) << "nothing inside the swing";
+  int onArc = 0;
+  for (int deg = 10; deg <= 80; deg += 10) {
+    const double r = deg * M_PI / 180;
+    const plat::Point p{1500 + int(800 * std::cos(r)), 2300 - int(800 * std::sin(r))};
+    onArc += DarkNear(img, Px(p), 2) > 0;
+  }
+  EXPECT_GE(onArc, 5) << "the dotted swing runs from the leaf to the jamb";
+  // The swing is the quarter inside the room, not the one outside.
+  int outside = 0;
+  for (int deg = 100; deg <= 170; deg += 10) {
+    const double r = deg * M_PI / 180;
+    outside += DarkNear(img, Px({1500 + int(800 * std::cos(r)), 2300 - int(800 * std::sin(r))}), 1);
+  }
+  EXPECT_EQ(outside, 0);
+}
+
+}  // namespace

@@ -70,7 +70,8 @@ void TInwallobjtool::StopEndAtFreeStart() {
 }
 
 void TInwallobjtool::StopEndWhereDrawingStops() {
-  if (X1 < 1 || Y1 < 1) return;
+  // Only a drawing under way stops; an edit in progress has no free end.
+  if (Step >= toolstep::EditFirst || X1 < 1 || Y1 < 1) return;
   const plat::Point p{X1, Y1};
   TFlist& list = DrawingList;
   int32 wall = kNone;

@@ -67,17 +67,19 @@ std::string TTDblelineimpdlg::Accept() {
 
 bool TTDblelineimpdlg::Keep() const { return WriteSpacing(Spacing()); }
 
-bool RunSpacingDialog(int32& side) {
+bool RunSpacingDialog(int32& spacing, int32& side) {
   if (MetricUnits == 1) {
     TTDblelinedlg d;
     if (!dlg::ShowModal(d)) return false;
     d.Keep();
+    spacing = d.spacing;
     side = d.side;
     return true;
   }
   TTDblelineimpdlg d;
   if (!dlg::ShowModal(d)) return false;
   d.Keep();
+  spacing = d.Spacing();
   side = d.side;
   return true;
 }

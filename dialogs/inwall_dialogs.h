@@ -38,8 +38,8 @@ struct TTDblelineimpdlg {
 };
 
 // Shows the spacing dialog of the drawing's units; on OK the spacing is
-// kept and the side chosen is given back.
-bool RunSpacingDialog(int32& side);
+// kept, and the spacing (drawing units) and the side chosen are given back.
+bool RunSpacingDialog(int32& spacing, int32& side);
 
 // The wall edit to make (the wall-edit tool's step).
 struct TTSnapdlg {

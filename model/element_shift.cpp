@@ -34,7 +34,7 @@ void ShiftElement(TObj& e, int32 dx, int32 dy) {
   } else if (MovesWithBox(k)) {
     s.Move(e.X1, e.Y1);
     s.Move(e.X2, e.Y2);
-  } else if (auto* w = dynamic_cast<TExtwallobj*>(&e); w && k == kind::ExtWall) {
+  } else if (auto* w = dynamic_cast<TExtwallobj*>(&e); w && kind::IsExtWallKind(k)) {
     s.Move(w->X1, w->Y1);
     s.Move(w->X2, w->Y2);
     s.Move(w->Line2X1, w->Line2Y1);

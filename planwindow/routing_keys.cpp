@@ -205,6 +205,9 @@ void TMDIChild::RouteIdleArrow(int32 key, plat::Point cursor) {
   t->State = toolstate::Constructing;
   t->Angled = 1;
   t->Axis = (key == plat::VK_LEFT || key == plat::VK_RIGHT) ? kHorizontal : kVertical;
+  // The line to expand or shrink from follows the pointer.
+  t->GuideMode = t->Axis == kHorizontal ? guides::Vertical : guides::Horizontal;
+  t->ButtonDown = 1;
   constexpr int32 kExpandStep = 8, kShrinkStep = 9;
   if (t->Step == kExpandStep) Guide(kExpandArrowGuide);
   if (t->Step == kShrinkStep) Guide(kShrinkArrowGuide);

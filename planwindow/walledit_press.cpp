@@ -226,6 +226,9 @@ void TMDIChild::JoinEnding(plat::Point p) {
   ToolPanel("External Wall tool");
   ReferenceX = p.x;
   ReferenceY = p.y;
+  // The read-out measures the new walls from the joint.
+  StartX = p.x;
+  StartY = p.y;
   {
     plat::WindowDC dc(Surface());
     int32 cx = 0, cy = 0;

@@ -211,14 +211,6 @@ class TMainForm {
   // Prints the part of the plan framed by the print-part tool.
   void PrintPart();
 
-  // ---- External walls, floors, dimensions and areas (shell/mainform_walls.cpp) -------------
-  void CmExtwallExecute();
-  void CmDimensionsExecute();
-  void CmDimensionPointsExecute();
-  void CmAreasExecute();
-  void CmOverlayExecute();
-  void CmOffsetsExecute();
-
   // ---- Internal walls, wall edits and the base (shell/mainform_walledits.cpp) ------------
   void CmIntwallExecute();
   // The wall edits: the options dialog, or each edit on its own.
@@ -232,6 +224,14 @@ class TMainForm {
   void CmWallDeleteExecute();
   void CmExpandbaseExecute();
   void CmShrinkbaseExecute();
+
+  // ---- External walls, floors, dimensions and areas (shell/mainform_walls.cpp) -------------
+  void CmExtwallExecute();
+  void CmDimensionsExecute();
+  void CmDimensionPointsExecute();
+  void CmAreasExecute();
+  void CmOverlayExecute();
+  void CmOffsetsExecute();
 
   // ---- Design rooms (shell/mainform_rooms.cpp) ------------------------------------------------
   // "ADD New Design Room": the layout view where the current view holds no

@@ -83,14 +83,15 @@ void TMainForm::CmIntwallExecute() {
     if (!c) return;
   }
   SetTool(tooltype::InWall);
-  int32 side = 0;
-  if (!RunSpacingDialog(side)) {
+  int32 spacing = 0, side = 0;
+  if (!RunSpacingDialog(spacing, side)) {
     SelectPickTool();
     return;
   }
   auto* t = dynamic_cast<TInwallobjtool*>(CurrentTool());
   if (!t) return;
   t->ChooseSide(side);
+  t->Spacing = spacing;
   t->Colour = DrawingColour;
   t->Window = c;
   MarkDrawingChanged();

@@ -207,6 +207,7 @@ class InwallMove : public InwallEdit {
     Opening(120010, 1500, 2900, 2300, 3000);
     Opening(120011, 3300, 2900, 4100, 3000);
     Opening(120012, 1000, 3500, 1100, 4300);  // in the left wall
+    Opening(W(wall).LinkId, 2400, 2875, 2800, 3025);  // carrying the wall's own id
     DrawingList.Add(Room(2100, 5000, 4900, 3000));  // above: its bottom on the wall
     roomAbove = Last();
     DrawingList.Add(Room(1100, 2900, 2900, 1000));  // below: its top on the second line
@@ -252,6 +253,9 @@ TEST_F(InwallMove, MovingAWallCarriesWhatIsAttachedAndResizesTheRoomsOnBothSides
       } else {
         EXPECT_EQ(e.Y1, 3000);
       }
+    }
+    if (e.LinkId == W(wall).LinkId && e.Kind == kind::Line) {
+      EXPECT_EQ(e.Y1, 2975);
     }
     if (e.LinkId == 120012 && e.Kind == kind::Line) {
       EXPECT_EQ(e.Y1, 3500);

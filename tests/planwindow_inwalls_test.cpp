@@ -202,6 +202,29 @@ TEST_F(InwallStory, APartitionAcrossTheRoomARunWithAStopEndAndTheirUndoSteps) {
   EXPECT_EQ(InFile().size(), 2u);
 }
 
+TEST_F(InwallStory, EscapeAfterAMoveClosesNothingAndThePreviewHasBothLines) {
+  House();
+  Internal(secondline::Below);
+  EXPECT_EQ(static_cast<TInwallobjtool*>(form->CurrentTool())->Spacing, 100);
+  EnterAt(left + 500, top - 1000);
+  // The double line follows the pointer once the start is set.
+  Window().window.Drawn().clear();
+  const P to = PixelOf(left + 1500, top - 1500);
+  Child().OnMouseMove(to.x, to.y, false);
+  int32 lines = 0;
+  for (const auto& r : Window().window.Drawn()) lines += r.op == plat::DcOp::Line;
+  EXPECT_EQ(lines, 2);
+  Step(plat::VK_RIGHT, "RIGHT", "2000");
+  Key(plat::VK_ESCAPE);
+  ASSERT_EQ(InFile(kind::InWallStopEnd).size(), 1u);
+  form->CmMoveInwallExecute();
+  Click(left + 1500, top - 1000);
+  Step(plat::VK_DOWN, "DOWN", "300");
+  Key(plat::VK_ESCAPE);
+  EXPECT_EQ(InFile(kind::InWallStopEnd).size(), 1u);
+  EXPECT_EQ(InFile()[0].Y1, OnPixel(left + 500, top - 1000).y - 300);
+}
+
 TEST_F(InwallStory, TheWrongFirstArrowIsRefusedAndTheToolLeft) {
   House();
   Internal(secondline::Right);
@@ -370,6 +393,32 @@ TEST_F(InwallStory, ExternalWallEditsSplitJoinAndShorten) {
     }
   }
   EXPECT_TRUE(found);
+}
+
+TEST_F(InwallStory, ALineIsDeletedFromTheScreenAtOnceAndABrokenConstructionFileIsNotRewritten) {
+  House();
+  Edit(new TLineobj(kind::Line, view::Ground, 0, 0, left + 500, 0, left + 2500, 0, bottom + 1000,
+                    bottom + 1000, 0, 900, DrawingColour, 1, 0));
+  Window().Paint();
+  form->CmWallDeleteExecute();
+  const std::size_t before = Window().window.Invalidated().size();
+  Click(left + 1500, bottom + 1000);
+  EXPECT_GT(Window().window.Invalidated().size(), before);
+  Reload();
+  int32 lines = 0;
+  for (int32 i = 6; i < DrawingList.Count(); ++i) lines += DrawingList.At(i)->Kind == kind::Line;
+  EXPECT_EQ(lines, 0);
+
+  // The join copies the picked wall's construction into the settings file,
+  // but only into a file read whole.
+  dir.WriteFile("CFG\\EXTWALLM.CFG", "110 55 75 0 3000\n");
+  form->CmWallJoinExecute();
+  const int32 steps = UndoSteps();
+  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk).Containing("EXTWALLM.CFG");
+  Click(right + 230, bottom + 300);
+  EXPECT_EQ(dir.ReadFile("CFG\\EXTWALLM.CFG"), "110 55 75 0 3000\n");
+  EXPECT_EQ(form->CurrentTool()->Type, tooltype::WallEdit);
+  EXPECT_EQ(UndoSteps(), steps);
 }
 
 TEST_F(InwallStory, ExpandingTheBaseOnTheGroundFloor) {

@@ -298,6 +298,7 @@ class TMDIChild : public TToolWindow {
   void InvalidateMergeArea();
   void InvalidateFrameChange(int32 mode);
   void InvalidateFrameMove(int32 mode);
+  void InvalidateFrames(int32 mode, int32 margin);
   // Step 8: the floor's automatic dimensions and its area; step 1: the
   // current tool frames its elements for placing.
   void PlaceAutoDimensions(int32 step);

@@ -111,24 +111,12 @@ void TMDIChild::InvalidateMergeArea() {
   InvalidateLogical(b.left, b.bottom, b.right, b.top);
 }
 
-void TMDIChild::InvalidateFrameChange(int32 mode) {
-  TDrawingtool* t = Tool();
-  if (!t) return;
-  if (NoFrames(*t)) {
-    Surface().InvalidateRect(nullptr);
-    return;
-  }
-  Box b;
-  if (mode == 1)
-    b = PreviousFrame(*t).United(CurrentFrame(*t)).Grown(50 * PixelScale);
-  else if (mode == 2)
-    b = PreviousFrame(*t).Grown(10 * PixelScale);
-  else
-    return;
-  InvalidateLogical(b.left, b.bottom, b.right, b.top);
-}
+// A changed frame redraws round both frames with a wide margin, a moved one
+// with a narrow one; mode 2 redraws round where the frame was only.
+void TMDIChild::InvalidateFrameChange(int32 mode) { InvalidateFrames(mode, 50); }
+void TMDIChild::InvalidateFrameMove(int32 mode) { InvalidateFrames(mode, 10); }
 
-void TMDIChild::InvalidateFrameMove(int32 mode) {
+void TMDIChild::InvalidateFrames(int32 mode, int32 margin) {
   TDrawingtool* t = Tool();
   if (!t) return;
   if (NoFrames(*t)) {
@@ -137,7 +125,7 @@ void TMDIChild::InvalidateFrameMove(int32 mode) {
   }
   Box b;
   if (mode == 1)
-    b = PreviousFrame(*t).United(CurrentFrame(*t)).Grown(10 * PixelScale);
+    b = PreviousFrame(*t).United(CurrentFrame(*t)).Grown(margin * PixelScale);
   else if (mode == 2)
     b = PreviousFrame(*t).Grown(10 * PixelScale);
   else

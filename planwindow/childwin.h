@@ -264,6 +264,16 @@ class TMDIChild : public TToolWindow {
   // The same for a room the size of the free space the design-room tool has
   // just measured round a click.
   void RoomInFreeSpace();
+  // "Finish Design Rooms": locks the design rooms of the floor shown into
+  // internal walls with their texts and dimensions, as one undo step
+  // (planwindow/droom_finish.cpp).
+  void FinishDesignRooms();
+  // Whether the wall thickness round the rooms of the view is known; when it
+  // cannot be read the user is told and asked for it (false on Cancel).
+  bool AskMissingRoomWallSize(int32 view);
+  // Places the design-room wizard's rooms side by side before the external
+  // walls are marked round them (the wizards bring it).
+  void PlaceWizardRooms();
 
   // Redimensions the current floor after an enlarge or shrink (flag 1: also
   // its stop ends, area and title; 2: dimensions only).

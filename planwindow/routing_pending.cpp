@@ -18,3 +18,6 @@ void TMDIChild::PendingEndWizard() {
 // The wizards' step texts.
 void TMDIChild::PendingWizardStep(int32 /*placement*/) {}
 
+// Places the design-room wizard's example rooms in a row; until the wizards
+// arrive the rooms stay where the user left them.
+void TMDIChild::PlaceWizardRooms() {}

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "building/droom_lock.h"
 #include "building/droom_settings.h"
 #include "model/flist.h"
 #include "model/view_mapping.h"
@@ -403,10 +404,11 @@ void TDRoomobjtool::Command(int32 index) {
     SetRectangle(BoxOf(*e));
     SetPreviousFrame(BoxOf(*e));
     // What locking made for this room: its walls, texts and dimensions on
-    // this floor, all under the room's group id.
+    // this floor. Another element that merely carries the same number (a
+    // wall whose length it is) stays.
     for (int32 i = DrawingList.Count() - 1; i >= 0; --i) {
       const TObj* o = DrawingList.At(i);
-      if (o != e && o->Tag1 == group && o->Kind < kind::Room && o->Floor == CurrentView)
+      if (o != e && o->Floor == CurrentView && droom::MadeByLocking(*o, group))
         DrawingList.RemoveAt(i);
     }
     MarkDrawingChanged();

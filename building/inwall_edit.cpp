@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "building/droom_lock.h"
 #include "building/inwall_join.h"
 #include "building/inwall_tool.h"
 #include "building/wall_edit_common.h"
@@ -102,6 +103,10 @@ void JoinMovedEnd(int32 self, InwallDraft& d, WallEnd end) {
 }  // namespace
 
 void TInwallobjtool::Execute(int32 a, int32 b, int32 c) {
+  if (Step == toolstep::LockRooms) {
+    LockDesignRooms(*this, c);
+    return;
+  }
   if (Step == toolstep::MoveInWall) {
     MoveWall(b, a);
     DrawingList.WriteDrawingFile(dtDrawing);

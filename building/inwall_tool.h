@@ -84,7 +84,8 @@ class TInwallobjtool : public TLineobjtool {
   void AddElement(plat::DeviceContext& dc, const plat::Rect& client) override;
   void Command(int32 code) override;
   // Steps 101..999: the edits of the picked wall (PickedIndex()); step 700
-  // moves it by a (b: the arrow key). Step 1500 locks design rooms (not here).
+  // moves it by a (b: the arrow key). Step 1500 locks the design rooms
+  // (LockDesignRooms with mode c).
   void Execute(int32 a, int32 b, int32 c) override;
   // The double line follows the pointer while a wall is drawn with the mouse.
   void MouseMove(plat::DeviceContext& dc, const plat::Rect& client, int32 X, int32 Y) override;
@@ -101,6 +102,13 @@ class TInwallobjtool : public TLineobjtool {
   // The wall held, as a draft, and back.
   InwallDraft Draft() const;
   void TakeDraft(const InwallDraft& d);
+
+  // ---- Locking design rooms (building/droom_lock.cpp) -----------------------------
+  // Adds the wall held as it is, without snapping or joining: its first line
+  // the outer face, its second line the inner face on the room side, Spacing
+  // its thickness, Direction the way it runs (drawway::), LinkId both its
+  // ids; then saves the drawing.
+  void CreateRoomWall();
 
  private:
   // The edits (building/inwall_edit.cpp, inwall_move.cpp); repeat: the

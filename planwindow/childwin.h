@@ -264,6 +264,13 @@ class TMDIChild : public TToolWindow {
   // The same for a room the size of the free space the design-room tool has
   // just measured round a click.
   void RoomInFreeSpace();
+  // "Finish Design Rooms": locks the design rooms of the floor shown into
+  // internal walls with their texts and dimensions, as one undo step
+  // (planwindow/droom_finish.cpp).
+  void FinishDesignRooms();
+  // Whether the wall thickness round the rooms of the view is known; when it
+  // cannot be read the user is told and asked for it (false on Cancel).
+  bool AskMissingRoomWallSize(int32 view);
 
   // ---- The drawing wizards (planwindow/wizards.cpp) -----------------------------------
   // Show the current step of the external-wall or design-room wizard: the

@@ -246,6 +246,11 @@ class TMainForm {
   void CmDroomFreeSpaceExecute();
   // "ALTER Finished Room": unlocks a room that was locked into walls.
   void CmDroomAlterExecute();
+  // "Mark External Walls on LAYOUT": the outline traced round the layout's
+  // rooms becomes the ground floor's walls, and the rooms are locked into it.
+  void CmMarkWallsExecute();
+  // "FINISH Design Rooms": the rooms of the floor shown are locked into walls.
+  void CmFinishRoomsExecute();
   void CmMergeDistanceExecute();
   void CmRoomColourExecute();
   // A new drawing started with "layout design rooms".

@@ -1,13 +1,17 @@
 // The main form's design-room commands: adding a room, the edits of placed
 // rooms (each installs the design-room tool at its step; the plan window
-// hands it the clicks and arrow keys), unlocking a finished room, and the
-// merging distance and room colour settings.
+// hands it the clicks and arrow keys), unlocking a finished room, marking
+// the external walls round the layout's rooms, finishing the rooms of a
+// floor into walls, and the merging distance and room colour settings.
+#include "building/droom_lock.h"
 #include "building/droom_settings.h"
 #include "building/droom_tool.h"
 #include "dialogs/modal.h"
 #include "dialogs/roomoptionsdlg.h"
+#include "model/flist.h"
 #include "model/globals.h"
 #include "planwindow/childwin.h"
+#include "planwindow/wizards.h"
 #include "platform/ui.h"
 #include "shell/mainform.h"
 
@@ -17,6 +21,17 @@ namespace {
 bool IsRoomView(int32 v) {
   return (v >= view::LayoutGround && v <= view::LayoutBasement) ||
          (v >= view::Ground && v <= view::SubFloor);
+}
+
+// Whether the ground-floor layout holds a design room that will get walls.
+bool LayoutHasWalledRooms() {
+  for (int32 i = 6; i < DrawingList.Count(); ++i) {
+    const auto* r = dynamic_cast<const TRoomobj*>(DrawingList.At(i));
+    if (r && r->Floor == view::LayoutGround && kind::IsDesignRoomKind(r->Kind) &&
+        !droom::IsOpenArea(*r))
+      return true;
+  }
+  return false;
 }
 
 // The drawing window a room command works in (nullptr: none is ready).
@@ -89,6 +104,36 @@ void TMainForm::CmDroomDeleteExecute() { StartRoomEdit(*this, kDelete); }
 void TMainForm::CmDroomMoveExecute() { StartRoomEdit(*this, kMove); }
 void TMainForm::CmDroomFreeSpaceExecute() { StartRoomEdit(*this, kFreeSpace); }
 void TMainForm::CmDroomAlterExecute() { StartRoomEdit(*this, kAlter); }
+
+// The outline of the house is traced round the layout's rooms on the layout
+// view where walls are marked; once it closes, the key routing builds the
+// ground floor's walls from it and locks the rooms into them.
+void TMainForm::CmMarkWallsExecute() {
+  TMDIChild* c = RoomWindow(*this);
+  if (!c) return;
+  CurrentFunction = func::Walls;
+  if (LayoutHasWalledRooms() && !c->AskMissingRoomWallSize(view::LayoutGround)) return;
+  SwitchView(view::LayoutMarkingWalls, func::Walls);
+  c = ActiveChild();
+  if (!c || CurrentView != view::LayoutMarkingWalls) return;
+  // The design-room wizard's rooms stand where this window starts the outline.
+  if (wizard::RoomWizardRunning()) c->PlaceWizardRooms();
+  SetTool(tooltype::Line);
+  TDrawingtool* t = CurrentTool();
+  t->Type = tooltype::Outline;
+  t->Colour = DrawingColour;
+  t->Window = c;
+  st.SetPanelText(panel::Tool, "Mark External Walls");
+  c->ChooseWallOrOpening(wallchain::ExternalWalls);
+  c->Surface().InvalidateRect(nullptr);
+}
+
+void TMainForm::CmFinishRoomsExecute() {
+  TMDIChild* c = RoomWindow(*this);
+  if (!c) return;
+  CurrentFunction = func::DesignRooms;
+  c->FinishDesignRooms();
+}
 
 void TMainForm::CmMergeDistanceExecute() {
   CurrentFunction = func::DesignRooms;

@@ -242,6 +242,9 @@ void MainWindow::BuildToolMenus() {
   drawingCommands_.push_back(Add(rooms, "&Move Room", &TMainForm::CmDroomMoveExecute));
   drawingCommands_.push_back(Add(rooms, "&Delete Room", &TMainForm::CmDroomDeleteExecute));
   rooms->addSeparator();
+  drawingCommands_.push_back(
+      Add(rooms, "Mark External Walls on LAYOUT", &TMainForm::CmMarkWallsExecute));
+  drawingCommands_.push_back(Add(rooms, "FINISH Design Rooms", &TMainForm::CmFinishRoomsExecute));
   drawingCommands_.push_back(Add(rooms, "ALTER Finished Room", &TMainForm::CmDroomAlterExecute));
   rooms->addSeparator();
   Add(rooms, "Mer&ging Distance...", &TMainForm::CmMergeDistanceExecute);

@@ -206,7 +206,8 @@ constexpr StepTexts kTexts[] = {
      " WIZARD\n"
      "Drag the Kitchen to the right side of Bed 2.\n"
      "Press Insert for the layout grid and check the gaps between the rooms.\n"
-     "Then select 'Mark External Walls on LAYOUT' on the Rooms menu.",
+     "Then select 'Mark External Walls on LAYOUT' on the Rooms menu\n"
+     "(answer Yes when asked to save the drawing changes).",
      nullptr},
     {112,
      " WIZARD  External Wall Type\n\n"

@@ -67,6 +67,22 @@ class WizardTest : public roomfix::RoomTest {
       n += list.At(i)->Kind == k && list.At(i)->Floor == floor;
     return n;
   }
+  // The example on screen is the wizard's finished floor: six walls and
+  // its rooms locked into partitions.
+  void ExpectFinishedExample(int32 rooms) {
+    Window().Paint();
+    int32 walls = 0, locked = 0, partitions = 0;
+    for (int32 i = 6; i < DrawingList.Count(); ++i) {
+      const TObj* e = DrawingList.At(i);
+      if (e->Floor != view::Ground) continue;
+      walls += e->Kind == kind::ExtWall;
+      locked += e->Kind == kind::LockedRoom;
+      partitions += e->Kind == kind::InWall;
+    }
+    EXPECT_EQ(walls, 6);
+    EXPECT_EQ(locked, rooms);
+    EXPECT_GE(partitions, rooms);
+  }
   std::vector<TExtwallobj> Walls() {
     TFlist list;
     list.ProgramDir = DrawingList.ProgramDir;
@@ -95,8 +111,7 @@ TEST_P(WallWizard, WalksAUserFromTheExampleToTwoRoomsInSixWalls) {
   EXPECT_FALSE(form->DrawingOpen());
   EXPECT_EQ(PanelBounds(), (plat::Rect{150, 200, 650, 300}));
   EXPECT_FALSE(HintShown());
-  Window().Paint();
-  EXPECT_GT(DrawingList.Count(), 6);
+  ExpectFinishedExample(2);
   EXPECT_EQ(MetricUnits, metric ? 1 : 0);
   Key(plat::VK_ESCAPE);  // the first step is left with File New only
   EXPECT_EQ(WizardActive, 1);
@@ -207,11 +222,28 @@ TEST_P(WallWizard, WalksAUserFromTheExampleToTwoRoomsInSixWalls) {
   EXPECT_EQ(bath.RoomWidth, metric ? 3000 : 2304);
   EXPECT_EQ(bath.RoomHeight, metric ? 2600 : 2496);
   EXPECT_EQ(RoomsInFile().size(), 2u);
+  // ... and dragged to the top right inside corner.
+  const P right{walls[0].X2 - wall, walls[0].Y2 - wall};
+  Drag(bath.X1 + 300, bath.Y1 - 300, right.x - bath.RoomWidth - 100 + 300, right.y - 100 - 300);
+  EXPECT_LE(std::abs(RoomNamed("Bathroom").X2 - right.x), 150);
 
-  // Finishing the rooms, then altering one and finishing again.
-  form->WizardRoomsFinished();
+  // Finishing the rooms, then altering the bathroom, dragging it beside
+  // Bed 1 and finishing again.
+  form->CmFinishRoomsExecute();
   ExpectStep(19, " WIZARD - To Alter a Finished Room\n");
-  form->WizardRoomsFinished();
+  EXPECT_EQ(RoomNamed("Bathroom").Kind, kind::LockedRoom);
+  EXPECT_GT(CountInFile(kind::InWall, view::Ground), 0);
+  form->CmDroomAlterExecute();
+  Click(RoomNamed("Bathroom").X1 + 300, RoomNamed("Bathroom").Y1 - 300);
+  EXPECT_EQ(RoomNamed("Bathroom").Kind, kind::Room29001);
+  const TRoomobj altered = RoomNamed("Bathroom");
+  const int32 bedRight = RoomNamed("Bed 1").X2;
+  Drag(altered.X1 + 300, altered.Y1 - 300, bedRight + 200 + 300, altered.Y1 - 300);
+  form->CmFinishRoomsExecute();
+  const TRoomobj moved = RoomNamed("Bathroom");
+  EXPECT_EQ(moved.Kind, kind::LockedRoom);
+  EXPECT_LE(std::abs(moved.X1 - bedRight), 150);  // against Bed 1's wall
+  EXPECT_EQ(moved.Y1, altered.Y1);
   EXPECT_EQ(WizardStep, 21);
   EXPECT_EQ(WizardKind, wizardkind::None);
   EXPECT_EQ(Panel().rfind(" WIZARD\n\nThat concludes this wizard", 0), 0u);
@@ -242,6 +274,7 @@ TEST_P(RoomWizard, LaysOutFourRoomsInARowWhereTheOutlineStarts) {
   const int32 kind = metric ? wizardkind::RoomsMetric : wizardkind::RoomsImperial;
   StartWizard(kind);
   ExpectStep(100, "WIZARD  using the layout design rooms option\n\n");
+  ExpectFinishedExample(4);
 
   newDrawing.Answer([&](dlg::TTNewdlg& d) {
     ExpectStep(101, " WIZARD - New Drawing\n\n");
@@ -292,37 +325,29 @@ TEST_P(RoomWizard, LaysOutFourRoomsInARowWhereTheOutlineStarts) {
   }
   ExpectStep(110, " WIZARD\n");
 
-  // Set side by side, Bed 1's top left corner on the point the outline will
-  // start from, one room-wall size apart: the row is as long as the wizard's
-  // first outline segment.
-  Child().PlaceWizardRooms();
-  const std::vector<TRoomobj> rooms = RoomsInFile();
-  ASSERT_EQ(rooms.size(), 4u);
-  const P start = At({75, 75});
-  const int32 gap = metric ? 100 : 96;
-  EXPECT_STREQ(rooms[0].RoomName, "Bed 1");
-  EXPECT_EQ(P(rooms[0].X1, rooms[0].Y1), start);
-  EXPECT_EQ(P(Child().ReferenceX, Child().ReferenceY), start);
-  const char* names[] = {"Bed 1", "Bathroom", "Bed 2", "Kitchen"};
-  for (std::size_t k = 0; k < rooms.size(); ++k) {
-    EXPECT_STREQ(rooms[k].RoomName, names[k]);
-    EXPECT_EQ(rooms[k].Y1, start.y) << names[k];
-    EXPECT_EQ(rooms[k].X2 - rooms[k].X1, rooms[k].RoomWidth) << names[k];
-    EXPECT_EQ(rooms[k].Y1 - rooms[k].Y2, rooms[k].RoomHeight) << names[k];
-    if (k > 0) EXPECT_EQ(rooms[k].X1, rooms[k - 1].X2 + gap) << names[k];
-  }
-  EXPECT_EQ(rooms[3].X2 - rooms[0].X1, metric ? 11400 : 10944);
-
-  // The external walls are marked round the rooms on the layout.
-  form->SetTool(tooltype::Line);
-  form->CurrentTool()->Type = tooltype::Outline;
-  CurrentView = view::LayoutMarkingWalls;
+  // Marking the external walls on the layout sets the rooms side by side,
+  // Bed 1's top left corner on the point the outline starts from, one
+  // room-wall size apart: the row is as long as the first outline segment.
   wallType.Answer([&](TTExtwalldlg& d) {
     ExpectStep(112, " WIZARD  External Wall Type\n\n");
     EXPECT_EQ(form->st.PanelText(panel::Guide), "GUIDE: ");
     d.type = walltype::Walling100;  // the wizard's wall is the brick veneer whatever is chosen
   });
-  Child().ChooseWallOrOpening(wallchain::ExternalWalls);
+  ui.ExpectQuestion(plat::mrYes).WithText("do you wish to save drawing changes?");
+  form->CmMarkWallsExecute();
+  EXPECT_EQ(CurrentView, view::LayoutMarkingWalls);
+  const std::vector<TRoomobj> rooms = RoomsInFile();
+  ASSERT_EQ(rooms.size(), 4u);
+  const P start = At({75, 75});
+  const int32 gap = metric ? 100 : 96;
+  const char* names[] = {"Bed 1", "Bathroom", "Bed 2", "Kitchen"};
+  for (std::size_t k = 0; k < rooms.size(); ++k) {
+    EXPECT_STREQ(rooms[k].RoomName, names[k]);
+    EXPECT_EQ(rooms[k].Y1, start.y) << names[k];
+    EXPECT_EQ(rooms[k].X2 - rooms[k].X1, rooms[k].RoomWidth) << names[k];
+    EXPECT_EQ(rooms[k].X1, k == 0 ? start.x : rooms[k - 1].X2 + gap) << names[k];
+  }
+  EXPECT_EQ(rooms[3].X2 - rooms[0].X1, metric ? 11400 : 10944);
   ExpectStep(113, " WIZARD You should have something like this...\n\n");
   // Enter anywhere starts at Bed 1's corner; each Enter draws the wizard's
   // next segment; the ADD key closes the outline.
@@ -351,6 +376,9 @@ TEST_P(RoomWizard, LaysOutFourRoomsInARowWhereTheOutlineStarts) {
     EXPECT_EQ(w.Thickness2, metric ? 75 : 72);
   }
   EXPECT_EQ(CountInFile(kind::WallLine, view::LayoutMarkingWalls), 0);
+  // The rooms are locked into partitions on the ground floor.
+  EXPECT_EQ(CountInFile(kind::LockedRoom, view::Ground), 4);
+  EXPECT_GT(CountInFile(kind::InWall, view::Ground), 3);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothUnits, RoomWizard, ::testing::Values(1, 0),

@@ -99,6 +99,13 @@ extern int32 TextItalic;     // 1: texts and room labels are drawn italic
 extern std::uint8_t WizardActive;
 extern int32 WizardStep;
 extern int32 WizardKind;
+namespace wizardkind {
+constexpr int32 None = 0;  // no wizard, or its last step was shown
+constexpr int32 WallsMetric = 1;
+constexpr int32 WallsImperial = 2;
+constexpr int32 RoomsMetric = 3;
+constexpr int32 RoomsImperial = 4;
+}  // namespace wizardkind
 
 // Every command that can change the drawing calls this: with nothing to ask
 // yet (AutosaveMode 0) the save question is armed (1); saving without asking

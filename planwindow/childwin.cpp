@@ -76,8 +76,8 @@ void TMDIChild::InitWindow() {
   if (ZoomStyle < zoomstyle::Half) ZoomFactor = float(ZoomUnits);
 
   if (WizardActive == 1) {
-    WizardHint = std::make_unique<plat::StatusBar>(1);
-    WizardText = std::make_unique<plat::StatusBar>(1);
+    WizardHint = Surface().CreateStaticText();
+    WizardText = Surface().CreateStaticText();
   }
 }
 
@@ -92,6 +92,7 @@ void TMDIChild::FormClose() {
 
 void TMDIChild::FormResize() {
   WithOwnView([this] { SetupViewport(2); });
+  PlaceWizardPanels();
 }
 
 plat::Rect TMDIChild::ClientRect() const { return Surface().ClientRect(); }

@@ -131,8 +131,8 @@ class TMDIChild : public TToolWindow {
   int32 PressOrgX = 0;      // WindowOrgX/Y at the last left press
   int32 PressOrgY = 0;
   // The two wizard guide panels; null while no wizard runs.
-  std::unique_ptr<plat::StatusBar> WizardText;
-  std::unique_ptr<plat::StatusBar> WizardHint;
+  std::unique_ptr<plat::StaticText> WizardText;
+  std::unique_ptr<plat::StaticText> WizardHint;
 
   // The view this window shows and its caption (the drawing name plus the
   // view's extension). Activating the window makes them current again.
@@ -271,8 +271,18 @@ class TMDIChild : public TToolWindow {
   // Whether the wall thickness round the rooms of the view is known; when it
   // cannot be read the user is told and asked for it (false on Cancel).
   bool AskMissingRoomWallSize(int32 view);
-  // Places the design-room wizard's rooms side by side before the external
-  // walls are marked round them (the wizards bring it).
+
+  // ---- The drawing wizards (planwindow/wizards.cpp) -----------------------------------
+  // Show the current step of the external-wall or design-room wizard: the
+  // step panel, the hint line from the second step on, and some steps'
+  // status texts. The step decides where the panel goes; the placement code
+  // is not used. Showing the last step leaves its texts and sets the kind to 0.
+  void ShowWallWizardStep(int32 placement);
+  void ShowRoomWizardStep(int32 placement);
+  // Ends a running wizard: the panels go, the pick tool is current.
+  void EndWizard();
+  // Sets the design-room wizard's rooms (list entries 6 to 9) side by side
+  // from the point the outline starts at, the room-wall size apart.
   void PlaceWizardRooms();
 
   // Redimensions the current floor after an enlarge or shrink (flag 1: also
@@ -400,11 +410,6 @@ class TMDIChild : public TToolWindow {
   void InwallStepDone(int32 key, int32 distance);
   void PointerToMiddle();
 
-  // Stand-ins for window operations that arrive with other parts of the
-  // plan window (planwindow/routing_pending.cpp).
-  void PendingEndWizard();
-  void PendingWizardStep(int32 placement);
-
  public:
   // ---- End of event routing ------------------------------------------------------------------
 
@@ -424,6 +429,12 @@ class TMDIChild : public TToolWindow {
   void DrawZoomRectangle(plat::DeviceContext& dc, int32 x1, int32 y1, int32 x2, int32 y2);
   int32 ClampScroll(int32 position, int32 range) const;
   void PlaceAtChainEnd(bool startFlag, bool forUndo);
+
+  // The wizard step whose panels are shown, to place them again on a resize.
+  void ShowWizardStep(bool wallWizard);
+  void PlaceWizardPanels();
+  int32 shownWizardStep_ = 0;
+  bool shownWallWizard_ = true;
 
   // The library frame's end: the framed elements offered to a library.
   void AddFramedToLibrary();

@@ -13,6 +13,7 @@
 #include "model/flist.h"
 #include "planwindow/childwin.h"
 #include "planwindow/routing_support.h"
+#include "planwindow/wizards.h"
 #include "platform/ui.h"
 #include "shell/mainform.h"
 #include "storage/cfgfile.h"
@@ -34,10 +35,6 @@ constexpr const char* kFreeSpaceGuideImperial =
     "place cursor in room, move with Left Button down (align to Room), Right Button (align "
     "Boundary)";
 constexpr const char* kSpaceTooSmall = "the free space is too small for a room";
-
-// Wizard steps and where their texts are placed.
-constexpr int32 kShowBelow = 2;
-constexpr int32 kShowBeside = 3;
 
 // The wizards' example rooms, used instead of what was typed.
 struct WizardRoom {
@@ -98,21 +95,29 @@ void RecordUndo() { DrawingList.UpdateUndoHistory(uoRecord, CurrentView); }
 void TMDIChild::NewDesignRoom() {
   if (!RoomTool()) return;
   Guide(kHelpGuide);
-  const bool wizard = WizardActive == 1;
+  const bool guided = wizard::Running();
+  // The room steps of both wizards: the external-wall wizard's lie below
+  // the design-room wizard's.
+  auto showStep = [this] {
+    if (WizardStep < wizard::RoomFirst)
+      ShowWallWizardStep(0);
+    else
+      ShowRoomWizardStep(0);
+  };
 
   if (!ViewHasRoom()) {
-    if (wizard && (WizardStep == 13 || WizardStep == 101)) {
+    if (guided && (WizardStep == 13 || WizardStep == 101)) {
       ++WizardStep;
-      PendingWizardStep(kShowBeside);
+      showStep();
     }
     if (!dlg::RunRoomWallDialog(CurrentView)) {
       PickTool();
-      if (wizard) PendingEndWizard();
+      if (WizardActive == 1) EndWizard();
       return;
     }
   }
 
-  if (wizard) {
+  if (guided) {
     int32 next = WizardStep;
     if (WizardStep < 15) next = 15;
     else if (WizardStep == 16) next = 17;
@@ -120,7 +125,7 @@ void TMDIChild::NewDesignRoom() {
     else if (WizardStep == 104 || WizardStep == 106 || WizardStep == 108) next = WizardStep + 1;
     if (next != WizardStep) {
       WizardStep = next;
-      PendingWizardStep(kShowBelow);
+      showStep();
     }
   }
 
@@ -128,10 +133,10 @@ void TMDIChild::NewDesignRoom() {
   if (!AskRoom(room, nullptr)) {
     // Both unit systems end a running wizard here, as the wall question does.
     PickTool();
-    if (WizardActive == 1) PendingEndWizard();
+    if (WizardActive == 1) EndWizard();
     return;
   }
-  if (WizardActive == 1) {
+  if (guided) {
     for (const WizardRoom& w : kWizardRooms) {
       if (w.step != WizardStep) continue;
       room.name = w.name;
@@ -141,7 +146,7 @@ void TMDIChild::NewDesignRoom() {
     switch (WizardStep) {
       case 15: case 17: case 103: case 105: case 107: case 109:
         ++WizardStep;
-        PendingWizardStep(kShowBeside);
+        showStep();
         break;
       default: break;
     }
@@ -154,6 +159,9 @@ void TMDIChild::NewDesignRoom() {
   RecordUndo();
   tool->Execute(room.width, room.length, 0);
   Guide(MetricUnits == 1 ? kPlaceGuideMetric : kPlaceGuideImperial);
+  // The wizard's own prompt for placing its room stays in view.
+  if (const char* status = wizard::StepStatus(WizardStep); status && wizard::RoomWizardRunning())
+    Guide(status);
   InvalidateToolFrame();
 }
 

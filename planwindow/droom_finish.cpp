@@ -20,9 +20,6 @@ using namespace routing;
 namespace {
 
 constexpr int32 kLastLayoutView = 49;
-// The external-wall wizard's steps that "Finish Design Rooms" moves on.
-constexpr int32 kWizardFinishFirst = 18;
-constexpr int32 kWizardFinishLast = 19;
 
 constexpr const char* kLayoutRooms =
     "The design rooms of the LAYOUT are finished when the external walls are marked round them - "
@@ -80,8 +77,5 @@ void TMDIChild::FinishDesignRooms() {
   Surface().InvalidateRect(nullptr);
   MarkDrawingChanged();
 
-  if (WizardActive == 1 && WizardStep >= kWizardFinishFirst && WizardStep <= kWizardFinishLast) {
-    ++WizardStep;
-    PendingWizardStep(0);
-  }
+  MainForm->WizardRoomsFinished();
 }

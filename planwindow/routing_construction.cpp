@@ -8,6 +8,7 @@
 #include "model/view_mapping.h"
 #include "planwindow/childwin.h"
 #include "planwindow/routing_support.h"
+#include "planwindow/wizards.h"
 #include "platform/keys.h"
 #include "platform/services.h"
 #include "platform/ui.h"
@@ -20,14 +21,9 @@ namespace {
 // Arrow directions of the construction keys.
 constexpr int32 kUp = 1, kRight = 2, kDown = 3, kLeft = 4;
 
-constexpr int32 kWallWizardA = 1, kWallWizardB = 2;
 constexpr int32 kAngledSteps[] = {1, 181};   // angled drawing
 constexpr int32 kSquareSteps[] = {0, 180};   // the steps 'A' switches from
 constexpr int32 kPolygonFinished = 300001;
-
-bool WallWizardRunning() {
-  return WizardActive == 1 && (WizardKind == kWallWizardA || WizardKind == kWallWizardB);
-}
 
 int32 DirectionOfArrow(int32 key) {
   switch (key) {
@@ -80,7 +76,7 @@ bool WizardLength(int32 key, int32& value) {
       {plat::VK_LEFT, 8, 6000, 5904},  {plat::VK_DOWN, 9, 2000, 1728},
       {plat::VK_LEFT, 10, 3000, 2880},
   };
-  if (!WallWizardRunning()) return false;
+  if (!wizard::WallWizardRunning()) return false;
   for (const auto& f : kFixed) {
     if (f.key == key && f.step == WizardStep) {
       value = MetricUnits == 1 ? f.metric : f.imperial;
@@ -120,7 +116,7 @@ void TMDIChild::RouteConstructionKey(int32 key, plat::Point cursor) {
   TDrawingtool* t = Tool();
   switch (key) {
     case plat::VK_RETURN:
-      if (WallWizardRunning()) return;
+      if (wizard::WallWizardRunning()) return;
       if (t->Type == tooltype::EnlargeShrink) {
         EnterForEnlargeShrink(cursor);
         return;
@@ -149,7 +145,8 @@ void TMDIChild::RouteConstructionKey(int32 key, plat::Point cursor) {
 
 // 'A' and numpad 1 switch a wall or line into angled drawing and back.
 void TMDIChild::AngledToggle(int32 key, plat::Point /*cursor*/) {
-  if (WizardActive == 1) return;
+  // Ignored while a wizard walks its steps (not once its last step is shown).
+  if (wizard::Running()) return;
   TDrawingtool* t = Tool();
   const bool goesOn = key == plat::VK_NUMPAD1;
   if (t->Type == tooltype::Line || t->Type == tooltype::ExtWall || t->Type == tooltype::InWall) {
@@ -178,7 +175,7 @@ void TMDIChild::AngledToggle(int32 key, plat::Point /*cursor*/) {
 
 void TMDIChild::FinalWall(int32 key, plat::Point cursor) {
   constexpr int32 kOutlineWizardLast = 11, kRoomWizardLast = 119;
-  if (WizardActive == 1 && WizardStep != kOutlineWizardLast && WizardStep != kRoomWizardLast) {
+  if (wizard::Running() && WizardStep != kOutlineWizardLast && WizardStep != kRoomWizardLast) {
     plat::ErrorBox("Wrong key pressed", plat::mbRetry);
     return;
   }
@@ -258,7 +255,7 @@ bool TMDIChild::ArrowSetUp(int32 key, int32 d) {
 }
 
 void TMDIChild::ArrowProcedure(int32 key, plat::Point cursor) {
-  if (WallWizardRunning() && !WizardAcceptsArrow(key)) {
+  if (wizard::WallWizardRunning() && !WizardAcceptsArrow(key)) {
     plat::ErrorBox(key == plat::VK_UP ? "Wrong key pressed" : "Wrong arrow key pressed",
                    plat::mbRetry);
     return;
@@ -331,9 +328,8 @@ void TMDIChild::StepExecutor(int32 key, int32 distance, bool noQuestion) {
   // A step that would leave the sheet is refused before the tool moves: the
   // message said so, and nothing may be stored.
   if (scrolled == kStepOffSheet) return;
-  if ((WizardKind == 3 || WizardKind == 4) && WizardActive == 1 && WizardStep >= 114 &&
-      WizardStep <= 118)
-    PendingWizardStep(3);
+  if (wizard::RoomWizardRunning() && WizardStep >= 114 && WizardStep <= 118)
+    ShowRoomWizardStep(3);
   // An outline corner is one undo step (the external-wall tool records its
   // own as it adds a wall, and the final wall recorded one already).
   const bool tracing = t->Type == tooltype::ExtWall || t->Type == tooltype::Outline;
@@ -362,6 +358,18 @@ void TMDIChild::StepExecutor(int32 key, int32 distance, bool noQuestion) {
   if (t->Type == tooltype::Outline || t->Type == tooltype::ExtWall) {
     ReferenceX = t->Distance > 0 ? t->X1 : t->X2;
     ReferenceY = t->Distance > 0 ? t->Y1 : t->Y2;
+    // Each wall or outline segment drawn moves a wizard on by one step.
+    constexpr int32 kWallStepsFirst = 6, kWallStepsLast = 24;
+    constexpr int32 kOutlineStepsFirst = 113, kOutlineStepsLast = 119;
+    if (drawn && wizard::WallWizardRunning() && WizardStep >= kWallStepsFirst &&
+        WizardStep <= kWallStepsLast) {
+      ++WizardStep;
+      ShowWallWizardStep(3);
+    } else if (drawn && wizard::RoomWizardRunning() && WizardStep >= kOutlineStepsFirst &&
+               WizardStep <= kOutlineStepsLast) {
+      ++WizardStep;
+      ShowRoomWizardStep(3);
+    }
     Surface().InvalidateRect(nullptr);
     ChildMode = childmode::Normal;
     Guide("GUIDE: Continue - if same details use arrow keys or Enter endpoint");

@@ -107,7 +107,7 @@ void TMDIChild::CallToolKeyDown(int32 key, plat::Point cursor, int32 amount) {
 void TMDIChild::FormKeyDown(int key, bool /*shift*/) {
   if (key == plat::VK_ESCAPE && WizardActive == 1 && WizardStep != kWallWizardIdle &&
       WizardStep != kRoomWizardIdle) {
-    PendingEndWizard();
+    EndWizard();
     return;
   }
   TDrawingtool* t = Tool();
@@ -326,7 +326,7 @@ void TMDIChild::RouteIdleEnter(plat::Point cursor) {
   } else if (WizardActive == 1 && WizardStep == 113 && t->Type == tooltype::Outline) {
     point = kRoomWizardStart;
     WizardStep = 114;
-    PendingWizardStep(1);
+    ShowRoomWizardStep(1);
   }
   CallToolKeyDown(plat::VK_RETURN, point, typed);
   t = Tool();
@@ -431,7 +431,7 @@ void TMDIChild::AfterIdleEnter() {
   } else if (t->Type == tooltype::ExtWall || t->Type == tooltype::Outline) {
     if (t->Type == tooltype::ExtWall && WizardActive == 1 && WizardStep == 5) {
       WizardStep = 6;
-      PendingWizardStep(2);
+      ShowWallWizardStep(2);
     }
     const int32 chainKind = t->Type == tooltype::ExtWall ? kind::ExtWall : kind::WallLine;
     if (!ViewHoldsKind(chainKind)) {

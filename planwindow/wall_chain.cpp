@@ -8,6 +8,7 @@
 #include "model/flist.h"
 #include "planwindow/childwin.h"
 #include "planwindow/routing_support.h"
+#include "planwindow/wizards.h"
 #include "platform/ui.h"
 #include "shell/mainform.h"
 #include "tools/linetool.h"
@@ -16,7 +17,6 @@ using namespace routing;
 
 namespace {
 
-constexpr int32 kWallWizardLast = 2;  // wizard kinds 1 and 2 draw walls, 3 and 4 rooms
 constexpr int32 kWizardSolidWall = 3;
 constexpr int32 kWizardSideStep = 4;
 constexpr int32 kWizardStartStep = 5;
@@ -73,7 +73,7 @@ void TMDIChild::ChooseWallOrOpening(int32 k) {
 void TMDIChild::CancelWallChain() {
   if (!MainForm) return;
   MainForm->SelectPickTool();
-  if (WizardActive == 1) PendingEndWizard();
+  if (WizardActive == 1) EndWizard();
   if (TDrawingtool* t = Tool()) t->X1 = kNothingPicked;
 }
 
@@ -82,34 +82,39 @@ void TMDIChild::ChooseExternalWalls() {
   ExtWallSettings settings;
   // Nothing is written from a file that could not be read whole.
   if (!ReadExtWallSettingsOrReport(settings)) return CancelWallChain();
-  const bool wizard = WizardActive == 1;
-  if (wizard) {
-    WizardStep = WizardKind <= kWallWizardLast ? kWizardSolidWall : kWizardVeneer;
-    PendingWizardStep(3);
+  // A concluded wizard (its texts still shown) no longer drives the chain.
+  const bool guided = wizard::Running();
+  const bool wallWizard = wizard::WallWizardRunning();
+  if (guided) {
+    WizardStep = wallWizard ? kWizardSolidWall : kWizardVeneer;
+    if (wallWizard)
+      ShowWallWizardStep(3);
+    else
+      ShowRoomWizardStep(3);
   }
   Layers layers = settings.layers;
-  const bool forced = wizard && (WizardStep == kWizardSolidWall || WizardStep == kWizardVeneer);
+  const bool forced = guided && (WizardStep == kWizardSolidWall || WizardStep == kWizardVeneer);
   if (!ChooseLayers(layers, forced)) return CancelWallChain();
   TDrawingtool* t = Tool();
   if (!t) return;
   t->Step = 0;
   t->SavedStep = 0;
   const bool metric = MetricUnits == 1;
-  if (wizard && WizardStep == kWizardSolidWall)
+  if (guided && WizardStep == kWizardSolidWall)
     layers = LayersOfWallType(walltype::Walling200, metric);
-  if (wizard && WizardStep == kWizardVeneer) layers = LayersOfWallType(walltype::Veneer, metric);
+  if (guided && WizardStep == kWizardVeneer) layers = LayersOfWallType(walltype::Veneer, metric);
 
   if (t->Type == tooltype::ExtWall) {
-    if (wizard && WizardKind <= kWallWizardLast) {
+    if (wallWizard) {
       WizardStep = kWizardSideStep;
-      PendingWizardStep(3);
+      ShowWallWizardStep(3);
     }
     Guide("GUIDE: Select the position of the inner wall line(s) relative to the EXTERNAL wall "
           "line you will draw");
     Tsecdlg side;
     if (!dlg::ShowModal(side)) return CancelWallChain();
     t = Tool();
-    const int32 chosen = (wizard && WizardStep == kWizardSideStep) ? innerside::Below : side.side;
+    const int32 chosen = (guided && WizardStep == kWizardSideStep) ? innerside::Below : side.side;
     // The side the user sees, as the way a free wall is turned to run.
     t->Direction = DrawWayForInnerSide(chosen);
   }
@@ -120,15 +125,15 @@ void TMDIChild::ChooseExternalWalls() {
         "input (for ANGLED walls press F1 key for help)");
 
   if (CurrentView == view::Ground) {
-    if (wizard && WizardKind <= kWallWizardLast) {
+    if (wallWizard) {
       WizardStep = kWizardStartStep;
-      PendingWizardStep(1);
+      ShowWallWizardStep(1);
     }
     plat::Ui().SetCursorPos(ClientToScreen(metric ? kStartMetric : kStartImperial));
   } else if (CurrentView >= view::LayoutGround && CurrentView <= kLastLayoutView) {
-    if (wizard && WizardKind > kWallWizardLast) {
+    if (guided && !wallWizard) {
       WizardStep = kWizardOutlineStep;
-      PendingWizardStep(3);
+      ShowRoomWizardStep(3);
     }
     t->ButtonDown = 1;         // the guide lines follow the pointer
     t->GuideMode = guides::Both;

@@ -8,6 +8,7 @@
 #include "model/flist.h"
 #include "planwindow/childwin.h"
 #include "planwindow/routing_support.h"
+#include "planwindow/wizards.h"
 #include "platform/keys.h"
 #include "platform/services.h"
 #include "shell/mainform.h"
@@ -42,9 +43,6 @@ FeetInches Split(int32 v) {
   f.fraction = EighthsFraction(eighths, f.num, f.den);
   return f;
 }
-
-constexpr int32 kRoomWizardA = 3, kRoomWizardB = 4;
-constexpr int32 kWallWizardA = 1, kWallWizardB = 2;
 
 }  // namespace
 
@@ -121,10 +119,9 @@ void TMDIChild::CompleteOutline() {
   CentreView(0);
   Surface().InvalidateRect(nullptr);
   ReportFloorArea(1);
-  if (WizardActive == 1 && (WizardKind == kRoomWizardA || WizardKind == kRoomWizardB) &&
-      WizardStep == 120) {
+  if (wizard::RoomWizardRunning() && WizardStep == 120) {
     WizardStep = 121;
-    PendingWizardStep(5);
+    ShowRoomWizardStep(5);
   }
   ToolPanel(" no selection");
   MarkDrawingChanged();
@@ -148,10 +145,9 @@ void TMDIChild::CompleteExternalWalls() {
   if (CurrentView == view::Ground) CentreView(0);
   Surface().InvalidateRect(nullptr);
   ReportFloorArea(2);
-  if (WizardActive == 1 && (WizardKind == kWallWizardA || WizardKind == kWallWizardB) &&
-      WizardStep == 12) {
+  if (wizard::WallWizardRunning() && WizardStep == 12) {
     WizardStep = 13;
-    PendingWizardStep(1);
+    ShowWallWizardStep(1);
   }
   ToolPanel(" select");
   MarkDrawingChanged();

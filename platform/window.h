@@ -10,6 +10,7 @@
 
 #include "platform/dc.h"
 #include "platform/dib.h"
+#include "platform/static_text.h"
 
 namespace plat {
 
@@ -33,6 +34,9 @@ class Window {
   // The client area as shown, pixel for pixel, as a bitmap of the screen's
   // format (top row first); false when the window cannot give its pixels.
   virtual bool CaptureClient(Dib& /*picture*/) { return false; }
+  // A static text control on the client area, hidden until shown; it goes
+  // away with the object.
+  virtual std::unique_ptr<StaticText> CreateStaticText() { return std::make_unique<StaticText>(); }
 };
 
 // GetDC for the lifetime of the object, ReleaseDC at its end.

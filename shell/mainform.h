@@ -257,6 +257,14 @@ class TMainForm {
   void StartDesignRooms();
   // ---- End of design rooms ---------------------------------------------------------------------
 
+  // ---- The drawing wizards (shell/mainform_wizards.cpp) --------------------------------
+  // Help > Wizards: the chosen wizard's example drawing and its first step.
+  void CmWizardsExecute();
+  // Ends a running wizard in every drawing window.
+  void EndWizards();
+  // Finish Design Rooms moves the wall wizard on (steps 18 to 19 to 20).
+  void WizardRoomsFinished();
+
   // ---- Prompts of the screen aids ------------------------------------------------------
   // A screen aid (zoom-up box, temporary datum) shows its own prompt for its
   // time and then gives back the prompt of the function it interrupted.
@@ -291,6 +299,8 @@ class TMainForm {
   // The walls of a floor shown for the first time (shell/mainform_walls.cpp).
   void OfferWallsFromBelow(int32 viewCode);
   void SetUnits(int32 metric);
+  // File New moves a wizard on to the New dialog's step, or ends it.
+  void WizardFileNew();
   // Internal walls and wall edits (shell/mainform_walledits.cpp).
   TMDIChild* WallWindow();
   void StartWallEdit(int32 step);

@@ -118,6 +118,7 @@ void TMainForm::Timer1Timer() {
 
 void TMainForm::CmFilenewExecute() {
   CurrentFunction = func::File;
+  WizardFileNew();
   dlg::TTNewdlg choice;
   choice.metric = MetricUnits;
   for (;;) {
@@ -198,6 +199,8 @@ bool TMainForm::OpenNamedDrawing(const std::string& name) {
     plat::Ui().ShowMessage(kNoSuchDrawing);
     return false;
   }
+  // A wizard's example would otherwise be read in place of the drawing.
+  EndWizards();
   KeepCurrentDrawing();
 
   const std::string previous = DrawingList.DrawingName;

@@ -11,6 +11,7 @@
 #include "model/flist.h"
 #include "model/globals.h"
 #include "planwindow/childwin.h"
+#include "planwindow/wizards.h"
 #include "platform/ui.h"
 #include "shell/mainform.h"
 
@@ -111,11 +112,12 @@ void TMainForm::CmMarkWallsExecute() {
   TMDIChild* c = RoomWindow(*this);
   if (!c) return;
   CurrentFunction = func::Walls;
-  if (WizardActive == 1) c->PlaceWizardRooms();
   if (LayoutHasWalledRooms() && !c->AskMissingRoomWallSize(view::LayoutGround)) return;
   SwitchView(view::LayoutMarkingWalls, func::Walls);
   c = ActiveChild();
   if (!c || CurrentView != view::LayoutMarkingWalls) return;
+  // The design-room wizard's rooms stand where this window starts the outline.
+  if (wizard::RoomWizardRunning()) c->PlaceWizardRooms();
   SetTool(tooltype::Line);
   TDrawingtool* t = CurrentTool();
   t->Type = tooltype::Outline;

@@ -5,6 +5,7 @@
 #include "model/globals.h"
 #include "model/rounding.h"
 #include "planwindow/childwin.h"
+#include "planwindow/wizards.h"
 #include "platform/services.h"
 #include "shell/mainform.h"
 #include "storage/cfgfile.h"
@@ -31,7 +32,7 @@ void LoadViewList() {
   DrawingList.Clear();
   if (IsGroupView(CurrentView))
     DrawingList.ReadGroupFile();
-  else if (WizardActive == 1)
+  else if (WizardActive == 1 && (WizardStep == wizard::WallFirst || WizardStep == wizard::RoomFirst))
     DrawingList.ReadDrawingFile(dtWizard);  // opens nothing: the first paint loads the example
   else
     DrawingList.ReadDrawingFile(dtDrawing);

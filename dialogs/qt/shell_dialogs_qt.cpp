@@ -47,8 +47,8 @@ NewdlgForm::NewdlgForm(QWidget* parent) : QDialog(parent) {
   name_->setMaxLength(kNameMaxLength);
   metric_ = new QRadioButton("Metric (millimetres)", this);
   imperial_ = new QRadioButton("Imperial (feet and inches)", this);
-  walls_ = new QRadioButton("Start with external walls", this);
-  rooms_ = new QRadioButton("Start with design rooms", this);
+  walls_ = new QRadioButton("draw external walls", this);
+  rooms_ = new QRadioButton("layout design rooms", this);
   metric_->setChecked(true);
   walls_->setChecked(true);
 

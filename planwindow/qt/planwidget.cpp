@@ -1,12 +1,9 @@
 #include "planwindow/qt/planwidget.h"
 
 #include <QCloseEvent>
-#include <QPointer>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <QGridLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -151,29 +148,7 @@ void PlanWindow::Attach(TMDIChild* child) {
   canvas_->SetChild(child);
   if (!child) return;
   child->AutoScrollTimer = autoScroll_.get();
-  ShowWizardPanels();
   canvas_->setFocus();
-}
-
-void PlanWindow::ShowWizardPanels() {
-  if (!child_->WizardText || !child_->WizardHint) return;
-  auto* grid = static_cast<QGridLayout*>(layout());
-  wizardHint_ = new QLabel(this);
-  wizardText_ = new QLabel(this);
-  wizardText_->setWordWrap(true);
-  auto* column = new QWidget(this);
-  auto* box = new QVBoxLayout(column);
-  box->setContentsMargins(4, 2, 4, 2);
-  box->addWidget(wizardHint_);
-  box->addWidget(wizardText_);
-  grid->addWidget(column, 0, 0, 1, 2);
-  QPointer<QLabel> hint = wizardHint_, text = wizardText_;
-  child_->WizardHint->onChange = [hint](int, const std::string& s) {
-    if (hint) hint->setText(QString::fromStdString(s));
-  };
-  child_->WizardText->onChange = [text](int, const std::string& s) {
-    if (text) text->setText(QString::fromStdString(s));
-  };
 }
 
 plat::Window& PlanWindow::Surface() { return *canvas_; }

@@ -10,7 +10,6 @@
 #include "planwindow/childwin.h"
 #include "platform/qt/backbuffer_widget.h"
 
-class QLabel;
 class QScrollBar;
 
 namespace plat {
@@ -69,13 +68,10 @@ class PlanWindow : public QWidget, public TPlanWindowHost {
 
  private:
   void OnScrollAction(ScrollBarKind bar, int action);
-  void ShowWizardPanels();
 
   PlanCanvas* canvas_ = nullptr;
   QScrollBar* hbar_ = nullptr;
   QScrollBar* vbar_ = nullptr;
-  QLabel* wizardText_ = nullptr;
-  QLabel* wizardHint_ = nullptr;
   std::unique_ptr<plat::QtTimer> autoScroll_;
   TMDIChild* child_ = nullptr;
   QPoint wheelRest_;  // wheel turns smaller than a notch, kept for the next

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/qt/qt_dc.h"
+#include "platform/qt/qt_static_text.h"
 
 namespace plat {
 
@@ -59,6 +60,10 @@ void BackbufferWidget::UpdateWindow() {
   if (invalid_.isEmpty()) return;
   RebuildInvalid();
   if (isVisible()) repaint();
+}
+
+std::unique_ptr<StaticText> BackbufferWidget::CreateStaticText() {
+  return std::make_unique<QtStaticText>(this);
 }
 
 Point BackbufferWidget::ClientToScreen(Point client) const {

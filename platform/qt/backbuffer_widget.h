@@ -33,6 +33,7 @@ class BackbufferWidget : public QWidget, public Window {
   Point ClientToScreen(Point client) const override;
   Point ScreenToClient(Point screen) const override;
   bool CaptureClient(Dib& picture) override;
+  std::unique_ptr<StaticText> CreateStaticText() override;
 
   // The colour the invalid part is cleared to before the paint handler runs.
   void SetBackgroundColour(COLORREF colour) { background_ = colour; }

@@ -130,6 +130,8 @@ void MainWindow::BuildMenus() {
   auto* helpMenu = menuBar()->addMenu("&Help");
   // Context help: the page of the function in use.
   Add(helpMenu, "&Help on This Function", &TMainForm::ShowContextHelp, QKeySequence(Qt::Key_F1));
+  // The drawing wizards.
+  Add(helpMenu, "&Wizards...", &TMainForm::CmWizardsExecute);
   auto* about = helpMenu->addAction(QString("&About %1").arg(kAppTitle));
   connect(about, &QAction::triggered, this, [this] {
     QMessageBox::about(this, kAppTitle, QString("%1\nHouse floor plans drawn to scale.").arg(kAppTitle));

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinter>
@@ -19,6 +20,7 @@
 #include "model/globals.h"
 #include "planwindow/childwin.h"
 #include "planwindow/qt/planwidget.h"
+#include "planwindow/wizards.h"
 #include "shell/mainform.h"
 #include "shell/qt/mainwindow.h"
 #include "shell/qt/qt_printer.h"
@@ -308,3 +310,39 @@ TEST_F(MdiWindow, TheWheelScrollsLikeTheScrollBarArrows) {
 }
 
 }  // namespace
+
+// The wizard's step panel and hint line lie over the plan as labels in
+// their colours, let the mouse through to the plan, fit their texts into
+// their boxes, follow a resize and go with the wizard.
+TEST_F(MdiWindow, WizardPanelsLieOverThePlanAndLetTheMouseThrough) {
+  PlanWindow* plan = Plan();
+  ASSERT_NE(plan, nullptr);
+  WizardActive = 1;
+  WizardKind = wizardkind::WallsMetric;
+  WizardStep = 6;
+  plan->Child()->ShowWallWizardStep(0);
+  QApplication::processEvents();
+  QList<QLabel*> labels;
+  for (QLabel* l : plan->Canvas()->findChildren<QLabel*>())
+    if (l->isVisible()) labels.push_back(l);
+  ASSERT_EQ(labels.size(), 2);
+  QLabel* hint = labels[0]->text().contains("ESCape") ? labels[0] : labels[1];
+  QLabel* panel = hint == labels[0] ? labels[1] : labels[0];
+  const QSize client = plan->Canvas()->size();
+  const plat::Rect b = wizard::StepPanelBounds(true, 6, client.width(), client.height());
+  EXPECT_EQ(panel->geometry(), QRect(b.left, b.top, b.Width(), b.Height()));
+  EXPECT_TRUE(panel->text().startsWith(" WIZARD - Moving Around the Base"));
+  EXPECT_EQ(panel->grab().toImage().pixelColor(b.Width() / 2, b.Height() - 3), QColor(0, 255, 255));
+  EXPECT_EQ(hint->geometry().size(), QSize(450, 20));
+  EXPECT_LE(QFontMetrics(hint->font()).horizontalAdvance(hint->text().trimmed()), 450);
+  EXPECT_EQ(plan->Canvas()->childAt(panel->geometry().center()), nullptr);
+
+  window->resize(800, 600);
+  QApplication::processEvents();
+  QTest::qWait(20);
+  EXPECT_TRUE(plan->Canvas()->rect().contains(panel->geometry()));
+
+  plan->Child()->EndWizard();
+  QApplication::processEvents();
+  EXPECT_TRUE(plan->Canvas()->findChildren<QLabel*>().isEmpty());
+}

@@ -119,3 +119,12 @@ void TTOffsetdlg::Describe(dlg::Form& f) {
   f.Integer("Measured dimension and room size text size", measureTextSize, 4, 72);
   f.Integer("Room name text size", roomNameSize, 4, 72);
 }
+
+void TTRoomtextdlg::Describe(dlg::Form& f) {
+  const bool metric = MetricUnits == 1;
+  f.Title(metric ? "Room Texts (mm)" : "Room Texts (1/24 inch)").Help("rooms.htm");
+  f.Integer("Room dimensions off the wall", roomOffset, 0, metric ? 5000 : 4800);
+  f.Choice("Depth text of a room", textDirection,
+           {{0, "Horizontal"}, {kAlongVertical, "Along the dimension"}});
+  f.Integer("Room text size", measureTextSize, 4, 72);
+}

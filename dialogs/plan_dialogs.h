@@ -59,3 +59,9 @@ struct TTOffsetdlg {
   bool Write() const;
   void Describe(dlg::Form& f);
 };
+
+// The room texts of the same file: how far room dimensions stand off the
+// wall, which way a room's depth text reads and how high room texts are.
+struct TTRoomtextdlg : TTOffsetdlg {
+  void Describe(dlg::Form& f);
+};

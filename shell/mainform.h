@@ -232,6 +232,7 @@ class TMainForm {
   void CmAreasExecute();
   void CmOverlayExecute();
   void CmOffsetsExecute();
+  void CmRoomTextsExecute();
 
   // ---- Design rooms (shell/mainform_rooms.cpp) ------------------------------------------------
   // "ADD New Design Room": the layout view where the current view holds no

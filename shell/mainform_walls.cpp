@@ -161,3 +161,12 @@ void TMainForm::CmOffsetsExecute() {
   if (!dlg::ShowModal(offsets)) return;
   offsets.Write();
 }
+
+// The room texts are kept in the same file: the other values stay.
+void TMainForm::CmRoomTextsExecute() {
+  CurrentFunction = func::Customise;
+  TTRoomtextdlg texts;
+  texts.Read();
+  if (!dlg::ShowModal(texts)) return;
+  texts.Write();
+}

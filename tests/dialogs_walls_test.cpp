@@ -3,9 +3,12 @@
 // keep them.
 #include <gtest/gtest.h>
 
+#include "dialogs/modal.h"
 #include "dialogs/plan_dialogs.h"
 #include "dialogs/wall_dialogs.h"
 #include "model/globals.h"
+#include "platform/services.h"
+#include "shell/mainform.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -85,6 +88,20 @@ TEST(OffsetDialog, ReadsAndWritesTheSevenValuesOfTheUnits) {
   d.textSize = 9;
   EXPECT_TRUE(d.Write());
   EXPECT_EQ(dir.ReadFile("CFG\\IOFFSET.CFG"), "288 576 1152 2700 9 12 14\n");
+
+  // The room-text dialog edits values 1, 4 and 6 of the same file and
+  // keeps the others.
+  dlg::Scripted<TTRoomtextdlg> script;
+  dlg::ScopedRunner use(script);
+  script.Answer([](TTRoomtextdlg& r) {
+    r.roomOffset = 240;
+    r.textDirection = 0;
+    r.measureTextSize = 11;
+  });
+  plat::ManualTimer timer;
+  TMainForm form(timer);
+  form.CmRoomTextsExecute();
+  EXPECT_EQ(dir.ReadFile("CFG\\IOFFSET.CFG"), "240 576 1152 0 9 11 14\n");
 }
 
 }  // namespace

@@ -249,6 +249,7 @@ void MainWindow::BuildToolMenus() {
   rooms->addSeparator();
   Add(rooms, "Mer&ging Distance...", &TMainForm::CmMergeDistanceExecute);
   Add(rooms, "Room &Colours...", &TMainForm::CmRoomColourExecute);
+  Add(rooms, "Room &Texts...", &TMainForm::CmRoomTextsExecute);
 
   QMenu* aids = menuBar()->addMenu("&Screen Aids");
   drawingCommands_.push_back(Add(aids, "&Centre", &TMainForm::CmCentreExecute));

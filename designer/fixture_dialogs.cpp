@@ -6,31 +6,31 @@ using fixture::FieldType;
 
 TFixtureDlg::TFixtureDlg(int32 kind, const std::vector<int32>& values, std::vector<int32> fields)
     : kind_(kind), fields_(std::move(fields)) {
-  const fixture::KindSpec& spec = fixture::SpecOf(kind);
+  const fixture::KindSpec& info = fixture::SpecOf(kind);
   if (fields_.empty())
-    for (std::size_t i = 0; i < spec.fields.size(); ++i) fields_.push_back(static_cast<int32>(i));
+    for (std::size_t i = 0; i < info.fields.size(); ++i) fields_.push_back(static_cast<int32>(i));
   std::vector<int32> v = values;
   fixture::HoldToRanges(kind, v);
-  for (std::size_t i = 0; i < spec.fields.size(); ++i)
-    shown.push_back(spec.fields[i].type == FieldType::Length ? v[i] / fixture::LengthScale()
+  for (std::size_t i = 0; i < info.fields.size(); ++i)
+    shown.push_back(info.fields[i].type == FieldType::Length ? v[i] / fixture::LengthScale()
                                                              : v[i]);
 }
 
 std::vector<int32> TFixtureDlg::Values() const {
-  const fixture::KindSpec& spec = fixture::SpecOf(kind_);
+  const fixture::KindSpec& info = fixture::SpecOf(kind_);
   std::vector<int32> v;
-  for (std::size_t i = 0; i < spec.fields.size(); ++i)
-    v.push_back(spec.fields[i].type == FieldType::Length ? shown[i] * fixture::LengthScale()
+  for (std::size_t i = 0; i < info.fields.size(); ++i)
+    v.push_back(info.fields[i].type == FieldType::Length ? shown[i] * fixture::LengthScale()
                                                          : shown[i]);
   return v;
 }
 
 void TFixtureDlg::Describe(dlg::Form& f) {
-  const fixture::KindSpec& spec = fixture::SpecOf(kind_);
+  const fixture::KindSpec& info = fixture::SpecOf(kind_);
   const bool metric = MetricUnits == 1;
-  f.Title(std::string(spec.name)).Help("easydraw.htm");
+  f.Title(std::string(info.name)).Help("easydraw.htm");
   for (int32 i : fields_) {
-    const fixture::FieldSpec& field = spec.fields[static_cast<std::size_t>(i)];
+    const fixture::FieldSpec& field = info.fields[static_cast<std::size_t>(i)];
     int32& value = shown[static_cast<std::size_t>(i)];
     switch (field.type) {
       case FieldType::Length:

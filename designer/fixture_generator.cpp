@@ -293,8 +293,8 @@ int32 Generate(TFlist& list, int32 kind, const std::vector<int32>& values, int32
 }
 
 void FitToSpan(int32 kind, int32 span, std::vector<int32>& values) {
-  const KindSpec& spec = SpecOf(kind);
-  if (span <= 0 || spec.acrossField < 0) return;
+  const KindSpec& info = SpecOf(kind);
+  if (span <= 0 || info.acrossField < 0) return;
   HoldToRanges(kind, values);
   auto width = [&] {
     TFlist probe;
@@ -317,7 +317,7 @@ void FitToSpan(int32 kind, int32 span, std::vector<int32>& values) {
     }
     return hi - lo;
   };
-  int32& across = values[static_cast<std::size_t>(spec.acrossField)];
+  int32& across = values[static_cast<std::size_t>(info.acrossField)];
   // What stands out beyond the sized part (chairs, arms) stays as it is;
   // the lounge's seats share what its arms leave.
   if (kind == Lounge) {
@@ -332,7 +332,7 @@ void FitToSpan(int32 kind, int32 span, std::vector<int32>& values) {
   const int32 per = kind == Lounge ? std::max(values[lounge::Seats], 1) : 1;
   for (int round = 0; round < 3; ++round) {
     const int32 over = width() - span;
-    if (over == 0 || (over < 0 && !spec.fillsSpan)) break;
+    if (over == 0 || (over < 0 && !info.fillsSpan)) break;
     across -= (over + (over > 0 ? per - 1 : 0)) / per;
     HoldToRanges(kind, values);
   }

@@ -116,21 +116,21 @@ std::vector<int32> DefaultParams(int32 kind) {
 }
 
 void HoldToRanges(int32 kind, std::vector<int32>& values) {
-  const KindSpec& spec = SpecOf(kind);
-  values.resize(spec.fields.size());
-  for (std::size_t i = 0; i < spec.fields.size(); ++i)
-    values[i] = std::clamp(values[i], Low(spec.fields[i]), High(spec.fields[i]));
+  const KindSpec& info = SpecOf(kind);
+  values.resize(info.fields.size());
+  for (std::size_t i = 0; i < info.fields.size(); ++i)
+    values[i] = std::clamp(values[i], Low(info.fields[i]), High(info.fields[i]));
 }
 
 std::vector<int32> ReadParams(int32 kind) {
   std::vector<int32> v = DefaultParams(kind);
-  const KindSpec& spec = SpecOf(kind);
-  cfg::Reader r(ProgramFile(spec.file.ForUnits()));
+  const KindSpec& info = SpecOf(kind);
+  cfg::Reader r(ProgramFile(info.file.ForUnits()));
   for (std::size_t i = 0; i < v.size(); ++i) {
     int32 x = 0;
     if (!r.Int(x)) break;
     // A value out of its range is a damaged file: the default stays.
-    if (x >= Low(spec.fields[i]) && x <= High(spec.fields[i])) v[i] = x;
+    if (x >= Low(info.fields[i]) && x <= High(info.fields[i])) v[i] = x;
   }
   return v;
 }

@@ -294,16 +294,16 @@ TEST_P(EveryOpening, GoesIntoEveryKindOfWall) {
   Plan(metric, {2 * u, 2 * u}, {12 * u, 8 * u}, 3 * u);
   InternalWall({2 * u, 5 * u}, {8 * u, 5 * u}, metric ? 100 : 96);
   Swing(60);
-  struct Spec {
+  struct DoorCase {
     int32 setUp, kind, leaves;
   };
-  std::vector<Spec> specs;
-  for (int32 k = 1; k <= 9; ++k) specs.push_back({1, k, 1});
+  std::vector<DoorCase> cases;
+  for (int32 k = 1; k <= 9; ++k) cases.push_back({1, k, 1});
   for (int32 k : {10, 11, 12, 13, 14, 15, 16, 19, 21, 24}) {
     int32 low = 1, high = 1;
     if (k == 12 || k == 14 || k == 21 || k == 24) low = 2;
     if (k == 12 || k == 14 || k == 15 || k == 16 || k == 19 || k == 21 || k == 24) high = 2;
-    for (int32 n = low; n <= high; ++n) specs.push_back({2, k, n});
+    for (int32 n = low; n <= high; ++n) cases.push_back({2, k, n});
   }
   // Each wall: a point in its band half way along, and the swing that fits it.
   struct Target {
@@ -332,7 +332,7 @@ TEST_P(EveryOpening, GoesIntoEveryKindOfWall) {
   }
   ASSERT_EQ(targets.size(), 6u);
   for (const Target& t : targets) {
-    for (const Spec& s : specs) {
+    for (const DoorCase& s : cases) {
       SCOPED_TRACE(testing::Message() << t.name << " wall at " << t.cursor.x << "," << t.cursor.y
                                       << ", kind " << s.kind << " with " << s.leaves);
       const int32 leaf = metric ? 700 : 240;

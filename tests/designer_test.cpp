@@ -72,13 +72,13 @@ TEST_P(Designer, BuildsFromShippedParametersAndWithinASpan) {
             << e.Kind;
       }
     }
-    const fixture::KindSpec& spec = fixture::SpecOf(k);
-    if (spec.acrossField < 0) continue;
+    const fixture::KindSpec& info = fixture::SpecOf(k);
+    if (info.acrossField < 0) continue;
     // A span narrower than the symbol (but not than its smallest size).
     const Extent whole = ExtentOf(list);
-    const int32 low = spec.fields[spec.acrossField].type == fixture::FieldType::Length
-                          ? (metric ? spec.fields[spec.acrossField].low
-                                    : spec.fields[spec.acrossField].lowIn * 24)
+    const int32 low = info.fields[info.acrossField].type == fixture::FieldType::Length
+                          ? (metric ? info.fields[info.acrossField].low
+                                    : info.fields[info.acrossField].lowIn * 24)
                           : 0;
     const int32 span = std::max(whole.Width() * 3 / 4, low + 50);
     std::vector<int32> fitted = values;
@@ -86,13 +86,13 @@ TEST_P(Designer, BuildsFromShippedParametersAndWithinASpan) {
     TFlist inSpan;
     fixture::Generate(inSpan, k, fitted, 0, 0, view::Ground, 1);
     const Extent e = ExtentOf(inSpan);
-    EXPECT_LE(e.Width(), span) << "across " << fitted[spec.acrossField];
-    if (spec.fillsSpan) {
+    EXPECT_LE(e.Width(), span) << "across " << fitted[info.acrossField];
+    if (info.fillsSpan) {
       EXPECT_EQ(e.Width(), span);
       // A wider span is filled too.
       std::vector<int32> wide = values;
       fixture::FitToSpan(k, whole.Width() + 100, wide);
-      EXPECT_EQ(wide[spec.acrossField], values[spec.acrossField] + 100);
+      EXPECT_EQ(wide[info.acrossField], values[info.acrossField] + 100);
     }
   }
 }

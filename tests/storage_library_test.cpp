@@ -185,11 +185,11 @@ TEST_F(LibraryFileTest, PasteBufferKeepsOnlyPastableKindsWithShiftedIds) {
 // Every kind the library layout keeps reads back field for field when it is
 // read at the origin it was listed with; windows and doors are not kept.
 TEST_F(LibraryFileTest, EveryKindRoundTripsThroughTheLibraryLayout) {
-  unsigned seed = 14;
+  unsigned run = 14;
   for (int32 k : samples::KindsWithRecords()) {
     if (kind::IsWindowKind(k) || kind::IsDoorKind(k)) continue;
-    ++seed;
-    samples::Rng a(seed), b(seed);
+    ++run;
+    samples::Rng a(run), b(run);
     std::unique_ptr<TObj> expect(samples::RandomElement(k, a));
     TObj* listed = samples::RandomElement(k, b);
     // The library layout keeps no reference point and no first two wall
@@ -203,7 +203,7 @@ TEST_F(LibraryFileTest, EveryKindRoundTripsThroughTheLibraryLayout) {
     InitDrawingList();
     DrawingList.Add(listed);
     // An origin the reading point can meet: multiples of PixelScale.
-    const int32 ox = 5 * static_cast<int32>(seed * 37 % 900), oy = 5 * static_cast<int32>(seed * 11 % 700);
+    const int32 ox = 5 * static_cast<int32>(run * 37 % 900), oy = 5 * static_cast<int32>(run * 11 % 700);
     WindowExtX = WindowExtY = 0;
     WindowOrgX = ox / 5;
     WindowOrgY = oy / 5;

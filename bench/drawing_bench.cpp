@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "model/elements.h"
 #include "model/flist.h"
 #include "model/globals.h"
@@ -31,17 +32,6 @@ namespace {
 constexpr int kWidth = 1280;
 constexpr int kHeight = 800;
 const plat::Rect kClient{0, 0, kWidth, kHeight};
-
-void EnsureApplication() {
-  static QGuiApplication* app = [] {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "tw_bench";
-    static char* argv[] = {name, nullptr};
-    return new QGuiApplication(argc, argv);
-  }();
-  (void)app;
-}
 
 // A small deterministic generator, so every run draws the same floor.
 class Rng {
@@ -122,7 +112,7 @@ TObj* RandomElement(Rng& r) {
 class BenchFloor {
  public:
   explicit BenchFloor(int elements, int32 wallMode) {
-    EnsureApplication();
+    bench::EnsureApplication();
     std::string dir = std::filesystem::temp_directory_path().string() + "/tw-drawbench-XXXXXX";
     if (::mkdtemp(dir.data()) == nullptr) throw std::runtime_error("no temp dir");
     root_ = dir;

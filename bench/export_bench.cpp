@@ -14,6 +14,7 @@
 #include <cstring>
 #include <string>
 
+#include "bench/bench_support.h"
 #include "planwindow/png_writer.h"
 #include "platform/dib.h"
 
@@ -22,20 +23,11 @@ namespace {
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 
-void EnsureApplication() {
-  if (QGuiApplication::instance()) return;
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  static int argc = 1;
-  static char name[] = "tw_export_bench";
-  static char* argv[] = {name, nullptr};
-  new QGuiApplication(argc, argv);
-}
-
 // A window's picture as a plan looks: white, with walls, rooms, dimension
 // lines and texts in a few colours.
 const QImage& Window() {
   static const QImage image = [] {
-    EnsureApplication();
+    bench::EnsureApplication();
     QImage im(kWidth, kHeight, QImage::Format_RGB32);
     im.fill(Qt::white);
     QPainter p(&im);

@@ -14,6 +14,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "bench/bench_support.h"
 #include "model/elements.h"
 #include "model/flist.h"
 #include "model/globals.h"
@@ -25,20 +26,11 @@
 
 namespace {
 
-constexpr int kWidth = 1280;
-constexpr int kHeight = 800;
+constexpr int kWidth = bench::kWindowWidth;
+constexpr int kHeight = bench::kWindowHeight;
 constexpr int kElements = 10000;
 const plat::COLORREF kInk = plat::RGB(0, 0, 0);
 const int32 kNoCodes[4] = {};
-
-void EnsureApplication() {
-  if (QGuiApplication::instance()) return;
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  static int argc = 1;
-  static char name[] = "tw_paint_bench";
-  static char* argv[] = {name, nullptr};
-  new QGuiApplication(argc, argv);
-}
 
 class Rng {
  public:
@@ -91,69 +83,15 @@ TObj* Element(Rng& r, int i) {
   }
 }
 
-// A drawing window whose client area is a bitmap.
-class ImageWindow : public plat::Window {
- public:
-  QImage image{kWidth, kHeight, QImage::Format_RGB32};
-  plat::Rect ClientRect() const override { return {0, 0, kWidth, kHeight}; }
-  std::unique_ptr<plat::DeviceContext> GetDC() override {
-    return std::make_unique<plat::QtDC>(&image);
-  }
-  void ReleaseDC(std::unique_ptr<plat::DeviceContext>) override {}
-  void InvalidateRect(const plat::Rect*) override {}
-  void UpdateWindow() override {}
-  plat::Point ClientToScreen(plat::Point p) const override { return p; }
-  plat::Point ScreenToClient(plat::Point p) const override { return p; }
-};
-
-class ImageHost : public TPlanWindowHost {
- public:
-  ImageWindow window;
-  plat::Window& Surface() override { return window; }
-  void SetScrollBar(ScrollBarKind, int32, int32, bool) override {}
-  void SetCaption(const std::string&) override {}
-  void SetColour(plat::COLORREF) override {}
-  void Close() override {}
-};
-
-// A program directory with the floor in its live drawing file.
-class PaintFloor {
+// The plan window on the floor in its live drawing file.
+class PaintFloor : public bench::PlanBench {
  public:
   PaintFloor() {
-    EnsureApplication();
-    std::string dir = std::filesystem::temp_directory_path().string() + "/tw-paintbench-XXXXXX";
-    if (::mkdtemp(dir.data()) == nullptr) throw std::runtime_error("no temp dir");
-    root_ = dir;
-    for (const char* f : {"CFG", "DWGS", "ACT"}) std::filesystem::create_directory(root_ + "/" + f);
-    plat::SetProgramDirectory(root_);
-    ResetGlobals();
-    DrawingList.ProgramDir = root_ + "\\";
-    plat::WriteFileAtomic(ProgramFile(cfgfile::SheetSize.metric), "8000 6000");
-    DrawingList.SetDrawingName("BENCH");
-    DrawingList.SetTextFontName("Arial");
-    InitDrawingList();
     Rng rng(7);
     for (int i = 0; i < kElements; ++i) DrawingList.Add(Element(rng, i));
     DrawingList.WriteDrawingFile(dtDrawing);
-    child_ = std::make_unique<TMDIChild>(host_);
-    child_->SetupViewport(2);
-    ViewState = 2;
+    Open();
   }
-  ~PaintFloor() {
-    child_.reset();
-    DrawingList.Clear();
-    std::error_code ec;
-    std::filesystem::remove_all(root_, ec);
-  }
-  void Paint() {
-    host_.window.image.fill(Qt::white);
-    child_->OnPaint();
-  }
-
- private:
-  std::string root_;
-  ImageHost host_;
-  std::unique_ptr<TMDIChild> child_;
 };
 
 void BM_FullPaintOfATenThousandElementFloor(benchmark::State& state) {

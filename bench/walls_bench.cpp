@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "building/extwall_tool.h"
 #include "model/elements.h"
 #include "model/flist.h"
@@ -28,18 +29,7 @@
 
 namespace {
 
-constexpr int kWidth = 1280;
-constexpr int kHeight = 800;
 constexpr int kSteps = 49;  // 98 corners on the staircase, two more close it
-
-void EnsureApplication() {
-  if (QGuiApplication::instance()) return;
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  static int argc = 1;
-  static char name[] = "tw_walls_bench";
-  static char* argv[] = {name, nullptr};
-  new QGuiApplication(argc, argv);
-}
 
 std::vector<plat::Point> Corners() {
   std::vector<plat::Point> c{{2000, 2000}};
@@ -70,58 +60,14 @@ void AddPlainLines() {
   }
 }
 
-class ImageWindow : public plat::Window {
- public:
-  QImage image{kWidth, kHeight, QImage::Format_RGB32};
-  plat::Rect ClientRect() const override { return {0, 0, kWidth, kHeight}; }
-  std::unique_ptr<plat::DeviceContext> GetDC() override {
-    return std::make_unique<plat::QtDC>(&image);
-  }
-  void ReleaseDC(std::unique_ptr<plat::DeviceContext>) override {}
-  void InvalidateRect(const plat::Rect*) override {}
-  void UpdateWindow() override {}
-  plat::Point ClientToScreen(plat::Point p) const override { return p; }
-  plat::Point ScreenToClient(plat::Point p) const override { return p; }
-};
-
-class ImageHost : public TPlanWindowHost {
- public:
-  ImageWindow window;
-  plat::Window& Surface() override { return window; }
-  void SetScrollBar(ScrollBarKind, int32, int32, bool) override {}
-  void SetCaption(const std::string&) override {}
-  void SetColour(plat::COLORREF) override {}
-  void Close() override {}
-};
-
-// A program directory with the construction file and an empty drawing.
-class Floor {
+// The plan window on an empty floor, with the construction file.
+class Floor : public bench::PlanBench {
  public:
   Floor() {
-    EnsureApplication();
-    std::string dir = std::filesystem::temp_directory_path().string() + "/tw-wallsbench-XXXXXX";
-    if (::mkdtemp(dir.data()) == nullptr) throw std::runtime_error("no temp dir");
-    root_ = dir;
-    for (const char* f : {"CFG", "DWGS", "ACT"}) std::filesystem::create_directory(root_ + "/" + f);
-    plat::SetProgramDirectory(root_);
-    ResetGlobals();
-    DrawingList.ProgramDir = root_ + "\\";
-    plat::WriteFileAtomic(ProgramFile(cfgfile::SheetSize.metric), "8000 6000");
     plat::WriteFileAtomic(ProgramFile(cfgfile::ExtWall.metric),
                           "110 55 110 0 3000 6000 9000 -3000 0 0 0 0 0 0\n");
-    DrawingList.SetDrawingName("BENCH");
-    DrawingList.SetTextFontName("Arial");
-    InitDrawingList();
     DrawingList.WriteDrawingFile(dtDrawing);
-    child_ = std::make_unique<TMDIChild>(host_);
-    child_->SetupViewport(2);
-    ViewState = 2;
-  }
-  ~Floor() {
-    child_.reset();
-    DrawingList.Clear();
-    std::error_code ec;
-    std::filesystem::remove_all(root_, ec);
+    Open();
   }
   void BuildWalls() {
     InitDrawingList();
@@ -136,10 +82,6 @@ class Floor {
     DrawingList.WriteDrawingFile(dtDrawing);
     CurrentView = view::Ground;
   }
-  void Paint() {
-    host_.window.image.fill(Qt::white);
-    child_->OnPaint();
-  }
   // Mean milliseconds of n paints.
   double TimePaints(int n) {
     const auto t0 = std::chrono::steady_clock::now();
@@ -147,11 +89,6 @@ class Floor {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count() /
            n;
   }
-
- private:
-  std::string root_;
-  ImageHost host_;
-  std::unique_ptr<TMDIChild> child_;
 };
 
 void BM_BuildWallsOfAHundredCornerOutline(benchmark::State& state) {

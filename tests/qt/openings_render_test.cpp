@@ -16,55 +16,22 @@
 #include "platform/qt/qt_dc.h"
 #include "platform/recording_dc.h"
 #include "storage/settings_files.h"
+#include "tests/qt/plan_picture.h"
 #include "tests/test_support.h"
 
 namespace {
 
-constexpr int kWidth = 800, kHeight = 600;
-const plat::Rect kClient{0, 0, kWidth, kHeight};
-constexpr int kMmPerPixel = 5;
-
-QPoint Px(plat::Point mm) { return {mm.x / kMmPerPixel, kHeight - mm.y / kMmPerPixel}; }
-bool Dark(const QImage& img, QPoint p) {
-  return img.rect().contains(p) && qGray(img.pixel(p)) < 100;
-}
-int DarkNear(const QImage& img, QPoint p, int r) {
-  int n = 0;
-  for (int y = p.y() - r; y <= p.y() + r; ++y)
-    for (int x = p.x() - r; x <= p.x() + r; ++x) n += Dark(img, {x, y});
-  return n;
-}
+using namespace picture;
 
 class OpeningPicture : public ::testing::Test {
  protected:
   void SetUp() override {
-    MetricUnits = 1;
-    PixelScale = 5;
-    ZoomFactor = 1.0f;
-    ZoomUnits = 2;
-    WindowOrgX = WindowOrgY = 0;
-    WindowExtX = kWidth;
-    WindowExtY = kHeight;
-    BackgroundColour = plat::RGB(255, 255, 255);
-    DrawingColour = plat::RGB(0, 0, 0);
-    DrawingList.SetDrawingName("PICTURE");
-    DrawingList.SetTextFontName("Arial");
-    InitDrawingList();
+    SetUpMapping();
     DrawingList.WriteDrawingFile(dtDrawing);
     dir.WriteFile("CFG\\EXTWALLM.CFG", "230 0 0 0 3000 6000 9000 -3000 0 0 0 0 0 0\n");
     dir.WriteFile(cfgfile::DoorSwing, "90 1 1.000000 0.000000\n");
     // A room 3 m by 1.6 m traced clockwise; walls 230 thick outside it.
-    const plat::Point corners[] = {{700, 700}, {700, 2300}, {3700, 2300}, {3700, 700}};
-    for (int k = 0; k < 4; ++k) {
-      const plat::Point a = corners[k], b = corners[(k + 1) % 4];
-      DrawingList.Add(new TLineobj(kind::WallLine, view::LayoutMarkingWalls, 0,
-                                   bearing::Length(a, b), a.x, 0, b.x, 0, a.y, b.y, 0,
-                                   bearing::Of(a, b), 0, 1, 0));
-    }
-    CurrentView = view::LayoutMarkingWalls;
-    TExtwallobjtool build;
-    build.Command(extwallcmd::BuildFromOutline);
-    CurrentView = view::Ground;
+    BuildWalls({{700, 700}, {700, 2300}, {3700, 2300}, {3700, 700}});
   }
 
   // Cuts an opening with the cursor at p (drawing units on the pixel grid).

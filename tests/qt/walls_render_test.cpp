@@ -12,53 +12,20 @@
 #include "model/flist.h"
 #include "model/globals.h"
 #include "platform/qt/qt_dc.h"
+#include "tests/qt/plan_picture.h"
 #include "tests/test_support.h"
 
 namespace {
 
-constexpr int kWidth = 800, kHeight = 600;
-const plat::Rect kClient{0, 0, kWidth, kHeight};
-constexpr int kMmPerPixel = 5;
-
-QPoint Px(plat::Point mm) { return {mm.x / kMmPerPixel, kHeight - mm.y / kMmPerPixel}; }
-bool Dark(const QImage& img, QPoint p) {
-  return img.rect().contains(p) && qGray(img.pixel(p)) < 100;
-}
-// Dark pixels in the box around p (radius r).
-int DarkNear(const QImage& img, QPoint p, int r) {
-  int n = 0;
-  for (int y = p.y() - r; y <= p.y() + r; ++y)
-    for (int x = p.x() - r; x <= p.x() + r; ++x) n += Dark(img, {x, y});
-  return n;
-}
+using namespace picture;
 
 class WallPicture : public ::testing::Test {
  protected:
   void SetUp() override {
-    MetricUnits = 1;
-    PixelScale = 5;
-    ZoomFactor = 1.0f;
-    ZoomUnits = 2;  // hatch pen of one pixel
-    WindowOrgX = WindowOrgY = 0;
-    WindowExtX = kWidth;
-    WindowExtY = kHeight;
-    BackgroundColour = plat::RGB(255, 255, 255);
-    DrawingList.SetDrawingName("PICTURE");
-    InitDrawingList();
+    SetUpMapping();
     dir.WriteFile("CFG\\EXTWALLM.CFG", "110 55 110 0 3000 6000 9000 -3000 0 0 0 0 0 0\n");
     // The L traced clockwise along the house's inner corners.
-    const plat::Point corners[] = {{1000, 700},  {1000, 2400}, {2000, 2400},
-                                   {2000, 1600}, {3400, 1600}, {3400, 700}};
-    const int n = 6;
-    for (int k = 0; k < n; ++k) {
-      const plat::Point a = corners[k], b = corners[(k + 1) % n];
-      DrawingList.Add(new TLineobj(kind::WallLine, view::LayoutMarkingWalls, 0,
-                                   bearing::Length(a, b), a.x, 0, b.x, 0, a.y, b.y, 0,
-                                   bearing::Of(a, b), 0, 1, 0));
-    }
-    CurrentView = view::LayoutMarkingWalls;
-    TExtwallobjtool tool;
-    tool.Command(extwallcmd::BuildFromOutline);
+    BuildWalls({{1000, 700}, {1000, 2400}, {2000, 2400}, {2000, 1600}, {3400, 1600}, {3400, 700}});
     for (int32 i = 6; i < DrawingList.Count(); ++i)
       if (auto* w = dynamic_cast<TExtwallobj*>(DrawingList.At(i))) walls.push_back(DraftOf(*w));
   }

@@ -192,4 +192,15 @@ class Scripted : public Runner<Dialog> {
   std::string lastRefusal_;
 };
 
+// A script installed for its own lifetime: the runner of its dialog class
+// while it lives, the one before it again afterwards.
+template <class Dialog>
+class InstalledScript : public Scripted<Dialog> {
+ public:
+  InstalledScript() : use_(this) {}
+
+ private:
+  ScopedRunner<Dialog> use_;
+};
+
 }  // namespace dlg

@@ -164,16 +164,11 @@ TEST(DesignerDialogs, ShowLengthsInTheDrawingsUnitsAndCheckRanges) {
 
 class DesignerRound : public PlanWindowTest {
  protected:
-  dlg::Scripted<TEasydrawdlg> picker;
-  dlg::Scripted<TBedDlg> bedDialog;
-  dlg::Scripted<TStairsDlg> stairsDialog;
-  dlg::Scripted<TMiscChild> window;
-  dlg::Scripted<TTAddtolibdlg> addToLibrary;
-  dlg::ScopedRunner<TEasydrawdlg> usePicker{picker};
-  dlg::ScopedRunner<TBedDlg> useBed{bedDialog};
-  dlg::ScopedRunner<TStairsDlg> useStairs{stairsDialog};
-  dlg::ScopedRunner<TMiscChild> useWindow{window};
-  dlg::ScopedRunner<TTAddtolibdlg> useAdd{addToLibrary};
+  dlg::InstalledScript<TEasydrawdlg> picker;
+  dlg::InstalledScript<TBedDlg> bedDialog;
+  dlg::InstalledScript<TStairsDlg> stairsDialog;
+  dlg::InstalledScript<TMiscChild> window;
+  dlg::InstalledScript<TTAddtolibdlg> addToLibrary;
 
   void SetUp() override {
     PlanWindowTest::SetUp();

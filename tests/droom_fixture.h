@@ -24,16 +24,11 @@ namespace roomfix {
 class RoomTest : public planfix::ShellTest {
  protected:
   plat::ScriptedUi& ui = DefaultTestUi();
-  dlg::Scripted<dlg::TTRoomptndlg> wallMetric;
-  dlg::Scripted<dlg::TTRoomptnimp> wallImperial;
-  dlg::Scripted<dlg::TTRoomdlg> roomMetric;
-  dlg::Scripted<dlg::TTRoomimpdlg> roomImperial;
-  dlg::Scripted<TTFeetdlg> feet;
-  dlg::ScopedRunner<dlg::TTRoomptndlg> useWallMetric{wallMetric};
-  dlg::ScopedRunner<dlg::TTRoomptnimp> useWallImperial{wallImperial};
-  dlg::ScopedRunner<dlg::TTRoomdlg> useRoomMetric{roomMetric};
-  dlg::ScopedRunner<dlg::TTRoomimpdlg> useRoomImperial{roomImperial};
-  dlg::ScopedRunner<TTFeetdlg> useFeet{feet};
+  dlg::InstalledScript<dlg::TTRoomptndlg> wallMetric;
+  dlg::InstalledScript<dlg::TTRoomptnimp> wallImperial;
+  dlg::InstalledScript<dlg::TTRoomdlg> roomMetric;
+  dlg::InstalledScript<dlg::TTRoomimpdlg> roomImperial;
+  dlg::InstalledScript<TTFeetdlg> feet;
 
   // Queues OK on the next metric room dialog with these answers.
   void AnswerRoom(const std::string& name, int32 width, int32 length) {

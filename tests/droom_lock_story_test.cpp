@@ -52,8 +52,7 @@ void ExpectDimension(const TDimensobj& d, P a, P aIn, P b, P bIn, int32 directio
 
 class LockStory : public roomfix::RoomTest {
  protected:
-  dlg::Scripted<TTExtwalldlg> wallType;
-  dlg::ScopedRunner<TTExtwalldlg> useWallType{wallType};
+  dlg::InstalledScript<TTExtwalldlg> wallType;
 
   void PointAt(int32 x, int32 y) { ui.cursor = Window().window.ClientToScreen(Px(x, y)); }
   void EnterAt(int32 x, int32 y) {

@@ -11,10 +11,8 @@ namespace {
 
 class LibraryCommands : public PlanWindowTest {
  protected:
-  dlg::Scripted<TTAddtolibdlg> add;
-  dlg::Scripted<TTLiblistdlg> list;
-  dlg::ScopedRunner<TTAddtolibdlg> useAdd{add};
-  dlg::ScopedRunner<TTLiblistdlg> useList{list};
+  dlg::InstalledScript<TTAddtolibdlg> add;
+  dlg::InstalledScript<TTLiblistdlg> list;
 
   // A symbol of a line and a circle, its centre at (1500, 1500).
   void DrawSymbol(int32 size) {

@@ -47,8 +47,7 @@ class LineText : public DrawingWindowTest {
       d.Side = side;
     });
   }
-  dlg::Scripted<TTLinetextdlg> textDlg;
-  dlg::ScopedRunner<TTLinetextdlg> useText{textDlg};
+  dlg::InstalledScript<TTLinetextdlg> textDlg;
 };
 
 TEST_F(LineText, TheSettingsFileKeepsBlanksAndIsHeldToTheTextField) {

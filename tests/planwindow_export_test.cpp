@@ -42,8 +42,7 @@ plat::Dib KnownPicture() {
 class Export : public planfix::ShellTest {
  protected:
   plat::ScriptedUi& ui = DefaultTestUi();
-  dlg::Scripted<dlg::Tsavescreen> saveAs;
-  dlg::ScopedRunner<dlg::Tsavescreen> useSaveAs{saveAs};
+  dlg::InstalledScript<dlg::Tsavescreen> saveAs;
   int paintsBeforeCapture = -1;
   int captures = 0;
 

@@ -146,12 +146,9 @@ class ShellTest : public ::testing::Test {
   plat::ManualTimer timer;
   PlanFrame frame;
   RecordingPrinter printer;
-  dlg::Scripted<dlg::TTNewdlg> newDrawing;
-  dlg::Scripted<dlg::TTFPlanprintdlg> print;
-  dlg::Scripted<dlg::ScreenScaleDialog> screenScale;
-  dlg::ScopedRunner<dlg::TTNewdlg> useNewDrawing{newDrawing};
-  dlg::ScopedRunner<dlg::TTFPlanprintdlg> usePrint{print};
-  dlg::ScopedRunner<dlg::ScreenScaleDialog> useScreenScale{screenScale};
+  dlg::InstalledScript<dlg::TTNewdlg> newDrawing;
+  dlg::InstalledScript<dlg::TTFPlanprintdlg> print;
+  dlg::InstalledScript<dlg::ScreenScaleDialog> screenScale;
   std::unique_ptr<TMainForm> form;
 
   void SetUp() override { Start(); }

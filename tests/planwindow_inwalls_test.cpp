@@ -25,22 +25,14 @@ using P = plat::Point;
 class InwallStory : public planfix::ShellTest {
  protected:
   plat::ScriptedUi& ui = DefaultTestUi();
-  dlg::Scripted<TTExtwalldlg> wallType;
-  dlg::Scripted<Tsecdlg> side;
-  dlg::Scripted<TTAreadlg> areas;
-  dlg::Scripted<TTDblelinedlg> spacing;
-  dlg::Scripted<TTDblelineimpdlg> spacingImperial;
-  dlg::Scripted<TTSnapdlg> adjust;
-  dlg::Scripted<TFloorChange> floors;
-  dlg::Scripted<TTFeetdlg> feet;
-  dlg::ScopedRunner<TTExtwalldlg> useWallType{wallType};
-  dlg::ScopedRunner<Tsecdlg> useSide{side};
-  dlg::ScopedRunner<TTAreadlg> useAreas{areas};
-  dlg::ScopedRunner<TTDblelinedlg> useSpacing{spacing};
-  dlg::ScopedRunner<TTDblelineimpdlg> useSpacingImperial{spacingImperial};
-  dlg::ScopedRunner<TTSnapdlg> useAdjust{adjust};
-  dlg::ScopedRunner<TFloorChange> useFloors{floors};
-  dlg::ScopedRunner<TTFeetdlg> useFeet{feet};
+  dlg::InstalledScript<TTExtwalldlg> wallType;
+  dlg::InstalledScript<Tsecdlg> side;
+  dlg::InstalledScript<TTAreadlg> areas;
+  dlg::InstalledScript<TTDblelinedlg> spacing;
+  dlg::InstalledScript<TTDblelineimpdlg> spacingImperial;
+  dlg::InstalledScript<TTSnapdlg> adjust;
+  dlg::InstalledScript<TFloorChange> floors;
+  dlg::InstalledScript<TTFeetdlg> feet;
 
   // A finished floor: solid brick walls round a room 4000 by 3000; the
   // room's inner corners (the faces are re-centred with the floor).

@@ -22,20 +22,13 @@ using P = plat::Point;
 class OpeningStory : public planfix::ShellTest {
  protected:
   plat::ScriptedUi& ui = DefaultTestUi();
-  dlg::Scripted<TTWindlg> windowDlg;
-  dlg::Scripted<TTExdoordlg> doorDlg;
-  dlg::Scripted<TTDoorplandlg> planDlg;
-  dlg::Scripted<TTRobedlg> robeDlg;
-  dlg::Scripted<TTSdoordlg> slideDlg;
-  dlg::Scripted<TTEntrydlg> entryDlg;
-  dlg::Scripted<TTFoldingdlg> foldDlg;
-  dlg::ScopedRunner<TTWindlg> useWindow{windowDlg};
-  dlg::ScopedRunner<TTExdoordlg> useDoor{doorDlg};
-  dlg::ScopedRunner<TTDoorplandlg> usePlan{planDlg};
-  dlg::ScopedRunner<TTRobedlg> useRobe{robeDlg};
-  dlg::ScopedRunner<TTSdoordlg> useSlide{slideDlg};
-  dlg::ScopedRunner<TTEntrydlg> useEntry{entryDlg};
-  dlg::ScopedRunner<TTFoldingdlg> useFold{foldDlg};
+  dlg::InstalledScript<TTWindlg> windowDlg;
+  dlg::InstalledScript<TTExdoordlg> doorDlg;
+  dlg::InstalledScript<TTDoorplandlg> planDlg;
+  dlg::InstalledScript<TTRobedlg> robeDlg;
+  dlg::InstalledScript<TTSdoordlg> slideDlg;
+  dlg::InstalledScript<TTEntrydlg> entryDlg;
+  dlg::InstalledScript<TTFoldingdlg> foldDlg;
 
   P lo, hi;  // the traced outline; the walls lie 300 outside it
 

@@ -25,18 +25,12 @@ constexpr const char* kLive = "DWGS\\HOUSE.KWV";
 class WallStory : public planfix::ShellTest {
  protected:
   plat::ScriptedUi& ui = DefaultTestUi();
-  dlg::Scripted<TTExtwalldlg> wallType;
-  dlg::Scripted<TTTCustwalldlg> customMetric;
-  dlg::Scripted<TTCustwallimpdlg> customImperial;
-  dlg::Scripted<Tsecdlg> side;
-  dlg::Scripted<TTFeetdlg> feet;
-  dlg::Scripted<TTAreadlg> areas;
-  dlg::ScopedRunner<TTExtwalldlg> useWallType{wallType};
-  dlg::ScopedRunner<TTTCustwalldlg> useCustomMetric{customMetric};
-  dlg::ScopedRunner<TTCustwallimpdlg> useCustomImperial{customImperial};
-  dlg::ScopedRunner<Tsecdlg> useSide{side};
-  dlg::ScopedRunner<TTFeetdlg> useFeet{feet};
-  dlg::ScopedRunner<TTAreadlg> useAreas{areas};
+  dlg::InstalledScript<TTExtwalldlg> wallType;
+  dlg::InstalledScript<TTTCustwalldlg> customMetric;
+  dlg::InstalledScript<TTCustwallimpdlg> customImperial;
+  dlg::InstalledScript<Tsecdlg> side;
+  dlg::InstalledScript<TTFeetdlg> feet;
+  dlg::InstalledScript<TTAreadlg> areas;
 
   // A new drawing whose walls are chosen of this type, inner lines on `s`.
   void NewWithWalls(int32 type, int32 s = innerside::Right, int32 metric = 1) {

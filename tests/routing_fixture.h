@@ -152,8 +152,7 @@ class PlanWindowTest : public ::testing::Test {
   ScratchProgramDir dir;
   plat::ManualTimer timer1;
   plat::ScriptedUi& ui = DefaultTestUi();
-  dlg::Scripted<TTFeetdlg> feet;
-  dlg::ScopedRunner<TTFeetdlg> useFeet{feet};
+  dlg::InstalledScript<TTFeetdlg> feet;
   RecordingHost host;
   RecordingFrame frame{host};
   std::unique_ptr<TMainForm> form;

@@ -37,8 +37,7 @@ class CentredTextClick : public PlanWindowTest {
     centred.Answer([text](Ttextcentredlg& d) { d.Text = text; });
   }
   plat::ManualTimer scrollTimer;
-  dlg::Scripted<Ttextcentredlg> centred;
-  dlg::ScopedRunner<Ttextcentredlg> useCentred{centred};
+  dlg::InstalledScript<Ttextcentredlg> centred;
 };
 
 TEST_F(CentredTextClick, ThePlacedTextKeepsTheHintToGoOnWithTheSameFunction) {

@@ -58,10 +58,8 @@ TEST_F(Lifecycle, ANewDrawingOpensItsGroundFloorWindowAndItsFiles) {
 TEST_F(Lifecycle, AnImperialDrawingStartedWithDesignRoomsShowsTheLayout) {
   // The drawing goes on with its first room: the room-wall thickness, then
   // the room's name and size.
-  dlg::Scripted<dlg::TTRoomptnimp> wallDialog;
-  dlg::Scripted<dlg::TTRoomimpdlg> roomDialog;
-  dlg::ScopedRunner<dlg::TTRoomptnimp> useWall{wallDialog};
-  dlg::ScopedRunner<dlg::TTRoomimpdlg> useRoom{roomDialog};
+  dlg::InstalledScript<dlg::TTRoomptnimp> wallDialog;
+  dlg::InstalledScript<dlg::TTRoomimpdlg> roomDialog;
   wallDialog.Answer();
   roomDialog.Answer();
   NewDrawing("COTTAGE", 0, true);

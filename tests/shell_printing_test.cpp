@@ -29,12 +29,9 @@ constexpr double kPixelsPerMm = 300 / 25.4;
 class PrintCommands : public ShellTest {
  protected:
   plat::ScriptedUi& ui = DefaultTestUi();
-  dlg::Scripted<dlg::TTGrpprintdlg> groupPrint;
-  dlg::Scripted<dlg::TTSplitdlg> split;
-  dlg::Scripted<dlg::TTPrintcaldlg> calibration;
-  dlg::ScopedRunner<dlg::TTGrpprintdlg> useGroupPrint{groupPrint};
-  dlg::ScopedRunner<dlg::TTSplitdlg> useSplit{split};
-  dlg::ScopedRunner<dlg::TTPrintcaldlg> useCalibration{calibration};
+  dlg::InstalledScript<dlg::TTGrpprintdlg> groupPrint;
+  dlg::InstalledScript<dlg::TTSplitdlg> split;
+  dlg::InstalledScript<dlg::TTPrintcaldlg> calibration;
 
   void SetUp() override {
     ShellTest::SetUp();

@@ -20,10 +20,8 @@ class Texts : public DrawingWindowTest {
   }
   void Enter() { child->FormKeyPress('\r'); }
 
-  dlg::Scripted<TTTextdlg> style;
-  dlg::ScopedRunner<TTTextdlg> useStyle{style};
-  dlg::Scripted<Ttextcentredlg> centred;
-  dlg::ScopedRunner<Ttextcentredlg> useCentred{centred};
+  dlg::InstalledScript<TTTextdlg> style;
+  dlg::InstalledScript<Ttextcentredlg> centred;
 };
 
 TEST_F(Texts, CentredTextsAreStoredAtTheClickWithANewGroupNumberEach) {

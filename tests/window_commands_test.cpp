@@ -19,10 +19,8 @@ class WindowCommands : public DrawingWindowTest {
       d.Operation = operation;
     });
   }
-  dlg::Scripted<TTManipdlg> manip;
-  dlg::ScopedRunner<TTManipdlg> useManip{manip};
-  dlg::Scripted<TTLinedlg> lineStyle;
-  dlg::ScopedRunner<TTLinedlg> useLineStyle{lineStyle};
+  dlg::InstalledScript<TTManipdlg> manip;
+  dlg::InstalledScript<TTLinedlg> lineStyle;
 };
 
 TEST_F(WindowCommands, ADrawingTurnedIntoANewNameOpensUnderItAndCanBeUndone) {

@@ -22,12 +22,9 @@ namespace fs = std::filesystem;
 
 class WizardTest : public roomfix::RoomTest {
  protected:
-  dlg::Scripted<dlg::TTWizardsdlg> wizards;
-  dlg::Scripted<TTExtwalldlg> wallType;
-  dlg::Scripted<Tsecdlg> side;
-  dlg::ScopedRunner<dlg::TTWizardsdlg> useWizards{wizards};
-  dlg::ScopedRunner<TTExtwalldlg> useWallType{wallType};
-  dlg::ScopedRunner<Tsecdlg> useSide{side};
+  dlg::InstalledScript<dlg::TTWizardsdlg> wizards;
+  dlg::InstalledScript<TTExtwalldlg> wallType;
+  dlg::InstalledScript<Tsecdlg> side;
 
   // The shipped example of a wizard kind, laid into the scratch directory.
   void ShipExample(int32 kind) {

@@ -102,14 +102,10 @@ class RealWindow : public ::testing::Test {
   ScratchProgramDir dir;
   plat::ScriptedUi& ui = DefaultTestUi();
   MainWindow window;
-  dlg::Scripted<dlg::TTNewdlg> newDrawing;
-  dlg::Scripted<dlg::TTFPlanprintdlg> print;
-  dlg::Scripted<dlg::TTSplitdlg> split;
-  dlg::Scripted<dlg::Tsavescreen> saveAs;
-  dlg::ScopedRunner<dlg::TTNewdlg> useNew{newDrawing};
-  dlg::ScopedRunner<dlg::TTFPlanprintdlg> usePrint{print};
-  dlg::ScopedRunner<dlg::TTSplitdlg> useSplit{split};
-  dlg::ScopedRunner<dlg::Tsavescreen> useSaveAs{saveAs};
+  dlg::InstalledScript<dlg::TTNewdlg> newDrawing;
+  dlg::InstalledScript<dlg::TTFPlanprintdlg> print;
+  dlg::InstalledScript<dlg::TTSplitdlg> split;
+  dlg::InstalledScript<dlg::Tsavescreen> saveAs;
   QPrinter device{QPrinter::ScreenResolution};
   std::string pdf = dir.Root() + "/plan.pdf";
   std::unique_ptr<PdfPrinter> printer;

@@ -209,7 +209,7 @@ void PaintBare(QImage& image, const std::vector<plat::DcRecord>& records) {
         f.setItalic(r.font.italic);
         p.save();
         p.translate(r.from.x, r.from.y);
-        p.rotate(-r.font.escapement / 10.0);
+        p.rotate(-r.deviceEscapement / 10.0);
         p.setFont(f);
         p.setPen(ToQColor(r.textColour));
         p.drawText(0, 0, QString::fromStdString(r.text));

@@ -12,25 +12,27 @@ namespace {
 
 bool IsPrinting() { return CurrentView > view::LastPaintable; }
 
-// Escapements (tenths of a degree, counter-clockwise): reading upward,
-// reading downward, a full turn.
-constexpr int32 kReadingUp = 900;
-constexpr int32 kReadingDown = 2700;
+// Escapements, tenths of a degree. The plan's y-up mapping turns texts on
+// screen clockwise, so a vertical text of the plan (2700) reads upward there;
+// printer fonts turn counter-clockwise on the page, where 900 reads upward.
+constexpr int32 kVertical = 2700;
+constexpr int32 kVerticalOnPaper = 900;
 constexpr int32 kFullTurn = 3600;
 
-// Some printer drivers turn vertical text the wrong way round. Unless the
-// print dialog's box "check only if vertical text prints incorrectly" is
-// ticked (first value of the print settings 1), texts running up or down are
-// mirrored across the horizontal: up and down swap, 450 becomes 3150.
+// Printer fonts turn the other way from the screen's. Unless the print
+// dialog's box "check only if vertical text prints incorrectly" is ticked
+// (first value of the print settings 1: the driver turns texts as the screen
+// does), texts running up or down are mirrored across the horizontal so that
+// the page shows them as the screen does: 2700 and 900 swap, 3150 becomes 450.
 int32 PrintedEscapement(int32 escapement) {
   cfg::Reader in(ProgramFile(cfgfile::PrintChoices));
   int32 verticalTextOk = 0;
   if (!in.Int(verticalTextOk) || verticalTextOk != 0) return escapement;
   const bool turned =
-      (escapement >= 1 && escapement <= kReadingUp) || escapement >= kReadingDown;
+      (escapement >= 1 && escapement <= kVerticalOnPaper) || escapement >= kVertical;
   if (!turned) return escapement;
-  if (escapement == kReadingDown) return kReadingUp;
-  if (escapement == kReadingUp) return kReadingDown;
+  if (escapement == kVertical) return kVerticalOnPaper;
+  if (escapement == kVerticalOnPaper) return kVertical;
   return kFullTurn - escapement;
 }
 
@@ -49,8 +51,8 @@ constexpr unsigned kBaselineLeft = plat::TA_BASELINE | plat::TA_LEFT;
 constexpr unsigned kBottomCentre = plat::TA_BOTTOM | plat::TA_CENTER;
 
 // Alignment codes of texts: code 1 centres a horizontal text and starts a
-// downward one at its anchor, and leaves texts at other angles as the context
-// has them; the others align the same at every angle.
+// vertical one (reading upward from its anchor), and leaves texts at other
+// angles as the context has them; the others align the same at every angle.
 constexpr int32 kAlignByAngle = 1;
 constexpr struct {
   int32 code;
@@ -67,7 +69,7 @@ constexpr struct {
 // context's alignment is to stay as it is.
 bool AlignmentFor(int32 code, int32 escapement, unsigned& align) {
   if (code == kAlignByAngle) {
-    if (escapement != 0 && escapement != kReadingDown) return false;
+    if (escapement != 0 && escapement != kVertical) return false;
     align = escapement == 0 ? kBaselineCentre : kBaselineLeft;
     return true;
   }
@@ -155,8 +157,8 @@ void TRoomobj::Draw(plat::DeviceContext& dc, int32) {
     dc.TextOut(cx, cy - h, width);
     dc.TextOut(cx, cy - 2 * h, height);
   } else {
-    // Too narrow: the three texts run down the room side by side.
-    font = RoomFont(kReadingDown, LabelSize);
+    // Too narrow: the three texts run up the room side by side.
+    font = RoomFont(kVertical, LabelSize);
     dc.SelectFont(font);
     const int32 gap = (h / 3) * 2;
     dc.TextOut(cx, cy, name);

@@ -168,6 +168,11 @@ int DeviceContext::DeviceFontWidth() const {
   return std::max(1, LengthToDevice(font_.width));
 }
 
+int DeviceContext::DeviceEscapement() const {
+  const bool axisTurnedOver = (sx_ < 0.0) != (sy_ < 0.0);
+  return axisTurnedOver && TextTurnsWithMapping() ? -font_.escapement : font_.escapement;
+}
+
 // ---- Primitives -------------------------------------------------------------------
 
 Point DeviceContext::MoveTo(int x, int y) { return std::exchange(current_, Point{x, y}); }

@@ -106,6 +106,15 @@ class DeviceContext {
   int DeviceFontHeight() const;
   // The average character width in device pixels; 0 for the face's own.
   int DeviceFontWidth() const;
+  // The selected font's escapement as the device turns it, in tenths of a
+  // degree counter-clockwise on the device. Screens and bitmaps turn a text
+  // with the orientation of the logical coordinates: where the mapping turns
+  // one axis over (the plan's y-up views) an escapement turns clockwise on
+  // the device, so that 2700 reads upward there. Printer fonts always turn
+  // counter-clockwise on the paper.
+  int DeviceEscapement() const;
+  // Whether the device's fonts turn with the mapping (false: printer fonts).
+  virtual bool TextTurnsWithMapping() const { return true; }
   static constexpr int kDefaultFontHeight = 16;
 
  protected:

@@ -80,7 +80,10 @@ constexpr int FW_BOLD = 700;
 struct Font {
   int height = 0;      // logical units; the cell height (sign ignored)
   int width = 0;       // 0: the face's natural width
-  int escapement = 0;  // tenths of a degree, counter-clockwise on screen
+  // Tenths of a degree; the device turns it as DeviceContext::DeviceEscapement
+  // says (counter-clockwise where the mapping keeps the axes as the device
+  // has them, clockwise on screen under the plan's y-up mapping).
+  int escapement = 0;
   int weight = FW_NORMAL;
   bool italic = false;
   std::string face = "Arial";

@@ -30,6 +30,7 @@ DcRecord RecordingDC::Make(DcOp op) const {
   r.brush = CurrentBrush();
   r.font = CurrentFont();
   r.fontHeight = DeviceFontHeight();
+  r.deviceEscapement = DeviceEscapement();
   r.textColour = GetTextColor();
   r.bkColour = GetBkColor();
   r.bkMode = GetBkMode();

@@ -37,6 +37,7 @@ struct DcRecord {
   Brush brush;                // FillRect: the brush given
   Font font;
   int fontHeight = 0;         // device pixels
+  int deviceEscapement = 0;   // the turn drawn, counter-clockwise on the device
   COLORREF textColour = 0;
   COLORREF bkColour = 0;
   int bkMode = OPAQUE;
@@ -74,6 +75,10 @@ class RecordingDC : public DeviceContext {
   int PixelsPerInchX() const override { return ppi_; }
   int PixelsPerInchY() const override { return ppi_; }
   void SetPixelsPerInch(int ppi) { ppi_ = ppi; }
+  // A printer's DC turns texts counter-clockwise on the page whatever the
+  // mapping; a screen's turns them with it (the default).
+  bool TextTurnsWithMapping() const override { return turnsTextWithMapping_; }
+  void SetTextTurnsWithMapping(bool turns) { turnsTextWithMapping_ = turns; }
 
  protected:
   void DevLine(Point from, Point to) override;
@@ -96,6 +101,7 @@ class RecordingDC : public DeviceContext {
 
   Size size_;
   int ppi_ = 96;
+  bool turnsTextWithMapping_ = true;
   std::vector<DcRecord> own_;
   std::vector<DcRecord>* sink_;
   bool clipped_ = false;

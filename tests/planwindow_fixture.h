@@ -117,6 +117,7 @@ class RecordingPrinter : public TPrinter {
     pages = 1;
     auto dc = std::make_unique<plat::RecordingDC>(pixels, &printed);
     dc->SetPixelsPerInch(dpi);
+    dc->SetTextTurnsWithMapping(false);
     return dc;
   }
   bool NewPage(plat::DeviceContext&) override {

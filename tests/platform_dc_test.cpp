@@ -224,6 +224,40 @@ TEST(PlatformRecordingDc, TextIsRecordedWithFontColoursAndAlignment) {
   EXPECT_TRUE(dc.HasText("Bed 1"));
 }
 
+// Screens and bitmaps turn a text with the mapping: where it turns one axis
+// over, the escapement turns clockwise on the device (2700 reads upward in the
+// plan). Printers keep turning counter-clockwise, whatever the mapping.
+TEST(PlatformRecordingDc, TextsTurnWithTheMappingExceptOnPrinters) {
+  struct Case {
+    const char* name;
+    Size windowExt, viewportExt;
+    bool printer;
+    int drawn2700;
+  };
+  const Case cases[] = {
+      {"plan, y up", {624, 346}, {624, -346}, false, -2700},
+      {"plan on a printer", {624, 346}, {624, -346}, true, 2700},
+      {"x turned over", {-624, 346}, {624, 346}, false, -2700},
+      {"both axes turned over", {-624, 346}, {624, -346}, false, 2700},
+      {"text mode", {0, 0}, {0, 0}, false, 2700},
+  };
+  for (const Case& c : cases) {
+    RecordingDC dc;
+    dc.SetTextTurnsWithMapping(!c.printer);
+    if (c.windowExt.cx != 0) {
+      dc.SetMapMode(MM_ISOTROPIC);
+      dc.SetWindowExt(c.windowExt.cx, c.windowExt.cy);
+      dc.SetViewportExt(c.viewportExt.cx, c.viewportExt.cy);
+    }
+    Font f;
+    f.escapement = 2700;
+    dc.SelectFont(f);
+    dc.TextOut(10, 10, "UP");
+    EXPECT_EQ(dc.Texts().back().deviceEscapement, c.drawn2700) << c.name;
+    EXPECT_EQ(dc.Texts().back().font.escapement, 2700) << c.name;
+  }
+}
+
 TEST(PlatformRecordingDc, UpdateCpTextMovesTheCurrentPosition) {
   RecordingDC dc;
   Font f;

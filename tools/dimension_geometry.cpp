@@ -64,7 +64,9 @@ SlopedPlace SlopedDimensionPlace(int32 a, int32 off) {
 
 int32 SlopedTextEscapement(int32 a, int32 escapement) {
   if (escapement <= 1) return 0;
-  // Texts along walls running down to the left would read upside down.
+  // Texts along steep walls running down to the right or up to the left
+  // would read downward: half a turn makes them read upward, as vertical
+  // dimension texts do.
   if ((a >= 1351 && a <= 1799) || (a >= 3151 && a <= 3599)) escapement += 1800;
   return escapement;
 }

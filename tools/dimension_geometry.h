@@ -27,8 +27,8 @@ int SlopedQuadrant(int32 a);
 
 // The offset of a sloped wall's dimension line off its face: `off` along
 // the wall's left-hand normal (outside a clockwise outline), each component
-// truncated, with the escapement (before the turn of texts that would read
-// upside down) and the alignment of its text.
+// truncated, with the escapement (before the half turn of texts that would
+// read downward) and the alignment of its text.
 struct SlopedPlace {
   int32 ox = 0, oy = 0;
   int32 escapement = 0;

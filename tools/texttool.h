@@ -28,10 +28,11 @@ constexpr int32 Centred = 1;       // centred on a click
 constexpr int32 Typed = 2;         // typed from a starting point
 constexpr int32 CentredTop = 4;
 constexpr int32 TopLeft = 5;
-constexpr int32 CentredUpright = 6;  // centred on a click, running down the page
+constexpr int32 CentredUpright = 6;  // centred on a click, reading up the page
 }  // namespace textplace
 
-// Text angles (TDrawingtool::Direction of the text tool): the font's escapement.
+// Text angles (TDrawingtool::Direction of the text tool): the font's
+// escapement. An upright text reads upward on the plan.
 constexpr int32 kTextLevel = 0;
 constexpr int32 kTextUpright = 2700;
 

@@ -193,6 +193,8 @@ Size QtDC::DeviceSize() const {
 int QtDC::PixelsPerInchX() const { return device_ ? device_->logicalDpiX() : 96; }
 int QtDC::PixelsPerInchY() const { return device_ ? device_->logicalDpiY() : 96; }
 
+bool QtDC::TextTurnsWithMapping() const { return devType_ != QInternal::Printer; }
+
 bool QtDC::IsRaster() const { return device_ && device_->devType() == QInternal::Image; }
 
 bool QtDC::DirectPixels(int rop, PixelTarget& target) const {
@@ -510,14 +512,15 @@ void QtDC::DevText(Point at, std::string_view text) {
   const int baseline = vertical == TA_BASELINE ? 0 : vertical == TA_BOTTOM ? -descent : ascent;
   const QRect cell(x0, baseline - ascent, width, ascent + descent);
 
-  const double angle = -CurrentFont().escapement / 10.0;
+  const int escapement = DeviceEscapement();
+  const double angle = -escapement / 10.0;
   QTransform t;
   t.translate(at.x, at.y);
   t.rotate(angle);
   const QRect bounds = t.mapRect(cell).adjusted(-2, -2, 2, 2);
   PixelTarget target;
   if (IsQuarterTurn(angle) && DirectPixels(GetROP2(), target)) {
-    const TextStampKey key{font.key, CurrentFont().escapement, x0, baseline, s};
+    const TextStampKey key{font.key, escapement, x0, baseline, s};
     if (StampText(key, target, at, bounds, angle, font, cell)) return;
   }
   const bool opaque = GetBkMode() == OPAQUE;

@@ -50,6 +50,8 @@ class QtDC : public DeviceContext {
   Size DeviceSize() const override;
   int PixelsPerInchX() const override;
   int PixelsPerInchY() const override;
+  // Printers turn texts with their own fonts, counter-clockwise on the page.
+  bool TextTurnsWithMapping() const override;
 
   QPainter& Painter() { return *painter_; }
 

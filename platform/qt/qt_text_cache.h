@@ -68,8 +68,9 @@ class QtFontCache {
   unsigned generation_ = 0;
 };
 
-// A text as DevText draws it: font, turn, offsets of its reference point,
-// and the string.
+// A text as DevText draws it: font, turn on the device (the escapement
+// actually drawn, whatever the mapping made of the selected one), offsets of
+// its reference point, and the string.
 struct TextStampKey {
   QtFontKey font;
   int escapement = 0, x0 = 0, baseline = 0;

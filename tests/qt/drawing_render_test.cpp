@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <functional>
 
@@ -15,6 +17,7 @@
 #include "model/globals.h"
 #include "platform/qt/qt_dc.h"
 #include "tests/test_support.h"
+#include "tools/lineobj_geometry.h"
 
 namespace {
 
@@ -124,7 +127,7 @@ void BuildPlan(TFlist& list) {
 
   // Room names: one across, one up the narrow hall.
   list.Add(Text("LIVING", 4000, 4300, 0, 6, 16));
-  list.Add(Text("HALL", 8300, 5000, 900, 6, 12));
+  list.Add(Text("HALL", 8300, 5000, 2700, 6, 12));
 }
 
 class PlanPicture : public ::testing::Test {
@@ -190,12 +193,16 @@ TEST_F(PlanPicture, HatchesTheBandBetweenTheFaces) {
   EXPECT_EQ(DarkIn(solid, band), band.width() * band.height());
 }
 
-TEST_F(PlanPicture, TextsStandUprightAndVerticalTextsReadUpward) {
+// Where a text's ink lies against the line it was written along: on the side
+// of its reference point, clear of the line, stretched along it and centred
+// on its middle. Turned texts follow the plan's y-up mapping: 2700 reads
+// upward, 3150 rises to the right, 450 falls to the right.
+TEST_F(PlanPicture, TurnedTextsReadAlongTheirLinesOnTheChosenSide) {
   DrawingList.Clear();
   // A big "L": upright, its foot is at the bottom and reaches right.
   DrawingList.Add(Text("L", 4000, 4000, 0, 2, 40));
   // A vertical "L" reading upward: its foot is on the right and reaches up.
-  DrawingList.Add(Text("L", 10000, 4000, 900, 2, 40));
+  DrawingList.Add(Text("L", 10000, 4000, 2700, 2, 40));
   const QImage img = Paint();
 
   const QRect left = InkBox(img, QRect(0, 0, kWidth / 2, kHeight));
@@ -219,6 +226,64 @@ TEST_F(PlanPicture, TextsStandUprightAndVerticalTextsReadUpward) {
   const int bottomStem = DarkIn(img, QRect(turned.left(), turned.bottom() - 2, turned.width(), 3));
   const int topEdge = DarkIn(img, QRect(turned.left(), turned.top(), turned.width(), 3));
   EXPECT_GT(bottomStem, 2 * topEdge) << "the stem runs along the bottom";
+
+  struct LineCase {
+    const char* name;
+    int x1, y1, x2, y2;
+    int escapement;  // what the placement gives
+  };
+  const LineCase lines[] = {
+      {"level", 4000, 6000, 10000, 6000, 0},
+      {"drawn up", 8000, 3000, 8000, 9000, 2700},
+      {"drawn down", 8000, 9000, 8000, 3000, 2700},
+      {"rising at 45 degrees", 5000, 3000, 11000, 9000, 3150},
+      {"falling at 45 degrees", 5000, 9000, 11000, 3000, 450},
+  };
+  for (const LineCase& c : lines) {
+    for (const bool second : {false, true}) {
+      SCOPED_TRACE(testing::Message() << c.name << (second ? ", second side" : ", first side"));
+      const LineTextPlace p = PlaceLineText(c.x1, c.y1, c.x2, c.y2, second, 75);
+      ASSERT_EQ(p.escapement, c.escapement);
+      DrawingList.Clear();
+      DrawingList.Add(new TLineobj(kind::Line, view::Ground, 0, 0, c.x1, 0, c.x2, 0, c.y1, c.y2,
+                                   0, p.bearing, kInk, 1, 0));
+      DrawingList.Add(new TTextobj(kind::WallLengthText, view::Ground, 0, 0, p.x, p.y, p.bearing, 0,
+                                   0, kInk, 0, p.escapement, p.alignCode, 5, 12, 400, "Arial",
+                                   "FENCE"));
+      const QImage picture = Paint();
+
+      // Pixels measured from the line's middle: along it and off it, the
+      // side of the reference point counting positive.
+      const double ax = PxX(c.x1), ay = PxY(c.y1), bx = PxX(c.x2), by = PxY(c.y2);
+      const double length = std::hypot(bx - ax, by - ay);
+      const double ux = (bx - ax) / length, uy = (by - ay) / length;
+      const double mx = (ax + bx) / 2, my = (ay + by) / 2;
+      const double side = (PxX(p.x) - mx) * -uy + (PxY(p.y) - my) * ux > 0 ? 1.0 : -1.0;
+      int beside = 0, across = 0;
+      double alongMin = 1e9, alongMax = -1e9, offMax = 0, alongSum = 0;
+      for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+          if (!IsDark(picture.pixel(x, y))) continue;
+          const double along = (x - mx) * ux + (y - my) * uy;
+          const double off = side * ((x - mx) * -uy + (y - my) * ux);
+          if (std::abs(off) <= 1.0) continue;  // the line itself
+          if (off < 0) {
+            ++across;
+            continue;
+          }
+          ++beside;
+          alongMin = std::min(alongMin, along), alongMax = std::max(alongMax, along);
+          offMax = std::max(offMax, off);
+          alongSum += along;
+        }
+      }
+      EXPECT_EQ(across, 0) << "no ink across the line";
+      EXPECT_GT(beside, 40) << "the text stands beside its line";
+      if (beside == 0) continue;
+      EXPECT_GT(alongMax - alongMin, 2 * offMax) << "the text runs along its line";
+      EXPECT_LT(std::abs(alongSum / beside), 6.0) << "the text is centred on the line's middle";
+    }
+  }
 }
 
 TEST_F(PlanPicture, OverlaidFloorsShowFaintlyUnderTheWorkingFloor) {

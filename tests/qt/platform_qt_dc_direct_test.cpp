@@ -137,6 +137,20 @@ TEST(PlatformQtDcDirect, TextsKeepWithinTheClipRegion) {
     ExpectSameAsThePainter([](DeviceContext& dc) { RepeatedTexts(dc, 22); }, twoBoxes);
 }
 
+// The plan's y-up mapping turns texts the other way round: there a text
+// drawn again must not take the stamp of the same text at the same
+// escapement drawn without the mapping.
+TEST(PlatformQtDcDirect, TextsUnderTheYUpMappingHaveStampsOfTheirOwn) {
+  ExpectSameAsThePainter([](DeviceContext& dc) { RepeatedTexts(dc, 23); });
+  ExpectSameAsThePainter([](DeviceContext& dc) {
+    dc.SetMapMode(MM_ISOTROPIC);
+    dc.SetWindowExt(kW, kH);
+    dc.SetViewportExt(kW, -kH);
+    dc.SetViewportOrg(0, kH);
+    RepeatedTexts(dc, 23);
+  });
+}
+
 TEST(PlatformQtDcDirect, APainterSomebodyElseMovedStillMovesTheDrawing) {
   QImage img(60, 40, QImage::Format_RGB32);
   img.fill(Qt::white);

@@ -479,9 +479,9 @@ TEST(PlatformQtDc, TextAlignmentPlacesTheReferencePoint) {
   EXPECT_GT(baseline.bottom(), 95);
 }
 
-// A room too narrow for its name labels it down the screen (escapement 2700,
-// bottom centre): the alignment follows the turned text, so the label is
-// centred on the point along its run and stands on the side its tops face.
+// Without a mapping, a text at escapement 2700 runs down the screen (bottom
+// centre): the alignment follows the turned text, so the label is centred on
+// the point along its run and stands on the side its tops face.
 TEST(PlatformQtDc, AlignmentFollowsTheEscapement) {
   QImage img = Canvas();
   Draw(img, [](DeviceContext& dc) {

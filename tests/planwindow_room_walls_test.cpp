@@ -1,0 +1,201 @@
+// Walls edited in a finished house as a user edits them: a room locked into
+// its walls with a door in one of them, its walls deleted and moved one at a
+// time; an external wall deleted from a dimensioned floor; the live file
+// checked after each step.
+#include <algorithm>
+#include <vector>
+
+#include "building/droom_lock.h"
+#include "dialogs/inwall_dialogs.h"
+#include "dialogs/opening_dialogs.h"
+#include "dialogs/wall_dialogs.h"
+#include "model/group_ids.h"
+#include "tests/droom_fixture.h"
+
+namespace {
+
+using P = plat::Point;
+
+class RoomWallStory : public roomfix::RoomTest {
+ protected:
+  dlg::InstalledScript<TTExtwalldlg> wallType;
+  dlg::InstalledScript<TTSnapdlg> adjust;
+  dlg::InstalledScript<TTExdoordlg> doorDlg;
+  dlg::InstalledScript<TTDoorplandlg> planDlg;
+
+  void PointAt(int32 x, int32 y) { ui.cursor = Window().window.ClientToScreen(Px(x, y)); }
+  void EnterAt(int32 x, int32 y) {
+    PointAt(x, y);
+    Key(plat::VK_RETURN);
+  }
+  // The elements of the live file.
+  std::vector<TObj*> InFile(int32 k) {
+    DrawingList.Clear();
+    DrawingList.ReadDrawingFile(dtDrawing);
+    std::vector<TObj*> out;
+    for (int32 i = 6; i < DrawingList.Count(); ++i)
+      if (DrawingList.At(i)->Kind == k && DrawingList.At(i)->Floor == view::Ground)
+        out.push_back(DrawingList.At(i));
+    return out;
+  }
+  template <class T>
+  std::vector<T> Copies(int32 k) {
+    std::vector<T> out;
+    for (TObj* e : InFile(k)) out.push_back(*static_cast<T*>(e));
+    return out;
+  }
+  // A house of walling 200 whose inner faces stand 2000 round one room of
+  // 3000 x 3000, locked into walls of 100 with its name, both size texts
+  // and both dimensions.
+  void House() {
+    wallMetric.Answer([](dlg::TTRoomptndlg& d) { d.thickness = 100; });
+    roomMetric.Answer([](dlg::TTRoomdlg& d) {
+      d.name = "Bed";
+      d.width = 3000;
+      d.length = 3000;
+      d.dimensionChoice = 2;
+    });
+    NewDrawing("HOME", 1, true);
+    const TRoomobj r = RoomNamed("Bed");
+    Drag(r.X1 + 200, r.Y1 - 200, 16000 + 200, 15000 - 200);
+    const TRoomobj at = RoomNamed("Bed");
+    wallType.Answer([](TTExtwalldlg& d) { d.type = walltype::Walling200; });
+    ui.ExpectQuestion(plat::mrYes).WithText("do you wish to save drawing changes?");
+    form->CmMarkWallsExecute();
+    EnterAt(at.X1 - 2000, at.Y1 + 2000);
+    EnterAt(at.X2 + 2000, at.Y1 + 2000);
+    EnterAt(at.X2 + 2000, at.Y2 - 2000);
+    EnterAt(at.X1 - 2000, at.Y2 - 2000);
+    ui.ExpectMessageDlg(plat::MsgType::Information, plat::mbYes, plat::mrYes)
+        .Containing("Total Building Area this floor");
+    Key(plat::VK_F);
+    ASSERT_EQ(CurrentView, view::Ground);
+  }
+  // What locking made for the room, and the parts of an opening.
+  std::vector<TInwallobj> RoomWalls(const TRoomobj& r) {
+    std::vector<TInwallobj> out;
+    for (const TInwallobj& w : Copies<TInwallobj>(kind::InWall))
+      if (w.LinkId == r.Tag1) out.push_back(w);
+    return out;
+  }
+  std::vector<TTextobj> RoomTexts(const TRoomobj& r) {
+    std::vector<TTextobj> out;
+    for (int32 k : {kind::WallLabel, kind::WallLengthText})
+      for (const TTextobj& t : Copies<TTextobj>(k))
+        if (t.Tag1 == r.Tag1) out.push_back(t);
+    return out;
+  }
+  std::vector<TDimensobj> RoomDimensions(const TRoomobj& r) {
+    std::vector<TDimensobj> out;
+    for (const TDimensobj& d : Copies<TDimensobj>(kind::Dimension261))
+      if (d.Tag1 == r.Tag1) out.push_back(d);
+    return out;
+  }
+  // Each part of the opening with element id `id` by its kind and points.
+  std::vector<std::vector<int32>> PartsOf(int32 id) {
+    DrawingList.Clear();
+    DrawingList.ReadDrawingFile(dtDrawing);
+    std::vector<std::vector<int32>> out;
+    for (int32 i = 6; i < DrawingList.Count(); ++i) {
+      const TObj& e = *DrawingList.At(i);
+      if (e.Tag1 != id) continue;
+      std::vector<int32> v{e.Kind, e.LinkId, e.X1, e.Y1, e.X2, e.Y2};
+      if (auto* f = dynamic_cast<const TPolyobj*>(&e))
+        for (int32 k = 0; k < f->PointCount; ++k) v.insert(v.end(), {f->PointX[k], f->PointY[k]});
+      out.push_back(v);
+    }
+    return out;
+  }
+};
+
+TEST_F(RoomWallStory, AFinishedRoomKeepsItsRecordDoorAndTextsWhenItsWallsAreDeletedOrMoved) {
+  House();
+  const TRoomobj room = RoomNamed("Bed");
+  ASSERT_EQ(room.Kind, kind::LockedRoom);
+  const int32 L = room.X1, T = room.Y1, R = room.X2, B = room.Y2;
+  const int32 cx = L + (R - L) / 2, cy = T - (T - B) / 2;
+  ASSERT_EQ(RoomWalls(room).size(), 4u);
+  ASSERT_EQ(RoomTexts(room).size(), 3u);
+  ASSERT_EQ(RoomDimensions(room).size(), 2u);
+
+  // A door in the room's left wall.
+  doorDlg.Answer([](TTExdoordlg& d) {
+    d.type = openingkind::HangingDoor;
+    d.width = 820;
+    d.count = 1;
+  });
+  planDlg.Answer([](TTDoorplandlg& d) { d.view = 2; });  // along a plumb wall
+  form->CmDoorsExecute();
+  EnterAt(L - 50, cy);
+  const auto frames = InFile(kind::OpeningFrame);
+  ASSERT_EQ(frames.size(), 1u);
+  const int32 door = frames[0]->Tag1;
+  EXPECT_EQ(frames[0]->LinkId, room.Tag1) << "the door is cut into a wall of the room's group";
+  const auto doorParts = PartsOf(door);
+  ASSERT_GE(doorParts.size(), 3u);
+  const auto texts = RoomTexts(room);
+
+  // Delete the right wall: it goes alone.
+  form->CmWallDeleteExecute();
+  Click(R + 50, cy);
+  EXPECT_EQ(RoomWalls(room).size(), 3u);
+  const TRoomobj kept = RoomNamed("Bed");
+  EXPECT_EQ(kept.Kind, kind::LockedRoom);
+  EXPECT_EQ((std::vector<int32>{kept.X1, kept.Y1, kept.X2, kept.Y2}),
+            (std::vector<int32>{L, T, R, B}));
+  EXPECT_EQ(PartsOf(door), doorParts);
+  ASSERT_EQ(RoomTexts(room).size(), texts.size());
+  for (std::size_t k = 0; k < texts.size(); ++k) {
+    EXPECT_STREQ(RoomTexts(room)[k].Text, texts[k].Text);
+    EXPECT_EQ(RoomTexts(room)[k].X1, texts[k].X1);
+  }
+  EXPECT_EQ(RoomDimensions(room).size(), 2u);
+
+  // Move the bottom wall down 500: the room grows below, its depth text and
+  // dimension follow and its name stays centred; the door and the other
+  // walls stay, the left wall reaching down to the moved one.
+  adjust.Answer([](TTSnapdlg& d) { d.step = toolstep::MoveInWall; });
+  form->CmSnapToExecute();
+  Click(cx, B - 50);
+  ui.ExpectInput("500").WithPrompt("DOWN");
+  Key(plat::VK_DOWN);
+  const TRoomobj grown = RoomNamed("Bed");
+  EXPECT_EQ((std::vector<int32>{grown.X1, grown.Y1, grown.X2, grown.Y2}),
+            (std::vector<int32>{L, T, R, B - 500}));
+  EXPECT_EQ(grown.RoomHeight, 3500);
+  EXPECT_STREQ(grown.HeightText, "3500");
+  EXPECT_EQ(PartsOf(door), doorParts);
+  const auto walls = RoomWalls(room);
+  ASSERT_EQ(walls.size(), 3u);
+  for (const TInwallobj& w : walls) {
+    if (w.X1 == w.X2) {  // the left wall, running up
+      EXPECT_EQ((P{w.X1, w.Y1}), (P{L - 100, B - 600}));
+      EXPECT_EQ((P{w.Line2X1, w.Line2Y1}), (P{L, B - 500}));
+      EXPECT_EQ(w.Y2, T + 100);
+    } else if (w.Y1 > T) {  // the top wall
+      EXPECT_EQ(w.Line2Y1, T);
+    } else {  // the bottom wall
+      EXPECT_EQ(w.Line2Y1, B - 500);
+      EXPECT_EQ(w.Y1, B - 600);
+    }
+  }
+  const int32 ncy = T - (T - (B - 500)) / 2;
+  for (const TTextobj& t : RoomTexts(room)) {
+    if (t.Kind == kind::WallLabel) {
+      EXPECT_EQ((P{t.X1, t.Y1}), (P{cx, ncy})) << t.Text;
+    } else if (t.X2 == 900) {  // the depth text
+      EXPECT_STREQ(t.Text, "3500");
+      EXPECT_EQ((P{t.X1, t.Y1}), (P{L + 300, ncy}));
+    } else {
+      EXPECT_STREQ(t.Text, "3000");
+    }
+  }
+  for (const TDimensobj& d : RoomDimensions(room)) {
+    if (d.X1 != d.SecondX1) continue;  // the depth dimension
+    EXPECT_EQ((P{d.X1, d.Y1}), (P{L + 300, T}));
+    EXPECT_EQ((P{d.SecondX1, d.SecondY1}), (P{L + 300, B - 500}));
+    EXPECT_EQ((P{d.SecondX2, d.SecondY2}), (P{L + 300, B - 500 + 100}));
+  }
+}
+
+}  // namespace

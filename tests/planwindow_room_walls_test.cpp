@@ -3,6 +3,7 @@
 // time; an external wall deleted from a dimensioned floor; the live file
 // checked after each step.
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 #include "building/droom_lock.h"
@@ -196,6 +197,38 @@ TEST_F(RoomWallStory, AFinishedRoomKeepsItsRecordDoorAndTextsWhenItsWallsAreDele
     EXPECT_EQ((P{d.SecondX1, d.SecondY1}), (P{L + 300, B - 500}));
     EXPECT_EQ((P{d.SecondX2, d.SecondY2}), (P{L + 300, B - 500 + 100}));
   }
+}
+
+TEST_F(RoomWallStory, DeletingAnExternalWallRedimensionsTheFloorOnTheScreenAtOnce) {
+  House();
+  const int32 group = AutoDimensionGroup(view::Ground);
+  ASSERT_EQ(InFile(kind::Arrow).size(), 8u);
+  ASSERT_EQ(InFile(kind::Text34).size(), 4u);
+  for (int32 k : {kind::Arrow, kind::Text34})
+    for (const TObj* e : InFile(k)) EXPECT_EQ(e->LinkId, group);
+  // As an older drawing holds them: with the last wall's id.
+  const auto walls = Copies<TExtwallobj>(kind::ExtWall);
+  ASSERT_EQ(walls.size(), 4u);
+  const TExtwallobj last = walls.back();
+  InFile(kind::Arrow);
+  for (int32 i = 6; i < DrawingList.Count(); ++i)
+    if (DrawingList.At(i)->Kind == kind::Arrow || DrawingList.At(i)->Kind == kind::Text34)
+      DrawingList.At(i)->LinkId = last.LinkId;
+  DrawingList.WriteDrawingFile(dtDrawing);
+  Window().Paint();
+
+  form->CmWallDeleteExecute();
+  Click((last.X1 + last.X2) / 2, (last.Y1 + last.Y2) / 2);  // on its outer face
+  EXPECT_EQ(Copies<TExtwallobj>(kind::ExtWall).size(), 3u);
+  EXPECT_EQ(InFile(kind::Arrow).size(), 6u);
+  EXPECT_EQ(InFile(kind::Text34).size(), 3u);
+  for (int32 k : {kind::Arrow, kind::Text34})
+    for (const TObj* e : InFile(k)) EXPECT_EQ(e->LinkId, group);
+  const plat::Rect client = Child().ClientRect();
+  ASSERT_FALSE(Window().window.Invalidated().empty());
+  const plat::Rect shown = Window().window.Invalidated().back();
+  EXPECT_EQ(std::tie(shown.left, shown.top, shown.right, shown.bottom),
+            std::tie(client.left, client.top, client.right, client.bottom));
 }
 
 }  // namespace

@@ -357,6 +357,31 @@ void FindJoinedInternalWalls(const TFlist& list, int32 w, int32& previous, int32
   }
 }
 
+int32 FindCarriedJoin(const TFlist& list, int32 w, WallEnd end, WallEnd& otherEnd) {
+  const auto* x =
+      w >= 0 && w < list.Count() ? dynamic_cast<const TInwallobj*>(list.At(w)) : nullptr;
+  if (!x || x->Kind != kind::InWall || !IsSquare(x->Angle)) return kNone;
+  auto first = [](const TInwallobj& v, WallEnd e) {
+    return e == WallEnd::Start ? plat::Point{v.X1, v.Y1} : plat::Point{v.X2, v.Y2};
+  };
+  auto second = [](const TInwallobj& v, WallEnd e) {
+    return e == WallEnd::Start ? plat::Point{v.Line2X1, v.Line2Y1}
+                               : plat::Point{v.Line2X2, v.Line2Y2};
+  };
+  for (int32 i = 6; i < list.Count(); ++i) {
+    const auto* y = dynamic_cast<const TInwallobj*>(list.At(i));
+    if (i == w || !y || y->Kind != kind::InWall || y->Floor != x->Floor) continue;
+    if (!IsSquare(y->Angle) || !Perpendicular(x->Angle, y->Angle)) continue;
+    for (WallEnd e : {WallEnd::Start, WallEnd::End}) {
+      if (Same(first(*y, e), second(*x, end)) || Same(second(*y, e), first(*x, end))) {
+        otherEnd = e;
+        return i;
+      }
+    }
+  }
+  return kNone;
+}
+
 int32 FindStopEnd(const TFlist& list, int32 w, WallEnd end) {
   if (w < 0 || w >= list.Count()) return kNone;
   const auto* x = dynamic_cast<const TInwallobj*>(list.At(w));

@@ -69,7 +69,8 @@ void FollowRoom(TFlist& list, const TRoomobj& room, const RoomBox& b) {
     } else {
       t->X1 += withX(t->X1);
       t->Y1 += dcy;
-      t->TextLength = CopyBoundedText(t->Text, kTextCapacity, room.HeightText, room.HeightTextLength);
+      t->TextLength =
+          CopyBoundedText(t->Text, kTextCapacity, room.HeightText, room.HeightTextLength);
     }
   }
 }

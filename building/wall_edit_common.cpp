@@ -77,10 +77,13 @@ std::vector<OpeningRef> OpeningsInWall(const TFlist& list, int32 i) {
   };
   for (int32 k = 6; k < list.Count(); ++k) {
     const auto* f = dynamic_cast<const TPolyobj*>(list.At(k));
-    if (!f || f->Kind != kind::OpeningFrame || f->Floor != wall.Floor || f->PointCount < 1) continue;
+    if (!f || f->Kind != kind::OpeningFrame || f->Floor != wall.Floor || f->PointCount < 1)
+      continue;
     bool all = true;
     for (int32 p = 0; p < f->PointCount && all; ++p) all = inside(f->PointX[p], f->PointY[p]);
-    if (all) refs.push_back({k, f->LinkId, f->Tag1, {f->PointX[0], f->PointY[0]}, {f->PointX[2], f->PointY[2]}});
+    if (all)
+      refs.push_back(
+          {k, f->LinkId, f->Tag1, {f->PointX[0], f->PointY[0]}, {f->PointX[2], f->PointY[2]}});
   }
   return refs;
 }
@@ -167,7 +170,8 @@ int32 DeleteWallWithGroup(TFlist& list, int32 i) {
   for (int32 k = 6; k < list.Count(); ++k) {
     const TObj& e = *list.At(k);
     if (k == i || e.Floor != floor) continue;
-    if (PartOfOpenings(e, openings) || OwnedByWall(list, i, e)) gone[static_cast<std::size_t>(k)] = true;
+    if (PartOfOpenings(e, openings) || OwnedByWall(list, i, e))
+      gone[static_cast<std::size_t>(k)] = true;
   }
   int32 removed = 0;
   for (int32 k = list.Count() - 1; k >= 6; --k) {

@@ -152,9 +152,12 @@ bool TMDIChild::WallEditPress(int x, int y, int32 step) {
       n->Direction = i;
       n->Step = step;
       n->X2 = p.x, n->Y2 = p.y;
-      const bool changed = ChangeExternalWallType();
-      InvalidateFrameMove(1);
-      if (changed && dimensioned) Redimension();
+      // The partitions and rooms meeting the wall's face may have followed
+      // it: the window is drawn again whole.
+      if (ChangeExternalWallType()) {
+        Surface().InvalidateRect(nullptr);
+        if (dimensioned) Redimension();
+      }
       MainForm->SelectPickTool();
       break;
     }

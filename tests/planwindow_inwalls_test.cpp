@@ -329,6 +329,42 @@ TEST_F(InwallStory, AWallJoinedAcrossAPartitionIsLeftSquareWhenTheJoinIsFreed) {
   EXPECT_EQ(walls[2].Tag1, top.x - first.X2);
 }
 
+TEST_F(InwallStory, PartitionsFollowTheInnerFaceOfAWallGivenAThinnerType) {
+  House();
+  // One partition from the bottom face to the top face, one down from the
+  // top face and stopped.
+  Internal(secondline::Right);
+  EnterAt(left + 1500, bottom);
+  Step(plat::VK_UP, "UP", std::to_string(top - bottom).c_str());
+  Internal(secondline::Left);
+  EnterAt(left + 3000, top);
+  Step(plat::VK_DOWN, "DOWN", "1000");
+  Key(plat::VK_ESCAPE);
+  const auto before = InFile();
+  ASSERT_EQ(before.size(), 2u);
+  const TInwallobj stop = InFile(kind::InWallStopEnd).at(0);
+
+  // Solid brick 230 to walling 100: the top wall's inner face rises 130.
+  form->CmWallTypeExecute();
+  wallType.Answer([](TTExtwalldlg& d) { d.type = walltype::Walling100; });
+  Click(left + 2000, top + 230);
+  const int32 face = top + 130;
+  const auto after = InFile();
+  ASSERT_EQ(after.size(), 2u);
+  EXPECT_EQ((P{after[0].X1, after[0].Y1}), (P{before[0].X1, before[0].Y1}));
+  EXPECT_EQ((P{after[0].X2, after[0].Y2}), (P{before[0].X2, face}));
+  EXPECT_EQ((P{after[0].Line2X2, after[0].Line2Y2}), (P{before[0].Line2X2, face}));
+  EXPECT_EQ(after[0].Tag1, face - before[0].Y1);
+  EXPECT_EQ((P{after[1].X1, after[1].Y1}), (P{before[1].X1, face}));
+  EXPECT_EQ((P{after[1].Line2X1, after[1].Line2Y1}), (P{before[1].Line2X1, face}));
+  EXPECT_EQ((P{after[1].X2, after[1].Y2}), (P{before[1].X2, before[1].Y2}));
+  const TInwallobj kept = InFile(kind::InWallStopEnd).at(0);
+  EXPECT_EQ((P{kept.X1, kept.Y1}), (P{stop.X1, stop.Y1}));
+  EXPECT_EQ((P{kept.X2, kept.Y2}), (P{stop.X2, stop.Y2}));
+  const plat::Rect shown = Window().window.Invalidated().back(), client = Child().ClientRect();
+  EXPECT_EQ(shown.bottom - shown.top, client.bottom - client.top) << "drawn again whole";
+}
+
 TEST_F(InwallStory, ShorteningAndDeletingPartitionsAndRefusalsBeforeAnythingIsRecorded) {
   House();
   Internal(secondline::Below);

@@ -45,10 +45,10 @@ class RoomWallStory : public roomfix::RoomTest {
     for (TObj* e : InFile(k)) out.push_back(*static_cast<T*>(e));
     return out;
   }
-  // A house of walling 200 whose inner faces stand 2000 round one room of
+  // A house of walling 200 whose inner faces stand `gap` round one room of
   // 3000 x 3000, locked into walls of 100 with its name, both size texts
   // and both dimensions.
-  void House() {
+  void House(int32 gap = 2000) {
     wallMetric.Answer([](dlg::TTRoomptndlg& d) { d.thickness = 100; });
     roomMetric.Answer([](dlg::TTRoomdlg& d) {
       d.name = "Bed";
@@ -63,10 +63,10 @@ class RoomWallStory : public roomfix::RoomTest {
     wallType.Answer([](TTExtwalldlg& d) { d.type = walltype::Walling200; });
     ui.ExpectQuestion(plat::mrYes).WithText("do you wish to save drawing changes?");
     form->CmMarkWallsExecute();
-    EnterAt(at.X1 - 2000, at.Y1 + 2000);
-    EnterAt(at.X2 + 2000, at.Y1 + 2000);
-    EnterAt(at.X2 + 2000, at.Y2 - 2000);
-    EnterAt(at.X1 - 2000, at.Y2 - 2000);
+    EnterAt(at.X1 - gap, at.Y1 + gap);
+    EnterAt(at.X2 + gap, at.Y1 + gap);
+    EnterAt(at.X2 + gap, at.Y2 - gap);
+    EnterAt(at.X1 - gap, at.Y2 - gap);
     ui.ExpectMessageDlg(plat::MsgType::Information, plat::mbYes, plat::mrYes)
         .Containing("Total Building Area this floor");
     Key(plat::VK_F);
@@ -229,6 +229,34 @@ TEST_F(RoomWallStory, DeletingAnExternalWallRedimensionsTheFloorOnTheScreenAtOnc
   const plat::Rect shown = Window().window.Invalidated().back();
   EXPECT_EQ(std::tie(shown.left, shown.top, shown.right, shown.bottom),
             std::tie(client.left, client.top, client.right, client.bottom));
+}
+
+TEST_F(RoomWallStory, AFinishedRoomAgainstAWallGivenAThinnerTypeGrowsWithItsTexts) {
+  House(0);
+  const TRoomobj room = RoomNamed("Bed");
+  const int32 L = room.X1, T = room.Y1, R = room.X2, B = room.Y2;
+  ASSERT_TRUE(RoomWalls(room).empty()) << "its sides are the external walls' faces";
+  form->CmWallTypeExecute();
+  wallType.Answer([](TTExtwalldlg& d) { d.type = walltype::Walling100; });
+  Click(L + 1000, T + 200);  // the top wall's outer face
+  const TRoomobj grown = RoomNamed("Bed");
+  EXPECT_EQ((std::vector<int32>{grown.X1, grown.Y1, grown.X2, grown.Y2}),
+            (std::vector<int32>{L, T + 100, R, B}));
+  EXPECT_EQ(grown.RoomHeight, 3100);
+  EXPECT_STREQ(grown.HeightText, "3100");
+  const int32 cx = L + (R - L) / 2, cy = T + 100 - (T + 100 - B) / 2;
+  for (const TTextobj& t : RoomTexts(room)) {
+    if (t.Kind == kind::WallLabel) EXPECT_EQ((P{t.X1, t.Y1}), (P{cx, cy})) << t.Text;
+    if (t.Kind == kind::WallLengthText && t.X2 == 900) EXPECT_STREQ(t.Text, "3100");
+  }
+  for (const TDimensobj& d : RoomDimensions(room)) {
+    if (d.X1 == d.SecondX1) {  // the depth dimension, down from the top
+      EXPECT_EQ((P{d.X1, d.Y1}), (P{L + 300, T + 100}));
+      EXPECT_EQ((P{d.SecondX1, d.SecondY1}), (P{L + 300, B}));
+    } else {  // the width dimension, 300 below the top
+      EXPECT_EQ(d.Y1, T + 100 - 300);
+    }
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // time; an external wall deleted from a dimensioned floor; the live file
 // checked after each step.
 #include <algorithm>
+#include <functional>
 #include <tuple>
 #include <vector>
 
@@ -48,7 +49,7 @@ class RoomWallStory : public roomfix::RoomTest {
   // A house of walling 200 whose inner faces stand `gap` round one room of
   // 3000 x 3000, locked into walls of 100 with its name, both size texts
   // and both dimensions.
-  void House(int32 gap = 2000) {
+  void House(int32 gap = 2000, const std::function<void()>& beforeMarking = {}) {
     wallMetric.Answer([](dlg::TTRoomptndlg& d) { d.thickness = 100; });
     roomMetric.Answer([](dlg::TTRoomdlg& d) {
       d.name = "Bed";
@@ -60,6 +61,7 @@ class RoomWallStory : public roomfix::RoomTest {
     const TRoomobj r = RoomNamed("Bed");
     Drag(r.X1 + 200, r.Y1 - 200, 16000 + 200, 15000 - 200);
     const TRoomobj at = RoomNamed("Bed");
+    if (beforeMarking) beforeMarking();
     wallType.Answer([](TTExtwalldlg& d) { d.type = walltype::Walling200; });
     ui.ExpectQuestion(plat::mrYes).WithText("do you wish to save drawing changes?");
     form->CmMarkWallsExecute();
@@ -257,6 +259,31 @@ TEST_F(RoomWallStory, AFinishedRoomAgainstAWallGivenAThinnerTypeGrowsWithItsText
       EXPECT_EQ(d.Y1, T + 100 - 300);
     }
   }
+}
+
+TEST_F(RoomWallStory, AKind110WallMovesWithItsFloorWhenItIsCentredButDoesNotPlaceIt) {
+  // A kind-110 wall on the ground floor, far from where the house goes.
+  const P at{2000, 2000};
+  TRoomobj before;
+  House(2000, [&] {
+    before = RoomNamed("Bed");
+    TExtwallobj* w = planfix::ExtWall(at.x, at.y, at.x + 1000, at.y);
+    w->Kind = kind::ExtWall110;
+    Edit(w);
+  });
+  const TRoomobj room = RoomNamed("Bed");
+  const P shift{room.X1 - before.X1, room.Y1 - before.Y1};
+  ASSERT_NE(shift, (P{0, 0}));
+  const auto others = Copies<TExtwallobj>(kind::ExtWall110);
+  ASSERT_EQ(others.size(), 1u);
+  EXPECT_EQ((P{others[0].X1, others[0].Y1}), (P{at.x + shift.x, at.y + shift.y}));
+  EXPECT_EQ((P{others[0].Line2X2, others[0].Line2Y2}),
+            (P{at.x + 1000 + shift.x, at.y - 300 + shift.y}));
+  // The house alone is centred on the sheet.
+  int32 lo = 1 << 30, hi = 0;
+  for (const TExtwallobj& w : Copies<TExtwallobj>(kind::ExtWall))
+    lo = std::min({lo, w.X1, w.X2}), hi = std::max({hi, w.X1, w.X2});
+  EXPECT_NEAR(lo + (hi - lo) / 2, DrawingWidth * PixelScale / 2, 25);
 }
 
 }  // namespace

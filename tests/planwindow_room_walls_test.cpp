@@ -1,13 +1,13 @@
 // Walls edited in a finished house as a user edits them: a room locked into
 // its walls with a door in one of them, its walls deleted and moved one at a
-// time; an external wall deleted from a dimensioned floor; the live file
-// checked after each step.
+// time; an external wall deleted from a dimensioned floor; a room against a
+// wall given a thinner type; a kind-110 wall on a floor that is centred. The
+// live file checked after each step.
 #include <algorithm>
 #include <functional>
 #include <tuple>
 #include <vector>
 
-#include "building/droom_lock.h"
 #include "dialogs/inwall_dialogs.h"
 #include "dialogs/opening_dialogs.h"
 #include "dialogs/wall_dialogs.h"

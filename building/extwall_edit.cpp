@@ -1,5 +1,6 @@
 // Editing a picked external wall. The walls meeting it at its ends get free
-// ends where it moved away and are mitred again where it still meets them.
+// ends where it moved away and are mitred again where it still meets them;
+// the partitions and finished rooms meeting its inner face follow the face.
 #include "building/extwall_edit.h"
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 
 #include "building/base_resize.h"
 #include "building/extwall_tool.h"
+#include "building/face_follow.h"
 #include "building/inwall_geometry.h"
 #include "building/wall_corner.h"
 #include "building/wall_edit_common.h"
@@ -156,6 +158,8 @@ void TExtwallobjtool::EditWall(int32 a, plat::Point p) {
   // rectangle).
   FrameOf(Frame[0], Frame[1], Frame[2], Frame[3], *w);
   X1 = Frame[0], X2 = Frame[1], Y1 = Frame[2], Y2 = Frame[3];
+  // What meets the wall's inner face follows it where the edit moves it.
+  const facefollow::Meeting meeting = facefollow::WhatMeets(DrawingList, InnerFace(*w), self);
 
   switch (Step) {
     case toolstep::Shorten:
@@ -223,6 +227,9 @@ void TExtwallobjtool::EditWall(int32 a, plat::Point p) {
     }
     default: break;
   }
-  if (TExtwallobj* now = Ext(self)) FrameOf(X1, X2, Y1, Y2, *now);
+  if (TExtwallobj* now = Ext(self)) {
+    facefollow::BringTo(DrawingList, meeting, InnerFace(*now));
+    FrameOf(X1, X2, Y1, Y2, *now);
+  }
   MarkDrawingChanged();
 }

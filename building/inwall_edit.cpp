@@ -1,5 +1,6 @@
 // Shortening, lengthening and deleting a picked internal wall. The walls
-// joined to a moved or deleted end get free ends again; a lengthened end
+// joined to a moved or deleted end get free ends again (a wall joined
+// across it square ends); a lengthened end
 // that reaches another partition's end or a wall face is joined to it; the
 // wall's stop end at a moved end moves with it.
 #include "building/inwall_edit.h"
@@ -72,6 +73,29 @@ void FreeEnd(TInwallobj& w, WallEnd end) {
   }
 }
 
+// A wall joined across at this end: its first line comes back level with
+// its second line, square across the wall.
+void SquareEnd(TInwallobj& w, WallEnd end) {
+  const bool level = w.Y1 == w.Y2;
+  if (end == WallEnd::Start)
+    (level ? w.X1 : w.Y1) = level ? w.Line2X1 : w.Line2Y1;
+  else
+    (level ? w.X2 : w.Y2) = level ? w.Line2X2 : w.Line2Y2;
+  w.Tag1 = bearing::Length({w.X1, w.Y1}, {w.X2, w.Y2});
+}
+
+// The wall joined across the end, freed; done before the end changes.
+struct CarriedJoin {
+  int32 wall = kNone;
+  WallEnd end = WallEnd::Start;
+  void Find(int32 self, WallEnd at) {
+    wall = inwalljoin::FindCarriedJoin(DrawingList, self, at, end);
+  }
+  void Free() const {
+    if (TInwallobj* w = InwallAt(wall)) SquareEnd(*w, end);
+  }
+};
+
 // A lengthened end that now meets another partition's end is joined to it.
 void JoinMovedEnd(int32 self, InwallDraft& d, WallEnd end) {
   for (int32 i = 6; i < DrawingList.Count(); ++i) {
@@ -140,6 +164,8 @@ void TInwallobjtool::EditWall(int32 amount, bool repeat) {
     walledit::PickedEnd({w->X1, w->Y1}, {w->X2, w->Y2}, picked, end);
     const int32 d = Step == toolstep::Extend ? amount : -amount;
     const int32 stop = inwalljoin::FindStopEnd(DrawingList, self, end);
+    CarriedJoin across;
+    across.Find(self, end);
     InwallDraft dr = InwallDraftOf(*w);
     if (end == WallEnd::Start) {
       dr.start = inwallgeo::MovedEnd(dr.start, dr.end, d);
@@ -153,6 +179,7 @@ void TInwallobjtool::EditWall(int32 amount, bool repeat) {
     // The walls joined at the moved end are left with free ends.
     if (startMoved && InwallAt(previous)) FreeEnd(*InwallAt(previous), WallEnd::End);
     if (endMoved && InwallAt(next)) FreeEnd(*InwallAt(next), WallEnd::Start);
+    across.Free();
     if (Step == toolstep::Extend) {
       JoinMovedEnd(self, dr, end);
       InwallDraft probe = dr;
@@ -184,6 +211,11 @@ void TInwallobjtool::EditWall(int32 amount, bool repeat) {
     SetFrame(X1, X2, Y1, Y2, *w);
     if (TInwallobj* p = InwallAt(previous)) FreeEnd(*p, WallEnd::End);
     if (TInwallobj* n = InwallAt(next)) FreeEnd(*n, WallEnd::Start);
+    for (WallEnd at : {WallEnd::Start, WallEnd::End}) {
+      CarriedJoin across;
+      across.Find(self, at);
+      across.Free();
+    }
     walledit::DeleteWallWithGroup(DrawingList, self);
     PickedIndex() = kNone;
     DrawingList.WriteDrawingFile(dtDrawing);

@@ -357,6 +357,46 @@ void FindJoinedInternalWalls(const TFlist& list, int32 w, int32& previous, int32
   }
 }
 
+int32 FindCarriedJoin(const TFlist& list, int32 w, WallEnd end, WallEnd& otherEnd) {
+  const auto* x =
+      w >= 0 && w < list.Count() ? dynamic_cast<const TInwallobj*>(list.At(w)) : nullptr;
+  if (!x || x->Kind != kind::InWall || !IsSquare(x->Angle)) return kNone;
+  auto first = [](const TInwallobj& v, WallEnd e) {
+    return e == WallEnd::Start ? plat::Point{v.X1, v.Y1} : plat::Point{v.X2, v.Y2};
+  };
+  auto second = [](const TInwallobj& v, WallEnd e) {
+    return e == WallEnd::Start ? plat::Point{v.Line2X1, v.Line2Y1}
+                               : plat::Point{v.Line2X2, v.Line2Y2};
+  };
+  auto inwall = [&](int32 i) -> const TInwallobj* {
+    const auto* v = dynamic_cast<const TInwallobj*>(list.At(i));
+    return v && v->Kind == kind::InWall && v->Floor == x->Floor ? v : nullptr;
+  };
+  // A wall joined across has no other wall at that end: one that has is
+  // met in a corner there, and a partition merely ending on its face at
+  // that corner is no join of it.
+  auto cornered = [&](int32 self, plat::Point p) {
+    for (int32 k = 6; k < list.Count(); ++k) {
+      const TInwallobj* v = k == self || k == w ? nullptr : inwall(k);
+      if (v && (Same({v->X1, v->Y1}, p) || Same({v->X2, v->Y2}, p))) return true;
+    }
+    return false;
+  };
+  for (int32 i = 6; i < list.Count(); ++i) {
+    const TInwallobj* y = i == w ? nullptr : inwall(i);
+    if (!y || !IsSquare(y->Angle) || !Perpendicular(x->Angle, y->Angle)) continue;
+    for (WallEnd e : {WallEnd::Start, WallEnd::End}) {
+      const bool across =
+          Same(first(*y, e), second(*x, end)) || Same(second(*y, e), first(*x, end));
+      if (across && !cornered(i, first(*y, e))) {
+        otherEnd = e;
+        return i;
+      }
+    }
+  }
+  return kNone;
+}
+
 int32 FindStopEnd(const TFlist& list, int32 w, WallEnd end) {
   if (w < 0 || w >= list.Count()) return kNone;
   const auto* x = dynamic_cast<const TInwallobj*>(list.At(w));

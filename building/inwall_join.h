@@ -74,6 +74,13 @@ void ReverseWall(TInwallobj& w);
 // and whose start is W's end (next); kNothingFound when none. W itself is
 // never its own neighbour.
 void FindJoinedInternalWalls(const TFlist& list, int32 w, int32& previous, int32& next);
+// The partition joined to wall w's end across it: a wall put between the
+// ends of two square walls whose bands lay on its two sides runs its first
+// line on across the one, whose first line comes to its second line
+// (JoinBetweenTwoWalls), so that at the joint the first-line end of one lies
+// on the second-line end of the other. The other wall (its end in
+// otherEnd), or TFlist::kNothingFound.
+int32 FindCarriedJoin(const TFlist& list, int32 w, WallEnd end, WallEnd& otherEnd);
 // The stop ends (kinds 154 and 155) of wall w that close the given end: of
 // w's group, touching the end's point.
 int32 FindStopEnd(const TFlist& list, int32 w, WallEnd end);

@@ -1,6 +1,7 @@
 // Moving a picked internal wall sideways: the wall, its stop ends, the
 // openings cut into it, the partitions that abut it, the finished rooms
-// whose sides lie on it and the masking lines along it move together.
+// whose sides lie on it (with their texts and dimensions) and the masking
+// lines along it move together.
 #include <algorithm>
 #include <vector>
 
@@ -106,16 +107,15 @@ void TInwallobjtool::MoveWall(int32 key, int32 distance) {
   auto spansWithin = [&](int32 a, int32 b) {
     return std::min(a, b) >= h.lo && std::max(a, b) <= h.hi;
   };
-  const std::vector<int32> openings = walledit::OpeningsInWall(DrawingList, self);
+  const std::vector<OpeningRef> openings = walledit::OpeningsInWall(DrawingList, self);
   for (int32 i = 0; i < DrawingList.Count(); ++i) {
     if (i == self) continue;
     TObj& e = *DrawingList.At(i);
     if (e.Floor != CurrentView) continue;
-    // Its stop ends and the openings cut into it go along whole.
-    const bool stopEnd = kind::IsStopEndKind(e.Kind) && e.LinkId == w->LinkId;
-    const bool opening = !kind::IsWallKind(e.Kind) && e.LinkId > 0 &&
-                         std::find(openings.begin(), openings.end(), e.LinkId) != openings.end();
-    if (stopEnd || opening) {
+    // Its stop ends and the openings cut into it go along whole; nothing
+    // else of its group (a finished room's walls share the room's).
+    const bool stopEnd = kind::IsStopEndKind(e.Kind) && walledit::OwnedByWall(DrawingList, self, e);
+    if (stopEnd || walledit::PartOfOpenings(e, openings)) {
       ShiftElement(e, dx, dy);
       continue;
     }
@@ -135,6 +135,7 @@ void TInwallobjtool::MoveWall(int32 key, int32 distance) {
     } else if (auto* r = dynamic_cast<TRoomobj*>(&e); r && e.Kind == kind::LockedRoom) {
       // A finished room on either side takes its real new size.
       if (!(level ? spansWithin(r->X1, r->X2) : spansWithin(r->Y1, r->Y2))) continue;
+      const roomsize::RoomBox box = roomsize::BoxOf(*r);
       int32& a = level ? r->Y1 : r->X1;
       int32& b = level ? r->Y2 : r->X2;
       const int32 before = std::abs(a - b);
@@ -147,6 +148,7 @@ void TInwallobjtool::MoveWall(int32 key, int32 distance) {
       int32& size = level ? r->RoomHeight : r->RoomWidth;
       size += std::abs(a - b) - before;
       roomsize::Relabel(DrawingList, *r, level ? roomsize::Which::Depth : roomsize::Which::Width);
+      roomsize::FollowRoom(DrawingList, *r, box);
     } else if (e.Kind == kind::Line && e.Colour == BackgroundColour) {
       // Masking lines along the wall.
       if (!(level ? spansWithin(e.X1, e.X2) : spansWithin(e.Y1, e.Y2))) continue;

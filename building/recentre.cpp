@@ -71,6 +71,9 @@ void ShiftUpperFloors(int32 dx, int32 dy) {
 
 }  // namespace
 
+// Everything of the floor moves, walls of kind 110 too: they take no part
+// in placing the floor, but a wall left behind would no longer meet the
+// walls and texts drawn with it.
 void ShiftFloorElements(int32 dx, int32 dy) {
   for (int32 i = 0; i < DrawingList.Count(); ++i) {
     TObj& e = *DrawingList.At(i);

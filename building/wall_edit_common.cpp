@@ -53,15 +53,15 @@ bool WallBand(const TObj& e, plat::Point& a, plat::Point& b, plat::Point& c, pla
   return false;
 }
 
-std::vector<int32> OpeningsInWall(const TFlist& list, int32 i) {
-  std::vector<int32> ids;
-  if (i < 0 || i >= list.Count()) return ids;
+std::vector<OpeningRef> OpeningsInWall(const TFlist& list, int32 i) {
+  std::vector<OpeningRef> refs;
+  if (i < 0 || i >= list.Count()) return refs;
   const TObj& wall = *list.At(i);
   plat::Point a, b, c, d;
-  if (!WallBand(wall, a, b, c, d)) return ids;
+  if (!WallBand(wall, a, b, c, d)) return refs;
   const double vx = double(b.x) - a.x, vy = double(b.y) - a.y;
   const double len = std::sqrt(vx * vx + vy * vy);
-  if (len == 0) return ids;
+  if (len == 0) return refs;
   const double ux = vx / len, uy = vy / len;
   // The normal toward the wall's other face, and the band's depth.
   double nx = -uy, ny = ux;
@@ -77,12 +77,22 @@ std::vector<int32> OpeningsInWall(const TFlist& list, int32 i) {
   };
   for (int32 k = 6; k < list.Count(); ++k) {
     const auto* f = dynamic_cast<const TPolyobj*>(list.At(k));
-    if (!f || f->Kind != kind::OpeningFrame || f->Floor != wall.Floor || f->PointCount < 1) continue;
+    if (!f || f->Kind != kind::OpeningFrame || f->Floor != wall.Floor || f->PointCount < 1)
+      continue;
     bool all = true;
     for (int32 p = 0; p < f->PointCount && all; ++p) all = inside(f->PointX[p], f->PointY[p]);
-    if (all && std::find(ids.begin(), ids.end(), f->LinkId) == ids.end()) ids.push_back(f->LinkId);
+    if (all)
+      refs.push_back(
+          {k, f->LinkId, f->Tag1, {f->PointX[0], f->PointY[0]}, {f->PointX[2], f->PointY[2]}});
   }
-  return ids;
+  return refs;
+}
+
+bool PartOfOpenings(const TObj& e, const std::vector<OpeningRef>& openings) {
+  if (kind::IsWallKind(e.Kind)) return false;
+  for (const OpeningRef& o : openings)
+    if (IsPartOfOpening(e, o)) return true;
+  return false;
 }
 
 namespace {
@@ -91,23 +101,77 @@ bool IsGroupId(int32 id) { return id > 0 && !(id >= kReservedIdFirst && id <= kR
 
 bool IsWall(int32 k) { return kind::IsExtWallKind(k) || k == kind::InWall; }
 
+// The floor's automatic dimensions are rebuilt by the plan window; they
+// belong to no wall, whatever id an older drawing gave them.
+bool IsAutoDimension(int32 k) { return kind::IsArrowKind(k) || k == kind::Text34; }
+
+// Where an element stands, for telling which wall it lies along: a text
+// by its anchor, a polygon by its first point, anything else by the middle
+// of its first two points.
+plat::Point PlaceOf(const TObj& e) {
+  if (kind::IsTextKind(e.Kind)) return {e.X1, e.Y1};
+  if (const auto* p = dynamic_cast<const TPolyobj*>(&e); p && p->PointCount > 0)
+    return {p->PointX[0], p->PointY[0]};
+  return {e.X1 + (e.X2 - e.X1) / 2, e.Y1 + (e.Y2 - e.Y1) / 2};
+}
+
+double SegmentDistance(plat::Point p, plat::Point a, plat::Point b) {
+  const double vx = double(b.x) - a.x, vy = double(b.y) - a.y;
+  const double wx = double(p.x) - a.x, wy = double(p.y) - a.y;
+  const double l2 = vx * vx + vy * vy;
+  const double t = l2 > 0 ? std::clamp((wx * vx + wy * vy) / l2, 0.0, 1.0) : 0.0;
+  return std::hypot(wx - t * vx, wy - t * vy);
+}
+
+double WallDistance(const TObj& wall, plat::Point p) {
+  plat::Point a, b, c, d;
+  if (!WallBand(wall, a, b, c, d)) return std::hypot(double(p.x) - wall.X1, double(p.y) - wall.Y1);
+  return std::min(SegmentDistance(p, a, b), SegmentDistance(p, c, d));
+}
+
+// Whether e is a part of an opening of the floor (any frame's link id and
+// element id together).
+bool PartOfAnyOpening(const TFlist& list, const TObj& e) {
+  if (e.Kind == kind::OpeningFrame) return true;
+  for (int32 k = 6; k < list.Count(); ++k) {
+    const TObj& f = *list.At(k);
+    if (f.Kind != kind::OpeningFrame || f.Floor != e.Floor) continue;
+    if (IsPartOfOpening(e, {k, f.LinkId, f.Tag1, {}, {}})) return true;
+  }
+  return false;
+}
+
 }  // namespace
+
+bool OwnedByWall(const TFlist& list, int32 i, const TObj& e) {
+  if (i < 0 || i >= list.Count()) return false;
+  const TObj& wall = *list.At(i);
+  const int32 id = wall.LinkId;
+  if (!IsGroupId(id) || e.LinkId != id || e.Floor != wall.Floor || &e == &wall) return false;
+  if (IsWall(e.Kind) || kind::IsRoomKind(e.Kind) || IsAutoDimension(e.Kind)) return false;
+  if (PartOfAnyOpening(list, e)) return false;
+  // Shared by several walls: the nearest one owns it.
+  const plat::Point at = PlaceOf(e);
+  const double own = WallDistance(wall, at);
+  for (int32 k = 6; k < list.Count(); ++k) {
+    const TObj& other = *list.At(k);
+    if (k == i || !IsWall(other.Kind) || other.LinkId != id || other.Floor != wall.Floor) continue;
+    if (WallDistance(other, at) < own) return false;
+  }
+  return true;
+}
 
 int32 DeleteWallWithGroup(TFlist& list, int32 i) {
   if (i < 6 || i >= list.Count()) return 0;
-  const TObj& wall = *list.At(i);
-  const int32 floor = wall.Floor;
-  const int32 group = wall.LinkId;
-  const std::vector<int32> openings = OpeningsInWall(list, i);
+  const int32 floor = list.At(i)->Floor;
+  const std::vector<OpeningRef> openings = OpeningsInWall(list, i);
   std::vector<bool> gone(static_cast<std::size_t>(list.Count()), false);
   gone[static_cast<std::size_t>(i)] = true;
   for (int32 k = 6; k < list.Count(); ++k) {
     const TObj& e = *list.At(k);
     if (k == i || e.Floor != floor) continue;
-    const bool ofWall = IsGroupId(group) && e.LinkId == group && !IsWall(e.Kind);
-    const bool ofOpening = IsGroupId(e.LinkId) && !IsWall(e.Kind) &&
-                           std::find(openings.begin(), openings.end(), e.LinkId) != openings.end();
-    if (ofWall || ofOpening) gone[static_cast<std::size_t>(k)] = true;
+    if (PartOfOpenings(e, openings) || OwnedByWall(list, i, e))
+      gone[static_cast<std::size_t>(k)] = true;
   }
   int32 removed = 0;
   for (int32 k = list.Count() - 1; k >= 6; --k) {

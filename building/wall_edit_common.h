@@ -1,11 +1,17 @@
 // Steps the edits of external and internal walls share: which end of a
-// picked wall the user meant, the openings cut into a wall, and taking a
-// wall out of the drawing with everything of its group.
+// picked wall the user meant, the openings cut into a wall, what else is a
+// wall's own, and taking a wall out of the drawing with what is its own.
+//
+// A wall's link id is not always its alone: the walls of a finished room
+// all carry the room's group, and so do the room record and the openings
+// cut into any of them. What belongs to one wall is therefore decided by
+// place where the id is shared.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "building/opening_parts.h"
 #include "building/wall_geometry.h"
 #include "model/flist.h"
 #include "model/globals.h"
@@ -33,16 +39,24 @@ extern const char* const kPickedAwayFromEnds;
 // element.
 bool WallBand(const TObj& wall, plat::Point& a, plat::Point& b, plat::Point& c, plat::Point& d);
 
-// The group ids of the openings cut into wall i: the opening frames (kind
-// 2000) of its floor whose every corner lies within the wall's band, widened
-// by 2 x PixelScale x ZoomUnits. Each id once.
-std::vector<int32> OpeningsInWall(const TFlist& list, int32 i);
+// The openings cut into wall i: those whose frame (kind 2000, of its floor)
+// has every corner within the wall's band, widened by 2 x PixelScale x
+// ZoomUnits, whatever link id the frame carries. In list order.
+std::vector<OpeningRef> OpeningsInWall(const TFlist& list, int32 i);
 
-// Takes wall i out of the list and frees it with everything of its group
-// (stop ends, length texts, dimensions: the elements of its floor sharing
-// its link id, other walls excepted) and the openings cut into it. A wall
-// whose link id is no group (0 or below, or a reserved value) goes alone
-// with its openings. Returns the number of elements removed.
+// Whether e is a part of one of these openings (its size label included).
+bool PartOfOpenings(const TObj& e, const std::vector<OpeningRef>& openings);
+
+// Whether e, an element that is no wall, is wall i's own: its stop ends,
+// its length texts and anything else carrying its link id, when no other
+// wall of the floor carries that id or wall i is the nearest of those that
+// do. Never the parts of an opening, a room record or the floor's automatic
+// dimensions, whatever ids they carry.
+bool OwnedByWall(const TFlist& list, int32 i, const TObj& e);
+
+// Takes wall i out of the list with its own elements (OwnedByWall) and the
+// openings cut into it. Nothing of a room or of another wall goes with it.
+// Returns the number of elements removed.
 int32 DeleteWallWithGroup(TFlist& list, int32 i);
 
 }  // namespace walledit

@@ -14,6 +14,8 @@ int32 FloorGroupBase(int32 v) {
   return kGroundBase + kFloorStep * (v - view::Ground);
 }
 
+int32 AutoDimensionGroup(int32 v) { return FloorGroupBase(v); }
+
 int32 PeekGroupNumber(int32 base) {
   int32 n = NextGroupNumber + 1;
   while (Reserved(1LL * base + n) || Reserved(n)) ++n;

@@ -15,6 +15,11 @@ constexpr int32 kReservedIdLast = 30003;
 // sub floor (125: 150000); 0 on every other view.
 int32 FloorGroupBase(int32 view);
 
+// The group the automatic dimensions of a floor carry as their link id: the
+// floor's group base, which no group of the floor takes (0 off the plan
+// floors). They belong to the floor, never to a wall.
+int32 AutoDimensionGroup(int32 view);
+
 // The group number the next new group takes (NextGroupNumber raised until
 // base plus it is no reserved value), without taking it.
 int32 PeekGroupNumber(int32 base = 0);

@@ -299,7 +299,9 @@ class TMDIChild : public TToolWindow {
   // wall_tracing.cpp, screen_updates.cpp, dimensions_area.cpp) ----------------------------
   // The dialog chain in front of the external walls (wallchain::).
   void ChooseWallOrOpening(int32 kind);
-  void ChangeExternalWallType();
+  // The wall type dialog, then the picked wall's new layers; false when
+  // nothing was changed.
+  bool ChangeExternalWallType();
   // Screen updates: a line or internal wall rubbed out; the current tool's
   // frame (its x1, x2, y1, y2) and the copy of it drawn last (its Frame)
   // invalidated.

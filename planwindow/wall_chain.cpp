@@ -154,18 +154,22 @@ void TMDIChild::ChooseExternalWalls() {
   MarkDrawingChanged();
 }
 
-void TMDIChild::ChangeExternalWallType() {
+bool TMDIChild::ChangeExternalWallType() {
   ExtWallSettings settings;
-  if (!ReadExtWallSettingsOrReport(settings)) return CancelWallChain();
+  if (!ReadExtWallSettingsOrReport(settings)) {
+    CancelWallChain();
+    return false;
+  }
   Layers layers = settings.layers;
   if (!ChooseLayers(layers, false)) {
     if (MainForm) MainForm->SelectPickTool();
     if (TDrawingtool* t = Tool()) t->X1 = kNothingPicked;
-    return;
+    return false;
   }
   settings.layers = layers;
   WriteExtWallSettings(settings);
   if (TDrawingtool* t = Tool()) t->Execute(layers.t1, layers.t2, layers.t3);
   DrawingList.WriteDrawingFile(dtDrawing);
   MarkDrawingChanged();
+  return true;
 }

@@ -66,7 +66,7 @@ std::string AmountRefusal(int32 step, int32 k, int32 i, plat::Point p, int32 amo
 bool FloorHasAutoDimensions() {
   for (int32 i = 6; i < DrawingList.Count(); ++i) {
     const TObj& e = *DrawingList.At(i);
-    if (e.Floor == CurrentView && kind::IsArrowKind(e.Kind)) return true;
+    if (e.Floor == CurrentView && (e.Kind == kind::Arrow || e.Kind == kind::Text34)) return true;
   }
   return false;
 }
@@ -144,6 +144,7 @@ bool TMDIChild::WallEditPress(int x, int y, int32 step) {
       if (const std::string why = extwalledit::Refusal(DrawingList, i, step, p, 0); !why.empty())
         return refuse(why, true, plat::mbCancel);
       Guide("GUIDE: select new wall type");
+      const bool dimensioned = FloorHasAutoDimensions();
       DrawingList.UpdateUndoHistory(uoRecord, CurrentView);
       MainForm->SetTool(tooltype::ExtWall);
       TDrawingtool* n = Tool();
@@ -151,8 +152,12 @@ bool TMDIChild::WallEditPress(int x, int y, int32 step) {
       n->Direction = i;
       n->Step = step;
       n->X2 = p.x, n->Y2 = p.y;
-      ChangeExternalWallType();
-      InvalidateFrameMove(1);
+      // The partitions and rooms meeting the wall's face may have followed
+      // it: the window is drawn again whole.
+      if (ChangeExternalWallType()) {
+        Surface().InvalidateRect(nullptr);
+        if (dimensioned) Redimension();
+      }
       MainForm->SelectPickTool();
       break;
     }
@@ -250,6 +255,7 @@ void TMDIChild::ResizePickedWall(int32 step, int32 k, int32 i, plat::Point p) {
     plat::ErrorBox(why, plat::mbCancel);
     return;
   }
+  const bool dimensioned = FloorHasAutoDimensions();
   DrawingList.UpdateUndoHistory(uoRecord, CurrentView);
   if (IsLine(k)) {
     TObj& e = *DrawingList.At(i);
@@ -281,7 +287,7 @@ void TMDIChild::ResizePickedWall(int32 step, int32 k, int32 i, plat::Point p) {
     n->Execute(amount, p.x, p.y);
     if (k == kind::ExtWall) {
       InvalidateFrameMove(1);
-      Redimension();
+      if (dimensioned) Redimension();
     } else {
       InvalidateFrameChange(1);
     }
@@ -290,6 +296,7 @@ void TMDIChild::ResizePickedWall(int32 step, int32 k, int32 i, plat::Point p) {
 }
 
 void TMDIChild::DeletePickedWall(int32 k, int32 i) {
+  const bool dimensioned = FloorHasAutoDimensions();
   DrawingList.UpdateUndoHistory(uoRecord, CurrentView);
   if (IsLine(k)) {
     const TObj& e = *DrawingList.At(i);
@@ -314,7 +321,7 @@ void TMDIChild::DeletePickedWall(int32 k, int32 i) {
     n->Execute(0, 0, 0);
     if (k == kind::ExtWall) {
       InvalidateFrameMove(2);
-      Redimension();
+      if (dimensioned) Redimension();
     } else {
       InvalidateFrameChange(1);
     }
@@ -323,10 +330,9 @@ void TMDIChild::DeletePickedWall(int32 k, int32 i) {
   Guide("GUIDE: Pick Tool");
 }
 
-// The floor's automatic dimensions follow its external walls, where it has
-// them.
+// The automatic dimensions of a floor that had them follow its external
+// walls, and the window shows them at once.
 void TMDIChild::Redimension() {
-  if (!FloorHasAutoDimensions()) return;
   TDrawingtool* t = Tool();
   if (!t) return;
   {

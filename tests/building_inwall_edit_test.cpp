@@ -75,12 +75,12 @@ class InwallEdit : public ::testing::Test {
   P Second1(int32 i) { return {W(i).Line2X1, W(i).Line2Y1}; }
   P Second2(int32 i) { return {W(i).Line2X2, W(i).Line2Y2}; }
   int32 Last() { return DrawingList.Count() - 1; }
-  // An opening frame of a group across a band, with one leaf line.
+  // An opening frame across a band with one leaf line, both of group id.
   void Opening(int32 id, int32 x1, int32 y1, int32 x2, int32 y2) {
     const int32 xs[4] = {x1, x2, x2, x1}, ys[4] = {y1, y1, y2, y2}, zs[4] = {}, hidden[4] = {};
     DrawingList.Add(new TPolyobj(kind::OpeningFrame, view::Ground, id, id, 0, 0, 0, 0, 4, 0, 0, 0,
                                  0, 0, 0, x1, 0, y1, xs, zs, ys, hidden));
-    DrawingList.Add(new TLineobj(kind::Line, view::Ground, id, 0, x1, 0, x2, 0, y1, y1, 0, 900, 0,
+    DrawingList.Add(new TLineobj(kind::Line, view::Ground, id, id, x1, 0, x2, 0, y1, y1, 0, 900, 0,
                                  1, 0));
   }
   int32 ElementsOf(int32 id) {

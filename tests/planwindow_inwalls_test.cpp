@@ -209,12 +209,24 @@ TEST_F(InwallStory, EscapeAfterAMoveClosesNothingAndThePreviewHasBothLines) {
   Step(plat::VK_RIGHT, "RIGHT", "2000");
   Key(plat::VK_ESCAPE);
   ASSERT_EQ(InFile(kind::InWallStopEnd).size(), 1u);
+  const TInwallobj wall = InFile()[0];
+  const TInwallobj start = InFile(kind::InWallStopStart).at(0);
+  const TInwallobj end = InFile(kind::InWallStopEnd).at(0);
   form->CmMoveInwallExecute();
   Click(left + 1500, top - 1000);
   Step(plat::VK_DOWN, "DOWN", "300");
   Key(plat::VK_ESCAPE);
   EXPECT_EQ(InFile(kind::InWallStopEnd).size(), 1u);
   EXPECT_EQ(InFile()[0].Y1, OnPixel(left + 500, top - 1000).y - 300);
+  // The wall's own stop ends came along, still closing its ends.
+  for (const auto& [k, was] :
+       {std::pair{kind::InWallStopStart, start}, std::pair{kind::InWallStopEnd, end}}) {
+    const TInwallobj now = InFile(k).at(0);
+    EXPECT_EQ((P{now.X1, now.Y1}), (P{was.X1, was.Y1 - 300})) << k;
+    EXPECT_EQ((P{now.X2, now.Y2}), (P{was.X2, was.Y2 - 300})) << k;
+  }
+  EXPECT_EQ(start.X1, wall.X1);
+  EXPECT_EQ(end.X2, wall.X2);
 }
 
 TEST_F(InwallStory, TheWrongFirstArrowIsRefusedAndTheToolLeft) {
@@ -265,6 +277,92 @@ TEST_F(InwallStory, MovingAPartitionWithTheArrowKeys) {
   form->CmUndoExecute();
   form->CmUndoExecute();
   EXPECT_EQ(dir.ReadFile("DWGS\\HOUSE.KWV"), before);
+}
+
+TEST_F(InwallStory, AWallJoinedAcrossAPartitionIsLeftSquareWhenTheJoinIsFreed) {
+  House();
+  // Two free walls up from the bottom, each with its band on its right, and
+  // a wall from the top of the first to the top of the second: its band
+  // below continues the first one's, so it runs on across the second one.
+  for (int32 x : {left + 500, left + 2500}) {
+    Internal(secondline::Right);
+    EnterAt(x, bottom + 500);
+    Step(plat::VK_UP, "UP", "1500");
+    Key(plat::VK_ESCAPE);
+  }
+  auto walls = InFile();
+  ASSERT_EQ(walls.size(), 2u);
+  const TInwallobj first = walls[0], second = walls[1];
+  Internal(secondline::Below);
+  EnterAt(first.X2, first.Y2);
+  Step(plat::VK_RIGHT, "RIGHT", std::to_string(second.X2 - first.X2).c_str());
+  Key(plat::VK_ESCAPE);
+  walls = InFile();
+  ASSERT_EQ(walls.size(), 3u);
+  const P top{second.X2, second.Y2};
+  EXPECT_EQ((P{walls[2].X2, walls[2].Y2}), (P{top.x + 100, top.y}));
+  EXPECT_EQ((P{walls[1].X2, walls[1].Y2}), (P{top.x, top.y - 100}));
+  EXPECT_EQ((P{walls[1].Line2X2, walls[1].Line2Y2}), (P{top.x + 100, top.y}));
+
+  // Deleting the wall across: the second wall's end is square again, at
+  // its full height.
+  form->CmWallDeleteExecute();
+  Click((first.X2 + top.x) / 2, top.y);
+  walls = InFile();
+  ASSERT_EQ(walls.size(), 2u);
+  EXPECT_EQ((P{walls[1].X2, walls[1].Y2}), top);
+  EXPECT_EQ((P{walls[1].Line2X2, walls[1].Line2Y2}), (P{top.x + 100, top.y}));
+  EXPECT_EQ(walls[1].Tag1, 1500);
+  EXPECT_EQ((P{walls[0].Line2X2, walls[0].Line2Y2}), (P{first.X2 + 100, first.Y2}));
+
+  // Shortening the second wall at its top instead: the wall across ends
+  // square where its second line ends.
+  form->CmUndoExecute();
+  ASSERT_EQ(InFile().size(), 3u);
+  form->CmWallShortenExecute();
+  ui.ExpectInput("300").WithPrompt("");
+  Click(top.x, top.y - 120);
+  walls = InFile();
+  EXPECT_EQ(walls[1].Y2, top.y - 400);
+  EXPECT_EQ((P{walls[2].X2, walls[2].Y2}), top);
+  EXPECT_EQ((P{walls[2].Line2X2, walls[2].Line2Y2}), (P{top.x, top.y - 100}));
+  EXPECT_EQ(walls[2].Tag1, top.x - first.X2);
+}
+
+TEST_F(InwallStory, PartitionsFollowTheInnerFaceOfAWallGivenAThinnerType) {
+  House();
+  // One partition from the bottom face to the top face, one down from the
+  // top face and stopped.
+  Internal(secondline::Right);
+  EnterAt(left + 1500, bottom);
+  Step(plat::VK_UP, "UP", std::to_string(top - bottom).c_str());
+  Internal(secondline::Left);
+  EnterAt(left + 3000, top);
+  Step(plat::VK_DOWN, "DOWN", "1000");
+  Key(plat::VK_ESCAPE);
+  const auto before = InFile();
+  ASSERT_EQ(before.size(), 2u);
+  const TInwallobj stop = InFile(kind::InWallStopEnd).at(0);
+
+  // Solid brick 230 to walling 100: the top wall's inner face rises 130.
+  form->CmWallTypeExecute();
+  wallType.Answer([](TTExtwalldlg& d) { d.type = walltype::Walling100; });
+  Click(left + 2000, top + 230);
+  const int32 face = top + 130;
+  const auto after = InFile();
+  ASSERT_EQ(after.size(), 2u);
+  EXPECT_EQ((P{after[0].X1, after[0].Y1}), (P{before[0].X1, before[0].Y1}));
+  EXPECT_EQ((P{after[0].X2, after[0].Y2}), (P{before[0].X2, face}));
+  EXPECT_EQ((P{after[0].Line2X2, after[0].Line2Y2}), (P{before[0].Line2X2, face}));
+  EXPECT_EQ(after[0].Tag1, face - before[0].Y1);
+  EXPECT_EQ((P{after[1].X1, after[1].Y1}), (P{before[1].X1, face}));
+  EXPECT_EQ((P{after[1].Line2X1, after[1].Line2Y1}), (P{before[1].Line2X1, face}));
+  EXPECT_EQ((P{after[1].X2, after[1].Y2}), (P{before[1].X2, before[1].Y2}));
+  const TInwallobj kept = InFile(kind::InWallStopEnd).at(0);
+  EXPECT_EQ((P{kept.X1, kept.Y1}), (P{stop.X1, stop.Y1}));
+  EXPECT_EQ((P{kept.X2, kept.Y2}), (P{stop.X2, stop.Y2}));
+  const plat::Rect shown = Window().window.Invalidated().back(), client = Child().ClientRect();
+  EXPECT_EQ(shown.bottom - shown.top, client.bottom - client.top) << "drawn again whole";
 }
 
 TEST_F(InwallStory, ShorteningAndDeletingPartitionsAndRefusalsBeforeAnythingIsRecorded) {

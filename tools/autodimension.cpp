@@ -1,6 +1,7 @@
 // Dimensions of the line-object tools: the automatic dimensions of a
 // floor's external walls (every wall's length outside it, and the overall
-// sizes of a floor of more than four walls), and the dimension set by two
+// sizes of a floor of more than four walls; all of the floor's dimension
+// group), and the dimension set by two
 // points with a typed measurement (steps 20 to 22).
 #include <algorithm>
 #include <cmath>
@@ -8,6 +9,7 @@
 
 #include "building/wall_query.h"
 #include "model/flist.h"
+#include "model/group_ids.h"
 #include "model/queries_support.h"
 #include "model/view_mapping.h"
 #include "storage/cfgfile.h"
@@ -161,8 +163,8 @@ void DimensionWall(const TExtwallobj& w, int32 linkId, int32 tag, int32 off, int
     if (direction > 0) escapement = kAlongVertical, alignment = kAlignRightBase;
   } else if (a.x != b.x && a.y != b.y) {
     const SlopedPlace s = SlopedDimensionPlace(w.Angle, off);
-    AddArrow(SlopedArrow(a, w.Angle, 1, off), 0, tag);
-    AddArrow(SlopedArrow(b, w.Angle, 2, off), 0, tag);
+    AddArrow(SlopedArrow(a, w.Angle, 1, off), linkId, tag);
+    AddArrow(SlopedArrow(b, w.Angle, 2, off), linkId, tag);
     at = {a.x + s.ox + (b.x - a.x) / 2, a.y + s.oy + (b.y - a.y) / 2};
     const double len = std::hypot(double(b.x) - a.x, double(b.y) - a.y);
     if (len < kShortWall * PixelScale) at = {at.x + s.ox, at.y + s.oy};
@@ -242,6 +244,8 @@ void TLineobjtool::AutoDimension(plat::DeviceContext& dc, const plat::Rect& clie
     return;
   }
   RemoveAutoDimensions();
+  // They are the floor's: a wall edit never takes them along.
+  const int32 group = AutoDimensionGroup(CurrentView);
   const int32 n = DrawingList.Count();
   int32 walls = 0;
   for (int32 i = 0; i < n; ++i) {
@@ -249,9 +253,9 @@ void TLineobjtool::AutoDimension(plat::DeviceContext& dc, const plat::Rect& clie
     if (!w || w->Kind != kind::ExtWall || w->Floor != CurrentView) continue;
     ++walls;
     Tag1 = NewGroupId();
-    DimensionWall(*w, LinkId, Tag1, o.external, o.direction, o.textSize);
+    DimensionWall(*w, group, Tag1, o.external, o.direction, o.textSize);
   }
-  if (walls > 4) AddOverallDimensions(LinkId, o.overall, o.direction, o.textSize);
+  if (walls > 4) AddOverallDimensions(group, o.overall, o.direction, o.textSize);
   DrawingList.WriteDrawingFile(dtDrawing);
 }
 

@@ -13,7 +13,6 @@
 #include "platform/ui.h"
 #include "shell/mainform.h"
 #include "storage/library_file.h"
-#include "storage/selection_files.h"
 #include "tools/moveobjtool.h"
 
 using namespace routing;
@@ -181,7 +180,7 @@ void TMDIChild::StartLibraryAdd() {
 
 void TMDIChild::AddFramedToLibrary() {
   auto* t = dynamic_cast<TMoveobjtool*>(Tool());
-  if (!t || t->TakenCount == 0 || selection::ReadValidList(DrawingList).empty()) {
+  if (!t || t->TakenCount == 0 || t->Listed().empty()) {
     plat::InfoBox(kNothingFramed);
     return;
   }

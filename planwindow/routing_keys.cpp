@@ -214,7 +214,7 @@ void TMDIChild::RouteIdleArrow(int32 key, plat::Point cursor) {
 }
 
 void TMDIChild::RouteRotateByKey(int32 key, plat::Point cursor) {
-  if (SelectionHasRoundRect()) return;
+  if (SelectionTurnsByQuartersOnly()) return;
   CallToolKeyDown(key, cursor, 0);
   InvalidateFrameChange(1);
   if (key == plat::VK_ADD) {

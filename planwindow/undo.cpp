@@ -8,6 +8,7 @@
 #include "planwindow/childwin.h"
 #include "platform/ui.h"
 #include "shell/mainform.h"
+#include "tools/moveobjtool.h"
 
 namespace {
 
@@ -23,6 +24,8 @@ constexpr const char* kNoUndoInGroup =
     "undo is not available in the group drawing - its changes are not kept as undo steps";
 constexpr const char* kNoRedoInGroup =
     "redo is not available in the group drawing - its changes are not kept as undo steps";
+
+constexpr const char* kPickToolName = "Pick tool";
 
 constexpr int32 kFirstUserEntry = 6;
 constexpr int32 kStopEndStart = 154;
@@ -147,7 +150,16 @@ void TMDIChild::PlaceAtChainEnd(bool startFlag, bool forUndo) {
   }
 }
 
+void TMDIChild::EndPlacingSelection() {
+  const auto* t = dynamic_cast<const TMoveobjtool*>(Tool());
+  if (!t || t->Step != framestep::Placing) return;
+  InvalidateFrameChange(1);
+  SelectPickTool();
+  if (MainForm) MainForm->st.SetPanelText(panel::Tool, kPickToolName);
+}
+
 void TMDIChild::Undo() {
+  EndPlacingSelection();
   CurrentFunction = func::ScreenAids;
   const int32 shown = CurrentView;
   const int32 v = DrawingList.UndoViews[0];
@@ -241,6 +253,7 @@ void TMDIChild::Undo() {
 }
 
 void TMDIChild::Redo() {
+  EndPlacingSelection();
   CurrentFunction = func::ScreenAids;
   const int32 shown = CurrentView;
   if (CurrentView == view::Group) {

@@ -117,6 +117,8 @@ void TMDIChild::PickLibraryItem(int32 group) {
   }
   ViewState = group + 10;
   if (MainForm) MainForm->SelectPickTool();
+  // A list cancelled leaves the pick tool, and its prompt, under way.
+  const std::string prompt = MainForm ? MainForm->st.PanelText(panel::Guide) : std::string();
   Guide(kPreviewGuide);
   d.onPreview = [this, &d](int32) { ShowLibraryPreview(d.ChosenFile()); };
   const bool chosen = dlg::ShowModal(d);
@@ -125,6 +127,7 @@ void TMDIChild::PickLibraryItem(int32 group) {
   CurrentView = shownView;
   if (!chosen) {
     if (TDrawingtool* t = Tool()) t->Type = tooltype::Parked;
+    Guide(prompt);
     return;
   }
   // Only the item chosen last goes into the drawing, read afresh.

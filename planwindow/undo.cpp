@@ -16,7 +16,8 @@ constexpr const char* kNothingToUndo = "no more actions can be undone";
 constexpr const char* kOtherView =
     "last action was not on this view - do you still want to undo it ?";
 constexpr const char* kOnlyWall = "This is the only wall - select FILE / NEW and start again";
-constexpr const char* kUpperFloorRestart = "select VIEW / THIS FLOOR  and start again";
+// Names the floor's entry of the Plan Views menu, which starts the floor again.
+constexpr const char* kUpperFloorRestart = "select PLAN VIEWS / %s  and start again";
 constexpr const char* kLayoutRemark =
     "Select the 'mark external walls in LAYOUT' icon and re mark the wall corners";
 constexpr const char* kNothingToRedo = "no more actions to redraw ";
@@ -114,6 +115,16 @@ int32 ExternalWallsOn(int32 v) {
 }
 
 bool IsUpperFloor(int32 v) { return v > view::Ground && v <= kUpperFloorLast; }
+
+// The floor's entry of the Plan Views menu, as the messages name it.
+const char* FloorEntry(int32 v) {
+  switch (v) {
+    case view::First: return "FIRST FLOOR";
+    case view::Second: return "SECOND FLOOR";
+    case view::Third: return "THIRD FLOOR";
+    default: return "SUB FLOOR";
+  }
+}
 
 }  // namespace
 
@@ -220,7 +231,7 @@ void TMDIChild::Undo() {
     placing = kPlaceAtChainEnd;
   } else if (IsUpperFloor(CurrentView)) {
     if (ExternalWallsOn(CurrentView) < kMinUpperFloorWalls)
-      Note(kUpperFloorRestart);
+      Note(plat::Format(kUpperFloorRestart, FloorEntry(CurrentView)).c_str());
     else
       placing = kPlaceAtChainEnd;
   } else if (CurrentView == view::LayoutMarkingWalls) {

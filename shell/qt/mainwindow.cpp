@@ -142,7 +142,10 @@ void MainWindow::BuildMenus() {
 
 void MainWindow::BuildFileMenu() {
   fileMenu_ = menuBar()->addMenu("&File");
-  QAction* newAct = Add(fileMenu_, "&New...", &TMainForm::CmFilenewExecute, QKeySequence::New);
+  // The program's texts name the entries as they are ("click FILE, then NEW
+  // DRAWING", "PLAN VIEWS / LAYOUT", "Plan Views / Floor Areas").
+  QAction* newAct =
+      Add(fileMenu_, "&New Drawing...", &TMainForm::CmFilenewExecute, QKeySequence::New);
   QAction* openAct = Add(fileMenu_, "&Open...", &TMainForm::CmFileopenExecute, QKeySequence::Open);
   QAction* saveAct = Add(fileMenu_, "&Save", &TMainForm::CmSaveExecute, QKeySequence::Save);
   autosave_ = Add(fileMenu_, "&Autosave", &TMainForm::CmAutosaveExecute);
@@ -185,7 +188,7 @@ void MainWindow::BuildViewMenus() {
   drawingCommands_.push_back(Add(edit, "&Undo", &TMainForm::CmUndoExecute, QKeySequence::Undo));
   drawingCommands_.push_back(Add(edit, "&Redo", &TMainForm::CmRedoExecute, QKeySequence::Redo));
 
-  QMenu* view = menuBar()->addMenu("&View");
+  QMenu* view = menuBar()->addMenu("&Plan Views");
   drawingCommands_.push_back(Add(view, "&Ground Floor", &TMainForm::CmPlanExecute));
   drawingCommands_.push_back(Add(view, "&First Floor", &TMainForm::CmPlan1Execute));
   drawingCommands_.push_back(Add(view, "&Second Floor", &TMainForm::CmPlan2Execute));

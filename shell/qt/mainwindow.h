@@ -40,7 +40,7 @@ class MainWindow : public QMainWindow, public TChildFrame {
   void UsePrinter(QPrinter* printer);
   // The drawing windows, the active one first.
   std::vector<PlanWindow*> PlanWindows() const;
-  // A menu command by its text without "&" ("New...", "Zoom Fit"), for tests.
+  // A menu command by its text without "&" ("New Drawing...", "Zoom Fit"), for tests.
   QAction* Command(const QString& text) const;
   // The texts shown, for tests.
   QString GuideText() const;

@@ -32,12 +32,12 @@ TEST(MainWindowOffscreen, ShowsTitleMenusAndTheStartPrompt) {
   EXPECT_EQ(window.windowTitle(), "Tarnwick 11.2");
   QStringList menus;
   for (QAction* a : window.menuBar()->actions()) menus << a->text();
-  for (const char* m : {"&File", "&Edit", "&View", "&Zoom", "&Window", "&Help"})
+  for (const char* m : {"&File", "&Edit", "&Plan Views", "&Zoom", "&Window", "&Help"})
     EXPECT_TRUE(menus.contains(m)) << m;
 
   // Without a drawing only the commands that start one are offered.
-  ASSERT_NE(window.Command("New..."), nullptr);
-  EXPECT_TRUE(window.Command("New...")->isEnabled());
+  ASSERT_NE(window.Command("New Drawing..."), nullptr);
+  EXPECT_TRUE(window.Command("New Drawing...")->isEnabled());
   EXPECT_TRUE(window.Command("Open...")->isEnabled());
   EXPECT_FALSE(window.Command("Save")->isEnabled());
   EXPECT_FALSE(window.Command("Zoom Fit")->isEnabled());
@@ -145,7 +145,7 @@ TEST(MainWindowOffscreen, FileNewStartsADrawingThroughTheNewDialog) {
     });
     d->accept();
   });
-  window.Command("New...")->trigger();
+  window.Command("New Drawing...")->trigger();
 
   EXPECT_EQ(told, "drawing name (1 to 24 letters) input is incorrect");
   // The walls chain has written the floor's set-up into the drawing.

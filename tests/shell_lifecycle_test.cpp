@@ -320,7 +320,7 @@ TEST_F(Printing, AFloorPrintsAtScaleAndLeavesTheDrawingAsItWas) {
     if (r.op == plat::DcOp::Line) longest = std::max(longest, std::abs(r.to.x - r.from.x));
   EXPECT_NEAR(longest, 472, 2);
   bool scaleText = false;
-  for (const auto& r : printer.printed) scaleText = scaleText || r.text == "scale 100 : 1";
+  for (const auto& r : printer.printed) scaleText = scaleText || r.text == "scale 1 : 100";
   EXPECT_TRUE(scaleText);
 
   // The scale text was for the print only; a backup and an undo step remain.

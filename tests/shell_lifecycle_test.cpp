@@ -42,6 +42,15 @@ TEST_F(Lifecycle, ANewDrawingOpensItsGroundFloorWindowAndItsFiles) {
   EXPECT_EQ(form->RecentFiles[0], "HOUSE");
   EXPECT_EQ(dir.ReadFile("CFG\\LASTFILES.CFG"), "HOUSE\n\n\n\n");
   EXPECT_EQ(dir.ReadFile("CFG\\ZOOM.CFG"), "4000 2500");
+  // The information records are stored about the sheet the window fitted,
+  // so that they read back where they were made.
+  DrawingList.Clear();
+  DrawingList.ReadDrawingFile(dtDrawing);
+  ASSERT_EQ(DrawingList.Count(), 6);
+  for (int32 i = 0; i < 6; ++i) {
+    const TObj& r = *DrawingList.At(i);
+    EXPECT_EQ(std::tie(r.X1, r.Y1, r.X2, r.Y2), std::make_tuple(0, 0, 0, 0)) << r.Kind;
+  }
   // Undo starts empty.
   for (int32 v : DrawingList.UndoViews) EXPECT_EQ(v, 0);
   EXPECT_TRUE(dir.Exists("ACT\\Action0.tmp"));

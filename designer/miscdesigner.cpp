@@ -21,10 +21,11 @@ bool TMiscChild::ShowChanges() {
   std::vector<int32> v = values;
   if (!RunFixtureDialog(kind, fan, v)) return false;
   values = v;
-  fixture::WriteParams(kind, values);
   Regenerate();
   return true;
 }
+
+void TMiscChild::Keep() const { fixture::WriteParams(kind, values); }
 
 void TMiscChild::Regenerate() {
   // A copy: the window's list must not share elements with the runner's copies.

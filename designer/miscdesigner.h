@@ -1,7 +1,9 @@
 // The designer window: one round of designing a furniture or fixture
 // symbol. It shows the symbol built from the kind's parameters; "Show
 // Changes" runs the kind's dialog again and builds the preview anew. The
-// preview lives in a list of its own (view 1), never in the drawing.
+// preview lives in a list of its own (view 1), never in the drawing, and the
+// values reach the kind's file only when the design is kept (OK): a
+// cancelled design leaves the next one's defaults as they were.
 #pragma once
 
 #include <memory>
@@ -27,9 +29,12 @@ class TMiscChild {
   int32 span = 0;
   std::vector<int32> values;  // drawing units
 
-  // Runs the kind's parameter dialog; on OK keeps the values in the kind's
-  // file and builds the preview again. False on Cancel.
+  // Runs the kind's parameter dialog; on OK takes its values and builds the
+  // preview again. False on Cancel.
   bool ShowChanges();
+  // Writes the values into the kind's file, where the symbol placed in the
+  // plan and the next design take them from.
+  void Keep() const;
   void Regenerate();
   const TFlist& Preview() const { return *preview_; }
   std::string Title() const;

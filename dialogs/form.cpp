@@ -63,17 +63,25 @@ Form& Form::Note(std::string text) {
   return *this;
 }
 
-std::string Form::Validate() const {
-  for (const FormField& f : fields_) {
-    if (f.kind == FormField::Kind::Integer &&
-        (*f.integer < f.low || *f.integer > f.high))
-      return plat::Format("%s %d to %d input is incorrect", f.label.c_str(), int(f.low),
-                          int(f.high));
-    if (f.kind == FormField::Kind::Real && (*f.real < f.low || *f.real > f.high))
-      return plat::Format("%s %.*f to %.*f input is incorrect", f.label.c_str(), f.decimals,
-                          f.low, f.decimals, f.high);
+int Form::FirstInvalid() const {
+  for (std::size_t i = 0; i < fields_.size(); ++i) {
+    const FormField& f = fields_[i];
+    if (f.kind == FormField::Kind::Integer && (*f.integer < f.low || *f.integer > f.high))
+      return int(i);
+    if (f.kind == FormField::Kind::Real && (*f.real < f.low || *f.real > f.high)) return int(i);
   }
-  return {};
+  return -1;
+}
+
+std::string Form::Validate() const {
+  const int i = FirstInvalid();
+  if (i < 0) return {};
+  const FormField& f = fields_[std::size_t(i)];
+  if (f.kind == FormField::Kind::Integer)
+    return plat::Format("%s %d to %d input is incorrect", f.label.c_str(), int(f.low),
+                        int(f.high));
+  return plat::Format("%s %.*f to %.*f input is incorrect", f.label.c_str(), f.decimals, f.low,
+                      f.decimals, f.high);
 }
 
 Form::Snapshot Form::Take() const {

@@ -167,7 +167,7 @@ int32 TFlist::AddScaleText(int32 scale, int32 showScale) {
   if (showScale != 1) return 0;
 
   char text[40];
-  std::snprintf(text, sizeof text, "scale %d : 1", scale);
+  std::snprintf(text, sizeof text, "scale 1 : %d", scale);  // a plan printed at 1 to N
   long long x = anchor ? anchor->X1 : 1LL * DrawingWidth * PixelScale / 2;
   if (CurrentView > view::SplitPrintOffset) x -= kSplitPrintShift;
   if (anchor) {

@@ -178,6 +178,8 @@ class TMDIChild : public TToolWindow {
   void ResetZoomBox();
 
   // ---- Undo and redo (planwindow/undo.cpp) -------------------------------------------------
+  // Both end a selection being placed first, as Enter would lock it: its
+  // list names elements by their place in the drawing, which they change.
   void Undo();
   void Redo();
 
@@ -250,9 +252,9 @@ class TMDIChild : public TToolWindow {
   bool RotateMirrorDrawing(int32 flag);
   // The line-style dialog: thickness and pen style of what is drawn next.
   void ChooseLineStyle();
-  // Whether the framed selection holds a rounded rectangle (it turns only by
-  // quarter turns; the user is told). A missing selection list counts too.
-  bool SelectionHasRoundRect();
+  // Whether the framed selection holds a rounded rectangle, an ellipse or an
+  // arc, which turn only by quarter turns (the user is told why).
+  bool SelectionTurnsByQuartersOnly();
   // The fill colour of the filled shape or symbol at (x, y), logical units:
   // the colour chooser, then the whole group takes the colour.
   void ChangeFillColour(int32 x, int32 y);
@@ -431,6 +433,7 @@ class TMDIChild : public TToolWindow {
   void DrawZoomRectangle(plat::DeviceContext& dc, int32 x1, int32 y1, int32 x2, int32 y2);
   int32 ClampScroll(int32 position, int32 range) const;
   void PlaceAtChainEnd(bool startFlag, bool forUndo);
+  void EndPlacingSelection();
 
   // The wizard step whose panels are shown, to place them again on a resize.
   void ShowWizardStep(bool wallWizard);

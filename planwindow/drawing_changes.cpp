@@ -12,7 +12,9 @@
 #include "platform/ui.h"
 #include "shell/mainform.h"
 #include "storage/cfgfile.h"
+#include "storage/selection_files.h"
 #include "storage/settings_files.h"
+#include "tools/moveobjtool.h"
 
 using namespace routing;
 
@@ -22,6 +24,18 @@ constexpr const char* kReplaceQuestion =
     "a drawing of that name already exists - do you wish to replace it?";
 constexpr const char* kRoundRectTurn =
     "RECT and RNDRECT Objs only rotate in 90, 180 and 270 degree increments";
+constexpr const char* kCurveTurn =
+    "ELLIPSE and ARC Objs only rotate in 90, 180 and 270 degree increments";
+
+// What is said when a listed element of kind k is to be turned by other than
+// a quarter turn; nullptr when it turns at any angle. Boxes keep their level
+// sides (an ellipse would only move its centre, an arc turn its ends but not
+// its ellipse), so the curve would change.
+const char* QuarterTurnsOnly(int32 k) {
+  if (k == kind::RoundRect) return kRoundRectTurn;
+  if (k == kind::Ellipse || k == kind::Arc) return kCurveTurn;
+  return nullptr;
+}
 
 bool IsFloorPlan(int32 v) { return v >= view::Ground && v <= view::Basement; }
 
@@ -123,21 +137,18 @@ void TMDIChild::ChooseLineStyle() {
 
 // ---- Turning a selection freely ---------------------------------------------------------------------
 
-bool TMDIChild::SelectionHasRoundRect() {
-  const int32 count = cfg::ReadFirstInt(ProgramFile(cfgfile::SelectionCount), 0);
-  cfg::Reader list(ProgramFile(cfgfile::SelectionList));
-  if (!list.IsOpen()) return true;
-  bool found = false;
-  for (int32 k = 0; k < count && !found; ++k) {
-    int32 index = 0, x = 0, y = 0;
-    if (!list.Int(index) || !list.Int(x) || !list.Int(y)) break;
-    // A list written for another drawing may name elements that are gone.
-    if (index < 0 || index >= DrawingList.Count()) continue;
-    found = DrawingList.At(index)->Kind == kind::RoundRect;
+bool TMDIChild::SelectionTurnsByQuartersOnly() {
+  auto* t = dynamic_cast<TMoveobjtool*>(Tool());
+  if (!t) return false;
+  // The rounded rectangle's message comes first, whatever the list's order.
+  const char* refusal = nullptr;
+  for (const selection::Entry& s : t->Listed()) {
+    const char* why = QuarterTurnsOnly(DrawingList.At(s.index)->Kind);
+    if (why && refusal != kRoundRectTurn) refusal = why;
   }
-  if (!found) return false;
+  if (!refusal) return false;
   const plat::Point pointer = plat::Ui().GetCursorPos();
-  plat::ErrorBox(kRoundRectTurn, plat::mbOK);
+  plat::ErrorBox(refusal, plat::mbOK);
   plat::Ui().SetCursorPos(pointer);
   return true;
 }

@@ -13,7 +13,6 @@
 #include "platform/ui.h"
 #include "shell/mainform.h"
 #include "storage/library_file.h"
-#include "storage/selection_files.h"
 #include "tools/moveobjtool.h"
 
 using namespace routing;
@@ -118,6 +117,8 @@ void TMDIChild::PickLibraryItem(int32 group) {
   }
   ViewState = group + 10;
   if (MainForm) MainForm->SelectPickTool();
+  // A list cancelled leaves the pick tool, and its prompt, under way.
+  const std::string prompt = MainForm ? MainForm->st.PanelText(panel::Guide) : std::string();
   Guide(kPreviewGuide);
   d.onPreview = [this, &d](int32) { ShowLibraryPreview(d.ChosenFile()); };
   const bool chosen = dlg::ShowModal(d);
@@ -126,6 +127,7 @@ void TMDIChild::PickLibraryItem(int32 group) {
   CurrentView = shownView;
   if (!chosen) {
     if (TDrawingtool* t = Tool()) t->Type = tooltype::Parked;
+    Guide(prompt);
     return;
   }
   // Only the item chosen last goes into the drawing, read afresh.
@@ -181,7 +183,7 @@ void TMDIChild::StartLibraryAdd() {
 
 void TMDIChild::AddFramedToLibrary() {
   auto* t = dynamic_cast<TMoveobjtool*>(Tool());
-  if (!t || t->TakenCount == 0 || selection::ReadValidList(DrawingList).empty()) {
+  if (!t || t->TakenCount == 0 || t->Listed().empty()) {
     plat::InfoBox(kNothingFramed);
     return;
   }

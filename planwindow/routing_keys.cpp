@@ -28,6 +28,7 @@ constexpr int32 kRoomWizardIdle = 100;
 
 constexpr const char* kEscapeGuide = "GUIDE: Select function or tool";
 constexpr const char* kPickToolName = "Pick tool";
+constexpr const char* kTextTooLong = "text longer than maximum 70 letters / spaces";
 constexpr const char* kExpandArrowGuide =
     "GUIDE: move cursor,press ENTER when line is at position to expand from";
 constexpr const char* kShrinkArrowGuide =
@@ -214,7 +215,7 @@ void TMDIChild::RouteIdleArrow(int32 key, plat::Point cursor) {
 }
 
 void TMDIChild::RouteRotateByKey(int32 key, plat::Point cursor) {
-  if (SelectionHasRoundRect()) return;
+  if (SelectionTurnsByQuartersOnly()) return;
   CallToolKeyDown(key, cursor, 0);
   InvalidateFrameChange(1);
   if (key == plat::VK_ADD) {
@@ -581,9 +582,9 @@ void TMDIChild::FormKeyPress(char ch) {
     return;
   }
   bool lineEnded = ch == kEnter;
-  if (t->Result == textresult::Overflowed) {
+  const bool overflowed = t->Result == textresult::Overflowed;
+  if (overflowed) {
     t->Result = textresult::Stored;
-    plat::ErrorBox("text longer than maximum 70 letters / spaces", plat::mbOK);
     lineEnded = true;
   }
   if (!lineEnded) return;
@@ -592,6 +593,7 @@ void TMDIChild::FormKeyPress(char ch) {
   const int32 n = DrawingList.Count();
   auto* text = n > before && n > 6 ? dynamic_cast<TTextobj*>(DrawingList.At(n - 1)) : nullptr;
   if (!text || text->Kind != kind::Text24) {
+    if (overflowed) plat::ErrorBox(kTextTooLong, plat::mbOK);
     if (MainForm) MainForm->SelectPickTool();
     if (TDrawingtool* now = Tool()) now->Type = tooltype::Parked;
     ToolPanel(kPickToolName);
@@ -614,12 +616,17 @@ void TMDIChild::FormKeyPress(char ch) {
     t->X1 = text->X1 + t->Size;
     t->Y1 = text->Y1;
   }
-  // After a line that overflowed, the character that did not fit was shown
-  // on the committed line: the repaint clears it, and the next character
-  // shows it on its own line.
-  if (!newLineEmpty) Surface().InvalidateRect(nullptr);
-  plat::WindowDC dc(Surface());
   int32 dx = 0, dy = 0;
-  WorldToDevice(*dc, ClientRect(), t->X1 / PixelScale, t->Y1 / PixelScale, dx, dy);
+  {
+    plat::WindowDC dc(Surface());
+    // The character that overflowed the last line is shown on its own line
+    // before the message says why it moved there.
+    if (!newLineEmpty) {
+      SetViewMapping(*dc, ClientRect());
+      t->DrawPreview(*dc, 0);
+    }
+    WorldToDevice(*dc, ClientRect(), t->X1 / PixelScale, t->Y1 / PixelScale, dx, dy);
+  }
   plat::Ui().SetCursorPos(Surface().ClientToScreen({dx, dy}));
+  if (overflowed) plat::ErrorBox(kTextTooLong, plat::mbOK);
 }

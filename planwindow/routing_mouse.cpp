@@ -386,7 +386,7 @@ void TMDIChild::RotateByRightButton(int x, int y) {
         return;
       }
       if (degrees < 0 || degrees > kFullCircle) return;
-      if (degrees != 90 && degrees != 180 && degrees != 270 && SelectionHasRoundRect())
+      if (degrees != 90 && degrees != 180 && degrees != 270 && SelectionTurnsByQuartersOnly())
         return;
     } else {
       // No turn wanted: the question's Cancel ends the rotation.

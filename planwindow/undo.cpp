@@ -8,6 +8,7 @@
 #include "planwindow/childwin.h"
 #include "platform/ui.h"
 #include "shell/mainform.h"
+#include "tools/moveobjtool.h"
 
 namespace {
 
@@ -15,7 +16,8 @@ constexpr const char* kNothingToUndo = "no more actions can be undone";
 constexpr const char* kOtherView =
     "last action was not on this view - do you still want to undo it ?";
 constexpr const char* kOnlyWall = "This is the only wall - select FILE / NEW and start again";
-constexpr const char* kUpperFloorRestart = "select VIEW / THIS FLOOR  and start again";
+// Names the floor's entry of the Plan Views menu, which starts the floor again.
+constexpr const char* kUpperFloorRestart = "select PLAN VIEWS / %s  and start again";
 constexpr const char* kLayoutRemark =
     "Select the 'mark external walls in LAYOUT' icon and re mark the wall corners";
 constexpr const char* kNothingToRedo = "no more actions to redraw ";
@@ -23,6 +25,8 @@ constexpr const char* kNoUndoInGroup =
     "undo is not available in the group drawing - its changes are not kept as undo steps";
 constexpr const char* kNoRedoInGroup =
     "redo is not available in the group drawing - its changes are not kept as undo steps";
+
+constexpr const char* kPickToolName = "Pick tool";
 
 constexpr int32 kFirstUserEntry = 6;
 constexpr int32 kStopEndStart = 154;
@@ -112,6 +116,16 @@ int32 ExternalWallsOn(int32 v) {
 
 bool IsUpperFloor(int32 v) { return v > view::Ground && v <= kUpperFloorLast; }
 
+// The floor's entry of the Plan Views menu, as the messages name it.
+const char* FloorEntry(int32 v) {
+  switch (v) {
+    case view::First: return "FIRST FLOOR";
+    case view::Second: return "SECOND FLOOR";
+    case view::Third: return "THIRD FLOOR";
+    default: return "SUB FLOOR";
+  }
+}
+
 }  // namespace
 
 // Moves the pointer onto the end (or, with the start flag, the start) of the
@@ -147,7 +161,16 @@ void TMDIChild::PlaceAtChainEnd(bool startFlag, bool forUndo) {
   }
 }
 
+void TMDIChild::EndPlacingSelection() {
+  const auto* t = dynamic_cast<const TMoveobjtool*>(Tool());
+  if (!t || t->Step != framestep::Placing) return;
+  InvalidateFrameChange(1);
+  SelectPickTool();
+  if (MainForm) MainForm->st.SetPanelText(panel::Tool, kPickToolName);
+}
+
 void TMDIChild::Undo() {
+  EndPlacingSelection();
   CurrentFunction = func::ScreenAids;
   const int32 shown = CurrentView;
   const int32 v = DrawingList.UndoViews[0];
@@ -208,7 +231,7 @@ void TMDIChild::Undo() {
     placing = kPlaceAtChainEnd;
   } else if (IsUpperFloor(CurrentView)) {
     if (ExternalWallsOn(CurrentView) < kMinUpperFloorWalls)
-      Note(kUpperFloorRestart);
+      Note(plat::Format(kUpperFloorRestart, FloorEntry(CurrentView)).c_str());
     else
       placing = kPlaceAtChainEnd;
   } else if (CurrentView == view::LayoutMarkingWalls) {
@@ -241,6 +264,7 @@ void TMDIChild::Undo() {
 }
 
 void TMDIChild::Redo() {
+  EndPlacingSelection();
   CurrentFunction = func::ScreenAids;
   const int32 shown = CurrentView;
   if (CurrentView == view::Group) {

@@ -133,7 +133,7 @@ constexpr StepTexts kTexts[] = {
      "things.\n"
      "Doors and windows are cut into the walls.\n"
      "Furniture and fixtures are custom drawn with 'Easy Draw'.\n"
-     "A first floor is added from the View menu: its walls can be those of the ground floor.",
+     "A first floor is added from the Plan Views menu: its walls can be those of the ground floor.",
      nullptr},
 
     // ---- The design-room wizard ------------------------------------------------
@@ -251,7 +251,7 @@ constexpr StepTexts kTexts[] = {
      "The Walls and Rooms menus edit walls and finished rooms; the Screen Aids help to place "
      "things.\n"
      "Doors and windows are cut into the walls.\n"
-     "View, Layout returns to the layout of the design rooms.\n"
+     "Plan Views, Layout returns to the layout of the design rooms.\n"
      "Furniture and fixtures are custom drawn with 'Easy Draw'.",
      nullptr},
 };

@@ -250,6 +250,7 @@ TextMetrics DeviceContext::GetTextMetrics() {
   m.height = RoundToInt(m.height * fy);
   m.ascent = RoundToInt(m.ascent * fy);
   m.descent = RoundToInt(m.descent * fy);
+  m.externalLeading = RoundToInt(m.externalLeading * fy);
   m.aveCharWidth = RoundToInt(m.aveCharWidth * fx);
   m.maxCharWidth = RoundToInt(m.maxCharWidth * fx);
   return m;

@@ -133,6 +133,7 @@ struct TextMetrics {
   int descent = 0;
   int aveCharWidth = 0;
   int maxCharWidth = 0;
+  int externalLeading = 0;  // space the font wants between lines, beyond height
 };
 
 }  // namespace plat

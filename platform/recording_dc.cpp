@@ -108,6 +108,7 @@ TextMetrics RecordingDC::DevTextMetrics() {
   const int width = DeviceFontWidth();
   m.aveCharWidth = width > 0 ? width : int(std::lround(m.height * 0.6));
   m.maxCharWidth = std::max(m.aveCharWidth, m.height);
+  m.externalLeading = int(std::lround(m.height * 0.1));
   return m;
 }
 

@@ -5,7 +5,7 @@
 // Text has a fixed size model so tests do not depend on installed fonts:
 // each character is 0.6 x the font's device height wide (or the font's own
 // width when one is set), and a line is the font's device height tall with
-// 0.8 of it above the baseline.
+// 0.8 of it above the baseline and a tenth of it as external leading.
 #pragma once
 
 #include <functional>

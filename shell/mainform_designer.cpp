@@ -61,6 +61,7 @@ void TMainForm::RunFixtureDesigner() {
     SelectPickTool();
     return;
   }
+  designer.Keep();
   // The plan as stored, then the symbol into it for the move tool to place.
   DrawingList.ReadDrawingFile(dtDrawing);
   SetTool(tooltype::Move);

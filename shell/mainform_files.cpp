@@ -170,6 +170,13 @@ void TMainForm::CmFilenewExecute() {
   RememberRecentFile(DrawingList.DrawingName);
 
   ShowView(0, ViewExtension(CurrentView));
+  // Files keep positions about the sheet's centre, and the window has just
+  // fitted the sheet's height to its own shape: the new drawing's records
+  // are written again about the sheet as it now is, so that they read back
+  // where they were made.
+  InitDrawingList();
+  DrawingList.WriteDrawingFile(dtDrawing);
+  DrawingList.WriteDrawingFile(dtSavedCopy);
   WriteNormalZoom();
   StartDrawingTool(choice.designRooms);
 }

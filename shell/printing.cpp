@@ -25,8 +25,12 @@ namespace {
 
 constexpr const char* kPrintFailed = "the drawing could not be printed";
 constexpr const char* kNothingToPrint = "there is nothing to print";
+// The plan, the scale and how much too big the plan is on the paper ("35 mm
+// too wide and 12 mm too tall"), then the ways out.
 constexpr const char* kDoesNotFit =
-    "the %s does not fit on the page at scale 1 : %d - print it all the same?";
+    "the %s does not fit on the page at scale 1 : %d - it is %s on the paper.\n"
+    "Choose a smaller scale (a larger number), or the other paper orientation in the print "
+    "dialog.\nPrint it all the same?";
 constexpr const char* kTooManyPages =
     "the plan would need %d pages at scale 1 : %d - choose a smaller scale (a larger number)";
 constexpr const char* kNoGroupSplit = "the group drawing prints on one page only";
@@ -203,6 +207,10 @@ struct PageLayout {
   int32 columns = 1;
   int32 rows = 1;
   const PrintArea* clip = nullptr;  // a part print shows nothing beyond its frame
+  // How far the plan reaches beyond the pages, both sides together (drawing
+  // units; 0 where it fits).
+  double overWidth = 0;
+  double overHeight = 0;
 };
 
 // The page's printable area in drawing units at the scale.
@@ -250,9 +258,31 @@ PageLayout PlanLayout(int32 v, bool split, PaperArea paper) {
   }
   const double halfW = layout.columns * paper.width / 2 + 1;
   const double halfH = layout.rows * paper.height / 2 + 1;
-  layout.fits = box.minX >= layout.centreX - halfW && box.maxX <= layout.centreX + halfW &&
-                box.minY >= layout.centreY - halfH && box.maxY <= layout.centreY + halfH;
+  layout.overWidth = std::max(0.0, layout.centreX - halfW - box.minX) +
+                     std::max(0.0, box.maxX - (layout.centreX + halfW));
+  layout.overHeight = std::max(0.0, layout.centreY - halfH - box.minY) +
+                      std::max(0.0, box.maxY - (layout.centreY + halfH));
+  layout.fits = layout.overWidth == 0 && layout.overHeight == 0;
   return layout;
+}
+
+// A length on the paper, drawing units printed at perUnit printer pixels
+// each: whole millimetres (rounded up) in metric drawings, tenths of an inch
+// in imperial ones.
+std::string PaperLength(double units, double perUnit, int dpi) {
+  const double inches = units * perUnit / std::max(dpi, 1);
+  if (MetricUnits == 1)
+    return plat::Format("%d mm", std::max(1, int32(std::ceil(inches * kMillimetresPerInch))));
+  return plat::Format("%.1f inches", std::max(0.1, std::ceil(inches * 10) / 10));
+}
+
+// "35 mm too wide and 12 mm too tall", or the one direction that is too big.
+std::string TooBig(const PageLayout& layout, double perUnit, int dpi) {
+  std::string wide, tall;
+  if (layout.overWidth > 0) wide = PaperLength(layout.overWidth, perUnit, dpi) + " too wide";
+  if (layout.overHeight > 0) tall = PaperLength(layout.overHeight, perUnit, dpi) + " too tall";
+  if (wide.empty() || tall.empty()) return wide + tall;
+  return wide + " and " + tall;
 }
 
 // What the question calls the plan of a view.
@@ -445,7 +475,8 @@ bool TMainForm::PrintViews(const std::vector<int32>& views, int32 offset,
       return false;
     }
     if (!layout.fits &&
-        !plat::AskYesNo(plat::Format(kDoesNotFit, PlanName(v).c_str(), choice.scale)))
+        !plat::AskYesNo(plat::Format(kDoesNotFit, PlanName(v).c_str(), choice.scale,
+                                     TooBig(layout, perUnit, page.dpiX).c_str())))
       return false;
     planned.emplace_back(v, layout);
   }

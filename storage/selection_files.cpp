@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "model/elements.h"
 #include "model/flist.h"
 #include "platform/files.h"
 #include "storage/cfgfile.h"
@@ -97,6 +98,37 @@ bool AllValid(const std::vector<Entry>& entries, const TFlist& list) {
 std::vector<Entry> ReadValidList(const TFlist& list) {
   std::vector<Entry> out = ReadList();
   std::erase_if(out, [&](const Entry& e) { return e.index < 0 || e.index >= list.Count(); });
+  return out;
+}
+
+Named NameOf(const TObj& e) {
+  Named n{e.Kind, e.Floor, {e.X1, e.Y1, e.X2, e.Y2}};
+  if (const auto* p = dynamic_cast<const TPolyobj*>(&e)) {
+    for (int32 i = 0; i < std::clamp(p->PointCount, 0, kMaxPolyPoints); ++i) {
+      n.points.push_back(p->PointX[i]);
+      n.points.push_back(p->PointY[i]);
+    }
+  } else if (const auto* a = dynamic_cast<const TArcobj*>(&e)) {
+    n.points.insert(n.points.end(), {a->StartX, a->StartY, a->EndX, a->EndY});
+  }
+  return n;
+}
+
+std::vector<Named> NameAll(const std::vector<Entry>& entries, const TFlist& list) {
+  std::vector<Named> out;
+  out.reserve(entries.size());
+  for (const Entry& e : entries)
+    out.push_back(e.index >= 0 && e.index < list.Count() ? NameOf(*list.At(e.index)) : Named{});
+  return out;
+}
+
+std::vector<Entry> ReadNamedList(const TFlist& list, const std::vector<Named>& named) {
+  std::vector<Entry> out = ReadList();
+  if (out.size() != named.size()) return {};
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    const int32 index = out[i].index;
+    if (index < 0 || index >= list.Count() || NameOf(*list.At(index)) != named[i]) return {};
+  }
   return out;
 }
 

@@ -16,6 +16,7 @@
 #include "model/globals.h"
 
 class TFlist;
+class TObj;
 
 namespace selection {
 
@@ -44,5 +45,23 @@ std::vector<Entry> ParseList(int32 count, std::string_view text);
 std::vector<Entry> ReadValidList(const TFlist& list);
 // Whether every listed index names an element of the list.
 bool AllValid(const std::vector<Entry>& entries, const TFlist& list);
+
+// What a listed element was when it was listed: its kind, floor and the
+// points that place it. An index names an element only by its place in the
+// list, which an undo, a redo or an erase gives to another element; whoever
+// lists elements keeps their names and acts on the list only while every
+// entry still names what it named.
+struct Named {
+  int32 kind = 0;
+  int32 floor = 0;
+  std::vector<int32> points;
+  bool operator==(const Named&) const = default;
+};
+Named NameOf(const TObj& e);
+// The names of the listed elements, in the list's order.
+std::vector<Named> NameAll(const std::vector<Entry>& entries, const TFlist& list);
+// The list read again when it holds as many entries as names and every
+// entry still names the element it named; empty otherwise.
+std::vector<Entry> ReadNamedList(const TFlist& list, const std::vector<Named>& named);
 
 }  // namespace selection

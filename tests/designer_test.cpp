@@ -262,4 +262,27 @@ TEST_F(DesignerRound, StairsAreNotOfferedToALibraryAndCancelPlacesNothing) {
   EXPECT_EQ(Tool()->Type, tooltype::Pick);
 }
 
+// "Show Changes" only shows: a design cancelled in the designer window
+// leaves the kind's file, and so the next design's defaults, as they were.
+TEST_F(DesignerRound, ACancelledDesignLeavesTheKindsFileAsItWas) {
+  struct ShowChangesThenCancel : dlg::Runner<TMiscChild> {
+    bool Run(TMiscChild& m) override {
+      EXPECT_TRUE(m.ShowChanges());
+      return false;
+    }
+  } cancelling;
+  dlg::ScopedRunner<TMiscChild> use(cancelling);
+  const std::string before = dir.ReadFile("CFG\\BEDM.CFG");
+  picker.Answer([](TEasydrawdlg& d) { d.item = 1; });
+  form->CmEasyDrawExecute();
+  bedDialog.Answer();
+  bedDialog.Answer([](TBedDlg& d) { d.shown[fixture::bed::Pillows] = 1; });
+  const int32 count = DrawingList.Count();
+  Click(1800, 2500);
+  EXPECT_EQ(dir.ReadFile("CFG\\BEDM.CFG"), before);
+  DrawingList.ReadDrawingFile(dtDrawing);
+  EXPECT_EQ(DrawingList.Count(), count);
+  EXPECT_EQ(Tool()->Type, tooltype::Pick);
+}
+
 }  // namespace

@@ -161,17 +161,56 @@ TEST_F(Frames, TurnByNinetyAndFortyFive) {
   EXPECT_EQ(std::abs(r90.Y2 - r90.Y1), 200);
 }
 
-TEST_F(Frames, TurnByFortyFiveKeepsEllipsesAndCirclesAndLineLengths) {
+// A turn other than a quarter turn keeps boxes level: a selection holding a
+// box drawn round a curve (ellipse, arc) or a rounded rectangle is refused,
+// by the right button and by the keys alike, and nothing moves. Circles and
+// lines turn by any angle.
+TEST_F(Frames, OnlyQuarterTurnsForEllipsesArcsAndRoundedRectangles) {
+  const struct {
+    int32 kind;
+    const char* message;
+  } refused[] = {
+      {kind::Ellipse, "ELLIPSE and ARC Objs only rotate in 90, 180 and 270 degree increments"},
+      {kind::Arc, "ELLIPSE and ARC Objs only rotate in 90, 180 and 270 degree increments"},
+      {kind::RoundRect, "RECT and RNDRECT Objs only rotate in 90, 180 and 270 degree increments"},
+  };
+  for (const auto& c : refused) {
+    SCOPED_TRACE(c.kind);
+    DrawingList.Clear();
+    InitDrawingList();
+    const int32 line = PutLine(1000, 1000, 2000, 1000, 900);
+    const int32 box = PutBox(c.kind, 1200, 1200, 1600, 1400);
+    if (c.kind == kind::Arc) {
+      auto& arc = static_cast<TArcobj&>(*DrawingList.At(box));
+      arc.StartX = 1600, arc.StartY = 1300, arc.EndX = 1200, arc.EndY = 1300;
+      DrawingList.WriteDrawingFile(dtDrawing);
+    }
+    form->CmMoveExecute();
+    Drag(900, 900, 2100, 1700);
+    ASSERT_EQ(Listed().size(), 2u);
+    ui.ExpectInput("45").WithPrompt("clockwise");
+    ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk).WithText(c.message);
+    RightClick();
+    ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk).WithText(c.message);
+    Key(plat::VK_ADD);
+    EXPECT_EQ(Stored(line).X2, 2000);
+    EXPECT_EQ(Stored(box).X1, 1200);
+    // A quarter turn stands the box on its side.
+    ui.ExpectInput("90").WithPrompt("clockwise");
+    RightClick();
+    const TObj& b = Stored(box);
+    EXPECT_EQ(std::abs(b.Y2 - b.Y1), 400);
+    Key(plat::VK_RETURN);
+  }
+
+  DrawingList.Clear();
+  InitDrawingList();
   const int32 line = PutLine(1000, 1000, 2000, 1000, 900);
-  const int32 ellipse = PutBox(kind::Ellipse, 1200, 1200, 1600, 1400);  // 400 x 200
   const int32 circle = PutBox(kind::Circle, 1700, 1100, 1900, 1300);
   form->CmMoveExecute();
   Drag(900, 900, 2100, 1700);
   ui.ExpectInput("45").WithPrompt("clockwise");
   RightClick();
-  const TObj& e45 = Stored(ellipse);
-  EXPECT_EQ(std::abs(e45.X2 - e45.X1), 400);
-  EXPECT_EQ(std::abs(e45.Y2 - e45.Y1), 200);
   const TObj& c45 = Stored(circle);
   EXPECT_EQ(c45.X2 - c45.X1, 200);
   EXPECT_EQ(c45.Y2 - c45.Y1, 200);
@@ -300,13 +339,50 @@ TEST_F(Frames, EraseAndItsRefusals) {
   EXPECT_EQ(DrawingList.Count(), now);
 }
 
-TEST_F(Frames, MoveSkipsIndicesTheDrawingDoesNotHave) {
-  const int32 line = PutLine(500, 500, 1000, 500);
+// Indices name elements by their place in the drawing. An undo while a
+// selection is being placed gives the place to another element: it ends the
+// placing, as Enter would, and a list that no longer names what was framed
+// moves nothing.
+TEST_F(Frames, AStaleSelectionNeverMovesAnotherElement) {
+  const int32 text = PutText(3000, 3000, 0);
+  auto* outline = new TPolyobj();
+  outline->Kind = 1000;
+  outline->PointCount = 4;
+  const int32 xs[] = {500, 1000, 1000, 500}, ys[] = {500, 500, 800, 800};
+  std::copy(std::begin(xs), std::end(xs), outline->PointX);
+  std::copy(std::begin(ys), std::end(ys), outline->PointY);
+  const int32 polygon = Put(outline);
+
+  form->CmEraseExecute();
+  Drag(2900, 2900, 3600, 3200);  // the text goes: the polygon takes its place
   form->CmMoveExecute();
   Drag(400, 400, 1200, 900);
-  selection::WriteList({{line, 0, 0}, {9999, 0, 0}, {-3, 0, 0}});
-  Click(1800, 650);
-  EXPECT_EQ(Stored(line).X1, 1500);
+  ASSERT_EQ(Listed(), (std::vector<int32>{text}));
+  form->CmUndoExecute();  // the text is back in its place
+  EXPECT_EQ(Tool()->Type, tooltype::Pick);
+  EXPECT_EQ(form->st.PanelText(panel::Guide), "GUIDE: Select a function or drawing tool");
+  EXPECT_EQ(form->st.PanelText(panel::Tool), "Pick tool");
+  Click(1800, 1650);
+  EXPECT_EQ(Stored(text).X1, 3000);
+  EXPECT_EQ(static_cast<TPolyobj&>(Stored(polygon)).PointX[0], 500);
+
+  // Redo ends a placing too.
+  form->CmMoveExecute();
+  Drag(400, 400, 1200, 900);
+  form->CmRedoExecute();
+  EXPECT_EQ(Tool()->Type, tooltype::Pick);
+
+  // However the list came to name other elements, nothing moves and the
+  // list is dropped.
+  form->CmUndoExecute();
+  const int32 line = PutLine(500, 2000, 1000, 2000);
+  form->CmMoveExecute();
+  Drag(400, 1900, 1200, 2100);
+  selection::WriteList({{text, 0, 0}});
+  Click(1800, 2500);
+  EXPECT_EQ(Stored(text).X1, 3000);
+  EXPECT_EQ(Stored(line).X1, 500);
+  EXPECT_TRUE(Listed().empty());
 }
 
 TEST_F(Frames, CurveAlterMovesAnEllipseAndDeletesACircle) {

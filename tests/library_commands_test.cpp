@@ -112,6 +112,8 @@ TEST_F(LibraryCommands, PreviewsNeverReachTheDrawingOnlyTheChosenItemIsPlaced) {
   form->CmFurnitureExecute();
   EXPECT_EQ(dir.ReadFile("DWGS\\ROUTING.KWV"), placed);
   EXPECT_EQ(Tool()->Type, tooltype::Parked);
+  // The preview prompt goes with the list.
+  EXPECT_EQ(form->st.PanelText(panel::Guide), "GUIDE: Select a function or drawing tool");
 }
 
 TEST_F(LibraryCommands, NamesMustBeSafeAndAnExistingItemIsReplacedOnlyWhenAsked) {

@@ -104,7 +104,9 @@ TEST_F(LineText, ADraggedLineGetsItsTextWithOneUndoStepAndKeepsItAfterARepaint) 
   EXPECT_EQ(t.Kind, kind::WallLengthText);
   EXPECT_STREQ(t.Text, "  BOUNDARY");
   EXPECT_EQ(t.X1, 2000);
-  EXPECT_GT(t.Y1, 1000);
+  // A quarter of a line above it: the height (12 x 5) and the font's
+  // external leading (a tenth of it in the recording model).
+  EXPECT_EQ(t.Y1, 1000 + (60 + 6) * PixelScale / 4);
   EXPECT_EQ(t.X2, 900);  // the line's bearing
   EXPECT_EQ(std::tie(t.Escapement, t.Alignment), std::make_tuple(0, 6));
   EXPECT_EQ(t.Size, 12);  // the text height of the dimension settings

@@ -107,7 +107,7 @@ TEST_F(Undo, AnUpperFloorWithFewWallsIsToldToStartAgainButStillUndone) {
   CurrentView = view::First;
   Edit(ExtWall(18000, 11000, 22000, 11000, view::First));
   Edit(Line(18000, 12000, 22000, 12000, view::First));
-  ExpectNote("select VIEW / THIS FLOOR  and start again");
+  ExpectNote("select PLAN VIEWS / FIRST FLOOR  and start again");
   child->Undo();
   EXPECT_EQ(UserElementsInLiveFile(), 1);
 }

@@ -255,7 +255,7 @@ TEST_F(ScaleText, StandsTwiceTheScaledOffsetBelowThePrintedFloorsTitle) {
   ASSERT_NE(t, nullptr);
   EXPECT_EQ(t->Kind, kind::Text);
   EXPECT_EQ(t->Floor, view::Ground);
-  EXPECT_STREQ(t->Text, "scale 48 : 1");
+  EXPECT_STREQ(t->Text, "scale 1 : 48");
   EXPECT_EQ(t->X1, 3000);
   EXPECT_EQ(t->Y1, 200 - 2 * 240);  // 480 x 48 / 96 = 240
   EXPECT_EQ(t->Alignment, 1);

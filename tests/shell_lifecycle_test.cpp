@@ -42,6 +42,15 @@ TEST_F(Lifecycle, ANewDrawingOpensItsGroundFloorWindowAndItsFiles) {
   EXPECT_EQ(form->RecentFiles[0], "HOUSE");
   EXPECT_EQ(dir.ReadFile("CFG\\LASTFILES.CFG"), "HOUSE\n\n\n\n");
   EXPECT_EQ(dir.ReadFile("CFG\\ZOOM.CFG"), "4000 2500");
+  // The information records are stored about the sheet the window fitted,
+  // so that they read back where they were made.
+  DrawingList.Clear();
+  DrawingList.ReadDrawingFile(dtDrawing);
+  ASSERT_EQ(DrawingList.Count(), 6);
+  for (int32 i = 0; i < 6; ++i) {
+    const TObj& r = *DrawingList.At(i);
+    EXPECT_EQ(std::tie(r.X1, r.Y1, r.X2, r.Y2), std::make_tuple(0, 0, 0, 0)) << r.Kind;
+  }
   // Undo starts empty.
   for (int32 v : DrawingList.UndoViews) EXPECT_EQ(v, 0);
   EXPECT_TRUE(dir.Exists("ACT\\Action0.tmp"));
@@ -320,7 +329,7 @@ TEST_F(Printing, AFloorPrintsAtScaleAndLeavesTheDrawingAsItWas) {
     if (r.op == plat::DcOp::Line) longest = std::max(longest, std::abs(r.to.x - r.from.x));
   EXPECT_NEAR(longest, 472, 2);
   bool scaleText = false;
-  for (const auto& r : printer.printed) scaleText = scaleText || r.text == "scale 100 : 1";
+  for (const auto& r : printer.printed) scaleText = scaleText || r.text == "scale 1 : 100";
   EXPECT_TRUE(scaleText);
 
   // The scale text was for the print only; a backup and an undo step remain.

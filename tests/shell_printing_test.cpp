@@ -140,8 +140,11 @@ TEST_F(PrintCommands, APlanTooBigForThePageIsSaidSoBeforeAnythingIsPrinted) {
   const std::string before = dir.ReadFile(kLive);
   const int steps = UndoSteps();
   AnswerPrint(100);
+  // 300 mm on a page 210 mm wide (less the hair of a margin the fit allows).
   ui.ExpectQuestion(plat::mrNo)
-      .WithText("the ground floor does not fit on the page at scale 1 : 100 - print it all the same?");
+      .WithText("the ground floor does not fit on the page at scale 1 : 100 - it is 91 mm too "
+                "wide on the paper.\nChoose a smaller scale (a larger number), or the other "
+                "paper orientation in the print dialog.\nPrint it all the same?");
   form->CmPrintExecute();
   EXPECT_EQ(printer.documents, 0);
   EXPECT_FALSE(dir.Exists("DWGS\\HOUSE.BAK"));

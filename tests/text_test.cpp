@@ -100,9 +100,10 @@ TEST_F(Texts, TypedLinesFollowEachOtherDownTheSheetUntilASecondEnter) {
   EXPECT_EQ(texts[0].Alignment, textplace::Typed);
   EXPECT_EQ(std::tie(texts[0].X1, texts[0].Y1), std::make_tuple(1000, 3000));
   EXPECT_STREQ(texts[1].Text, "3.6 x 4.2");
-  // One line lower: the line height at 10 pixels, 25 mm a pixel... measured by the tool.
+  // One line lower: the line height at 10 pixels, 25 mm a pixel... measured by the tool,
+  // with the font's external leading (a tenth of its height in the recording model).
   EXPECT_EQ(texts[1].X1, 1000);
-  EXPECT_EQ(texts[1].Y1, 3000 - 10 * 5 * (PixelScale + 1));
+  EXPECT_EQ(texts[1].Y1, 3000 - (10 + 1) * 5 * (PixelScale + 1));
   EXPECT_EQ(UndoSteps(), 2);
 }
 
@@ -130,6 +131,14 @@ TEST_F(Texts, TheSeventyFirstLetterEndsTheLineWithAMessageAndNoMarkInTheFile) {
   EXPECT_EQ(texts[0].Y2, 0);  // the overflow is not written into the text's coordinates
   EXPECT_STREQ(texts[1].Text, "b");
   EXPECT_LT(texts[1].Y1, texts[0].Y1);
+  // The letter that overflowed is drawn only where it stands, on the new line.
+  int drawn = 0;
+  for (const plat::DcRecord& r : host.window.Log().Texts()) {
+    if (r.text != "b") continue;
+    ++drawn;
+    EXPECT_EQ(r.from, Pixel(texts[1].X1, texts[1].Y1));
+  }
+  EXPECT_GT(drawn, 0);
 }
 
 TEST_F(Texts, ATextTypedOffTheSheetIsKeptUntilANewStartingPointIsClicked) {

@@ -112,19 +112,22 @@ TEST_F(WindowCommands, TheLineStyleGoesToTheToolAndTheStatusBar) {
 TEST_F(WindowCommands, ASelectionWithARoundedRectangleTurnsOnlyByQuarterTurns) {
   DrawingList.Add(new TRndrectobj(kind::RoundRect, view::Ground, 0, 0, 1000, 0, 2000, 0, 1000, 2000,
                                   50, 0, 0, 1, 0));
-  DrawingList.Add(new TLineobj(kind::Line, view::Ground, 0, 0, 0, 0, 10, 0, 0, 10, 0, 0, 0, 1, 0));
-  dir.WriteFile("CFG\\TEMP.CFG", "1\n");
-  dir.WriteFile("CFG\\COPY.CFG", "7 0 0\n");
-  EXPECT_FALSE(child->SelectionHasRoundRect());
-  dir.WriteFile("CFG\\COPY.CFG", "99 0 0\n");  // an index the list does not have
-  EXPECT_FALSE(child->SelectionHasRoundRect());
-  dir.WriteFile("CFG\\TEMP.CFG", "2\n");
-  dir.WriteFile("CFG\\COPY.CFG", "7 0 0\n6 0 0\n");
+  DrawingList.Add(new TLineobj(kind::Line, view::Ground, 0, 0, 3000, 0, 3010, 0, 3000, 3010, 0, 0,
+                               0, 1, 0));
+  DrawingList.WriteDrawingFile(dtDrawing);
+  EXPECT_FALSE(child->SelectionTurnsByQuartersOnly());  // no frame tool, nothing listed
+  form->CmMoveExecute();
+  Drag(2900, 2900, 3100, 3100);  // the line alone
+  EXPECT_FALSE(child->SelectionTurnsByQuartersOnly());
+  form->CmMoveExecute();
+  Drag(900, 900, 2100, 2100);
   ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk)
       .WithText("RECT and RNDRECT Objs only rotate in 90, 180 and 270 degree increments");
   const plat::Point pointer = ui.cursor;
-  EXPECT_TRUE(child->SelectionHasRoundRect());
+  EXPECT_TRUE(child->SelectionTurnsByQuartersOnly());
   EXPECT_EQ(ui.cursor, pointer);
+  dir.WriteFile("CFG\\COPY.CFG", "99 0 0\n");  // an index the list does not have
+  EXPECT_FALSE(child->SelectionTurnsByQuartersOnly());
 }
 
 TEST_F(WindowCommands, AFillChangeTakesTheWholeGroupOnThisViewOnly) {

@@ -174,7 +174,8 @@ void TLineobjtool::ElementsAdded(plat::DeviceContext& dc, const plat::Rect& clie
     font.italic = TextItalic != 0;
     font.face = NewTextFace();
     plat::ScopedFont selected(dc, font);
-    const int32 q = dc.GetTextMetrics().height * PixelScale / 4;
+    const plat::TextMetrics m = dc.GetTextMetrics();
+    const int32 q = (m.height + m.externalLeading) * PixelScale / 4;
     place = PlaceLineText(x1, y1, x2, y2, secondSide, q);
     dc.SetTextAlign(place.textAlign);
     dc.SetBkMode(plat::TRANSPARENT);

@@ -153,6 +153,22 @@ void TMoveobjtool::StorePartPrintFrame() {
 
 // ---- Taking ------------------------------------------------------------------------------
 
+void TMoveobjtool::List(const std::vector<selection::Entry>& entries) {
+  selection::WriteList(entries);
+  named_ = selection::NameAll(entries, DrawingList);
+  TakenCount = static_cast<int32>(entries.size());
+}
+
+std::vector<selection::Entry> TMoveobjtool::Listed() {
+  std::vector<selection::Entry> listed = selection::ReadNamedList(DrawingList, named_);
+  if (listed.empty() && selection::ReadTempCfg() > 0) {
+    selection::WriteTempCfg(0);
+    named_.clear();
+    TakenCount = 0;
+  }
+  return listed;
+}
+
 void TMoveobjtool::FinishTaking() {
   PivotX = ClampToInt32(1LL * X2 - (1LL * X2 - X1) / 2);
   PivotY = ClampToInt32(1LL * Y1 - (1LL * Y1 - Y2) / 2);
@@ -165,8 +181,7 @@ void TMoveobjtool::FinishTaking() {
 
 void TMoveobjtool::TakeFramedElements(int32, int32) {
   // Every frame starts a list of its own, also where it takes nothing.
-  selection::WriteTempCfg(0);
-  TakenCount = 0;
+  List({});
   if (CurrentView < kTakingFirstView && !IsGroupView(CurrentView)) {
     Step = framestep::Start;  // nothing can be framed here: start again
     return;
@@ -179,14 +194,12 @@ void TMoveobjtool::TakeFramedElements(int32, int32) {
   std::vector<selection::Entry> taken;
   for (int32 i = 0; i < DrawingList.Count(); ++i)
     if (frame::Takes(*DrawingList.At(i), f, Type, CurrentView)) taken.push_back({i, ox, oy});
-  selection::WriteList(taken);
-  TakenCount = static_cast<int32>(taken.size());
+  List(taken);
   FinishTaking();
 }
 
 void TMoveobjtool::TakeFramedCurve(int32, int32) {
-  selection::WriteTempCfg(0);
-  TakenCount = 0;
+  List({});
   if (CurrentView < kCurveFirstView) {
     Step = framestep::IsDrag(Step) ? Step - framestep::kDragOffset : Step;
     return;
@@ -197,8 +210,7 @@ void TMoveobjtool::TakeFramedCurve(int32, int32) {
   for (int32 i = 0; i < DrawingList.Count(); ++i) {
     const TObj& e = *DrawingList.At(i);
     if (e.Floor == CurrentView && e.Kind == wanted && f.BoxInside(e.X1, e.Y1, e.X2, e.Y2)) {
-      selection::WriteList({{i, AnchorX, AnchorY}});
-      TakenCount = 1;
+      List({{i, AnchorX, AnchorY}});
       break;
     }
   }
@@ -233,8 +245,9 @@ void TMoveobjtool::MoveSelectionTo(plat::DeviceContext& dc, const plat::Rect& cl
   PivotY = DropY;
   SetFrame({ClampToInt32(1LL * X1 + dx), ClampToInt32(1LL * X2 + dx), ClampToInt32(1LL * Y1 + dy),
             ClampToInt32(1LL * Y2 + dy)});
-  for (const selection::Entry& s : selection::ReadValidList(DrawingList))
-    frame::Move(*DrawingList.At(s.index), dx, dy);
+  const std::vector<selection::Entry> listed = Listed();
+  for (const selection::Entry& s : listed) frame::Move(*DrawingList.At(s.index), dx, dy);
+  named_ = selection::NameAll(listed, DrawingList);
   MoveCursorTo(dc, client, PivotX, PivotY);
   WriteEdited();
 }
@@ -243,9 +256,10 @@ void TMoveobjtool::RotateSelection(plat::DeviceContext&, const plat::Rect&, int3
   const frame::Turn turn(Angle, PivotX, PivotY);
   const frame::Box before = FrameBox();
   frame::Bounds bounds;
-  const std::vector<selection::Entry> listed = selection::ReadValidList(DrawingList);
+  const std::vector<selection::Entry> listed = Listed();
   for (const selection::Entry& s : listed)
     frame::TurnElement(*DrawingList.At(s.index), turn, before, bounds);
+  named_ = selection::NameAll(listed, DrawingList);
   WriteEdited();
   if (listed.empty() || bounds.minX > bounds.maxX) return;  // nothing turned: the frame stays
   const int32 m = kTurnedFrameMargin * PixelScale;
@@ -304,8 +318,7 @@ void TMoveobjtool::ElementsAdded(plat::DeviceContext&, const plat::Rect&, int32 
     if (!outline || outline->Kind != kPlacingOutline || outline->PointCount < 1) return;
     PivotX = outline->PointX[0];
     PivotY = outline->PointY[0];
-    selection::WriteList({{n - 1, PivotX, PivotY}});
-    TakenCount = 1;
+    List({{n - 1, PivotX, PivotY}});
     Active = 0;
     Angle = frameangle::Taken;
     RotationAngle = 0;
@@ -329,8 +342,7 @@ void TMoveobjtool::ElementsAdded(plat::DeviceContext&, const plat::Rect&, int32 
   std::vector<selection::Entry> listed;
   for (int32 i = std::max(firstIndex, 0); i < DrawingList.Count(); ++i)
     listed.push_back({i, ox, oy});
-  selection::WriteList(listed);
-  TakenCount = static_cast<int32>(listed.size());
+  List(listed);
   keysRecorded_ = false;
   RotationAngle = 0;
 }
@@ -343,7 +355,7 @@ void TCopyobjtool::ApplyToRegion(plat::DeviceContext&, const plat::Rect&, int32,
   // A library item being framed is offered to the library by the window;
   // a frame that took nothing leaves the paste buffer as it was.
   if (AddToLibraryFlag() == 1 || TakenCount == 0) return;
-  const std::vector<selection::Entry> listed = selection::ReadValidList(DrawingList);
+  const std::vector<selection::Entry> listed = Listed();
   if (listed.empty()) return;
   WritePasteBuffer(DrawingList, listed);
   AnchorX = listed.back().x;
@@ -352,10 +364,10 @@ void TCopyobjtool::ApplyToRegion(plat::DeviceContext&, const plat::Rect&, int32,
 
 void TEraseobjtool::ApplyToRegion(plat::DeviceContext&, const plat::Rect&, int32, int32) {
   Step = framestep::Erased;
-  const std::vector<selection::Entry> listed = selection::ReadList();
-  // A list that names any element the drawing does not have was not made
-  // for this drawing: nothing of it is erased.
-  if (listed.empty() || TakenCount == 0 || !selection::AllValid(listed, DrawingList)) return;
+  // A list that names any element other than those framed was not made for
+  // this drawing as it stands: nothing of it is erased.
+  const std::vector<selection::Entry> listed = Listed();
+  if (listed.empty() || TakenCount == 0) return;
   DrawingList.UpdateUndoHistory(uoRecord, CurrentView);
   for (const selection::Entry& s : listed) {
     TObj& e = *DrawingList.At(s.index);
@@ -374,7 +386,9 @@ void TEraseobjtool::ApplyToRegion(plat::DeviceContext&, const plat::Rect&, int32
   DrawingList.Clear();
   for (TObj* e : kept) DrawingList.Add(e);
   MarkDrawingChanged();
-  selection::WriteTempCfg(0);  // the erased elements' indices mean nothing now
+  // The erased elements' indices mean nothing now.
+  selection::WriteTempCfg(0);
+  named_.clear();
   if (IsGroupView(CurrentView)) {
     DrawingList.WriteGroupFile();
     DrawingList.Clear();

@@ -6,8 +6,8 @@
 // designer occupies the move tool's Command.
 //
 // The selection travels through the hand-over files (storage/
-// selection_files.h): every operation on it reads them again, and checks
-// every index against the list.
+// selection_files.h): every operation on it reads them again, and acts only
+// while every listed index still names the element the tool listed there.
 #pragma once
 
 #include <vector>
@@ -82,6 +82,11 @@ class TMoveobjtool : public TDrawingtool {
   void MoveSelectionTo(plat::DeviceContext& dc, const plat::Rect& client, int32 X, int32 Y);
   void RotateSelection(plat::DeviceContext& dc, const plat::Rect& client, int32 X, int32 Y);
 
+  // The hand-over list read again, while it still names the elements this
+  // tool listed. A list that names anything else (an undo or a reload gave
+  // an index to another element) is dropped: nothing of it is acted on.
+  std::vector<selection::Entry> Listed();
+
   // The frame (X1 left, X2 right, Y1 bottom, Y2 top) as a box.
   frame::Box FrameBox() const { return {X1, X2, Y1, Y2}; }
 
@@ -100,6 +105,8 @@ class TMoveobjtool : public TDrawingtool {
   void SetFrame(const frame::Box& b);
   void KeepFrame();  // Frame := the frame, for repainting what it leaves
   void FinishTaking();
+  // Writes the hand-over list and keeps what each entry names.
+  void List(const std::vector<selection::Entry>& entries);
   void DrawBand(plat::DeviceContext& dc) const;
   // The drawing (or the group file) rewritten after an edit.
   static void WriteEdited();
@@ -108,6 +115,7 @@ class TMoveobjtool : public TDrawingtool {
   void RecordKeyUndo();
 
   bool keysRecorded_ = false;
+  std::vector<selection::Named> named_;  // what the hand-over list names
 
  private:
   void EndFrame(plat::DeviceContext& dc, const plat::Rect& client, int32 X, int32 Y);

@@ -82,8 +82,10 @@ void TTexttool::DrawPreview(plat::DeviceContext& dc, int32) {
   dc.SetTextAlign(plat::TA_BOTTOM | plat::TA_LEFT);
   dc.SetTextAlign(TextAlignment(CursorX, Direction));
   if (Typed == 1) {
-    // The line height, for the next line's starting point.
-    Size = dc.GetTextMetrics().height * (PixelScale + 1);
+    // The line height with the font's own spacing between lines, for the
+    // next line's starting point.
+    const plat::TextMetrics m = dc.GetTextMetrics();
+    Size = (m.height + m.externalLeading) * (PixelScale + 1);
   }
   dc.SetBkMode(plat::OPAQUE);
   dc.SetBkColor(BackgroundColour);
@@ -149,6 +151,9 @@ void TTexttool::KeyPress(plat::DeviceContext& dc, const plat::Rect& client, char
   Text[Typed] = ch;
   ++Typed;
   Text[Typed] = '\0';
+  // The letter that overflowed a line stands on the next one, which the
+  // window starts: it is drawn there.
+  if (Result == textresult::Overflowed) return;
   SetViewMapping(dc, client);
   DrawPreview(dc, 0);
 }

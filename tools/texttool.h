@@ -58,7 +58,8 @@ class TTexttool : public TDrawingtool {
   void PlaceText(plat::DeviceContext& dc, const plat::Rect& client, int32 X, int32 Y,
                  const std::string& text) override;
   // One typed character: Backspace (8) removes the last one, Enter (13)
-  // commits the line, any other is appended.
+  // commits the line, any other is appended and drawn (a character that
+  // overflows the line is kept for the next line and not drawn here).
   void KeyPress(plat::DeviceContext& dc, const plat::Rect& client, char ch) override;
 
   char Text[kToolTextCapacity] = {};

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QSpinBox>
 
+#include "dialogs/qt/typing_fields.h"
 #include "platform/qt/focus_keeper.h"
 
 namespace dlg {
@@ -42,11 +43,17 @@ bool QtFeetDialog::Run(TTFeetdlg& d) {
     d.Inches = inches->value();
     d.Eighths = eighths->value();
     const std::string problem = d.Accept();
-    if (problem.empty())
+    if (problem.empty()) {
       box.accept();
-    else
-      QMessageBox::warning(&box, QString(), QString::fromStdString(problem));
+      return;
+    }
+    QMessageBox::warning(&box, QString(), QString::fromStdString(problem));
+    // The message names the field it is about.
+    const bool aboutInches = problem.rfind("inches", 0) == 0;
+    const bool aboutEighths = problem.rfind("eighths", 0) == 0;
+    FocusForTyping(aboutInches ? inches : aboutEighths ? eighths : feet);
   });
+  OpenForTyping({feet, inches, eighths});
   return box.exec() == QDialog::Accepted;
 }
 

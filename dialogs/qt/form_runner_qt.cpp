@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "dialogs/qt/typing_fields.h"
 #include "platform/qt/focus_keeper.h"
 #include "platform/services.h"
 
@@ -29,6 +30,16 @@ struct Binding {
   QCheckBox* check = nullptr;
   QComboBox* list = nullptr;
   QButtonGroup* radios = nullptr;
+
+  // The widget that takes the focus for the field.
+  QWidget* Widget() const {
+    if (edit) return edit;
+    if (check) return check;
+    if (list) return list;
+    if (!radios) return nullptr;
+    QAbstractButton* on = radios->checkedButton();
+    return on ? on : radios->buttons().value(0);
+  }
 
   void Store() const {
     const FormField& f = *field;
@@ -146,11 +157,20 @@ bool QtFormRunner::Run(const Form& form, const std::function<std::string()>& acc
   QObject::connect(box_buttons, &QDialogButtonBox::accepted, &box, [&] {
     for (const Binding& b : bindings) b.Store();
     const std::string why = accept();
-    if (why.empty())
+    if (why.empty()) {
       box.accept();
-    else
-      QMessageBox::warning(&box, box.windowTitle(), Q(why));
+      return;
+    }
+    QMessageBox::warning(&box, box.windowTitle(), Q(why));
+    // The number out of its range is the one to type again.
+    const int invalid = form.FirstInvalid();
+    for (const Binding& b : bindings)
+      if (invalid >= 0 && b.field == &form.Fields()[std::size_t(invalid)])
+        FocusForTyping(b.Widget());
   });
+  std::vector<QWidget*> fields;
+  for (const Binding& b : bindings) fields.push_back(b.Widget());
+  OpenForTyping(fields);
   if (box.exec() == QDialog::Accepted) return true;
   form.Restore(start);
   return false;

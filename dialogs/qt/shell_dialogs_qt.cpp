@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "dialogs/qt/typing_fields.h"
 #include "platform/qt/focus_keeper.h"
 
 namespace dlg {
@@ -65,6 +66,7 @@ void NewdlgForm::SetChoice(const NewDrawingChoice& c) {
   name_->setText(QString::fromStdString(c.name));
   (c.metric == 1 ? metric_ : imperial_)->setChecked(true);
   (c.designRooms ? rooms_ : walls_)->setChecked(true);
+  OpenForTyping({name_});
 }
 
 NewDrawingChoice NewdlgForm::Choice() const {
@@ -78,7 +80,7 @@ NewDrawingChoice NewdlgForm::Choice() const {
 void NewdlgForm::accept() {
   if (!ValidDrawingName(Choice().name)) {
     QMessageBox::warning(this, windowTitle(), kNameIncorrect);
-    name_->setFocus();
+    FocusForTyping(name_);
     return;
   }
   QDialog::accept();

@@ -572,6 +572,7 @@ TextMetrics QtDC::DevTextMetrics() {
   m.height = m.ascent + m.descent;
   m.aveCharWidth = fm.averageCharWidth();
   m.maxCharWidth = fm.maxWidth();
+  m.externalLeading = std::max(0, fm.leading());
   return m;
 }
 

@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
     ui.SetParent(&window);
     dlg::InstallQtDialogs(&window);
     window.UsePrinter(&ui.Printer());
+    window.PlaceOnScreen();
     window.show();
     // Keys go to the program from the start, with or without a window
     // manager to hand it the focus.

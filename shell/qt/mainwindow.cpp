@@ -5,8 +5,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -19,6 +20,7 @@
 #include "planwindow/qt/planwidget.h"
 #include "platform/qt/qt_timer.h"
 #include "shell/qt/qt_printer.h"
+#include "shell/qt/status_panel.h"
 
 namespace {
 
@@ -35,14 +37,11 @@ QString ColourCss(plat::COLORREF c) {
       .arg(plat::GetBValue(c));
 }
 
-QLabel* MakePanel(QWidget* parent) {
-  auto* label = new QLabel(parent);
-  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  label->setTextFormat(Qt::PlainText);
-  label->setMinimumWidth(20);
-  label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  return label;
-}
+// A screen this small (its free area, pixels) shows the window maximised.
+constexpr int kSmallScreenWidth = 1280;
+constexpr int kSmallScreenHeight = 800;
+// The part of a larger screen's free area the window takes at first.
+constexpr double kShareOfScreen = 0.9;
 
 PlanWindow* PlanOf(QMdiSubWindow* sub) {
   return sub ? qobject_cast<PlanWindow*>(sub->widget()) : nullptr;
@@ -143,7 +142,10 @@ void MainWindow::BuildMenus() {
 
 void MainWindow::BuildFileMenu() {
   fileMenu_ = menuBar()->addMenu("&File");
-  QAction* newAct = Add(fileMenu_, "&New...", &TMainForm::CmFilenewExecute, QKeySequence::New);
+  // The program's texts name the entries as they are ("click FILE, then NEW
+  // DRAWING", "PLAN VIEWS / LAYOUT", "Plan Views / Floor Areas").
+  QAction* newAct =
+      Add(fileMenu_, "&New Drawing...", &TMainForm::CmFilenewExecute, QKeySequence::New);
   QAction* openAct = Add(fileMenu_, "&Open...", &TMainForm::CmFileopenExecute, QKeySequence::Open);
   QAction* saveAct = Add(fileMenu_, "&Save", &TMainForm::CmSaveExecute, QKeySequence::Save);
   autosave_ = Add(fileMenu_, "&Autosave", &TMainForm::CmAutosaveExecute);
@@ -186,7 +188,7 @@ void MainWindow::BuildViewMenus() {
   drawingCommands_.push_back(Add(edit, "&Undo", &TMainForm::CmUndoExecute, QKeySequence::Undo));
   drawingCommands_.push_back(Add(edit, "&Redo", &TMainForm::CmRedoExecute, QKeySequence::Redo));
 
-  QMenu* view = menuBar()->addMenu("&View");
+  QMenu* view = menuBar()->addMenu("&Plan Views");
   drawingCommands_.push_back(Add(view, "&Ground Floor", &TMainForm::CmPlanExecute));
   drawingCommands_.push_back(Add(view, "&First Floor", &TMainForm::CmPlan1Execute));
   drawingCommands_.push_back(Add(view, "&Second Floor", &TMainForm::CmPlan2Execute));
@@ -366,8 +368,9 @@ void MainWindow::BuildStatusBars() {
   guideLayout->setContentsMargins(2, 1, 2, 1);
   guideLayout->setSpacing(2);
   for (int i = 0; i < f.st.PanelCount(); ++i) {
-    QLabel* p = MakePanel(guideBar_);
-    p->setText(QString::fromStdString(f.st.PanelText(i)));
+    auto* p = new StatusPanel(guideBar_);
+    p->setObjectName(QString("Panel%1").arg(i));
+    p->SetText(QString::fromStdString(f.st.PanelText(i)));
     guideLayout->addWidget(p, kPanelStretch[i]);
     panels_.push_back(p);
   }
@@ -377,8 +380,9 @@ void MainWindow::BuildStatusBars() {
   auto* coordsBar = new QWidget(this);
   auto* coordsLayout = new QHBoxLayout(coordsBar);
   coordsLayout->setContentsMargins(2, 1, 2, 1);
-  coords_ = MakePanel(coordsBar);
-  coords_->setText(QString::fromStdString(f.crds.SimpleText()));
+  coords_ = new StatusPanel(coordsBar);
+  coords_->setObjectName("Coordinates");
+  coords_->SetText(QString::fromStdString(f.crds.SimpleText()));
   coordsLayout->addWidget(coords_);
 
   auto* central = new QWidget(this);
@@ -392,10 +396,10 @@ void MainWindow::BuildStatusBars() {
   setCentralWidget(central);
 
   f.st.onChange = [this](int panel, const std::string& text) {
-    if (panel >= 0 && panel < int(panels_.size())) panels_[panel]->setText(QString::fromStdString(text));
+    if (panel >= 0 && panel < int(panels_.size())) panels_[panel]->SetText(QString::fromStdString(text));
   };
   f.crds.onChange = [this](int, const std::string& text) {
-    coords_->setText(QString::fromStdString(text));
+    coords_->SetText(QString::fromStdString(text));
   };
 }
 
@@ -462,10 +466,29 @@ QString MainWindow::GuideText() const { return PanelText(0); }
 
 QString MainWindow::PanelText(int panel) const {
   if (panel < 0 || panel >= int(panels_.size())) return {};
-  return panels_[panel]->text();
+  return panels_[panel]->Text();
 }
 
-QString MainWindow::CoordsText() const { return coords_ ? coords_->text() : QString(); }
+QString MainWindow::CoordsText() const { return coords_ ? coords_->Text() : QString(); }
+
+QRect MainWindow::OpeningGeometry(const QRect& available, bool& maximised) {
+  maximised = available.width() < kSmallScreenWidth || available.height() < kSmallScreenHeight;
+  if (maximised) return available;
+  const QSize size(int(available.width() * kShareOfScreen), int(available.height() * kShareOfScreen));
+  QRect r(QPoint(0, 0), size);
+  r.moveCenter(available.center());
+  return r;
+}
+
+void MainWindow::PlaceOnScreen() {
+  const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+  if (!s) return;
+  bool maximised = false;
+  const QRect r = OpeningGeometry(s->availableGeometry(), maximised);
+  resize(r.size());
+  move(r.topLeft());
+  if (maximised) setWindowState(windowState() | Qt::WindowMaximized);
+}
 
 bool MainWindow::GuideBarOnTop() const { return form_->StatusBarOnTop; }
 

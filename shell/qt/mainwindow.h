@@ -10,7 +10,7 @@
 #include "shell/mainform.h"
 
 class QAction;
-class QLabel;
+class StatusPanel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -31,11 +31,16 @@ class MainWindow : public QMainWindow, public TChildFrame {
 
   TMainForm& Form() { return *form_; }
   QMdiArea* MdiArea() const { return mdi_; }
+  // Sizes and places the window for its first showing on its screen.
+  void PlaceOnScreen();
+  // Where a window opens in a screen's free area: most of it, or all of it
+  // (maximised) when the screen is small.
+  static QRect OpeningGeometry(const QRect& available, bool& maximised);
   // Prints on this printer (the one the printer set-up configures).
   void UsePrinter(QPrinter* printer);
   // The drawing windows, the active one first.
   std::vector<PlanWindow*> PlanWindows() const;
-  // A menu command by its text without "&" ("New...", "Zoom Fit"), for tests.
+  // A menu command by its text without "&" ("New Drawing...", "Zoom Fit"), for tests.
   QAction* Command(const QString& text) const;
   // The texts shown, for tests.
   QString GuideText() const;
@@ -74,8 +79,8 @@ class MainWindow : public QMainWindow, public TChildFrame {
   std::unique_ptr<QtPrinter> printer_;
   QMdiArea* mdi_ = nullptr;
   QWidget* guideBar_ = nullptr;
-  std::vector<QLabel*> panels_;
-  QLabel* coords_ = nullptr;
+  std::vector<StatusPanel*> panels_;
+  StatusPanel* coords_ = nullptr;
   QMenu* fileMenu_ = nullptr;
   QAction* recentSeparator_ = nullptr;
   QAction* autosave_ = nullptr;

@@ -39,8 +39,10 @@ void MainWindow::BuildFrameMenus() {
     command(edit, "&Paste", &TMainForm::CmPasteExecute, QKeySequence::Paste);
     command(edit, "&Erase", &TMainForm::CmEraseExecute);
     edit->addSeparator();
-    command(edit, "Alter C&urve...", &TMainForm::CmCurveAlterExecute);
-    command(edit, "Merge &Worktops", &TMainForm::CmMergeWorktopsExecute, QKeySequence("Ctrl+M"));
+    // "Edit/Alter MergeWorktops", as the merge's hint names it.
+    QMenu* alter = edit->addMenu("&Alter");
+    command(alter, "C&urve...", &TMainForm::CmCurveAlterExecute);
+    command(alter, "Merge &Worktops", &TMainForm::CmMergeWorktopsExecute, QKeySequence("Ctrl+M"));
   }
 
   if (QMenu* draw = MenuTitled(menuBar(), "Draw"))

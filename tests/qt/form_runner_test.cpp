@@ -1,5 +1,6 @@
 // A described dialog shown as a real Qt form, offscreen: typing into its
-// fields, a refused OK that keeps the form open, and Cancel.
+// fields, a refused OK that keeps the form open, and Cancel; every form
+// opening its fields for typing over.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,11 +9,17 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QInputDialog>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTimer>
 
+#include "dialogs/feetdlg.h"
 #include "dialogs/modal.h"
+#include "dialogs/qt/feetdlg_qt.h"
 #include "dialogs/qt/form_runner_qt.h"
+#include "dialogs/qt/shell_dialogs_qt.h"
+#include "platform/qt/qt_ui.h"
 
 namespace {
 
@@ -74,6 +81,91 @@ TEST(FormRunnerOffscreen, TypesChoosesRefusesAndCancels) {
   EXPECT_EQ(message, "spacing 50 to 1000 input is incorrect");
   EXPECT_EQ(s.spacing, 250);
   dlg::InstallFormRunner(previous);
+}
+
+// A field opened for typing: its whole text selected, so that typing
+// replaces it.
+bool AllSelected(QLineEdit* e) { return e && !e->text().isEmpty() && e->selectedText() == e->text(); }
+bool AllSelected(QSpinBox* s) { return s && AllSelected(s->findChild<QLineEdit*>()); }
+
+struct Wall {
+  int32 thickness = 110;
+  int32 height = 2400;
+  void Describe(dlg::Form& f) {
+    f.Title("Wall").Note("Type the sizes");
+    f.Integer("wall thickness (mm)", thickness, 25, 600).Integer("height", height, 1000, 5000);
+  }
+};
+
+// Typing "100" over a field that shows 110 gives 100, in the described forms
+// and the hand-made ones; after a range message the field in error is the
+// one ready for typing.
+TEST(FormRunnerOffscreen, FieldsOpenSelectedAndTheFieldInErrorTakesTheFocus) {
+  dlg::QtFormRunner runner;
+  dlg::FormRunner* previous = dlg::InstallFormRunner(&runner);
+  Wall w;
+  QString message;
+  QTimer::singleShot(0, [&] {
+    QDialog* d = OpenForm();
+    ASSERT_NE(d, nullptr);
+    auto* thickness = d->findChild<QLineEdit*>("Field2");
+    auto* height = d->findChild<QLineEdit*>("Field3");
+    EXPECT_EQ(d->focusWidget(), thickness);
+    EXPECT_TRUE(AllSelected(thickness));
+    EXPECT_TRUE(AllSelected(height));
+    thickness->insert("100");  // typed over the selection
+    height->setText("99");
+    QTimer::singleShot(0, [&, d, height] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      message = box->text();
+      box->accept();
+      QTimer::singleShot(0, [d, height] {
+        EXPECT_EQ(d->focusWidget(), height);
+        EXPECT_TRUE(AllSelected(height));
+        height->insert("2700");
+        Press(d, QDialogButtonBox::Ok);
+      });
+    });
+    Press(d, QDialogButtonBox::Ok);
+  });
+  EXPECT_TRUE(dlg::ShowModal(w));
+  EXPECT_EQ(message, "height 1000 to 5000 input is incorrect");
+  EXPECT_EQ(w.thickness, 100);
+  EXPECT_EQ(w.height, 2700);
+  dlg::InstallFormRunner(previous);
+
+  dlg::NewdlgForm named;
+  named.SetChoice({"HOUSE", 1, false});
+  EXPECT_EQ(named.focusWidget(), named.NameEdit());
+  EXPECT_TRUE(AllSelected(named.NameEdit()));
+
+  dlg::QtFeetDialog feetRunner;
+  TTFeetdlg feet(10 * 12 * 24);
+  bool feetSelected = false;
+  QTimer::singleShot(0, [&] {
+    QDialog* d = OpenForm();
+    ASSERT_NE(d, nullptr);
+    const QList<QSpinBox*> spins = d->findChildren<QSpinBox*>();
+    ASSERT_EQ(spins.size(), 3);
+    feetSelected = d->focusWidget() == spins[0] && AllSelected(spins[0]);
+    d->reject();
+  });
+  feetRunner.Run(feet);
+  EXPECT_TRUE(feetSelected);
+
+  // The input boxes of questions select their text as well.
+  plat::QtUi qtUi;
+  bool inputSelected = false;
+  QTimer::singleShot(0, [&] {
+    auto* d = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(d, nullptr);
+    inputSelected = AllSelected(d->findChild<QLineEdit*>());
+    d->reject();
+  });
+  std::string value = "90";
+  qtUi.InputQuery("ROTATE", "clockwise", value);
+  EXPECT_TRUE(inputSelected);
 }
 
 }  // namespace

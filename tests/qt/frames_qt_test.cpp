@@ -23,7 +23,7 @@
 namespace {
 
 const char* const kCommands[] = {"Move",         "Copy",          "Paste",
-                                 "Erase",        "Alter Curve...", "Merge Worktops",
+                                 "Erase",        "Curve...",      "Merge Worktops",
                                  "Polygon",      "Easy Draw...",  "Stairs...",
                                  "Plumbing...",  "Electrical...", "Furniture...",
                                  "Miscellaneous...", "Add to Library", "Print Part..."};
@@ -40,7 +40,7 @@ TEST(FramesOnTheWindow, EveryCommandIsOnAMenuAndWaitsForADrawing) {
   dlg::Scripted<dlg::TTNewdlg> answer;
   dlg::ScopedRunner<dlg::TTNewdlg> use(answer);
   answer.Answer([](dlg::TTNewdlg& d) { d.name = "MENUS"; });
-  window.Command("New...")->trigger();
+  window.Command("New Drawing...")->trigger();
   for (const char* c : kCommands) EXPECT_TRUE(window.Command(c)->isEnabled()) << c;
   window.Command("Move")->trigger();
   EXPECT_EQ(window.PanelText(panel::Tool), " Move");

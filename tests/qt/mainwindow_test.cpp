@@ -16,6 +16,7 @@
 
 #include "shell/mainform.h"
 #include "shell/qt/mainwindow.h"
+#include "shell/qt/status_panel.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -31,12 +32,12 @@ TEST(MainWindowOffscreen, ShowsTitleMenusAndTheStartPrompt) {
   EXPECT_EQ(window.windowTitle(), "Tarnwick 11.2");
   QStringList menus;
   for (QAction* a : window.menuBar()->actions()) menus << a->text();
-  for (const char* m : {"&File", "&Edit", "&View", "&Zoom", "&Window", "&Help"})
+  for (const char* m : {"&File", "&Edit", "&Plan Views", "&Zoom", "&Window", "&Help"})
     EXPECT_TRUE(menus.contains(m)) << m;
 
   // Without a drawing only the commands that start one are offered.
-  ASSERT_NE(window.Command("New..."), nullptr);
-  EXPECT_TRUE(window.Command("New...")->isEnabled());
+  ASSERT_NE(window.Command("New Drawing..."), nullptr);
+  EXPECT_TRUE(window.Command("New Drawing...")->isEnabled());
   EXPECT_TRUE(window.Command("Open...")->isEnabled());
   EXPECT_FALSE(window.Command("Save")->isEnabled());
   EXPECT_FALSE(window.Command("Zoom Fit")->isEnabled());
@@ -48,6 +49,43 @@ TEST(MainWindowOffscreen, ShowsTitleMenusAndTheStartPrompt) {
   EXPECT_EQ(window.PanelText(panel::Tool), "1,Line");
   window.Form().crds.SetSimpleText("0");
   EXPECT_EQ(window.CoordsText(), "0");
+}
+
+// The window opens over most of a large screen's free area and maximised on
+// a small one; a status panel too narrow for its text cuts it with an
+// ellipsis and shows all of it as its tooltip.
+TEST(MainWindowOffscreen, OpensToFitTheScreenAndElidesLongPrompts) {
+  bool maximised = true;
+  const QRect large = MainWindow::OpeningGeometry(QRect(0, 30, 1920, 1050), maximised);
+  EXPECT_FALSE(maximised);
+  EXPECT_EQ(large.size(), QSize(1728, 945));
+  EXPECT_EQ(large.center(), QRect(0, 30, 1920, 1050).center());
+  EXPECT_EQ(MainWindow::OpeningGeometry(QRect(0, 0, 1024, 740), maximised), QRect(0, 0, 1024, 740));
+  EXPECT_TRUE(maximised);
+
+  ScratchProgramDir dir;
+  MainWindow window;
+  window.resize(500, 400);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  auto* guide = window.findChild<StatusPanel*>("Panel0");
+  ASSERT_NE(guide, nullptr);
+  const std::string prompt =
+      "GUIDE: Press LEFT button on the starting point, then use the arrow keys to draw the walls "
+      "(type a distance and press Enter), use ADD key to complete the base";
+  window.Form().st.SetPanelText(panel::Guide, prompt);
+  EXPECT_EQ(window.GuideText().toStdString(), prompt);
+  EXPECT_TRUE(guide->ShownText().endsWith(QChar(0x2026)));
+  EXPECT_EQ(guide->toolTip().toStdString(), prompt);
+  window.Form().st.SetPanelText(panel::Guide, "GUIDE: pick tool");
+  EXPECT_EQ(guide->ShownText(), "GUIDE: pick tool");
+  EXPECT_TRUE(guide->toolTip().isEmpty());
+  // Widened, the whole text shows and the tooltip goes.
+  window.Form().st.SetPanelText(panel::Guide, prompt);
+  window.resize(1900, 400);
+  QTest::qWait(20);
+  EXPECT_EQ(guide->ShownText().toStdString(), prompt);
+  EXPECT_TRUE(guide->toolTip().isEmpty());
 }
 
 TEST(MainWindowOffscreen, TitleBarCloseLeavesThroughExit) {
@@ -107,7 +145,7 @@ TEST(MainWindowOffscreen, FileNewStartsADrawingThroughTheNewDialog) {
     });
     d->accept();
   });
-  window.Command("New...")->trigger();
+  window.Command("New Drawing...")->trigger();
 
   EXPECT_EQ(told, "drawing name (1 to 24 letters) input is incorrect");
   // The walls chain has written the floor's set-up into the drawing.

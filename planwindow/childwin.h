@@ -338,6 +338,7 @@ class TMDIChild : public TToolWindow {
   void CallToolKeyDown(int32 key, plat::Point cursor, int32 amount);
   void ToggleLayoutGrid();
   void EscapeToPickTool();
+  void DropUnfinishedOutline();
   void RouteIdleKey(int32 key, plat::Point cursor);
   void RouteIdleArrow(int32 key, plat::Point cursor);
   void RouteRotateByKey(int32 key, plat::Point cursor);

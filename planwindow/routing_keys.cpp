@@ -105,6 +105,7 @@ void TMDIChild::CallToolKeyDown(int32 key, plat::Point cursor, int32 amount) {
 // ---- The handler ------------------------------------------------------------------
 
 void TMDIChild::FormKeyDown(int key, bool /*shift*/) {
+  if (key == plat::VK_ESCAPE) DropUnfinishedOutline();
   if (key == plat::VK_ESCAPE && WizardActive == 1 && WizardStep != kWallWizardIdle &&
       WizardStep != kRoomWizardIdle) {
     EndWizard();
@@ -154,6 +155,22 @@ void TMDIChild::ToggleLayoutGrid() {
     LayoutGridShown = 1;
     RedrawLayoutGrid();
   }
+}
+
+// Marking given up: the corners marked so far go, as one undo step, so that
+// the next marking starts afresh instead of going on from their end (and the
+// walls are never built from a stale half outline).
+void TMDIChild::DropUnfinishedOutline() {
+  const TDrawingtool* t = Tool();
+  if (!t || t->Type != tooltype::Outline || CurrentView != view::LayoutMarkingWalls) return;
+  if (!ViewHoldsKind(kind::WallLine)) return;
+  RecordUndo();
+  for (int32 i = DrawingList.Count() - 1; i >= 6; --i) {
+    const TObj* e = DrawingList.At(i);
+    if (e->Kind == kind::WallLine && e->Floor == CurrentView) DrawingList.RemoveAt(i);
+  }
+  DrawingList.WriteDrawingFile(dtDrawing);
+  Surface().InvalidateRect(nullptr);
 }
 
 void TMDIChild::EscapeToPickTool() {

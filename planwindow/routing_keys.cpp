@@ -338,16 +338,21 @@ void TMDIChild::RouteIdleEnter(plat::Point cursor) {
 
   // Wizards start from fixed points.
   plat::Point point = cursor;
+  bool wizardRoomsStart = false;
   if (WizardActive == 1 && WizardStep == 5 && t->Type == tooltype::ExtWall) {
     point = metric ? kWallWizardStartMetric : kWallWizardStartImperial;
   } else if (WizardActive == 1 && WizardStep == 113 && t->Type == tooltype::Outline) {
     point = kRoomWizardStart;
+    wizardRoomsStart = true;
     WizardStep = 114;
     ShowRoomWizardStep(1);
   }
   CallToolKeyDown(plat::VK_RETURN, point, typed);
   t = Tool();
   if (!t) return;
+  // The window may have changed size since the wizard's rooms were set out:
+  // they stand where the outline really starts.
+  if (wizardRoomsStart) PlaceWizardRooms({t->X1, t->Y1});
   // Arcs and keyboard circles are made by Enter alone: each next Enter asks
   // its height or radius again.
   t->State = (t->Type == tooltype::Arc || t->Type == tooltype::Circle ||

@@ -493,6 +493,15 @@ TEST_F(InwallStory, ExpandingTheBaseOnTheGroundFloor) {
   EXPECT_EQ(Guide(), "GUIDE: press ARROW key of direction to expand floor plan");
   Key(plat::VK_RIGHT);
   EXPECT_EQ(Guide(), "GUIDE: move cursor,press ENTER when line is at position to expand from");
+  // The line to expand from follows the pointer, whole through it.
+  Window().window.Drawn().clear();
+  const P at = PixelOf(left + 2000, bottom + 1500);
+  Child().OnMouseMove(at.x, at.y, false);
+  int32 through = 0;
+  for (const auto& r : Window().window.Drawn())
+    through += r.op == plat::DcOp::Line && r.from.x == at.x && r.to.x == at.x &&
+               std::min(r.from.y, r.to.y) < at.y && std::max(r.from.y, r.to.y) > at.y;
+  EXPECT_EQ(through, 1);
   ui.ExpectInput("600").WithPrompt("");
   EnterAt(left + 2000, bottom + 1500);
   EXPECT_EQ(form->CurrentTool()->Type, tooltype::Pick);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -187,19 +188,21 @@ droom::RoomCover CoverOf(const Bands& bands, const Box& b) {
 // the left and bottom sides, +1 for the others.
 int32 FaceBeyondOverlap(const std::vector<Band>& bands, const SideCover& cover, int32 at,
                         int32 lo, int32 hi, int32 outward, int32 w) {
-  int32 moved = at;
+  // Of several walls in the way, the face nearest the room's middle.
+  std::optional<int32> moved;
   for (const droom::Span& open : droom::OpenSpans(cover, lo, hi)) {
     for (const Band& band : bands) {
       if (!Overlaps(band.along, open.lo, open.hi)) continue;
       if (outward < 0) {
         // The wall would fill at - w .. at.
-        if (band.a < at && band.b > at - w && band.b != at) moved = std::max(moved, band.b);
+        if (band.a < at && band.b > at - w && band.b != at)
+          moved = moved ? std::max(*moved, band.b) : band.b;
       } else if (band.a < at + w && band.b > at && band.a != at) {
-        moved = moved == at ? band.a : std::min(moved, band.a);
+        moved = moved ? std::min(*moved, band.a) : band.a;
       }
     }
   }
-  return moved;
+  return moved.value_or(at);
 }
 
 // What covers each side of the room's box on the current floor. The box's

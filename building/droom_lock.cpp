@@ -26,7 +26,6 @@ using droom::Box;
 using droom::RoomSide;
 using droom::SideCover;
 
-
 namespace {
 
 // A room's texts take ids from the group on; every room keeps this many ids.
@@ -87,8 +86,8 @@ struct Bands {
   std::vector<Band> vertical, horizontal;  // along y, along x
 };
 
-// The band between two parallel faces of one wall; `roomFaces` says which
-// of them (first, second) a room side may lie on.
+// The band between two parallel faces of one wall; fRoom and gRoom say
+// whether a room side may lie on each.
 void AddBand(const building::Face& f, const building::Face& g, bool fRoom, bool gRoom,
              bool external, Bands& out) {
   const bool vertical = f.Vertical() && g.Vertical() && f.y1 != f.y2 && g.y1 != g.y2;

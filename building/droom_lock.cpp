@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "building/droom_settings.h"
 #include "building/inwall_tool.h"
@@ -25,9 +28,6 @@ using droom::SideCover;
 
 namespace {
 
-constexpr int32 kNoWall = -1;
-constexpr int32 kFarLow = 0;
-constexpr int32 kFarHigh = 300000;
 // A room's texts take ids from the group on; every room keeps this many ids.
 constexpr int32 kIdsPerRoom = 4;
 // The place of the size label below the name, in logical units.
@@ -70,65 +70,60 @@ LockSettings ReadLockSettings() {
   return s;
 }
 
-// The wall face found nearest a room side so far.
-struct Best {
-  int32 at;
-  int32 wall = kNoWall;
+// A wall running along one axis, as the room sides along that axis meet
+// it: the band it fills across the axis (a < b), the faces at the band's
+// edges a room side may lie on (an external wall only its inner face), with
+// their stretches along the axis, and the whole wall's stretch.
+struct Band {
+  int32 a = 0, b = 0;
+  bool aFace = false, bFace = false;
+  droom::Span aSpan, bSpan;
+  droom::Span along;
   bool external = false;
 };
 
-struct Sides {
-  Best left{kFarLow}, right{kFarHigh}, top{kFarHigh}, bottom{kFarLow};
+struct Bands {
+  std::vector<Band> vertical, horizontal;  // along y, along x
 };
 
-void TakeFace(const building::Face& f, int32 index, bool external, const Box& b, Sides& s) {
-  if (f.Vertical() && f.y1 != f.y2) {
-    if (!(f.y1 < b.top && f.y2 > b.bottom)) return;
-    if (f.x1 <= b.left && f.x1 > s.left.at)
-      s.left = {f.x1, index, external};
-    else if (f.x1 >= b.right && f.x1 < s.right.at)
-      s.right = {f.x1, index, external};
-  } else if (f.Horizontal() && f.x1 != f.x2) {
-    if (!(f.x1 < b.right && f.x2 > b.left)) return;
-    if (f.y1 >= b.top && f.y1 < s.top.at)
-      s.top = {f.y1, index, external};
-    else if (f.y1 <= b.bottom && f.y1 > s.bottom.at)
-      s.bottom = {f.y1, index, external};
-  }
+// The band between two parallel faces of one wall; fRoom and gRoom say
+// whether a room side may lie on each.
+void AddBand(const building::Face& f, const building::Face& g, bool fRoom, bool gRoom,
+             bool external, Bands& out) {
+  const bool vertical = f.Vertical() && g.Vertical() && f.y1 != f.y2 && g.y1 != g.y2;
+  const bool horizontal = f.Horizontal() && g.Horizontal() && f.x1 != f.x2 && g.x1 != g.x2;
+  if (!vertical && !horizontal) return;
+  auto across = [vertical](const building::Face& x) { return vertical ? x.x1 : x.y1; };
+  auto span = [vertical](const building::Face& x) {
+    return vertical ? droom::Span{x.y1, x.y2} : droom::Span{x.x1, x.x2};
+  };
+  const bool fFirst = across(f) <= across(g);
+  const building::Face& lo = fFirst ? f : g;
+  const building::Face& hi = fFirst ? g : f;
+  Band band;
+  band.a = across(lo);
+  band.b = across(hi);
+  band.aFace = fFirst ? fRoom : gRoom;
+  band.bFace = fFirst ? gRoom : fRoom;
+  band.aSpan = span(lo);
+  band.bSpan = span(hi);
+  band.along = {std::min(band.aSpan.lo, band.bSpan.lo), std::max(band.aSpan.hi, band.bSpan.hi)};
+  band.external = external;
+  (vertical ? out.vertical : out.horizontal).push_back(band);
 }
 
-// The span along a side of the wall found on it: an external wall's inner
-// face; of an internal wall, the face further right for a left or right
-// side and the lower face for a top or bottom side.
-building::Face FoundFace(const TObj& wall, bool vertical) {
-  if (const auto* x = dynamic_cast<const TExtwallobj*>(&wall))
-    return building::ExtWallInnerFace(*x);
-  const auto faces = building::InWallFaces(static_cast<const TInwallobj&>(wall));
-  if (vertical) return faces[1].x1 <= faces[0].x1 ? faces[0] : faces[1];
-  return faces[1].y1 >= faces[0].y1 ? faces[0] : faces[1];
-}
-
-SideCover Classify(const Best& best, int32 side, int32 a, int32 b, bool vertical) {
-  SideCover c;
-  if (best.wall == kNoWall || best.at != side) return c;
-  const building::Face f = FoundFace(*DrawingList.At(best.wall), vertical);
-  c.lo = vertical ? f.y1 : f.x1;
-  c.hi = vertical ? f.y2 : f.x2;
-  c.cls = droom::CoverClass(a, b, c.lo, c.hi, vertical, best.external);
-  return c;
-}
-
-// What covers each side of the room's box on the current floor. The box's
-// sides are first brought onto an external wall's inner face lying within
-// tol of them.
-droom::RoomCover FindRoomCover(Box& b, int32 tol) {
-  Sides s;
+// The walls of the current floor, and the box's sides brought onto an
+// external wall's inner face lying within tol of them.
+Bands WallBands(Box& b, int32 tol) {
+  Bands out;
   for (int32 i = 6; i < DrawingList.Count(); ++i) {
     const TObj* e = DrawingList.At(i);
     if (e->Floor != CurrentView) continue;
     if (e->Kind == kind::InWall) {
-      if (const auto* w = dynamic_cast<const TInwallobj*>(e))
-        for (const building::Face& f : building::InWallFaces(*w)) TakeFace(f, i, false, b, s);
+      if (const auto* w = dynamic_cast<const TInwallobj*>(e)) {
+        const auto faces = building::InWallFaces(*w);
+        AddBand(faces[0], faces[1], true, true, false, out);
+      }
     } else if (e->Kind == kind::ExtWall) {
       const auto* w = dynamic_cast<const TExtwallobj*>(e);
       if (!w) continue;
@@ -144,15 +139,106 @@ droom::RoomCover FindRoomCover(Box& b, int32 tol) {
         else if (std::abs(f.y1 - b.bottom) < tol)
           b.bottom = f.y1;
       }
-      TakeFace(f, i, true, b, s);
+      AddBand(f, building::OrderedFace(w->X1, w->Y1, w->X2, w->Y2), true, false, true, out);
     }
   }
-  droom::RoomCover c;
-  droom::At(c, RoomSide::Left) = Classify(s.left, b.left, b.bottom, b.top, true);
-  droom::At(c, RoomSide::Right) = Classify(s.right, b.right, b.bottom, b.top, true);
-  droom::At(c, RoomSide::Top) = Classify(s.top, b.top, b.left, b.right, false);
-  droom::At(c, RoomSide::Bottom) = Classify(s.bottom, b.bottom, b.left, b.right, false);
+  return out;
+}
+
+bool Overlaps(const droom::Span& s, int32 lo, int32 hi) { return s.lo < hi && s.hi > lo; }
+
+// What covers a side at `at` running from lo to hi: every room face of a
+// wall lying on it, the first found giving the side its class.
+SideCover SideCoverAt(const std::vector<Band>& bands, int32 at, int32 lo, int32 hi,
+                      bool vertical) {
+  SideCover c;
+  bool first = true;
+  for (const Band& band : bands) {
+    for (const bool atA : {true, false}) {
+      if (!(atA ? band.aFace : band.bFace) || (atA ? band.a : band.b) != at) continue;
+      const droom::Span s = atA ? band.aSpan : band.bSpan;
+      if (!Overlaps(s, lo, hi)) continue;
+      if (first) {
+        c.lo = s.lo;
+        c.hi = s.hi;
+        c.cls = droom::CoverClass(lo, hi, s.lo, s.hi, vertical, band.external);
+        first = false;
+      } else {
+        c.more.push_back(s);
+      }
+      break;  // a wall of no thickness lies on the side once
+    }
+  }
   return c;
+}
+
+droom::RoomCover CoverOf(const Bands& bands, const Box& b) {
+  droom::RoomCover c;
+  droom::At(c, RoomSide::Left) = SideCoverAt(bands.vertical, b.left, b.bottom, b.top, true);
+  droom::At(c, RoomSide::Right) = SideCoverAt(bands.vertical, b.right, b.bottom, b.top, true);
+  droom::At(c, RoomSide::Top) = SideCoverAt(bands.horizontal, b.top, b.left, b.right, false);
+  droom::At(c, RoomSide::Bottom) = SideCoverAt(bands.horizontal, b.bottom, b.left, b.right, false);
+  return c;
+}
+
+// Where a side's new wall, w thick outside the side, would run into a wall
+// already there over an open stretch of the side, the face of that wall on
+// the room's side of it; otherwise the side as it is. `outward` is -1 for
+// the left and bottom sides, +1 for the others.
+int32 FaceBeyondOverlap(const std::vector<Band>& bands, const SideCover& cover, int32 at,
+                        int32 lo, int32 hi, int32 outward, int32 w) {
+  // Of several walls in the way, the face nearest the room's middle.
+  std::optional<int32> moved;
+  for (const droom::Span& open : droom::OpenSpans(cover, lo, hi)) {
+    for (const Band& band : bands) {
+      if (!Overlaps(band.along, open.lo, open.hi)) continue;
+      if (outward < 0) {
+        // The wall would fill at - w .. at.
+        if (band.a < at && band.b > at - w && band.b != at)
+          moved = moved ? std::max(*moved, band.b) : band.b;
+      } else if (band.a < at + w && band.b > at && band.a != at) {
+        moved = moved ? std::min(*moved, band.a) : band.a;
+      }
+    }
+  }
+  return moved.value_or(at);
+}
+
+// What covers each side of the room's box on the current floor. The box's
+// sides are first brought onto an external wall's inner face lying within
+// tol of them; then a side whose wall would overlap a wall already there
+// (one just built for a neighbour room, or an external wall) takes that
+// wall's face instead, so that no two walls overlap.
+droom::RoomCover FindRoomCover(Box& b, int32 tol, int32 w) {
+  const Bands bands = WallBands(b, tol);
+  bool leftMoved = false, rightMoved = false, topMoved = false, bottomMoved = false;
+  constexpr int32 kOut = 1, kIn = -1;
+  for (int32 pass = 0; pass < 4; ++pass) {
+    const droom::RoomCover c = CoverOf(bands, b);
+    Box next = b;
+    auto settle = [](int32& side, bool& moved, int32 to) {
+      if (moved || to == side) return false;
+      side = to;
+      moved = true;
+      return true;
+    };
+    bool any = false;
+    const int32 left = FaceBeyondOverlap(bands.vertical, droom::At(c, RoomSide::Left), b.left,
+                                         b.bottom, b.top, kIn, w);
+    const int32 right = FaceBeyondOverlap(bands.vertical, droom::At(c, RoomSide::Right), b.right,
+                                          b.bottom, b.top, kOut, w);
+    const int32 top = FaceBeyondOverlap(bands.horizontal, droom::At(c, RoomSide::Top), b.top,
+                                        b.left, b.right, kOut, w);
+    const int32 bottom = FaceBeyondOverlap(bands.horizontal, droom::At(c, RoomSide::Bottom),
+                                           b.bottom, b.left, b.right, kIn, w);
+    if (left < b.right) any |= settle(next.left, leftMoved, left);
+    if (right > b.left) any |= settle(next.right, rightMoved, right);
+    if (top > b.bottom) any |= settle(next.top, topMoved, top);
+    if (bottom < b.top) any |= settle(next.bottom, bottomMoved, bottom);
+    if (!any) return c;
+    b = next;
+  }
+  return CoverOf(bands, b);
 }
 
 // The id a room's next text group takes: the first from `from` on that no
@@ -213,6 +299,33 @@ RoomCopy CopyRoom(const TRoomobj& r) {
   c.width = draw::Chars(r.WidthText, kRoomWidthTextCapacity, r.WidthTextLength);
   c.depth = draw::Chars(r.HeightText, kRoomHeightTextCapacity, r.HeightTextLength);
   return c;
+}
+
+void PutRoomText(char* text, int32 capacity, int32& length, const std::string& value) {
+  std::memset(text, 0, capacity);
+  std::strncpy(text, value.c_str(), capacity - 1);
+  length = int32(std::strlen(text));
+}
+
+// The room's record and copy made the size of the box; a size text is
+// rewritten only where its side's length changed.
+void ResizeRoom(TRoomobj& r, const Box& b, RoomCopy& room) {
+  const int32 width = b.right - b.left, depth = b.top - b.bottom;
+  if (width != room.box.right - room.box.left) {
+    room.width = droom::SizeText(width, MetricUnits);
+    PutRoomText(r.WidthText, kRoomWidthTextCapacity, r.WidthTextLength, room.width);
+  }
+  if (depth != room.box.top - room.box.bottom) {
+    room.depth = droom::SizeText(depth, MetricUnits);
+    PutRoomText(r.HeightText, kRoomHeightTextCapacity, r.HeightTextLength, room.depth);
+  }
+  r.X1 = b.left;
+  r.Y1 = b.top;
+  r.X2 = b.right;
+  r.Y2 = b.bottom;
+  r.RoomWidth = width;
+  r.RoomHeight = depth;
+  room.box = b;
 }
 
 void AddRoomTexts(TInwallobjtool& tool, const RoomCopy& room, const Box& b) {
@@ -293,7 +406,7 @@ void TInwallobjtool::CreateRoomWall() {
 void BuildRoomWalls(TInwallobjtool& tool, int32 roomIndex) {
   const auto* r = dynamic_cast<const TRoomobj*>(DrawingList.At(roomIndex));
   if (!r) return;
-  const RoomCopy room = CopyRoom(*r);
+  RoomCopy room = CopyRoom(*r);
   const int32 w = droom::RoomWallSize(CurrentView);
   tool.Spacing = w;
   tool.LinkId = tool.Tag1 = room.group;
@@ -302,7 +415,13 @@ void BuildRoomWalls(TInwallobjtool& tool, int32 roomIndex) {
 
   Box b = room.box;
   const int32 tol = TruncToInt((MetricUnits == 1 ? 5.0 : 6.0) * ZoomFactor + 1);
-  const droom::RoomCover cover = FindRoomCover(b, tol);
+  const droom::RoomCover cover = FindRoomCover(b, tol, w);
+  if (!(b == room.box)) {
+    // The room is as large as the walls round it leave it: its box and the
+    // sizes its texts show follow.
+    auto* moved = static_cast<TRoomobj*>(DrawingList.At(roomIndex));
+    ResizeRoom(*moved, b, room);
+  }
   for (const droom::RoomWallDraft& d : droom::PlanRoomWalls(b, cover, w)) {
     tool.X1 = d.start.x;
     tool.Y1 = d.start.y;

@@ -41,12 +41,24 @@ constexpr int32 External(int32 c) { return c * 11; }
 constexpr bool Is(int32 c, int32 base) { return c == base || c == External(base); }
 }  // namespace cover
 
+// A stretch along a room side: lo < hi.
+struct Span {
+  int32 lo = 0;
+  int32 hi = 0;
+};
+
 // What lies on one side of a room: its cover class and the span (lo < hi)
-// along the side of the wall face found on it.
+// along the side of the wall face found on it, and the spans of any further
+// faces lying on the same side (a side can lie partly on one wall and partly
+// on another).
 struct SideCover {
+  SideCover() = default;
+  SideCover(int32 c, int32 l, int32 h) : cls(c), lo(l), hi(h) {}
+
   int32 cls = cover::Open;
   int32 lo = 0;
   int32 hi = 0;
+  std::vector<Span> more;
 };
 using RoomCover = std::array<SideCover, 4>;  // indexed by RoomSide
 
@@ -54,6 +66,10 @@ inline SideCover& At(RoomCover& c, RoomSide s) { return c[static_cast<std::size_
 inline const SideCover& At(const RoomCover& c, RoomSide s) {
   return c[static_cast<std::size_t>(s)];
 }
+
+// The stretches of the side a..b (bottom to top, or left to right) that no
+// face on it covers, from a on.
+std::vector<Span> OpenSpans(const SideCover& side, int32 a, int32 b);
 
 // The class of a side from a to b (a < b; bottom to top, or left to right)
 // that a face spanning lo..hi lies on.
@@ -68,10 +84,12 @@ struct RoomWallDraft {
 };
 
 // The walls of thickness w that close the open parts of the room's sides,
-// in the order left, bottom, right, top. A side wholly covered gets none;
-// at a room corner not covered by a wall already there the outer face runs
-// on by w past the corner, while the inner face ends at the corner or at the
-// end of the wall found on the side.
+// in the order left, bottom, right, top. A side wholly covered gets none, a
+// side partly covered a wall over each stretch no face covers (from the top
+// down on the left and right sides, from the left on the others); at a room
+// corner not covered by a wall already there the outer face runs on by w
+// past the corner, while the inner face ends at the corner or at the end of
+// the wall found on the side.
 std::vector<RoomWallDraft> PlanRoomWalls(const Box& box, const RoomCover& cover, int32 w);
 
 // A room named "space" or "SPACE": an open area, locked without walls or

@@ -1,6 +1,7 @@
 // The internal-wall tool's walls: building one wall from the line held,
 // the wall made between two points on its own, the command dispatch and the
 // double-line preview that follows the pointer.
+#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -155,6 +156,13 @@ int32 TInwallobjtool::CommitWall(int32 spacing, bool userStep) {
       own = i;
   }
   if (s == kNone && e == kNone) Orient(d, SecondLineSide);
+  // A wall turned to run the way its side wants ends where the user's
+  // segment began: its start is then where the drawing goes on from.
+  auto far = [](plat::Point a, plat::Point b) {
+    return std::llabs(1LL * a.x - b.x) + std::llabs(1LL * a.y - b.y);
+  };
+  const bool traced = userStep && (SegmentStart.x != 0 || SegmentStart.y != 0);
+  const bool turned = traced && far(d.end, SegmentStart) < far(d.start, SegmentStart);
 
   // The spacing: the wall continued gives its own.
   int32 t = spacing;
@@ -178,7 +186,15 @@ int32 TInwallobjtool::CommitWall(int32 spacing, bool userStep) {
   const bool both = inwalljoin::JoinInternalWallEnds(d, list, s, e);
   int32 distance = Distance;
   inwalljoin::FaceMeet faces;
-  if (!both) faces = inwalljoin::MeetWallFaces(d, list, inwalljoin::FaceSearchLimit(d, list), distance);
+  if (!both) {
+    int32 probe = turned ? 0 : distance;
+    faces = inwalljoin::MeetWallFaces(d, list, inwalljoin::FaceSearchLimit(d, list), probe);
+    // The run ends when the end it is drawn to lies on a face.
+    if (!turned)
+      distance = probe;
+    else if (faces.startWall != kNone)
+      distance = inwallmark::EndsOnWall;
+  }
   for (Touched& x : touched) x.after = *static_cast<TInwallobj*>(list.At(x.index));
   Restore(touched, false);
 
@@ -195,6 +211,7 @@ int32 TInwallobjtool::CommitWall(int32 spacing, bool userStep) {
   StartMeetsInwall = isInwall(faces.startWall);
   EndMeetsInwall = isInwall(faces.endWall);
   Distance = distance;
+  if (traced) SegmentStart = turned ? d.start : d.end;
   d.linkId = NewGroupId();
   TakeDraft(d);
   Tag1 = bearing::Length(d.start, d.end);

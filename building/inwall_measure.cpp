@@ -52,6 +52,7 @@ void TInwallobjtool::TestStartOnFace() {
   SavedStep = 1;
   const plat::Point p{X1, Y1};
   RunStart = p;
+  SegmentStart = p;
   for (int32 i = 0; i < DrawingList.Count(); ++i) {
     const TObj& e = *DrawingList.At(i);
     if (e.Floor != CurrentView) continue;

@@ -67,8 +67,10 @@ class TInwallobjtool : public TLineobjtool {
   int32 SecondLineSide = 0;
   // 0 until command 2 has checked the first arrow of the run against the side.
   int32 FirstArrowChecked = 0;
-  // Where the run of walls began (Enter on the start point).
+  // Where the run of walls began (Enter on the start point), and where the
+  // wall being drawn began (the end of the wall before it in the run).
   plat::Point RunStart{};
+  plat::Point SegmentStart{};
   // The ends of the last wall made met the face of an internal wall.
   bool StartMeetsInwall = false;
   bool EndMeetsInwall = false;

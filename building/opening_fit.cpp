@@ -1,5 +1,6 @@
 #include "building/opening_fit.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -102,7 +103,11 @@ bool FitOrthogonal(WallFaces f, plat::Point& p, int32& face, const OpeningReques
     return false;
   int64_t lo = 0, hi = 0;
   if (!AlongSpan(r, across, lo, hi)) return false;
-  if (!Between(s(p) + lo, s(f.a), s(f.b)) || !Between(s(p) + hi, s(f.a), s(f.b))) return false;
+  // The whole opening lies on both faces: at a corner the face the opening
+  // is marked on may run on past the other one, under the neighbouring wall.
+  const int64_t from = std::max(s(f.a), std::min(s(f.c), s(f.d)));
+  const int64_t to = std::min(s(f.b), std::max(s(f.c), s(f.d)));
+  if (!Between(s(p) + lo, from, to) || !Between(s(p) + hi, from, to)) return false;
 
   if (f.wallClass == wallclass::External) {
     (across ? p.y : p.x) = static_cast<int32>(q(f.a));
@@ -240,15 +245,17 @@ void MoveHingeToMiddle(plat::Point& p, int32 angle, const OpeningRequest& r) {
   }
 }
 
-// The whole opening must lie along the face of a sloped wall, as it must
+// The whole opening must lie along both faces of a sloped wall, as it must
 // on a straight one.
 bool FitsAlongSloped(const WallFaces& f, plat::Point middle, int32 width, int32 face) {
   (void)face;
   const plat::Point s = f.a, e = f.b;
   const double along = Along(s, e, middle);
-  const double length = Distance(s, e);
+  const double alongC = Along(s, e, f.c), alongD = Along(s, e, f.d);
+  const double from = std::max(0.0, std::min(alongC, alongD));
+  const double to = std::min(Distance(s, e), std::max(alongC, alongD));
   const double half = width / 2;
-  return along - half >= -0.5 && along + half <= length + 0.5;
+  return along - half >= from - 0.5 && along + half <= to + 0.5;
 }
 
 }  // namespace

@@ -286,6 +286,8 @@ class TMDIChild : public TToolWindow {
   // Sets the design-room wizard's rooms (list entries 6 to 9) side by side
   // from the point the outline starts at, the room-wall size apart.
   void PlaceWizardRooms();
+  // The wizard's rooms with Bed 1's top left corner on this drawing point.
+  void PlaceWizardRooms(plat::Point corner);
 
   // Redimensions the current floor after an enlarge or shrink (flag 1: also
   // its stop ends, area and title; 2: dimensions only).
@@ -342,6 +344,7 @@ class TMDIChild : public TToolWindow {
   void CallToolKeyDown(int32 key, plat::Point cursor, int32 amount);
   void ToggleLayoutGrid();
   void EscapeToPickTool();
+  void DropUnfinishedOutline();
   void RouteIdleKey(int32 key, plat::Point cursor);
   void RouteIdleArrow(int32 key, plat::Point cursor);
   void RouteRotateByKey(int32 key, plat::Point cursor);

@@ -18,8 +18,6 @@ constexpr int32 kFloorViewsAbove = 49;
 constexpr int32 kLayoutViewsBelow = 50;
 // Design rooms needed before the rectangle round them means anything.
 constexpr int32 kMinRooms = 2;
-// The layout grid's lines carry this view code while they are drawn alone.
-constexpr int32 kGridView = 10;
 
 std::string RectangleReport(int32 w, int32 l) {
   if (MetricUnits == 1) {
@@ -70,16 +68,16 @@ void TMDIChild::RedrawLayoutGrid() {
     Surface().InvalidateRect(nullptr);
     return;
   }
-  const int32 shown = CurrentView;
+  // The grid lines are on the view shown, as when the window is painted
+  // (while walls are marked the list still holds the drawing, which is drawn
+  // again under them).
   DrawingList.WriteDrawingFile(dtDrawing);
   DrawingList.AddLayoutGrid();
   {
     plat::WindowDC dc(Surface());
-    CurrentView = kGridView;
     DrawingList.DrawView(*dc, ClientRect());
   }
   DrawingList.Clear();
-  CurrentView = shown;
   DrawingList.ReadDrawingFile(dtDrawing);
 }
 

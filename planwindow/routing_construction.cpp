@@ -2,6 +2,8 @@
 // construction (State 1, or 4 while an internal wall opens up). An arrow
 // chooses the direction and asks the distance, Enter ends a segment on the
 // pointer, 'A' toggles angled drawing and 'F' closes an outline.
+#include <vector>
+
 #include "building/droom_tool.h"
 #include "dialogs/feetdlg.h"
 #include "model/flist.h"
@@ -24,6 +26,32 @@ constexpr int32 kUp = 1, kRight = 2, kDown = 3, kLeft = 4;
 constexpr int32 kAngledSteps[] = {1, 181};   // angled drawing
 constexpr int32 kSquareSteps[] = {0, 180};   // the steps 'A' switches from
 constexpr int32 kPolygonFinished = 300001;
+
+constexpr const char* kCannotClose =
+    "The final wall cannot be drawn: no wall ends where the walls are being drawn from.\n"
+    "Press F while drawing on from the free end of the walls (Walls / Join Wall to End starts "
+    "there).";
+
+// Whether the walls (or outline lines) of the current view close on
+// themselves: each starts where one ends and ends where one starts.
+bool ChainClosed(int32 chainKind) {
+  std::vector<const TObj*> chain;
+  for (int32 i = 6; i < DrawingList.Count(); ++i) {
+    const TObj* e = DrawingList.At(i);
+    if (e->Kind == chainKind && e->Floor == CurrentView) chain.push_back(e);
+  }
+  if (chain.size() < 3) return false;
+  for (const TObj* a : chain) {
+    bool from = false, to = false;
+    for (const TObj* b : chain) {
+      if (a == b) continue;
+      from = from || (b->X2 == a->X1 && b->Y2 == a->Y1);
+      to = to || (b->X1 == a->X2 && b->Y1 == a->Y2);
+    }
+    if (!from || !to) return false;
+  }
+  return true;
+}
 
 int32 DirectionOfArrow(int32 key) {
   switch (key) {
@@ -181,16 +209,30 @@ void TMDIChild::FinalWall(int32 key, plat::Point cursor) {
   }
   TDrawingtool* t = Tool();
   if (t->Type == tooltype::Outline || t->Type == tooltype::ExtWall) {
-    if (t->Type == tooltype::Outline) RecordUndo();  // a wall records its own as it is added
+    const int32 chainKind = t->Type == tooltype::Outline ? kind::WallLine : kind::ExtWall;
+    const bool closed = ChainClosed(chainKind);
     int32 x = 0, y = 0;
-    const int32 index = FindChainEnd(&x, &y);
+    const int32 index = closed ? kNoChain : FindChainEnd(&x, &y);
+    // Without a chain to close the floor would be finished open: said, and
+    // nothing is finished.
+    if (!closed && index >= kNoChain) {
+      plat::ErrorBox(kCannotClose, plat::mbCancel);
+      return;
+    }
+    if (t->Type == tooltype::Outline) RecordUndo();  // a wall records its own as it is added
     if (key == plat::VK_ADD) DrawingList.WriteDrawingFile(dtDrawing);
     if (index < kNoChain) {
-      plat::WindowDC dc(Surface());
-      int32 dx = 0, dy = 0;
-      WorldToDevice(*dc, ClientRect(), x, y, dx, dy);
-      plat::Point end{dx, dy};
-      t->KeyDown(*dc, ClientRect(), plat::VK_RETURN, end, 1);
+      const int32 before = DrawingList.Count();
+      {
+        plat::WindowDC dc(Surface());
+        int32 dx = 0, dy = 0;
+        WorldToDevice(*dc, ClientRect(), x, y, dx, dy);
+        plat::Point end{dx, dy};
+        t->KeyDown(*dc, ClientRect(), plat::VK_RETURN, end, 1);
+      }
+      // A closing wall refused (off the sheet: the tool said so) leaves the
+      // floor open.
+      if (DrawingList.Count() <= before && !ChainClosed(chainKind)) return;
     }
     StepExecutor(key, 0, false);
     return;

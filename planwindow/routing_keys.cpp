@@ -106,6 +106,7 @@ void TMDIChild::CallToolKeyDown(int32 key, plat::Point cursor, int32 amount) {
 // ---- The handler ------------------------------------------------------------------
 
 void TMDIChild::FormKeyDown(int key, bool /*shift*/) {
+  if (key == plat::VK_ESCAPE) DropUnfinishedOutline();
   if (key == plat::VK_ESCAPE && WizardActive == 1 && WizardStep != kWallWizardIdle &&
       WizardStep != kRoomWizardIdle) {
     EndWizard();
@@ -155,6 +156,22 @@ void TMDIChild::ToggleLayoutGrid() {
     LayoutGridShown = 1;
     RedrawLayoutGrid();
   }
+}
+
+// Marking given up: the corners marked so far go, as one undo step, so that
+// the next marking starts afresh instead of going on from their end (and the
+// walls are never built from a stale half outline).
+void TMDIChild::DropUnfinishedOutline() {
+  const TDrawingtool* t = Tool();
+  if (!t || t->Type != tooltype::Outline || CurrentView != view::LayoutMarkingWalls) return;
+  if (!ViewHoldsKind(kind::WallLine)) return;
+  RecordUndo();
+  for (int32 i = DrawingList.Count() - 1; i >= 6; --i) {
+    const TObj* e = DrawingList.At(i);
+    if (e->Kind == kind::WallLine && e->Floor == CurrentView) DrawingList.RemoveAt(i);
+  }
+  DrawingList.WriteDrawingFile(dtDrawing);
+  Surface().InvalidateRect(nullptr);
 }
 
 void TMDIChild::EscapeToPickTool() {
@@ -322,16 +339,21 @@ void TMDIChild::RouteIdleEnter(plat::Point cursor) {
 
   // Wizards start from fixed points.
   plat::Point point = cursor;
+  bool wizardRoomsStart = false;
   if (WizardActive == 1 && WizardStep == 5 && t->Type == tooltype::ExtWall) {
     point = metric ? kWallWizardStartMetric : kWallWizardStartImperial;
   } else if (WizardActive == 1 && WizardStep == 113 && t->Type == tooltype::Outline) {
     point = kRoomWizardStart;
+    wizardRoomsStart = true;
     WizardStep = 114;
     ShowRoomWizardStep(1);
   }
   CallToolKeyDown(plat::VK_RETURN, point, typed);
   t = Tool();
   if (!t) return;
+  // The window may have changed size since the wizard's rooms were set out:
+  // they stand where the outline really starts.
+  if (wizardRoomsStart) PlaceWizardRooms({t->X1, t->Y1});
   // Arcs and keyboard circles are made by Enter alone: each next Enter asks
   // its height or radius again.
   t->State = (t->Type == tooltype::Arc || t->Type == tooltype::Circle ||

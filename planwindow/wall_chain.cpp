@@ -132,6 +132,9 @@ void TMDIChild::ChooseExternalWalls() {
     plat::Ui().SetCursorPos(ClientToScreen(metric ? kStartMetric : kStartImperial));
   } else if (CurrentView >= view::LayoutGround && CurrentView <= kLastLayoutView) {
     if (guided && !wallWizard) {
+      // The design-room wizard's rooms stand where the outline starts, in
+      // the window as it is once the wall type has been chosen.
+      PlaceWizardRooms();
       WizardStep = kWizardOutlineStep;
       ShowRoomWizardStep(3);
     }

@@ -241,6 +241,9 @@ void TMDIChild::JoinEnding(plat::Point p) {
     plat::Ui().SetCursorPos(ClientToScreen({cx, cy}));
   }
   n->State = toolstate::Constructing;
+  // The joint is the new wall's first point: the next Enter (or F) ends a
+  // wall there instead of starting one.
+  n->Active = 1;
   if (n->Step != 0) {
     n->Step = 180;  // square walls, the guide lines following
     ZoomStartX = p.x;

@@ -216,8 +216,8 @@ constexpr StepTexts kTexts[] = {
      "Choose the 'Brick veneer 9 1/2 in' wall and press Enter."},
     {113,
      " WIZARD You should have something like this...\n\n"
-     "Put the cursor on the top left corner of Bed 1 with the arrow keys (the guide line shows\n"
-     "0 horz 0 vert) and press Enter.",
+     "Press Enter: the outline starts on the top left corner of Bed 1.\n"
+     "From then on the GUIDE LINE shows how far each corner is from the start.",
      nullptr},
     {114,
      " WIZARD\n\n"

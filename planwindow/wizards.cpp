@@ -169,10 +169,11 @@ void TMDIChild::EndWizard() {
   Surface().UpdateWindow();
 }
 
-void TMDIChild::PlaceWizardRooms() {
+void TMDIChild::PlaceWizardRooms() { PlaceWizardRooms(ClientToDrawing(kRoomCornerPixel)); }
+
+void TMDIChild::PlaceWizardRooms(plat::Point corner) {
   const std::optional<droom::RoomWallSizes> sizes = droom::ReadRoomWallSizes();
   const int32 gap = sizes ? (*sizes)[0] : 0;
-  const plat::Point corner = ClientToDrawing(kRoomCornerPixel);
   ReferenceX = corner.x;
   ReferenceY = corner.y;
 

@@ -11,7 +11,6 @@
 #include "model/flist.h"
 #include "model/globals.h"
 #include "planwindow/childwin.h"
-#include "planwindow/wizards.h"
 #include "platform/ui.h"
 #include "shell/mainform.h"
 
@@ -116,8 +115,6 @@ void TMainForm::CmMarkWallsExecute() {
   SwitchView(view::LayoutMarkingWalls, func::Walls);
   c = ActiveChild();
   if (!c || CurrentView != view::LayoutMarkingWalls) return;
-  // The design-room wizard's rooms stand where this window starts the outline.
-  if (wizard::RoomWizardRunning()) c->PlaceWizardRooms();
   SetTool(tooltype::Line);
   TDrawingtool* t = CurrentTool();
   t->Type = tooltype::Outline;

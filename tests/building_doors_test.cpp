@@ -3,6 +3,8 @@
 // which is not turned) and turned with the other walls.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <algorithm>
 
 #include "tests/openings_fixture.h"
@@ -305,7 +307,8 @@ TEST_P(EveryOpening, GoesIntoEveryKindOfWall) {
     if (k == 12 || k == 14 || k == 15 || k == 16 || k == 19 || k == 21 || k == 24) high = 2;
     for (int32 n = low; n <= high; ++n) cases.push_back({2, k, n});
   }
-  // Each wall: a point in its band half way along, and the swing that fits it.
+  // Each wall: a point in its band half way along its inner line, and the
+  // swing that fits it.
   struct Target {
     const char* name;
     P cursor;
@@ -324,7 +327,10 @@ TEST_P(EveryOpening, GoesIntoEveryKindOfWall) {
       angle = w->Angle;
       inner = {(w->Line2X1 + w->Line2X2) / 2, (w->Line2Y1 + w->Line2Y2) / 2};
     }
-    const P face{(e->X1 + e->X2) / 2, (e->Y1 + e->Y2) / 2};
+    // The face across from the inner line's middle.
+    const double ux = e->X2 - e->X1, uy = e->Y2 - e->Y1;
+    const double t = ((inner.x - e->X1) * ux + (inner.y - e->Y1) * uy) / (ux * ux + uy * uy);
+    const P face{e->X1 + int32(std::lround(t * ux)), e->Y1 + int32(std::lround(t * uy))};
     // A third of the way from the face toward the inner line, on the grid.
     const P at{(2 * face.x + inner.x) / 3 / grid * grid, (2 * face.y + inner.y) / 3 / grid * grid};
     const bool upright = angle == 0 || angle == 1800;

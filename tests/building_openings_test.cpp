@@ -271,6 +271,9 @@ TEST_F(Windows, ASlopedWallTakesTheWindowOnItsFaceAndRefusesOneRunningPastItsEnd
   // Too near the end for 1000 along the wall: refused, as on a straight wall.
   ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk).WithText(kNoWindow);
   EXPECT_EQ(Cut(1, onBand(300)), 0);
+  // On the face but past the end of the inner face, under the next wall: refused too.
+  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk).WithText(kNoWindow);
+  EXPECT_EQ(Cut(1, onBand(540)), 0);
   // Far from the wall but inside the box of its ends: not the wall.
   ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk).WithText(kNoWindow);
   EXPECT_EQ(Cut(1, {(a.x + b.x) / 2 - 400, (a.y + b.y) / 2 - 400}), 0);

@@ -19,6 +19,12 @@ using droom::Box;
 using P = plat::Point;
 
 Box BoxOf(const TObj& e) { return {e.X1, e.Y1, e.X2, e.Y2}; }
+// The box a square wall fills between its two lines.
+Box BandOf(const TInwallobj& w) {
+  const int32 xs[] = {w.X1, w.X2, w.Line2X1, w.Line2X2}, ys[] = {w.Y1, w.Y2, w.Line2Y1, w.Line2Y2};
+  return {*std::min_element(xs, xs + 4), *std::max_element(ys, ys + 4),
+          *std::max_element(xs, xs + 4), *std::min_element(ys, ys + 4)};
+}
 P Centre(const TObj& r) { return {r.X1 + (r.X2 - r.X1) / 2, r.Y1 - (r.Y1 - r.Y2) / 2}; }
 
 // What locking made for a room.
@@ -244,6 +250,90 @@ TEST_F(LockStory, MarkTheExternalWallsRoundTheLayoutAndAlterAFinishedRoom) {
   EXPECT_EQ(RoomNamed("Bath").Floor, view::LayoutGround);
   EXPECT_TRUE(InFile<TInwallobj>(kind::InWall, view::Ground).empty());
   EXPECT_TRUE(InFile<TExtwallobj>(kind::ExtWall, view::Ground).empty());
+}
+
+TEST_F(LockStory, RoomsSetApartAndPartlyCoveredSidesGetNoWallOverAnother) {
+  wallMetric.Answer([](dlg::TTRoomptndlg& d) { d.thickness = 100; });
+  AnswerRoom("Lounge", 4000, 3000);
+  NewDrawing("L", 1, true);
+  dir.WriteFile("CFG\\MERGEM.CFG", "10\n");  // rooms stay where they are put
+  AddRoom("Bed", 3000, 2000, 1);
+  AddRoom("Study", 4000, 2000, 1);
+  // The bedroom 150 right of the lounge; the study under the bedroom, a room
+  // wall below it and reaching 1000 past it.
+  DragRoomTo("Lounge", 16000, 15000);
+  const Box lounge = BoxOf(RoomNamed("Lounge"));
+  DragRoomTo("Bed", lounge.right + 150, lounge.top);
+  const Box bed = BoxOf(RoomNamed("Bed"));
+  DragRoomTo("Study", bed.left, bed.bottom - 100);
+  const Box study = BoxOf(RoomNamed("Study"));
+  ASSERT_EQ(bed.left, lounge.right + 150);
+  ASSERT_EQ(bed.top, lounge.top);
+  ASSERT_EQ(P(study.left, study.top), P(bed.left, bed.bottom - 100));
+
+  // The layout grid shows at once with Insert.
+  Window().window.Drawn().clear();
+  Key(plat::VK_INSERT);
+  int32 dotted = 0;
+  for (const auto& r : Window().window.Drawn())
+    dotted += r.op == plat::DcOp::Line && r.pen.style == plat::PS_DOT;
+  EXPECT_GT(dotted, 4);
+  Key(plat::VK_INSERT);
+
+  // Marking begun and given up with Escape: its corners go, as one undo step.
+  wallType.Answer([](TTExtwalldlg& d) { d.type = walltype::Walling200; });
+  ui.ExpectQuestion(plat::mrYes).WithText("do you wish to save drawing changes?");
+  form->CmMarkWallsExecute();
+  EnterAt(lounge.left, lounge.top);
+  EnterAt(bed.right, bed.top);
+  EnterAt(bed.right, study.top);
+  ASSERT_EQ(InFile<TLineobj>(kind::WallLine, view::LayoutMarkingWalls).size(), 2u);
+  const int steps = UndoSteps();
+  Key(plat::VK_ESCAPE);
+  EXPECT_EQ(form->CurrentTool()->Type, tooltype::Pick);
+  EXPECT_TRUE(InFile<TLineobj>(kind::WallLine, view::LayoutMarkingWalls).empty());
+  EXPECT_EQ(UndoSteps(), std::min(steps + 1, 10));
+
+  // Marked afresh round the three rooms: six walls, from this outline only.
+  wallType.Answer([](TTExtwalldlg& d) { d.type = walltype::Walling200; });
+  ui.ExpectQuestion(plat::mrYes).WithText("do you wish to save drawing changes?");
+  form->CmMarkWallsExecute();
+  for (const P c : {P{lounge.left, lounge.top}, P{bed.right, bed.top}, P{bed.right, study.top},
+                    P{study.right, study.top}, P{study.right, study.bottom},
+                    P{lounge.left, study.bottom}})
+    EnterAt(c.x, c.y);
+  ui.ExpectMessageDlg(plat::MsgType::Information, plat::mbYes, plat::mrYes)
+      .Containing("Total Building Area this floor");
+  Key(plat::VK_F);
+  ASSERT_EQ(CurrentView, view::Ground);
+  EXPECT_EQ(InFile<TExtwallobj>(kind::ExtWall, view::Ground).size(), 6u);
+
+  // No two walls overlap: the bedroom's left side takes the face of the
+  // lounge's wall (the bedroom 50 wider, its size text following); the
+  // study's top lies partly on the bedroom's wall and partly on the external
+  // wall and gets no wall; its left side gets a wall only below the
+  // lounge's wall.
+  const TRoomobj L = RoomNamed("Lounge"), B = RoomNamed("Bed"), S = RoomNamed("Study");
+  EXPECT_EQ(B.X1, L.X2 + 100);
+  EXPECT_EQ(B.RoomWidth, 3050);
+  EXPECT_EQ(B.X2 - B.X1, 3050);
+  EXPECT_EQ(S.X1, L.X2 + 100);
+  ASSERT_EQ(MadeFor(B).texts.size(), 2u);
+  EXPECT_STREQ(MadeFor(B).texts[1].Text, "3050 x 2000");
+  EXPECT_STREQ(MadeFor(S).texts[1].Text, "4050 x 2000");
+  std::vector<TInwallobj> walls = InFile<TInwallobj>(kind::InWall, view::Ground);
+  for (std::size_t i = 0; i < walls.size(); ++i)
+    for (std::size_t j = i + 1; j < walls.size(); ++j) {
+      if ((walls[i].X1 == walls[i].X2) != (walls[j].X1 == walls[j].X2)) continue;  // a corner
+      const Box a = BandOf(walls[i]), b = BandOf(walls[j]);
+      EXPECT_FALSE(a.left < b.right && b.left < a.right && a.bottom < b.top && b.bottom < a.top)
+          << "walls " << i << " and " << j << " overlap";
+    }
+  EXPECT_EQ(MadeFor(B).walls.size(), 1u);  // its bottom
+  const Made s = MadeFor(S);
+  ASSERT_EQ(s.walls.size(), 1u);
+  ExpectWall(s.walls[0], {S.X1 - 100, S.Y2}, {S.X1 - 100, L.Y2 - 100}, {S.X1, S.Y2},
+             {S.X1, L.Y2 - 100}, bearing::Up);
 }
 
 TEST_F(LockStory, RoomsInFeetAndInchesAndAnOpenArea) {

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "building/droom_lock.h"
@@ -204,15 +205,21 @@ TEST_F(RoomLock, ARoomNearAnExternalWallIsSnappedOntoItsFace) {
   Building();
   ASSERT_EQ(CurrentView, view::Ground);
   // 3 units inside the external wall's inner face at x = 2000 (tolerance
-  // 5 x 5.0 + 1 = 26), its top 26 below the one at y = 5000 (not snapped).
+  // 5 x 5.0 + 1 = 26), its top 26 below the one at y = 5000: not snapped,
+  // but a wall of its own there would overlap the external wall, so the top
+  // takes that wall's face too.
   Room(10001, {2003, 4974, 4000, 3000});
   EXPECT_EQ(Lock(), 1);
   const auto walls = All<TInwallobj>(kind::InWall, 10001);
-  ASSERT_EQ(walls.size(), 3u);  // bottom, right, top
+  ASSERT_EQ(walls.size(), 2u);  // bottom, right
   EXPECT_EQ(walls[0].Angle, bearing::Left);
   EXPECT_EQ(P(walls[0].X2, walls[0].Y2), P(2000, 2890));  // ends on the snapped side
-  EXPECT_EQ(P(walls[2].Line2X1, walls[2].Line2Y1), P(2000, 4974));
-  EXPECT_EQ(P(walls[2].X1, walls[2].Y1), P(2000, 4974 + 110));
+  EXPECT_EQ(P(walls[1].X1, walls[1].Y1), P(4110, 5000));  // from the external wall down
+  // The room and its size texts follow.
+  const TRoomobj r = All<TRoomobj>(kind::LockedRoom)[0];
+  EXPECT_EQ(Box(r.X1, r.Y1, r.X2, r.Y2), Box(2000, 5000, 4000, 3000));
+  EXPECT_EQ(std::tie(r.RoomWidth, r.RoomHeight), std::make_tuple(2000, 2000));
+  EXPECT_EQ(TextsOf(10001), (std::vector<std::string>{"Study", "2000 x 2000"}));
 }
 
 TEST_F(RoomLock, OpenAreasAndUnnamedRoomsAndEachDimensionChoice) {

@@ -194,6 +194,70 @@ TEST_F(InwallStory, APartitionAcrossTheRoomARunWithAStopEndAndTheirUndoSteps) {
   EXPECT_EQ(InFile().size(), 2u);
 }
 
+TEST_F(InwallStory, APartitionFromAFaceGoesOnWhicheverWayItsSideRunsAndEscapeClosesIt) {
+  House();
+  const int32 mx = (left + right) / 2, my = (bottom + top) / 2;
+  // Each side drawn from a face with the way its walls run and against it:
+  // the wall may be stored turned, but the run goes on from the free end.
+  struct Case {
+    int32 side;
+    int key;
+    const char* prompt;
+    P from, to;  // Enter on a face, the free end 1000 away
+  } cases[] = {
+      {secondline::Left, plat::VK_UP, "UP", {mx - 1000, bottom}, {mx - 1000, bottom + 1000}},
+      {secondline::Left, plat::VK_DOWN, "DOWN", {mx - 500, top}, {mx - 500, top - 1000}},
+      {secondline::Right, plat::VK_UP, "UP", {mx, bottom}, {mx, bottom + 1000}},
+      {secondline::Right, plat::VK_DOWN, "DOWN", {mx + 500, top}, {mx + 500, top - 1000}},
+      {secondline::Below, plat::VK_LEFT, "LEFT", {right, my}, {right - 1000, my}},
+      {secondline::Below, plat::VK_RIGHT, "RIGHT", {left, my + 500}, {left + 1000, my + 500}},
+      {secondline::Above, plat::VK_LEFT, "LEFT", {right, my - 500}, {right - 1000, my - 500}},
+      {secondline::Above, plat::VK_RIGHT, "RIGHT", {left, my + 800}, {left + 1000, my + 800}},
+  };
+  std::size_t made = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "side " << c.side << ", " << c.prompt);
+    Internal(c.side);
+    EnterAt(c.from.x, c.from.y);
+    Step(c.key, c.prompt, "1000");
+    EXPECT_EQ(form->CurrentTool()->Type, tooltype::InWall) << "the run goes on";
+    Key(plat::VK_ESCAPE);
+    const auto walls = InFile();
+    ASSERT_EQ(walls.size(), ++made);
+    const TInwallobj& w = walls.back();
+    const P start = OnPixel(c.from.x, c.from.y);
+    const P freeEnd{start.x + c.to.x - c.from.x, start.y + c.to.y - c.from.y};
+    // One end on the face (its meet bearing kept), the other closed.
+    const bool turned = P(w.X1, w.Y1) == freeEnd;
+    EXPECT_EQ(turned ? P(w.X2, w.Y2) : P(w.X1, w.Y1), start);
+    EXPECT_NE(turned ? w.EndMeetAngle() : w.StartMeetAngle(), -1);
+    EXPECT_EQ(turned ? w.StartMeetAngle() : w.EndMeetAngle(), -1);
+    const auto stops = InFile(kind::InWallStopEnd);
+    ASSERT_EQ(stops.size(), made);
+    EXPECT_EQ(P(stops.back().X1, stops.back().Y1), freeEnd);
+    EXPECT_EQ(stops.back().LinkId, w.LinkId);
+  }
+  EXPECT_TRUE(InFile(kind::InWallStopStart).empty());
+
+  // A turned wall goes on round a corner: the next wall meets its free end
+  // with their bands on the same side of the run.
+  Internal(secondline::Left);
+  EnterAt(left + 500, bottom);
+  Step(plat::VK_UP, "UP", "1000");
+  Step(plat::VK_RIGHT, "RIGHT", "1000");
+  Key(plat::VK_ESCAPE);
+  const auto walls = InFile();
+  ASSERT_EQ(walls.size(), made + 2);
+  const TInwallobj& up = walls[made];
+  const TInwallobj& across = walls[made + 1];
+  const P corner{OnPixel(left + 500, bottom).x, OnPixel(left + 500, bottom).y + 1000};
+  EXPECT_EQ(P(up.X1, up.Y1), corner);
+  EXPECT_EQ(P(across.X2, across.Y2), corner);
+  EXPECT_EQ(P(up.Line2X1, up.Line2Y1), P(corner.x - 100, corner.y + 100));
+  EXPECT_EQ(P(across.Line2X2, across.Line2Y2), P(corner.x - 100, corner.y + 100));
+  EXPECT_EQ(InFile(kind::InWallStopEnd).back().X1, corner.x + 1000);
+}
+
 TEST_F(InwallStory, EscapeAfterAMoveClosesNothingAndThePreviewHasBothLines) {
   House();
   Internal(secondline::Below);
@@ -527,6 +591,15 @@ TEST_F(InwallStory, ExpandingTheBaseOnTheGroundFloor) {
   EXPECT_EQ(Guide(), "GUIDE: press ARROW key of direction to expand floor plan");
   Key(plat::VK_RIGHT);
   EXPECT_EQ(Guide(), "GUIDE: move cursor,press ENTER when line is at position to expand from");
+  // The line to expand from follows the pointer, whole through it.
+  Window().window.Drawn().clear();
+  const P at = PixelOf(left + 2000, bottom + 1500);
+  Child().OnMouseMove(at.x, at.y, false);
+  int32 through = 0;
+  for (const auto& r : Window().window.Drawn())
+    through += r.op == plat::DcOp::Line && r.from.x == at.x && r.to.x == at.x &&
+               std::min(r.from.y, r.to.y) < at.y && std::max(r.from.y, r.to.y) > at.y;
+  EXPECT_EQ(through, 1);
   ui.ExpectInput("600").WithPrompt("");
   EnterAt(left + 2000, bottom + 1500);
   EXPECT_EQ(form->CurrentTool()->Type, tooltype::Pick);

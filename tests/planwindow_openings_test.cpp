@@ -177,6 +177,43 @@ TEST_F(OpeningStory, AWindowAndADoorArePutIntoTheWallsUndoneAndRefusedAsAUserSee
   EXPECT_EQ(InFile(kind::OpeningFrame).size(), 1u);
 }
 
+TEST_F(OpeningStory, OpeningsStayClearOfTheNeighbouringWallsAtTheCorners) {
+  NewHouse(1);  // walls 300 thick: the bottom wall's face runs 300 past each inner corner
+  const int32 bottom = lo.y - 300;
+  const std::string live = dir.ReadFile("DWGS\HOUSE.KWV");
+  // A door of 820 at the very end of the bottom wall, hinged at the corner:
+  // on the face, but under the left wall.
+  doorDlg.Answer([](TTExdoordlg& d) {
+    d.type = 11;
+    d.width = 820;
+    d.count = 1;
+  });
+  planDlg.Answer([](TTDoorplandlg& d) { d.view = 5; });
+  form->CmDoorsExecute();
+  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk)
+      .Containing("No door marked - cursor must be between the 2 or 4 line thickness");
+  EnterAt({lo.x - 300, bottom + 100});
+  EXPECT_EQ(dir.ReadFile("DWGS\HOUSE.KWV"), live);
+  // A window of 1200 reaching 100 past the right wall's inner face: refused;
+  // one that ends on it is put in.
+  windowDlg.Answer([](TTWindlg& d) {
+    d.kind = 2;
+    d.width = 1200;
+  });
+  form->CmWindowExecute();
+  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk)
+      .Containing("No window marked");
+  EnterAt({hi.x - 500, bottom + 100});
+  EXPECT_TRUE(InFile(kind::OpeningFrame).empty());
+  windowDlg.Answer();
+  form->CmWindowExecute();
+  EnterAt({hi.x - 600, bottom + 100});
+  const auto frames = InFile(kind::OpeningFrame);
+  ASSERT_EQ(frames.size(), 1u);
+  const auto* frame = static_cast<const TPolyobj*>(frames[0]);
+  EXPECT_EQ(std::max(frame->PointX[0], frame->PointX[1]), hi.x);
+}
+
 TEST_F(OpeningStory, DoorChainsAskWhatTheirKindNeedsAndRefuseSlidersWiderThanTheirDoors) {
   NewHouse(1);
   const int32 bottom = lo.y - 300;

@@ -293,6 +293,43 @@ TEST_F(WallStory, ATracedOutlineOfTheLayoutIsBuiltIntoTheGroundFloor) {
   EXPECT_EQ(form->st.PanelText(panel::Tool), " no selection");
 }
 
+TEST_F(WallStory, WallsLeftOpenAreClosedByFOnlyFromTheirFreeEnd) {
+  NewWithWalls(walltype::Walling200);
+  EnterAt(16000, 12000);
+  Step(plat::VK_UP, "UP", "3000");
+  Step(plat::VK_RIGHT, "RIGHT", "4000");
+  Step(plat::VK_DOWN, "DOWN", "3000");
+  Key(plat::VK_ESCAPE);  // three walls left open
+  const P start{16000, 12000}, freeEnd{20000, 12000};
+
+  // Drawing on from a point off the walls: F has nothing to close; it says
+  // so and reports no area.
+  wallType.Answer([](TTExtwalldlg& d) { d.type = walltype::Walling200; });
+  side.Answer([](Tsecdlg& d) { d.side = innerside::Right; });
+  form->CmExtwallExecute();
+  EnterAt(24000, 8000);
+  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbCancel, plat::mrCancel)
+      .Containing("The final wall cannot be drawn");
+  Key(plat::VK_F);
+  EXPECT_EQ(WallsInFile().size(), 3u);
+  Key(plat::VK_ESCAPE);
+
+  // Join Wall to End on the free end, then F: the closing wall runs from
+  // there to the start, and the finished floor is reported.
+  form->CmWallJoinExecute();
+  const P px = PixelOf(freeEnd.x, freeEnd.y);
+  Child().OnMouseDown(1, px.x, px.y);
+  Child().OnMouseUp(1, px.x, px.y);
+  ExpectAreaReport("12 sq. metres");
+  Key(plat::VK_F);
+  const auto w = WallsInFile();
+  ASSERT_EQ(w.size(), 4u);
+  ExpectClosedAndMitred(w);
+  const P shift{w[0].X1 - start.x, w[0].Y1 - start.y};  // re-centred
+  EXPECT_EQ(P(w[3].X1, w[3].Y1), P(freeEnd.x + shift.x, freeEnd.y + shift.y));
+  EXPECT_EQ(w[3].Tag1, 4000);
+}
+
 TEST_F(WallStory, TheFirstFloorCopiesTheGroundFloorOrIsTracedOverIt) {
   NewWithWalls(walltype::Walling200);
   EnterAt(16000, 12000);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "building/wall_faces.h"
 #include "dialogs/wall_dialogs.h"
 #include "dialogs/wizardsdlg.h"
 #include "planwindow/wizards.h"
@@ -79,6 +80,17 @@ class WizardTest : public roomfix::RoomTest {
     EXPECT_EQ(walls, 6);
     EXPECT_EQ(locked, rooms);
     EXPECT_GE(partitions, rooms);
+  }
+  template <class T>
+  std::vector<T> InFileOf(int32 k) {
+    TFlist list;
+    list.ProgramDir = DrawingList.ProgramDir;
+    list.SetDrawingName(DrawingList.DrawingName);
+    list.ReadDrawingFile(dtDrawing);
+    std::vector<T> out;
+    for (int32 i = 6; i < list.Count(); ++i)
+      if (list.At(i)->Kind == k) out.push_back(*static_cast<T*>(list.At(i)));
+    return out;
   }
   std::vector<TExtwallobj> Walls() {
     TFlist list;
@@ -346,11 +358,20 @@ TEST_P(RoomWizard, LaysOutFourRoomsInARowWhereTheOutlineStarts) {
   }
   EXPECT_EQ(rooms[3].X2 - rooms[0].X1, metric ? 11400 : 10944);
   ExpectStep(113, " WIZARD You should have something like this...\n\n");
-  // Enter anywhere starts at Bed 1's corner; each Enter draws the wizard's
-  // next segment; the ADD key closes the outline.
+  EXPECT_NE(Panel().find("Press Enter: the outline starts on the top left corner of Bed 1"),
+            std::string::npos);
+  // The window settles to another height before the user goes on.
+  Window().Resize({800, 520});
+  // Enter anywhere starts at Bed 1's corner, the rooms standing where the
+  // outline starts; each Enter draws the wizard's next segment; the ADD key
+  // closes the outline.
   ui.cursor = Window().window.ClientToScreen({400, 300});
   Key(plat::VK_RETURN);
   ExpectStep(114, " WIZARD\n\n");
+  const P outlineStart{form->CurrentTool()->X1, form->CurrentTool()->Y1};
+  EXPECT_EQ(outlineStart, At({75, 75}));
+  EXPECT_EQ(P(RoomNamed("Bed 1").X1, RoomNamed("Bed 1").Y1), outlineStart);
+  EXPECT_EQ(RoomNamed("Kitchen").Y1, outlineStart.y);
   const char* firsts[] = {" WIZARD\n\n", " WIZARD\n", " WIZARD\n\n", " WIZARD\n\n",
                           " WIZARD\nConnecting Back To The Starting Point\n (top / left corner of Bed 1)\n"};
   for (int32 k = 0; k < 5; ++k) {
@@ -373,9 +394,22 @@ TEST_P(RoomWizard, LaysOutFourRoomsInARowWhereTheOutlineStarts) {
     EXPECT_EQ(w.Thickness2, metric ? 75 : 72);
   }
   EXPECT_EQ(CountInFile(kind::WallLine, view::LayoutMarkingWalls), 0);
-  // The rooms are locked into partitions on the ground floor.
+  // The rooms are locked into partitions on the ground floor, their tops on
+  // the external wall's face, their texts saying their sizes.
   EXPECT_EQ(CountInFile(kind::LockedRoom, view::Ground), 4);
   EXPECT_GT(CountInFile(kind::InWall, view::Ground), 3);
+  const int32 face = building::ExtWallInnerFace(walls[0]).y1;
+  for (const TRoomobj& r : RoomsInFile()) {
+    EXPECT_EQ(r.Y1, face) << r.RoomName;
+    EXPECT_EQ(r.RoomHeight, r.Y1 - r.Y2) << r.RoomName;
+  }
+  const TRoomobj bed = RoomNamed("Bed 1");
+  EXPECT_EQ(bed.RoomHeight, metric ? 3600 : 3456);
+  std::vector<std::string> texts;
+  for (const auto& t : InFileOf<TTextobj>(kind::WallLabel))
+    if (t.Tag1 == bed.Tag1) texts.push_back(t.Text);
+  const std::vector<std::string> expected{"Bed 1", metric ? "3000 x 3600" : "10' 0'' x 12' 0''"};
+  EXPECT_EQ(texts, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothUnits, RoomWizard, ::testing::Values(1, 0),

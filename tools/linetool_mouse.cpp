@@ -277,16 +277,23 @@ void TLinetool::DrawGuideLines(plat::DeviceContext& dc, int32 mode) {
   ScopedPen pen(dc, plat::Pen{plat::PS_SOLID, 1, DrawingColour});
   const int32 cx = CursorX;
   const int32 cy = CursorY;
+  // The line marking where the base is expanded or shrunk from runs whole
+  // through the pointer; the cross of the other tools leaves it a gap.
+  const bool whole = Type == tooltype::EnlargeShrink;
   if (mode == guides::Vertical || mode == guides::Both) {
     dc.MoveTo(cx, 0);
-    dc.LineTo(cx, cy - kGuideGap);
-    dc.MoveTo(cx, cy + kGuideGap);
+    if (!whole) {
+      dc.LineTo(cx, cy - kGuideGap);
+      dc.MoveTo(cx, cy + kGuideGap);
+    }
     dc.LineTo(cx, kGuideTop);
   }
   if (mode == guides::Horizontal || mode == guides::Both) {
     dc.MoveTo(0, cy);
-    dc.LineTo(cx - kGuideGap, cy);
-    dc.MoveTo(cx + kGuideGap, cy);
+    if (!whole) {
+      dc.LineTo(cx - kGuideGap, cy);
+      dc.MoveTo(cx + kGuideGap, cy);
+    }
     dc.LineTo(kGuideRight, cy);
   }
 }

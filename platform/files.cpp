@@ -188,9 +188,32 @@ std::optional<std::string> ReadWholeFile(std::string_view programPath) {
 
 std::string WriteResult::Reason() const { return error ? std::strerror(error) : ""; }
 
+namespace {
+
+struct SimulatedFailure {
+  std::string folder;  // a real path with a trailing slash
+  int error = 0;
+};
+
+SimulatedFailure& Simulated() {
+  static SimulatedFailure failure;
+  return failure;
+}
+
+}  // namespace
+
+void SimulateWriteFailure(std::string_view programFolder, int error) {
+  std::string folder = programFolder.empty() ? std::string() : MapPath(programFolder);
+  if (!folder.empty() && folder.back() != '/') folder += '/';
+  Simulated() = {folder, error};
+}
+
 WriteResult WriteFileThrough(std::string_view programPath,
                              const std::function<bool(std::FILE*)>& write) {
   const std::string target = MapPath(programPath);
+  const SimulatedFailure& simulated = Simulated();
+  if (!simulated.folder.empty() && target.compare(0, simulated.folder.size(), simulated.folder) == 0)
+    return {simulated.error};
   // mkstemp opens with O_CREAT | O_EXCL: a name that exists, a link
   // included, is never opened but another one drawn.
   std::string temp = FolderOf(target) + "/" + kTemporaryPrefix + "XXXXXX";

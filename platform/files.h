@@ -82,6 +82,12 @@ WriteResult WriteFileThrough(std::string_view programPath,
 // The same with the whole content at hand.
 WriteResult WriteFileAtomic(std::string_view programPath, std::string_view data);
 
+// Makes every write into a program folder ("DWGS\\") fail with a system
+// error number, as a read-only or full disk would, while its files can still
+// be read; "" ends it. For tests: the superuser they run as may write
+// anywhere.
+void SimulateWriteFailure(std::string_view programFolder, int error);
+
 // Whether a name is one of the temporary files WriteFileThrough makes.
 bool IsTemporaryFileName(std::string_view name);
 // Removes the temporary files that writes cut short (a killed program)

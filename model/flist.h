@@ -146,8 +146,9 @@ class TFlist {
 
   // Symbol libraries and the paste buffer (storage/library_file.cpp).
   // Writes the elements of the selection hand-over to LIBS\ + fileName in
-  // the library layout, each relative to its listed origin.
-  void WriteLibraryFile(std::string_view fileName);
+  // the library layout, each relative to its listed origin; false when the
+  // file could not be written.
+  bool WriteLibraryFile(std::string_view fileName);
   // Appends the records of LIBS\ + fileName on the current view, a little
   // inside the window's bottom-left corner, under new group ids; returns the
   // number appended (0 when the file cannot be read).

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include <cassert>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -109,10 +110,22 @@ class TFlist {
   }
 
   // ---- Storage (storage/*.cpp) ---------------------------------------------------
+  // The drawing's files, as their writes are reported.
+  enum class StoredFile { Live, Group, SavedCopy, Backup, Wizard, UndoStep };
+  // Told after every write of one of the drawing's files: problem is ""
+  // when the file was written, else what went wrong in plain words. The
+  // shell tells the user of failures through it.
+  std::function<void(StoredFile file, const std::string& problem)> OnWritten;
+  // What went wrong in the last write that failed
+  // ("cannot write DWGS\HOUSE.KWV (No space left on device)").
+  std::string LastWriteProblem;
+
   // Writes the whole list to the target's file (nothing while a group drawing
   // is shown, CurrentView 80 or 1080). The file is replaced whole; when it
-  // cannot be written the old one stays.
-  void WriteDrawingFile(TDrawingTarget target);
+  // cannot be written the old one stays and false is returned. The list of
+  // the live file or the saved copy is then held in memory and read in place
+  // of the file until a write of it works (storage/unwritten_files.h).
+  bool WriteDrawingFile(TDrawingTarget target);
   // Appends the elements of the target's file; dtDrawing empties the list
   // first. A file that cannot be opened reads as nothing.
   void ReadDrawingFile(TDrawingTarget target);
@@ -124,28 +137,31 @@ class TFlist {
   std::string DrawingWritePath(TDrawingTarget target) const;
   std::string DrawingReadPath(TDrawingTarget target) const;
 
-  // Undo store: op is a TUndoOp (any other value does nothing).
-  void UpdateUndoHistory(int32 op, int32 view);
-  void WriteUndoSnapshot(int32 slot, int32 content);
+  // Undo store: op is a TUndoOp (any other value does nothing). False when
+  // a step could not be written (that step then reads as empty).
+  bool UpdateUndoHistory(int32 op, int32 view);
+  bool WriteUndoSnapshot(int32 slot, int32 content);
   void ReadUndoSnapshot(int32 slot);
   std::string UndoSlotPath(int32 slot) const;
 
   // Symbol libraries and the paste buffer (storage/library_file.cpp).
   // Writes the elements of the selection hand-over to LIBS\ + fileName in
-  // the library layout, each relative to its listed origin.
-  void WriteLibraryFile(std::string_view fileName);
+  // the library layout, each relative to its listed origin; false when the
+  // file could not be written.
+  bool WriteLibraryFile(std::string_view fileName);
   // Appends the records of LIBS\ + fileName on the current view, a little
   // inside the window's bottom-left corner, under new group ids; returns the
   // number appended (0 when the file cannot be read).
   int32 ReadLibraryFile(std::string_view fileName);
 
-  // Group file DWGS\<name>.GPD.
-  void WriteGroupFile();
+  // Group file DWGS\<name>.GPD; held like the live file when it cannot be
+  // written.
+  bool WriteGroupFile();
   void ReadGroupFile();
   std::string GroupFilePath() const;
   // Writes the list where the view shown keeps its elements: the group file
   // while a group view (80 to 84) is shown, the live drawing file otherwise.
-  void WriteViewFile();
+  bool WriteViewFile();
 
   // ---- Drawing a view (model/draw_view.cpp)
   // Draws the elements of the view being painted (CurrentView) into a
@@ -218,6 +234,10 @@ class TFlist {
                      int32 mode = 0);
 
  private:
+  // Keeps the problem of a failed write and tells OnWritten; true when the
+  // file was written.
+  bool ReportWrite(StoredFile file, const std::string& path, const plat::WriteResult& written);
+
   std::vector<TObj*> items_;
 };
 

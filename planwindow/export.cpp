@@ -34,7 +34,6 @@ constexpr const char* kEndPrompt = "GUIDE: select a function";
 constexpr const char* kEndTool = "pick tool";
 
 constexpr const char* kExportFolder = "EXPORT\\";
-constexpr const char* kPartial = ".tmp";
 constexpr std::size_t kMaxNameLength = 30;
 
 // Why a typed name cannot be a picture's file name; null when it can.
@@ -49,10 +48,10 @@ const char* NameProblem(const std::string& name) {
   return nullptr;
 }
 
-bool WritePng(const plat::Dib& dib, const std::string& realPath) {
+bool WritePng(const plat::Dib& dib, std::FILE* out) {
   DibPngRequest request;
   request.flags = pngflag::Interlaced;
-  request.fileName = realPath.c_str();
+  request.stream = out;
   request.dibHeader = dib.info.data();
   request.dibSize = std::uint32_t(dib.info.size());
   request.bits = dib.bits.data();
@@ -103,11 +102,9 @@ void TMDIChild::ExportImage(int32 format) {
   if (plat::CreateFolder(folder) && Surface().CaptureClient(picture)) {
     // Written beside the picture first, so that a failed write leaves
     // neither a broken picture nor the loss of the one it would replace.
-    const std::string partial = path + kPartial;
-    const std::string real = plat::MapPath(partial);
-    written = png ? WritePng(picture, real) : plat::WriteBmpFile(real.c_str(), picture);
-    written = written && plat::RenameFile(partial, path);
-    if (!written) plat::DeleteFile(partial);
+    written = bool(plat::WriteFileThrough(path, [&](std::FILE* out) {
+      return png ? WritePng(picture, out) : plat::WriteBmpFile(out, picture);
+    }));
   }
   picture = {};
 

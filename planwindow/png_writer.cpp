@@ -146,6 +146,7 @@ struct WriteState {
   png_structp png;
   png_infop info;
   std::FILE* file;
+  bool ownsFile;  // opened here from fileName, so closed here
   png_bytep* rows;
   std::uint8_t* converted;
   std::uint8_t* expanded;
@@ -195,7 +196,8 @@ int WriteImage(WriteState* s, const Layout* L, const DibPngRequest* r) {
   if (!s->png) return pngresult::OutOfMemory;
   s->info = png_create_info_struct(s->png);
   if (!s->info) return pngresult::OutOfMemory;
-  s->file = std::fopen(r->fileName, "wb");
+  s->ownsFile = !r->stream;
+  s->file = r->stream ? r->stream : std::fopen(r->fileName, "wb");
   if (!s->file) return pngresult::CannotCreate;
   png_init_io(s->png, s->file);
 
@@ -266,8 +268,10 @@ int WriteImage(WriteState* s, const Layout* L, const DibPngRequest* r) {
 // Frees what the write held; a file that cannot be closed was not written.
 int Release(WriteState* s, int result) {
   if (s->png) png_destroy_write_struct(&s->png, s->info ? &s->info : nullptr);
-  if (s->file && std::fclose(s->file) != 0 && result == pngresult::Written)
-    result = pngresult::CannotCreate;
+  if (s->file) {
+    const bool closed = s->ownsFile ? std::fclose(s->file) == 0 : std::fflush(s->file) == 0;
+    if (!closed && result == pngresult::Written) result = pngresult::CannotCreate;
+  }
   std::free(s->rows);
   std::free(s->converted);
   std::free(s->expanded);
@@ -281,7 +285,7 @@ int WritePngFromDib(const DibPngRequest* request) {
   Layout layout{};
   const int checked = Examine(*request, layout);
   if (checked != pngresult::Written) return checked;
-  if (!request->fileName) return pngresult::CannotCreate;
+  if (!request->fileName && !request->stream) return pngresult::CannotCreate;
 
   WriteState state{};
   return Release(&state, WriteImage(&state, &layout, request));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 
 // What to write. The sizes let the writer check the bitmap before it reads
 // it; 0 skips a check.
@@ -10,6 +11,7 @@ struct DibPngRequest {
   std::uint32_t structSize = sizeof(DibPngRequest);
   std::uint32_t flags = 0;         // pngflag::
   const char* fileName = nullptr;  // the real path of the PNG file
+  std::FILE* stream = nullptr;     // or an open stream to write into (left open)
   const void* dibHeader = nullptr;  // header, then the colour table or masks
   std::uint32_t dibSize = 0;        // header + table (+ the rows when bits is null)
   const void* bits = nullptr;       // the rows; null: they follow the table
@@ -37,5 +39,5 @@ constexpr int CannotCreate = 9;
 // the bitmap's colour table, 8-bit RGB above (5-5-5 and 5-6-5 pixels keep
 // their significant bits), the physical size when the bitmap has one, the
 // picture's top row first. On any result but Written the file may be partly
-// written; the caller removes it.
+// written; the caller removes it. A stream is flushed but not closed.
 int WritePngFromDib(const DibPngRequest* request);

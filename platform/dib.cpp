@@ -94,7 +94,7 @@ Dib MakeTopDownDib32(int width, int height) {
 
 // ---- Windows bitmap files ------------------------------------------------------
 
-bool WriteBmpFile(const char* path, const Dib& dib) {
+bool WriteBmpFile(std::FILE* out, const Dib& dib) {
   const DibHeader h = dib.Header();
   if (h.compression != dibcompression::Rgb || (h.bitCount != 24 && h.bitCount != 32)) return false;
   const std::int64_t width = h.width;
@@ -106,11 +106,11 @@ bool WriteBmpFile(const char* path, const Dib& dib) {
   if (outStride * height > kMaxDibPixelBytes) return false;
 
   const std::int64_t imageBytes = outStride * height;
-  std::vector<std::uint8_t> out(kFileHeaderSize + kInfoHeaderSize + std::size_t(imageBytes), 0);
-  std::uint8_t* p = out.data();
+  std::vector<std::uint8_t> bytes(kFileHeaderSize + kInfoHeaderSize + std::size_t(imageBytes), 0);
+  std::uint8_t* p = bytes.data();
   p[0] = 'B';
   p[1] = 'M';
-  Put32(p + 2, std::uint32_t(out.size()));
+  Put32(p + 2, std::uint32_t(bytes.size()));
   Put32(p + 10, std::uint32_t(kFileHeaderSize + kInfoHeaderSize));
   DibHeader fileHeader;
   fileHeader.width = h.width;
@@ -136,13 +136,7 @@ bool WriteBmpFile(const char* path, const Dib& dib) {
     }
   }
 
-  std::FILE* f = std::fopen(path, "wb");
-  if (!f) return false;
-  const bool written = std::fwrite(out.data(), 1, out.size(), f) == out.size();
-  const bool closed = std::fclose(f) == 0;
-  if (written && closed) return true;
-  std::remove(path);
-  return false;
+  return std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
 }
 
 // ---- Run-length compressed bitmaps -------------------------------------------------

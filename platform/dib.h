@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <string_view>
 #include <vector>
 
@@ -62,10 +63,10 @@ struct Dib {
 Dib MakeTopDownDib32(int width, int height);
 
 // Writes the bitmap as a Windows bitmap file (file header, 40-byte header,
-// 24 bits per pixel, rows bottom-up) at a real path. Takes 24- and 32-bit
-// uncompressed bitmaps. False when the bitmap is not of that kind or the
-// file cannot be written; a file that was begun is removed again.
-bool WriteBmpFile(const char* path, const Dib& dib);
+// 24 bits per pixel, rows bottom-up) into an open stream. Takes 24- and
+// 32-bit uncompressed bitmaps. False when the bitmap is not of that kind or
+// the stream cannot take it.
+bool WriteBmpFile(std::FILE* out, const Dib& dib);
 
 // Expands run-length compressed pixels (RLE8 or RLE4) into uncompressed rows
 // in the header's own order (bottom-up), stride x height bytes, zero where

@@ -7,7 +7,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <cstring>
 #include <cstdint>
 #include <new>
 #include <climits>
@@ -73,20 +75,10 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
-bool WriteAll(int fd, std::string_view data) {
-  const char* p = data.data();
-  size_t left = data.size();
-  while (left > 0) {
-    ssize_t n = ::write(fd, p, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    p += n;
-    left -= size_t(n);
-  }
-  return true;
-}
+// The temporary files of WriteFileThrough: the prefix, then mkstemp's six
+// random letters and digits.
+constexpr const char* kTemporaryPrefix = ".twtmp";
+constexpr std::size_t kTemporarySuffixLength = 6;
 
 }  // namespace
 
@@ -194,26 +186,123 @@ std::optional<std::string> ReadWholeFile(std::string_view programPath) {
   return data;
 }
 
-bool WriteFileAtomic(std::string_view programPath, std::string_view data) {
+std::string WriteResult::Reason() const { return error ? std::strerror(error) : ""; }
+
+namespace {
+
+struct SimulatedFailure {
+  std::string folder;  // a real path with a trailing slash
+  int error = 0;
+};
+
+SimulatedFailure& Simulated() {
+  static SimulatedFailure failure;
+  return failure;
+}
+
+}  // namespace
+
+void SimulateWriteFailure(std::string_view programFolder, int error) {
+  std::string folder = programFolder.empty() ? std::string() : MapPath(programFolder);
+  if (!folder.empty() && folder.back() != '/') folder += '/';
+  Simulated() = {folder, error};
+}
+
+WriteResult WriteFileThrough(std::string_view programPath,
+                             const std::function<bool(std::FILE*)>& write) {
   const std::string target = MapPath(programPath);
-  std::string temp = FolderOf(target) + "/.twtmpXXXXXX";
-  int fd = ::mkstemp(temp.data());
-  if (fd < 0) return false;
+  const SimulatedFailure& simulated = Simulated();
+  if (!simulated.folder.empty() && target.compare(0, simulated.folder.size(), simulated.folder) == 0)
+    return {simulated.error};
+  // mkstemp opens with O_CREAT | O_EXCL: a name that exists, a link
+  // included, is never opened but another one drawn.
+  std::string temp = FolderOf(target) + "/" + kTemporaryPrefix + "XXXXXX";
+  const int fd = ::mkstemp(temp.data());
+  if (fd < 0) return {errno};
   // mkstemp creates the file private: a file being replaced keeps its own
-  // permissions, a new one gets the usual ones.
+  // permissions, a new one gets the usual ones. A link at the name is not
+  // asked: it is replaced, not followed.
   struct stat old;
-  if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+  if (::lstat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
     ::fchmod(fd, old.st_mode & 07777);
   } else {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     ::fchmod(fd, 0666 & ~mask);
   }
-  bool ok = WriteAll(fd, data) && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  if (ok) ok = std::rename(temp.c_str(), target.c_str()) == 0;
-  if (!ok) ::unlink(temp.c_str());
-  return ok;
+  int error = 0;
+  auto fail = [&error](int e) {
+    if (!error) error = e ? e : EIO;
+  };
+  std::FILE* out = ::fdopen(fd, "wb");
+  if (!out) {
+    fail(errno);
+    ::close(fd);
+  } else {
+    errno = 0;
+    if (!write(out)) fail(errno);
+    if (std::fflush(out) != 0) fail(errno);
+    if (::fsync(fd) != 0) fail(errno);
+    if (std::fclose(out) != 0) fail(errno);
+  }
+  if (!error && std::rename(temp.c_str(), target.c_str()) != 0) fail(errno);
+  if (error) ::unlink(temp.c_str());
+  return {error};
+}
+
+WriteResult WriteFileAtomic(std::string_view programPath, std::string_view data) {
+  return WriteFileThrough(programPath, [data](std::FILE* out) {
+    return std::fwrite(data.data(), 1, data.size(), out) == data.size();
+  });
+}
+
+bool IsTemporaryFileName(std::string_view name) {
+  const std::string_view prefix = kTemporaryPrefix;
+  if (name.size() != prefix.size() + kTemporarySuffixLength || name.substr(0, prefix.size()) != prefix)
+    return false;
+  for (char c : name.substr(prefix.size()))
+    if (!std::isalnum(static_cast<unsigned char>(c))) return false;
+  return true;
+}
+
+namespace {
+
+bool Before(const struct timespec& t, const std::timespec& limit) {
+  return t.tv_sec < limit.tv_sec || (t.tv_sec == limit.tv_sec && t.tv_nsec < limit.tv_nsec);
+}
+
+// The leftovers in one folder (a real path); its subfolders when asked.
+int RemoveLeftoversIn(const std::string& dir, std::timespec before, bool subfolders) {
+  DIR* d = ::opendir(dir.c_str());
+  if (!d) return 0;
+  int removed = 0;
+  std::vector<std::string> folders;
+  while (dirent* e = ::readdir(d)) {
+    const std::string name = e->d_name;
+    if (name == "." || name == "..") continue;
+    const std::string path = dir + "/" + name;
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0) continue;
+    // A folder may be a link to one elsewhere (drawings kept on another
+    // disk); a file is only ever taken for itself.
+    struct stat target;
+    if (S_ISDIR(st.st_mode) ||
+        (S_ISLNK(st.st_mode) && ::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode))) {
+      if (subfolders) folders.push_back(path);
+    } else if (S_ISREG(st.st_mode) && IsTemporaryFileName(name) && Before(st.st_mtim, before) &&
+               ::unlink(path.c_str()) == 0) {
+      ++removed;
+    }
+  }
+  ::closedir(d);
+  for (const std::string& folder : folders) removed += RemoveLeftoversIn(folder, before, false);
+  return removed;
+}
+
+}  // namespace
+
+int RemoveLeftoverTemporaryFiles(std::timespec before) {
+  return RemoveLeftoversIn(ProgramDirectory(), before, true);
 }
 
 std::vector<std::string> ListFiles(std::string_view programFolder) {

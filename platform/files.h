@@ -8,6 +8,8 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <ctime>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -59,10 +61,39 @@ std::optional<std::string> ReadWholeFile(std::string_view programPath);
 // empty when the folder cannot be read.
 std::vector<std::string> ListFiles(std::string_view programFolder);
 
-// Replaces the file with data through a temporary file in the same folder
-// and a rename, so the old file stays whole when anything fails. A file that
-// exists keeps its permissions. Returns false (and leaves the old file) when
-// the file cannot be written.
-bool WriteFileAtomic(std::string_view programPath, std::string_view data);
+// How a write ended: 0 when the file was written, else the system's error
+// number of the step that failed.
+struct WriteResult {
+  int error = 0;
+  explicit operator bool() const { return error == 0; }
+  // The system's words for the error ("No space left on device").
+  std::string Reason() const;
+};
+
+// Replaces the file through a temporary file in the same folder and a
+// rename, so the old file stays whole when anything fails. The temporary
+// file is made exclusively under a random name (".twtmpXXXXXX"), never
+// through a link planted there; the rename replaces a link at the file's
+// name rather than writing where it points. A file that exists keeps its
+// permissions. write puts the content into the stream and returns false
+// when it could not make it; the stream is flushed and synced here.
+WriteResult WriteFileThrough(std::string_view programPath,
+                             const std::function<bool(std::FILE*)>& write);
+// The same with the whole content at hand.
+WriteResult WriteFileAtomic(std::string_view programPath, std::string_view data);
+
+// Makes every write into a program folder ("DWGS\\") fail with a system
+// error number, as a read-only or full disk would, while its files can still
+// be read; "" ends it. For tests: the superuser they run as may write
+// anywhere.
+void SimulateWriteFailure(std::string_view programFolder, int error);
+
+// Whether a name is one of the temporary files WriteFileThrough makes.
+bool IsTemporaryFileName(std::string_view name);
+// Removes the temporary files that writes cut short (a killed program)
+// left in the program directory and the folders directly in it: only
+// regular files of the temporary pattern last changed before `before`.
+// Returns how many went.
+int RemoveLeftoverTemporaryFiles(std::timespec before);
 
 }  // namespace plat

@@ -4,6 +4,7 @@
 // tests install a scripted one that answers from a queue.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,11 @@ class UserInterface {
   // The mouse pointer in screen pixels (the arrow keys move it).
   virtual Point GetCursorPos() = 0;
   virtual void SetCursorPos(Point screen) = 0;
+
+  // Runs task once the event being handled is done, for a message that
+  // must not open in the middle of a paint; without an event loop it runs
+  // at once.
+  virtual void Later(std::function<void()> task) { task(); }
 };
 
 // The installed services. There is always one: before anything is installed

@@ -36,6 +36,9 @@ std::string ViewExtension(int32 viewCode) {
 TMainForm::TMainForm(plat::Timer& timer1) : timer1_(timer1) {
   MainForm = this;
   DrawingList.ProgramDir = plat::ProgramDirectory() + "\\";
+  DrawingList.OnWritten = [this](TFlist::StoredFile file, const std::string& problem) {
+    DrawingFileWritten(file, problem);
+  };
 
   SetTool(tooltype::Line);
 
@@ -80,6 +83,7 @@ TMainForm::~TMainForm() {
     // program path below plat::ProgramDirectory() again, so no later file
     // open follows a folder of a form that is gone.
     DrawingList.ProgramDir.clear();
+    DrawingList.OnWritten = nullptr;
   }
 }
 

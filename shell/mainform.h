@@ -90,6 +90,10 @@ class TMainForm {
   void CloseAllChildren();
   // A drawing is open (created, or read with at least its records).
   bool DrawingOpen() const { return drawingOpen_; }
+  // The open drawing has changes its files may not hold: it is marked
+  // changed, or a write of its files failed since it was last saved. The
+  // title shows a star.
+  bool HasUnsavedChanges() const;
 
   // ---- File commands (shell/mainform_files.cpp) --------------------------------------
   void Timer1Timer();
@@ -101,8 +105,12 @@ class TMainForm {
   void OpenRecentFile(int index);
   void CmSaveExecute();
   void CmAutosaveExecute();
-  // The save question before a drawing's changes would be discarded.
-  void AskSaveChanges();
+  // What the save question came to.
+  enum class SaveAnswer { NothingToSave, Saved, Declined, NotSaved };
+  // The save question before a drawing's changes would be discarded. After
+  // a failed save it is asked whatever AutosaveMode says; NotSaved when the
+  // save the user wanted failed (the user was told).
+  SaveAnswer AskSaveChanges();
   void CmExitExecute();
   // The window's close button: the same steps as Exit.
   void FormCloseQuery();
@@ -289,8 +297,40 @@ class TMainForm {
  private:
   void ReadColours();
   // Writes the live file of the drawing being left when it holds anything
-  // beyond the six information records.
-  void KeepCurrentDrawing();
+  // beyond the six information records; false (and the user told) when the
+  // drawing would lose what its file could not take.
+  bool KeepCurrentDrawing();
+  // Writes the working file (the group file in the group view); true when
+  // the file holds the drawing afterwards: written now, or already holding
+  // it because its last write worked. Tells the user when false.
+  bool WorkingFileKept();
+  // Writes the working file where its failure loses nothing.
+  void WriteWorkingFileQuietly();
+  // Writes the working file and the saved copy: the drawing is saved. Tells
+  // the user when it is not.
+  bool SaveDrawing();
+
+  // ---- Failed writes of the drawing's files (shell/mainform_writes.cpp) -------------------
+  // Every write of DrawingList's files ends here. A failure leaves the
+  // drawing marked changed; the user hears of it once: a write after an
+  // edit tells when nothing was told since the working file was last
+  // written, a command that writes tells once when its WriteReport ends.
+  void DrawingFileWritten(TFlist::StoredFile file, const std::string& problem);
+  // While one lives, failed writes are kept and told once when it ends;
+  // always: told even when the user already heard of the trouble (a save
+  // the user asked for).
+  class WriteReport {
+   public:
+    explicit WriteReport(TMainForm& form, bool always = false);
+    ~WriteReport();
+    WriteReport(const WriteReport&) = delete;
+    WriteReport& operator=(const WriteReport&) = delete;
+
+   private:
+    TMainForm& form_;
+  };
+  // Forgets what was told and failed: a drawing was created or opened.
+  void ForgetFailedWrites();
   // Keeps a copy of a drawing that was read only in part and says so.
   void ReportPartialRead(const std::string& name, const TFlist::ReadReport& read);
   void StartDrawingTool(bool designRooms);
@@ -326,6 +366,18 @@ class TMainForm {
   int32 lastPickedItem_ = 1;  // the Easy Draw item chosen last
   // The prompt a screen aid interrupted (empty when none runs).
   std::string interruptedPrompt_;
+  // A save or a write of the drawing's files failed since the drawing was
+  // last saved, opened or created.
+  bool saveFailed_ = false;
+  struct FailedWrites {
+    bool drawingTold = false;  // told since the working file was last written
+    bool undoTold = false;     // told since an undo step was last written
+    int reports = 0;           // WriteReports alive
+    bool always = false;
+    bool quiet = false;        // a rewrite whose failure loses nothing
+    std::string drawing;       // the first problems the reports met
+    std::string undo;
+  } writes_;
 };
 
 // The one main form (set while it exists).

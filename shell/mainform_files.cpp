@@ -12,6 +12,7 @@
 #include "shell/mainform.h"
 #include "storage/cfgfile.h"
 #include "storage/settings_files.h"
+#include "storage/unwritten_files.h"
 
 namespace {
 
@@ -46,11 +47,12 @@ bool InDrawingsFolder(const std::string& path) {
 bool InGroupView() { return CurrentView == view::Group || CurrentView == view::GroupPrint; }
 
 // The live file, or the group file while a group drawing is shown.
-void WriteWorkingFile() {
-  if (InGroupView())
-    DrawingList.WriteGroupFile();
-  else
-    DrawingList.WriteDrawingFile(dtDrawing);
+bool WriteWorkingFile() {
+  return InGroupView() ? DrawingList.WriteGroupFile() : DrawingList.WriteDrawingFile(dtDrawing);
+}
+
+std::string WorkingFilePath() {
+  return InGroupView() ? DrawingList.GroupFilePath() : DrawingList.DrawingWritePath(dtDrawing);
 }
 
 void MarkSaved() {
@@ -95,9 +97,35 @@ void TMainForm::SetUnits(int32 metric) {
   sheet.Int(DrawingHeight);
 }
 
-void TMainForm::KeepCurrentDrawing() {
-  if (!drawingOpen_ || DrawingList.Count() <= kInfoRecords) return;
+bool TMainForm::KeepCurrentDrawing() {
+  if (!drawingOpen_ || DrawingList.Count() <= kInfoRecords) return true;
+  return WorkingFileKept();
+}
+
+bool TMainForm::WorkingFileKept() {
+  if (!storage::Unwritten(WorkingFilePath())) {
+    // The file took the last write: it holds the drawing already, and a
+    // rewrite that fails (a drawing only looked at in a folder that cannot
+    // be written) loses nothing.
+    WriteWorkingFileQuietly();
+    return true;
+  }
+  WriteReport report(*this, true);
+  return WriteWorkingFile();
+}
+
+void TMainForm::WriteWorkingFileQuietly() {
+  writes_.quiet = true;
   WriteWorkingFile();
+  writes_.quiet = false;
+}
+
+bool TMainForm::SaveDrawing() {
+  WriteReport report(*this, true);
+  if (!WriteWorkingFile() || !DrawingList.WriteDrawingFile(dtSavedCopy)) return false;
+  saveFailed_ = false;
+  MarkSaved();
+  return true;
 }
 
 // The window extent at normal zoom, which the half zoom adds up.
@@ -132,7 +160,7 @@ void TMainForm::CmFilenewExecute() {
     break;
   }
 
-  KeepCurrentDrawing();
+  if (!KeepCurrentDrawing()) return;
   CloseAllChildren();
   SetUnits(choice.metric);
   DrawingList.SetDrawingName(choice.name);
@@ -140,31 +168,35 @@ void TMainForm::CmFilenewExecute() {
   // stay untouched while the group view is current.
   CurrentView = choice.designRooms ? view::LayoutGround : view::Ground;
 
-  // A group drawing left under this name belongs to another drawing. Its
-  // header must not hand its counts to the new drawing: read it before the
-  // counts are reset.
-  DrawingList.Clear();
-  const int32 units = MetricUnits;
-  DrawingList.ReadGroupFile();
-  MetricUnits = units;
-  if (DrawingList.Count() > 0) {
-    DrawingList.Clear();
-    DrawingList.WriteGroupFile();
-  }
-
-  DesignRoomCount = 0;
-  OpeningCount = 0;
-  NextGroupNumber = 0;
-  DrawingList.UpdateUndoHistory(uoReset, 0);
-  undoOwner_ = choice.name;
-  undoViewsKeptByExit_ = false;
-
-  InitDrawingList();
-  DrawingList.ShownRepaint = 2;
-  DrawingList.WantedRepaint = 2;
-  DrawingList.WriteDrawingFile(dtDrawing);
-  DrawingList.WriteDrawingFile(dtSavedCopy);
+  ForgetFailedWrites();
   AutosaveMode = AutosaveMode == kSaveWithoutAsking ? kSaveWithoutAsking : kUnchanged;
+  {
+    WriteReport report(*this);
+    // A group drawing left under this name belongs to another drawing. Its
+    // header must not hand its counts to the new drawing: read it before the
+    // counts are reset.
+    DrawingList.Clear();
+    const int32 units = MetricUnits;
+    DrawingList.ReadGroupFile();
+    MetricUnits = units;
+    if (DrawingList.Count() > 0) {
+      DrawingList.Clear();
+      DrawingList.WriteGroupFile();
+    }
+
+    DesignRoomCount = 0;
+    OpeningCount = 0;
+    NextGroupNumber = 0;
+    DrawingList.UpdateUndoHistory(uoReset, 0);
+    undoOwner_ = choice.name;
+    undoViewsKeptByExit_ = false;
+
+    InitDrawingList();
+    DrawingList.ShownRepaint = 2;
+    DrawingList.WantedRepaint = 2;
+    DrawingList.WriteDrawingFile(dtDrawing);
+    DrawingList.WriteDrawingFile(dtSavedCopy);
+  }
   drawingOpen_ = true;
   crds.SetSimpleText("");  // the read-out of the drawing left behind
   RememberRecentFile(DrawingList.DrawingName);
@@ -208,7 +240,7 @@ bool TMainForm::OpenNamedDrawing(const std::string& name) {
   }
   // A wizard's example would otherwise be read in place of the drawing.
   EndWizards();
-  KeepCurrentDrawing();
+  if (!KeepCurrentDrawing()) return false;
 
   const std::string previous = DrawingList.DrawingName;
   const int32 previousUnits = MetricUnits;
@@ -253,16 +285,20 @@ bool TMainForm::OpenNamedDrawing(const std::string& name) {
   // while no other drawing has used the undo store since the start.
   const bool ownSteps =
       name == ReadLastDrawingName() && (undoViewsKeptByExit_ || name == undoOwner_);
-  if (!ownSteps)
-    DrawingList.UpdateUndoHistory(uoReset, 0);
-  else if (undoViewsKeptByExit_)
-    ReadLastUndoViews();
+  ForgetFailedWrites();
+  MarkSaved();
+  {
+    WriteReport report(*this);
+    if (!ownSteps)
+      DrawingList.UpdateUndoHistory(uoReset, 0);
+    else if (undoViewsKeptByExit_)
+      ReadLastUndoViews();
+    DrawingList.WriteDrawingFile(dtSavedCopy);
+  }
   undoOwner_ = name;
   undoViewsKeptByExit_ = false;
-  DrawingList.WriteDrawingFile(dtSavedCopy);
   DrawingList.ShownRepaint = 2;
   DrawingList.WantedRepaint = 2;
-  MarkSaved();
   drawingOpen_ = true;
   crds.SetSimpleText("");  // the read-out of the drawing left behind
   RememberRecentFile(name);
@@ -306,9 +342,7 @@ void TMainForm::OpenRecentFile(int index) {
 void TMainForm::CmSaveExecute() {
   if (!drawingOpen_) return;
   CurrentFunction = func::File;
-  WriteWorkingFile();
-  DrawingList.WriteDrawingFile(dtSavedCopy);
-  MarkSaved();
+  SaveDrawing();
 }
 
 // Switches between asking before discarding changes and saving without
@@ -317,40 +351,53 @@ void TMainForm::CmAutosaveExecute() {
   CurrentFunction = func::File;
   AutosaveMode = AutosaveMode == kSaveWithoutAsking ? kUnchanged : kSaveWithoutAsking;
   cfg::Write(ProgramFile(cfgfile::Autosave), plat::Format("%d\n", AutosaveMode));
+  WriteReport report(*this);
   if (drawingOpen_) DrawingList.WriteDrawingFile(dtSavedCopy);
 }
 
-void TMainForm::AskSaveChanges() {
-  if (!drawingOpen_) return;
-  if (AutosaveMode == kSaveWithoutAsking) {
-    WriteWorkingFile();
-    DrawingList.WriteDrawingFile(dtSavedCopy);
-    return;
-  }
-  if (AutosaveMode != kChanged) return;
-  if (plat::AskYesNo(kSaveQuestion)) {
-    WriteWorkingFile();
-    DrawingList.WriteDrawingFile(dtSavedCopy);
-  } else {
-    DrawingList.Clear();
-    DrawingList.ReadDrawingFile(dtSavedCopy);
-    if (DrawingList.Count() > 0)
-      DrawingList.WriteDrawingFile(dtDrawing);
-    else if (DrawingList.DeleteDrawingFile() == 1)
-      drawingOpen_ = false;  // never saved: nothing is left of it
-    else
-      DrawingList.ReadDrawingFile(dtDrawing);  // an unreadable saved copy proves nothing
-  }
-  AutosaveMode = kUnchanged;
+TMainForm::SaveAnswer TMainForm::AskSaveChanges() {
+  if (!drawingOpen_) return SaveAnswer::NothingToSave;
+  // A save that failed is asked about again, even when saving goes without
+  // asking: declining is then the way to leave the changes.
+  if (AutosaveMode == kSaveWithoutAsking && !saveFailed_)
+    return SaveDrawing() ? SaveAnswer::Saved : SaveAnswer::NotSaved;
+  if (AutosaveMode != kChanged && !saveFailed_) return SaveAnswer::NothingToSave;
+  if (plat::AskYesNo(kSaveQuestion))
+    return SaveDrawing() ? SaveAnswer::Saved : SaveAnswer::NotSaved;
+  // Declined: back to the last save. A rewrite of the live file that fails
+  // marks the drawing changed again, as its file still holds the changes.
+  saveFailed_ = false;
+  MarkSaved();
+  DrawingList.Clear();
+  DrawingList.ReadDrawingFile(dtSavedCopy);
+  if (DrawingList.Count() > 0)
+    DrawingList.WriteDrawingFile(dtDrawing);
+  else if (DrawingList.DeleteDrawingFile() == 1)
+    drawingOpen_ = false;  // never saved: nothing is left of it
+  else
+    DrawingList.ReadDrawingFile(dtDrawing);  // an unreadable saved copy proves nothing
+  return SaveAnswer::Declined;
 }
 
 void TMainForm::CmExitExecute() {
   if (exiting_) return;
   exiting_ = true;
   CurrentFunction = func::File;
-  AskSaveChanges();
+  // A save that failed keeps the program open with the changes; the next
+  // Exit asks again.
+  const SaveAnswer answer = AskSaveChanges();
+  if (answer == SaveAnswer::NotSaved) {
+    exiting_ = false;
+    return;
+  }
   if (drawingOpen_) {
-    WriteWorkingFile();
+    if (answer == SaveAnswer::Declined) {
+      // The changes were given up: nothing is lost whatever the file holds.
+      WriteWorkingFileQuietly();
+    } else if (!WorkingFileKept()) {
+      exiting_ = false;
+      return;
+    }
     cfg::Write(ProgramFile(cfgfile::LastDrawing), DrawingList.DrawingName + "\n");
     WriteLastUndoViews();
     RememberRecentFile(DrawingList.DrawingName);

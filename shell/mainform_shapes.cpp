@@ -189,9 +189,11 @@ void TMainForm::ShowRotatedDrawing() {
   // its saved state and its windows.
   undoOwner_ = DrawingList.DrawingName;
   undoViewsKeptByExit_ = false;
-  DrawingList.WriteDrawingFile(dtSavedCopy);
-  constexpr int32 kChanged = 1;
-  if (AutosaveMode == kChanged) AutosaveMode = 0;
+  {
+    WriteReport report(*this);
+    constexpr int32 kChanged = 1;
+    if (DrawingList.WriteDrawingFile(dtSavedCopy) && AutosaveMode == kChanged) AutosaveMode = 0;
+  }
   RememberRecentFile(DrawingList.DrawingName);
   CloseAllChildren();
   ShowView(0, ViewExtension(CurrentView));

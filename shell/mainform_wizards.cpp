@@ -16,7 +16,7 @@ void TMainForm::CmWizardsExecute() {
   if (!dlg::ShowModal(choice)) return;
   EndWizards();
 
-  KeepCurrentDrawing();
+  if (!KeepCurrentDrawing()) return;
   CloseAllChildren();
   SetUnits(wizard::MetricKind(choice.kind) ? 1 : 0);
   const bool walls = wizard::IsWallKind(choice.kind);

@@ -485,12 +485,16 @@ bool TMainForm::PrintViews(const std::vector<int32>& views, int32 offset,
     return false;
   }
 
-  DrawingList.UpdateUndoHistory(uoRecord, CurrentView);
-  if (CurrentView == view::Group)
-    DrawingList.WriteGroupFile();
-  else
-    DrawingList.WriteDrawingFile(dtDrawing);
-  DrawingList.WriteDrawingFile(dtBackup);
+  {
+    // The print goes on when these fail: the user is told once.
+    WriteReport report(*this);
+    DrawingList.UpdateUndoHistory(uoRecord, CurrentView);
+    if (CurrentView == view::Group)
+      DrawingList.WriteGroupFile();
+    else
+      DrawingList.WriteDrawingFile(dtDrawing);
+    DrawingList.WriteDrawingFile(dtBackup);
+  }
 
   bool printed = true;
   {

@@ -75,9 +75,13 @@ void TMainForm::PrintPart() {
   dlg::WritePrintSettings(choice);
   if (!printer_->Setup()) return;
 
-  DrawingList.UpdateUndoHistory(uoRecord, CurrentView);
-  DrawingList.WriteDrawingFile(dtDrawing);
-  DrawingList.WriteDrawingFile(dtBackup);
+  {
+    // The print goes on when these fail: the user is told once.
+    WriteReport report(*this);
+    DrawingList.UpdateUndoHistory(uoRecord, CurrentView);
+    DrawingList.WriteDrawingFile(dtDrawing);
+    DrawingList.WriteDrawingFile(dtBackup);
+  }
   PrintView(view::PartPrintOffset, choice, &part);
   child->Surface().InvalidateRect(nullptr);
 }

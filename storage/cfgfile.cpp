@@ -86,7 +86,7 @@ std::string Reader::Chars(std::size_t n) {
 }
 
 bool Write(std::string_view programPath, std::string_view line) {
-  return plat::WriteFileAtomic(programPath, line);
+  return bool(plat::WriteFileAtomic(programPath, line));
 }
 
 std::int32_t ReadFirstInt(std::string_view programPath, std::int32_t def) {

@@ -33,6 +33,16 @@ void ReadTarget(TFlist& list, TDrawingTarget target, const storage::KeepFn& keep
                    r.header.count, r.appended};
 }
 
+TFlist::StoredFile FileOf(TDrawingTarget target) {
+  switch (target) {
+    case dtSavedCopy: return TFlist::StoredFile::SavedCopy;
+    case dtDrawing: return TFlist::StoredFile::Live;
+    case dtWizard: return TFlist::StoredFile::Wizard;
+    case dtBackup: return TFlist::StoredFile::Backup;
+  }
+  return TFlist::StoredFile::Live;
+}
+
 }  // namespace
 
 std::string TFlist::DrawingWritePath(TDrawingTarget target) const {
@@ -56,14 +66,36 @@ std::string TFlist::DrawingReadPath(TDrawingTarget target) const {
   return {};
 }
 
-void TFlist::WriteDrawingFile(TDrawingTarget target) {
+bool TFlist::ReportWrite(StoredFile file, const std::string& path,
+                         const plat::WriteResult& written) {
+  std::string problem;
+  if (!written) {
+    // Named as the program names its files, below the program directory.
+    const bool below = !ProgramDir.empty() && path.compare(0, ProgramDir.size(), ProgramDir) == 0;
+    problem = "cannot write " + (below ? path.substr(ProgramDir.size()) : path) + " (" +
+              written.Reason() + ")";
+    LastWriteProblem = problem;
+  }
+  if (OnWritten) OnWritten(file, problem);
+  return bool(written);
+}
+
+bool TFlist::WriteDrawingFile(TDrawingTarget target) {
   // Group drawings live in the group file; the live file stays as it is.
-  if (CurrentView == view::Group || CurrentView == view::GroupPrint) return;
+  if (CurrentView == view::Group || CurrentView == view::GroupPrint) return true;
   const std::string path = DrawingWritePath(target);
-  if (path.empty()) return;
+  if (path.empty()) return true;
   if (Count() > 0) ViewState = kViewStateReady;
-  // A file that cannot be written keeps its old contents; callers go on.
-  storage::WriteListFile(path, *this, storage::HeaderFromGlobals(0), storage::PageCentre());
+  // The old file stays when the new one cannot be written. The live file is
+  // read back by every paint, and the saved copy when changes are declined
+  // (its old content may be another drawing's): what they could not take is
+  // held in memory and read in their place.
+  const bool readBack = target == dtDrawing || target == dtSavedCopy;
+  return ReportWrite(FileOf(target), path,
+                     storage::WriteListFile(path, *this, storage::HeaderFromGlobals(0),
+                                            storage::PageCentre(),
+                                            readBack ? storage::OnFailure::HoldList
+                                                     : storage::OnFailure::KeepOldFile));
 }
 
 void TFlist::ReadDrawingFile(TDrawingTarget target) {

@@ -5,18 +5,19 @@
 
 std::string TFlist::GroupFilePath() const { return ProgramDir + "DWGS\\" + DrawingName + ".GPD"; }
 
-void TFlist::WriteGroupFile() {
-  // When the file cannot be written nothing is written and the program goes on.
-  storage::WriteListFile(GroupFilePath(), *this, storage::HeaderFromGlobals(0),
-                         storage::PageCentre());
+bool TFlist::WriteGroupFile() {
+  // Read back by every paint of the group view, like the live file: what it
+  // could not take is held in memory.
+  const std::string path = GroupFilePath();
+  return ReportWrite(StoredFile::Group, path,
+                     storage::WriteListFile(path, *this, storage::HeaderFromGlobals(0),
+                                            storage::PageCentre(), storage::OnFailure::HoldList));
 }
 
-void TFlist::WriteViewFile() {
+bool TFlist::WriteViewFile() {
   constexpr int32 kLastGroupView = 84;
-  if (CurrentView >= view::Group && CurrentView <= kLastGroupView)
-    WriteGroupFile();
-  else
-    WriteDrawingFile(dtDrawing);
+  if (CurrentView >= view::Group && CurrentView <= kLastGroupView) return WriteGroupFile();
+  return WriteDrawingFile(dtDrawing);
 }
 
 void TFlist::ReadGroupFile() {

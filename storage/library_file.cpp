@@ -110,19 +110,18 @@ std::string HeaderLine(int32 count, int32 unitsFlag) {
 
 }  // namespace
 
-void TFlist::WriteLibraryFile(std::string_view fileName) {
+bool TFlist::WriteLibraryFile(std::string_view fileName) {
   const std::vector<selection::Entry> entries = selection::ReadValidList(*this);
   int32 count = 0;
   const std::string body = ListedRecords(*this, entries, storage::Variant::Library, count, true);
-  plat::WriteFileAtomic(ProgramFile(std::string("LIBS\\") + std::string(fileName)),
-                        HeaderLine(count, library::kLibraryUnitsFlag) + body);
+  return bool(plat::WriteFileAtomic(ProgramFile(std::string("LIBS\\") + std::string(fileName)),
+                                    HeaderLine(count, library::kLibraryUnitsFlag) + body));
 }
 
 bool LibraryFileExtension(int32 category, std::string_view name) {
   const std::string file = library::FileName(category, name, MetricUnits);
-  if (file.empty()) return false;
-  DrawingList.WriteLibraryFile(file);
-  return plat::FileExists(ProgramFile(std::string("LIBS\\") + file));
+  // An item of the name from before is no proof that this one was written.
+  return !file.empty() && DrawingList.WriteLibraryFile(file);
 }
 
 int32 WritePasteBuffer(const TFlist& list, const std::vector<selection::Entry>& entries) {

@@ -15,6 +15,7 @@
 
 #include "model/flist.h"
 #include "platform/files.h"
+#include "storage/unwritten_files.h"
 
 namespace storage {
 
@@ -885,20 +886,28 @@ ReadResult ParseInto(std::string_view data, TFlist& list, const Placement& p, co
 
 // ---- Files ------------------------------------------------------------------------------------
 
-bool WriteListFile(std::string_view path, const TFlist& list, const FileHeader& header,
-                   const Placement& p) {
-  return plat::WriteFileAtomic(path, FormatList(list, header, p));
+plat::WriteResult WriteListFile(std::string_view path, const TFlist& list,
+                                const FileHeader& header, const Placement& p,
+                                OnFailure onFailure) {
+  std::string data = FormatList(list, header, p);
+  const plat::WriteResult written = plat::WriteFileAtomic(path, data);
+  if (written)
+    ReleaseUnwritten(path);
+  else if (onFailure == OnFailure::HoldList)
+    HoldUnwritten(path, std::move(data));
+  return written;
 }
 
 ReadResult ReadListFile(std::string_view path, TFlist& list, const Placement& p,
                         const KeepFn& keep) {
   std::string data;
   ReadResult result;
-  result.file = plat::ReadFile(path, data);
+  const std::string* held = Unwritten(path);
+  if (!held) result.file = plat::ReadFile(path, data);
   if (result.file != plat::ReadStatus::Ok) return result;
   try {
     const plat::ReadStatus file = result.file;
-    result = ParseInto(data, list, p, keep);
+    result = ParseInto(held ? std::string_view(*held) : std::string_view(data), list, p, keep);
     result.file = file;
   } catch (const std::bad_alloc&) {
     // The elements read so far stay; the rest is reported as not read.

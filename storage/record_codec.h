@@ -153,12 +153,19 @@ struct ReadResult {
 ReadResult ParseInto(std::string_view data, TFlist& list, const Placement& p,
                      const KeepFn& keep = {}, Variant v = Variant::Drawing);
 
+// What a failed write of a list file leaves: nothing (the old file is read
+// again), or the list held in memory and read in place of the file until a
+// write works (storage/unwritten_files.h).
+enum class OnFailure { KeepOldFile, HoldList };
+
 // Whole-file helpers on program paths. WriteListFile replaces the file
-// through a temporary file; false when it cannot be written (the old file
-// stays). ReadListFile returns headerRead false when the file cannot be
-// opened or has no complete header (nothing is appended then).
-bool WriteListFile(std::string_view path, const TFlist& list, const FileHeader& header,
-                   const Placement& p);
+// through a temporary file; when it cannot be written the old file stays.
+// ReadListFile returns headerRead false when the file cannot be opened or
+// has no complete header (nothing is appended then); it reads a held list
+// in place of its file.
+plat::WriteResult WriteListFile(std::string_view path, const TFlist& list,
+                                const FileHeader& header, const Placement& p,
+                                OnFailure onFailure = OnFailure::KeepOldFile);
 ReadResult ReadListFile(std::string_view path, TFlist& list, const Placement& p,
                         const KeepFn& keep = {});
 

@@ -32,8 +32,8 @@ std::string TFlist::UndoSlotPath(int32 slot) const {
   return ProgramDir + "ACT\\Action" + std::to_string(slot) + ".tmp";
 }
 
-void TFlist::WriteUndoSnapshot(int32 slot, int32 content) {
-  if (GroupShown()) return;
+bool TFlist::WriteUndoSnapshot(int32 slot, int32 content) {
+  if (GroupShown()) return true;
   const std::string path = UndoSlotPath(slot);
   const bool whole = content != kEmptySnapshot;
   if (whole && Count() > 0) ViewState = kViewStateReady;
@@ -45,7 +45,9 @@ void TFlist::WriteUndoSnapshot(int32 slot, int32 content) {
   }
   // A slot that cannot be written must not keep an older step: it then
   // reads as empty.
-  if (!plat::WriteFileAtomic(path, data)) plat::DeleteFile(path);
+  const plat::WriteResult written = plat::WriteFileAtomic(path, data);
+  if (!written) plat::DeleteFile(path);
+  return ReportWrite(StoredFile::UndoStep, path, written);
 }
 
 void TFlist::ReadUndoSnapshot(int32 slot) {
@@ -68,12 +70,12 @@ void ShiftDown(const TFlist& list, int32 top) {
 
 // Pops a stack: the newest step is dropped and the others move one slot
 // toward the top; the oldest slot becomes empty.
-void ShiftUp(TFlist& list, int32 top) {
+bool ShiftUp(TFlist& list, int32 top) {
   plat::DeleteFile(list.UndoSlotPath(top));
   for (int32 s = top + 1; s < top + UndoDepth; ++s) {
     plat::RenameFile(list.UndoSlotPath(s), list.UndoSlotPath(s - 1));
   }
-  list.WriteUndoSnapshot(top + UndoDepth - 1, kEmptySnapshot);
+  return list.WriteUndoSnapshot(top + UndoDepth - 1, kEmptySnapshot);
 }
 
 void PushView(TFlist& list, int32 view) {
@@ -94,35 +96,43 @@ bool Load(TFlist& list, int32 slot) {
 }
 
 // Undo and redo are mirror images: take the newest step of `from`, push the
-// drawing it replaces onto `to`.
-void Exchange(TFlist& list, int32 from, int32 to, bool pushView, int32 view) {
-  list.WriteUndoSnapshot(kScratchSlot, kReplacedDrawing);
-  if (!Load(list, from)) return;
-  if (!Load(list, kScratchSlot)) return;
+// drawing it replaces onto `to`. False when a step could not be written.
+bool Exchange(TFlist& list, int32 from, int32 to, bool pushView, int32 view) {
+  if (!list.WriteUndoSnapshot(kScratchSlot, kReplacedDrawing)) {
+    // The drawing the step replaces could not be kept: nothing moves, and
+    // the empty list tells the caller that nothing was undone.
+    list.Clear();
+    return false;
+  }
+  if (!Load(list, from)) return true;
+  if (!Load(list, kScratchSlot)) return true;
   ShiftDown(list, to);
-  list.WriteUndoSnapshot(to, kReplacedDrawing);
+  bool written = list.WriteUndoSnapshot(to, kReplacedDrawing);
   if (pushView) PushView(list, view);
   Load(list, from);
-  ShiftUp(list, from);
+  written = ShiftUp(list, from) && written;
   if (from == kUndoTop) PopView(list);
+  return written;
 }
 
 }  // namespace
 
-void TFlist::UpdateUndoHistory(int32 op, int32 view) {
-  if (GroupShown()) return;
+bool TFlist::UpdateUndoHistory(int32 op, int32 view) {
+  if (GroupShown()) return true;
   switch (op) {
-    case uoReset:
-      for (int32 s = 0; s < 2 * UndoDepth; ++s) WriteUndoSnapshot(s, kEmptySnapshot);
+    case uoReset: {
+      bool written = true;
+      for (int32 s = 0; s < 2 * UndoDepth; ++s)
+        written = WriteUndoSnapshot(s, kEmptySnapshot) && written;
       std::fill(UndoViews, UndoViews + UndoDepth, 0);
-      break;
+      return written;
+    }
     case uoRecord:
       PushView(*this, view);
       ShiftDown(*this, kUndoTop);
-      WriteUndoSnapshot(kUndoTop, kRecordedStep);
-      break;
-    case uoUndo: Exchange(*this, kUndoTop, kRedoTop, false, 0); break;
-    case uoRedo: Exchange(*this, kRedoTop, kUndoTop, true, view); break;
-    default: break;
+      return WriteUndoSnapshot(kUndoTop, kRecordedStep);
+    case uoUndo: return Exchange(*this, kUndoTop, kRedoTop, false, 0);
+    case uoRedo: return Exchange(*this, kRedoTop, kUndoTop, true, view);
+    default: return true;
   }
 }

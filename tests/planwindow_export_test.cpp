@@ -208,6 +208,38 @@ TEST_F(Export, AnExistingPictureIsReplacedOnlyWhenTheUserSaysSo) {
   EXPECT_TRUE(pngread::Read(Real("EXPORT\\PLAN.PNG")).ok);
 }
 
+TEST_F(Export, LinksPlantedInTheFolderNeverTakeAPictureElsewhere) {
+  namespace fs = std::filesystem;
+  fs::create_directory(dir.Root() + "/elsewhere");
+  for (const std::string type : {"PNG", "BMP"}) {
+    const bool png = type == "PNG";
+    // A link at the picture's name and one at the name the export once
+    // wrote through, both to files outside the folder.
+    const std::string picture = "EXPORT\\PLAN." + type;
+    const std::string target = "elsewhere/target." + type;
+    const std::string partial = "elsewhere/partial." + type;
+    dir.WriteFile(target, "precious");
+    dir.WriteFile(partial, "precious");
+    fs::create_symlink(dir.Path(target), dir.Path(picture));
+    fs::create_symlink(dir.Path(partial), dir.Path(picture + ".tmp"));
+
+    Name("PLAN");
+    ui.ExpectQuestion(plat::mrYes).Containing("already exists");
+    ExpectSaved(png ? kPngSaved : kBmpSaved);
+    png ? form->CmPngExecute() : form->CmBmpExecute();
+
+    EXPECT_EQ(dir.ReadFile(target), "precious") << type;
+    EXPECT_EQ(dir.ReadFile(partial), "precious") << type;
+    EXPECT_FALSE(fs::is_symlink(dir.Path(picture))) << type;
+    const std::string head = png ? "\x89PNG" : "BM";
+    EXPECT_EQ(dir.ReadFile(picture).substr(0, head.size()), head) << type;
+    EXPECT_TRUE(fs::is_symlink(dir.Path(picture + ".tmp"))) << type;
+  }
+  int files = 0;
+  for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.Root() + "/EXPORT")) ++files;
+  EXPECT_EQ(files, 4);  // two pictures, two links: nothing left over
+}
+
 TEST_F(Export, AFailedWriteLeavesNoFileAndSaysSo) {
   // A picture the writer cannot take.
   Window().window.onCapture = [](plat::Dib& picture) {

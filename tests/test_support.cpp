@@ -42,6 +42,7 @@ ScratchProgramDir::ScratchProgramDir()
 }
 
 ScratchProgramDir::~ScratchProgramDir() {
+  plat::SimulateWriteFailure("", 0);
   plat::SetProgramDirectory(previousProgramDir_);
   std::error_code ec;
   // A test may have made a folder read-only; make it writable again first.

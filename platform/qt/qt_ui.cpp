@@ -11,6 +11,7 @@
 #include <QPrintDialog>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTimer>
 #include <utility>
 
 #include "platform/files.h"
@@ -193,5 +194,9 @@ Point QtUi::GetCursorPos() {
 }
 
 void QtUi::SetCursorPos(Point screen) { QCursor::setPos(screen.x, screen.y); }
+
+void QtUi::Later(std::function<void()> task) {
+  QTimer::singleShot(0, qApp, [task = std::move(task)] { task(); });
+}
 
 }  // namespace plat

@@ -34,6 +34,7 @@ class QtUi : public UserInterface {
   bool PrinterSetup() override;
   Point GetCursorPos() override;
   void SetCursorPos(Point screen) override;
+  void Later(std::function<void()> task) override;
 
  private:
   bool FileDialog(const FileDialogRequest& request, bool save, std::string& path);

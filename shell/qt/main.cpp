@@ -1,7 +1,10 @@
-// The program entry: the program directory is the working directory; the
-// element list exists before the main form; Qt runs the one message loop.
+// The program entry: the program directory is the working directory, taken
+// for this copy alone before anything is read; the element list exists
+// before the main form; Qt runs the one message loop.
 #include <QApplication>
 #include <clocale>
+#include <ctime>
+#include <memory>
 
 #include "dialogs/qt/qt_dialogs.h"
 #include "model/flist.h"
@@ -11,8 +14,18 @@
 #include "shell/mainform.h"
 #include "shell/qt/app_icon.h"
 #include "shell/qt/mainwindow.h"
+#include "shell/startup.h"
+
+namespace {
+
+// The exit code of a copy that found the program already running.
+constexpr int kAlreadyRunningExit = 1;
+
+}  // namespace
 
 int main(int argc, char** argv) {
+  std::timespec started{};
+  std::timespec_get(&started, TIME_UTC);
   QApplication app(argc, argv);
   // Qt takes the user's locale for the C library too; settings and drawing
   // files keep '.' as the decimal point whatever the desktop language.
@@ -23,6 +36,11 @@ int main(int argc, char** argv) {
   plat::SetProgramDirectory(plat::WorkingDirectory());
   plat::QtUi ui;
   plat::SetUi(&ui);
+  const std::unique_ptr<plat::InstanceLock> lock = ClaimProgramDirectory(started);
+  if (!lock) {
+    plat::SetUi(nullptr);
+    return kAlreadyRunningExit;
+  }
 
   int rc = 0;
   {

@@ -441,7 +441,7 @@ void MainWindow::UpdateTitle() {
   QString title = kAppTitle;
   if (c && !c->Caption.empty())
     title = QString("%1 - [%2]").arg(kAppTitle, QString::fromStdString(c->Caption));
-  if (form_->DrawingOpen() && AutosaveMode == 1) title += " *";
+  if (form_->HasUnsavedChanges()) title += " *";
   setWindowTitle(title);
 }
 

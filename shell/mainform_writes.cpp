@@ -1,0 +1,91 @@
+// Failed writes of the drawing's files. The drawing then stays marked
+// changed (the title keeps its star, the save question comes again) and the
+// user is told once, in plain words, until a write works again.
+#include "model/flist.h"
+#include "model/globals.h"
+#include "platform/services.h"
+#include "platform/ui.h"
+#include "shell/mainform.h"
+
+namespace {
+
+constexpr const char* kNotSaved =
+    "the drawing could not be saved: %s; your changes are still open in the window";
+constexpr const char* kUndoNotKept = "the undo step could not be kept: %s";
+
+// AutosaveMode: 0 nothing to ask, 1 ask before discarding.
+constexpr int32 kUnchanged = 0;
+constexpr int32 kChanged = 1;
+
+using File = TFlist::StoredFile;
+
+// The files read back as the drawing: a write of one that works means the
+// drawing is on disk again.
+bool IsWorkingFile(File f) { return f == File::Live || f == File::Group; }
+
+// The files without which the drawing is not saved.
+bool KeepsTheDrawing(File f) { return IsWorkingFile(f) || f == File::SavedCopy; }
+
+void Tell(const char* format, const std::string& problem) {
+  plat::ErrorBox(plat::Format(format, problem.c_str()), plat::mbOK);
+}
+
+}  // namespace
+
+bool TMainForm::HasUnsavedChanges() const {
+  return drawingOpen_ && (AutosaveMode == kChanged || saveFailed_);
+}
+
+void TMainForm::DrawingFileWritten(TFlist::StoredFile file, const std::string& problem) {
+  FailedWrites& w = writes_;
+  const bool undo = file == File::UndoStep;
+  if (problem.empty()) {
+    if (undo) w.undoTold = false;
+    if (IsWorkingFile(file)) w.drawingTold = false;
+    return;
+  }
+  if (w.quiet) return;
+  if (KeepsTheDrawing(file)) {
+    saveFailed_ = true;
+    if (AutosaveMode == kUnchanged) AutosaveMode = kChanged;
+  }
+  if (w.reports > 0) {
+    std::string& first = undo ? w.undo : w.drawing;
+    if (first.empty()) first = problem;
+    return;
+  }
+  // A write after an edit, perhaps in the middle of a paint: told once the
+  // event is done, and only the first time.
+  bool& told = undo ? w.undoTold : w.drawingTold;
+  if (told) return;
+  told = true;
+  const char* format = undo ? kUndoNotKept : kNotSaved;
+  plat::Ui().Later([format, problem] { Tell(format, problem); });
+}
+
+TMainForm::WriteReport::WriteReport(TMainForm& form, bool always) : form_(form) {
+  ++form_.writes_.reports;
+  form_.writes_.always = form_.writes_.always || always;
+}
+
+TMainForm::WriteReport::~WriteReport() {
+  FailedWrites& w = form_.writes_;
+  if (--w.reports > 0) return;
+  // One message for the command: the drawing's before the undo store's.
+  if (!w.drawing.empty() && (w.always || !w.drawingTold)) {
+    w.drawingTold = true;
+    Tell(kNotSaved, w.drawing);
+  } else if (w.drawing.empty() && !w.undo.empty() && (w.always || !w.undoTold)) {
+    w.undoTold = true;
+    Tell(kUndoNotKept, w.undo);
+  }
+  w.drawing.clear();
+  w.undo.clear();
+  w.always = false;
+}
+
+void TMainForm::ForgetFailedWrites() {
+  saveFailed_ = false;
+  writes_.drawingTold = false;
+  writes_.undoTold = false;
+}

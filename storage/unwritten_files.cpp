@@ -1,0 +1,32 @@
+#include "storage/unwritten_files.h"
+
+#include <map>
+
+#include "platform/files.h"
+
+namespace storage {
+
+namespace {
+
+// Keyed by the real path, so that every spelling of a program path meets.
+std::map<std::string, std::string>& Held() {
+  static std::map<std::string, std::string> held;
+  return held;
+}
+
+}  // namespace
+
+void HoldUnwritten(std::string_view path, std::string data) {
+  Held()[plat::MapPath(path)] = std::move(data);
+}
+
+void ReleaseUnwritten(std::string_view path) { Held().erase(plat::MapPath(path)); }
+
+const std::string* Unwritten(std::string_view path) {
+  auto& held = Held();
+  if (held.empty()) return nullptr;
+  auto it = held.find(plat::MapPath(path));
+  return it == held.end() ? nullptr : &it->second;
+}
+
+}  // namespace storage

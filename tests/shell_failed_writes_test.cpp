@@ -1,0 +1,270 @@
+// A drawing whose files cannot be written, as the user meets it: the
+// commands that save say so once in plain words, the drawing stays marked
+// changed, Exit asks again instead of leaving, and nothing the window shows
+// is taken back. The places are made unwritable with a folder where a file
+// belongs, a file where a folder belongs (both hold even for root, as the
+// tests run) or a drawings folder whose writes fail as on a read-only disk.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+
+#include "dialogs/printdlg.h"
+#include "model/flist.h"
+#include "model/globals.h"
+#include "planwindow/childwin.h"
+#include "tests/planwindow_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using planfix::ExtWall;
+using planfix::Line;
+
+constexpr const char* kLive = "DWGS\\HOUSE.KWV";
+constexpr const char* kSaved = "CFG\\tmp.cfg";
+constexpr const char* kLiveIsAFolder = "cannot write DWGS\\HOUSE.KWV (Is a directory)";
+constexpr const char* kReadOnlyDrawings = "cannot write DWGS\\HOUSE.KWV (Read-only file system)";
+constexpr const char* kSavedCopyIsAFolder = "cannot write CFG\\tmp.cfg (Is a directory)";
+constexpr const char* kNoUndoFolder = "cannot write ACT\\Action0.tmp (Not a directory)";
+constexpr int32 kInfoRecords = 6;
+
+std::string NotSaved(const std::string& problem) {
+  return "the drawing could not be saved: " + problem + "; your changes are still open in the window";
+}
+std::string UndoNotKept(const std::string& problem) {
+  return "the undo step could not be kept: " + problem;
+}
+
+enum class Place { LiveFile, ReadOnlyDrawings, SavedCopy, UndoFolder };
+
+class FailedWrites : public planfix::ShellTest {
+ protected:
+  plat::ScriptedUi& ui = DefaultTestUi();
+  int closes = 0;
+
+  void SetUp() override {
+    ShellTest::SetUp();
+    form->onCloseRequested = [this] { ++closes; };
+    NewDrawing("HOUSE");
+    Edit(ExtWall(18000, 11000, 22000, 11000));
+  }
+  void TearDown() override {
+    while (!blocked_.empty()) Unblock(blocked_.back());
+    ShellTest::TearDown();
+  }
+
+  void Block(Place p) {
+    blocked_.push_back(p);
+    if (p == Place::ReadOnlyDrawings) {
+      plat::SimulateWriteFailure("DWGS\\", EROFS);
+      return;
+    }
+    const auto [path, folderIsFile] = Where(p);
+    if (folderIsFile) {
+      fs::rename(path, path + ".away");
+      dir.WriteFile(fs::path(path).filename().string(), "a file where a folder belongs");
+    } else {
+      fs::remove(path);
+      fs::create_directory(path);
+    }
+  }
+  void Unblock(Place p) {
+    std::erase(blocked_, p);
+    if (p == Place::ReadOnlyDrawings) {
+      plat::SimulateWriteFailure("", 0);
+      return;
+    }
+    const auto [path, folderIsFile] = Where(p);
+    fs::remove(path);
+    if (folderIsFile) fs::rename(path + ".away", path);
+  }
+  // A change as a tool makes it: the undo step, then the live file.
+  void Change(TObj* e) {
+    DrawingList.UpdateUndoHistory(uoRecord, CurrentView);
+    DrawingList.Add(e);
+    DrawingList.WriteDrawingFile(dtDrawing);
+  }
+  void ExpectError(const std::string& text) {
+    ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk).WithText(text);
+  }
+  void ExpectSaveQuestion(int answer) {
+    ui.ExpectMessageDlg(plat::MsgType::Confirmation, plat::mbYes | plat::mbNo, answer)
+        .WithText("do you wish to save drawing changes?");
+  }
+  // The elements the window shows after a paint has read the drawing back.
+  int32 ElementsShown() {
+    Window().Paint();
+    return DrawingList.Count() - kInfoRecords;
+  }
+  int TemporaryFiles() {
+    int n = 0;
+    for (const auto& e : fs::recursive_directory_iterator(dir.Root()))
+      n += e.path().filename().string().rfind(".twtmp", 0) == 0 ? 1 : 0;
+    return n;
+  }
+
+ private:
+  std::pair<std::string, bool> Where(Place p) {
+    switch (p) {
+      case Place::LiveFile: return {dir.Path(kLive), false};
+      case Place::ReadOnlyDrawings: break;
+      case Place::SavedCopy: return {dir.Path(kSaved), false};
+      case Place::UndoFolder: return {dir.Root() + "/ACT", true};
+    }
+    return {};
+  }
+  std::vector<Place> blocked_;
+};
+
+struct SaveCase {
+  const char* story;
+  Place place;
+  const char* problem;
+};
+
+class FailedSave : public FailedWrites, public ::testing::WithParamInterface<SaveCase> {};
+
+TEST_P(FailedSave, IsToldKeepsTheChangesAndExitAsksAgainUntilASaveWorks) {
+  const SaveCase& c = GetParam();
+  Edit(ExtWall(22000, 11000, 22000, 14000));
+  Block(c.place);
+
+  ExpectError(NotSaved(c.problem));
+  form->CmSaveExecute();
+  EXPECT_EQ(AutosaveMode, 1) << c.story;
+  EXPECT_TRUE(form->HasUnsavedChanges()) << c.story;
+  EXPECT_EQ(ElementsShown(), 2) << c.story;
+
+  // Exit asks; a Yes whose save fails again keeps the program open.
+  ExpectSaveQuestion(plat::mrYes);
+  ExpectError(NotSaved(c.problem));
+  form->CmExitExecute();
+  EXPECT_EQ(closes, 0) << c.story;
+  EXPECT_EQ(frame.Open().size(), 1u) << c.story;
+  EXPECT_EQ(ElementsShown(), 2) << c.story;
+  EXPECT_EQ(TemporaryFiles(), 0) << c.story;
+
+  // Once the place can be written again, the save keeps what the window
+  // showed all along, and Exit leaves without a question.
+  Unblock(c.place);
+  form->CmSaveExecute();
+  EXPECT_FALSE(form->HasUnsavedChanges()) << c.story;
+  EXPECT_EQ(UserElementsIn(kLive), 2) << c.story;
+  EXPECT_EQ(UserElementsIn(kSaved), 2) << c.story;
+  form->CmExitExecute();
+  EXPECT_EQ(closes, 1) << c.story;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FailedSave,
+    ::testing::Values(SaveCase{"the live file is a folder", Place::LiveFile, kLiveIsAFolder},
+                      SaveCase{"the drawings folder is read-only", Place::ReadOnlyDrawings,
+                               kReadOnlyDrawings},
+                      SaveCase{"the saved copy is a folder", Place::SavedCopy,
+                               kSavedCopyIsAFolder}));
+
+TEST_F(FailedWrites, TheFileOnDiskStaysAsItWasAndDecliningLeaves) {
+  const std::string stored = dir.ReadFile(kLive);
+  Block(Place::ReadOnlyDrawings);
+  ExpectError(NotSaved(kReadOnlyDrawings));
+  Edit(Line(18000, 12000, 22000, 12000));
+  ExpectSaveQuestion(plat::mrYes);
+  ExpectError(NotSaved(kReadOnlyDrawings));
+  form->CmExitExecute();
+  EXPECT_EQ(closes, 0);
+
+  ExpectSaveQuestion(plat::mrNo);
+  form->CmExitExecute();
+  EXPECT_EQ(closes, 1);
+  EXPECT_EQ(dir.ReadFile(kLive), stored);
+  EXPECT_EQ(TemporaryFiles(), 0);
+}
+
+TEST_F(FailedWrites, SavingWithoutAskingAsksOnceASaveFailed) {
+  form->CmAutosaveExecute();
+  ASSERT_EQ(AutosaveMode, 2);
+  Block(Place::LiveFile);
+  ExpectError(NotSaved(kLiveIsAFolder));
+  form->CmExitExecute();
+  EXPECT_EQ(closes, 0);
+  EXPECT_EQ(AutosaveMode, 2);
+  EXPECT_TRUE(form->HasUnsavedChanges());
+
+  ExpectSaveQuestion(plat::mrNo);
+  form->CmExitExecute();
+  EXPECT_EQ(closes, 1);
+}
+
+TEST_F(FailedWrites, ADrawingOnlyLookedAtLeavesQuietlyFromAFolderThatCannotBeWritten) {
+  form->CmSaveExecute();
+  Block(Place::ReadOnlyDrawings);
+  form->CmExitExecute();
+  EXPECT_EQ(closes, 1);
+}
+
+struct EditCase {
+  const char* story;
+  Place place;
+  std::string message;
+  int32 autosaveAfter;  // a failed live file leaves the drawing changed
+};
+
+class FailedEdit : public FailedWrites, public ::testing::WithParamInterface<EditCase> {};
+
+TEST_P(FailedEdit, IsToldOnceUntilAWriteWorksAgainAndNothingShownIsTakenBack) {
+  const EditCase& c = GetParam();
+  form->CmSaveExecute();
+  Block(c.place);
+  ExpectError(c.message);
+  Change(Line(18000, 12000, 22000, 12000));
+  EXPECT_EQ(AutosaveMode, c.autosaveAfter) << c.story;
+  Change(Line(18000, 13000, 22000, 13000));  // not told again
+  EXPECT_EQ(ElementsShown(), 3) << c.story;
+
+  Unblock(c.place);
+  Change(Line(18000, 14000, 22000, 14000));
+  EXPECT_EQ(UserElementsIn(kLive), 4) << c.story;
+
+  Block(c.place);
+  ExpectError(c.message);
+  Change(Line(18000, 15000, 22000, 15000));
+  EXPECT_EQ(ElementsShown(), 5) << c.story;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FailedEdit,
+    ::testing::Values(EditCase{"the live file", Place::LiveFile, NotSaved(kLiveIsAFolder), 1},
+                      EditCase{"the undo store", Place::UndoFolder, UndoNotKept(kNoUndoFolder),
+                               0}));
+
+TEST_F(FailedWrites, ADrawingItsFileCouldNotTakeIsNotLeftForAnother) {
+  Block(Place::LiveFile);
+  ExpectError(NotSaved(kLiveIsAFolder));
+  Change(Line(18000, 12000, 22000, 12000));
+
+  AnswerNewDrawing("OTHER");
+  ExpectError(NotSaved(kLiveIsAFolder));
+  form->CmFilenewExecute();
+  EXPECT_EQ(DrawingList.DrawingName, "HOUSE");
+  EXPECT_EQ(ElementsShown(), 2);
+}
+
+TEST_F(FailedWrites, APrintWhoseWritesFailSaysSoOnceAndPrintsTheDrawingShown) {
+  Block(Place::ReadOnlyDrawings);
+  print.Answer([](dlg::TTFPlanprintdlg& d) {
+    static_cast<dlg::PrintChoice&>(d) = dlg::PrintChoice{};
+    d.scale = 100;
+    d.showScale = 1;  // the live file is written again for the scale text
+  });
+  // The undo step, the live file and the backup: one message.
+  ExpectError(NotSaved(kReadOnlyDrawings));
+  form->CmPrintExecute();
+  ASSERT_EQ(printer.pages, 1);
+  int lines = 0;
+  for (const auto& r : printer.PageRecords(0)) lines += r.op == plat::DcOp::Line ? 1 : 0;
+  EXPECT_GT(lines, 0);
+  EXPECT_TRUE(form->HasUnsavedChanges());
+}
+
+}  // namespace

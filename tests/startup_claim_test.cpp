@@ -1,0 +1,149 @@
+// One program per program directory: the lock a copy takes at start, that
+// the system gives back however the copy ends, and the leftovers of writes
+// cut short that only the copy holding the directory clears away.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <ctime>
+#include <filesystem>
+
+#include "platform/instance_lock.h"
+#include "shell/startup.h"
+#include "tests/test_support.h"
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+using State = plat::InstanceLock::State;
+
+// A copy of the program in another process: it takes the lock, says how
+// that went, and holds it until it is let go (then it ends by itself) or
+// killed.
+class OtherCopy {
+ public:
+  explicit OtherCopy(const std::string& root) {
+    if (::pipe(ready_) != 0 || ::pipe(go_) != 0) ADD_FAILURE() << "no pipes";
+    pid_ = ::fork();
+    if (pid_ == 0) {
+      plat::InstanceLock lock(root);
+      const char held = lock.Status() == State::Held ? 'y' : 'n';
+      char c;
+      if (::write(ready_[1], &held, 1) != 1 || ::read(go_[0], &c, 1) < 0) _exit(2);
+      _exit(0);
+    }
+    char held = 0;
+    EXPECT_EQ(::read(ready_[0], &held, 1), 1);
+    holds = held == 'y';
+  }
+  ~OtherCopy() {
+    for (int fd : {ready_[0], ready_[1], go_[0], go_[1]}) ::close(fd);
+  }
+  // Ends it and waits until it is gone.
+  void End(bool killed) {
+    if (killed)
+      ::kill(pid_, SIGKILL);
+    else
+      EXPECT_EQ(::write(go_[1], "x", 1), 1);
+    int status = 0;
+    ::waitpid(pid_, &status, 0);
+  }
+  bool holds = false;
+
+ private:
+  pid_t pid_ = -1;
+  int ready_[2] = {-1, -1};
+  int go_[2] = {-1, -1};
+};
+
+TEST(ProgramDirectoryLock, IsHeldByOneCopyAtATimeAndFreeAgainHoweverItsHolderEnds) {
+  ScratchProgramDir dir;
+  {
+    plat::InstanceLock first(dir.Root());
+    EXPECT_EQ(first.Status(), State::Held);
+    EXPECT_EQ(plat::InstanceLock(dir.Root()).Status(), State::Taken);
+    OtherCopy other(dir.Root());
+    EXPECT_FALSE(other.holds);
+    other.End(false);
+  }
+  for (bool killed : {false, true}) {
+    OtherCopy other(dir.Root());
+    EXPECT_TRUE(other.holds) << killed;
+    EXPECT_EQ(plat::InstanceLock(dir.Root()).Status(), State::Taken) << killed;
+    other.End(killed);
+    EXPECT_EQ(plat::InstanceLock(dir.Root()).Status(), State::Held) << killed;
+  }
+
+  // A program started from a running copy (the help viewer) does not keep
+  // the directory locked once the copy has ended.
+  pid_t viewer = -1;
+  {
+    plat::InstanceLock lock(dir.Root());
+    const char* argv[] = {"sleep", "30", nullptr};
+    ASSERT_EQ(::posix_spawnp(&viewer, "sleep", nullptr, nullptr, const_cast<char**>(argv), environ),
+              0);
+  }
+  EXPECT_EQ(plat::InstanceLock(dir.Root()).Status(), State::Held);
+  ::kill(viewer, SIGKILL);
+  ::waitpid(viewer, nullptr, 0);
+}
+
+TEST(ProgramDirectoryClaim, ASecondCopyIsToldAndOnlyTheHolderClearsLeftovers) {
+  ScratchProgramDir dir;
+  std::timespec started{};
+  std::timespec_get(&started, TIME_UTC);
+  const auto now = fs::file_time_type::clock::now();
+  const auto plant = [&](const std::string& name, bool old = true) {
+    dir.WriteFile(name, "x");
+    const auto hour = std::chrono::hours(1);
+    fs::last_write_time(dir.Root() + "/" + name, old ? now - hour : now + hour);
+  };
+  const std::vector<std::string> leftovers = {"DWGS/.twtmpAb12Cd", "CFG/.twtmp0a1B2c",
+                                              "ACT/.twtmpQwErTy", "EXPORT/.twtmpZzZzZz",
+                                              ".twtmp999999"};
+  for (const auto& name : leftovers) plant(name);
+  // Files that only look like them, and one made after the start.
+  const std::vector<std::string> others = {"DWGS/.twtmpAb12C",  "DWGS/.twtmpAb12Cde",
+                                           "DWGS/x.twtmpAb12Cd", "DWGS/.twtmpAb_2Cd",
+                                           "DWGS/.TWTMPQQ1122", "DWGS/HOUSE.KWV"};
+  for (const auto& name : others) plant(name);
+  plant("ACT/.twtmpNewOne", false);
+  fs::create_directory(dir.Root() + "/outside");
+  dir.WriteFile("outside/kept", "kept");
+  fs::create_symlink(dir.Root() + "/outside/kept", dir.Root() + "/DWGS/.twtmpLink01");
+  // Every file and folder but the lock file itself.
+  const auto everything = [&] {
+    int n = 0;
+    for (const auto& e : fs::recursive_directory_iterator(dir.Root()))
+      n += e.path().filename() != plat::kInstanceLockFile ? 1 : 0;
+    return n;
+  };
+  const int planted = everything();
+
+  {
+    plat::InstanceLock running(dir.Root());
+    DefaultTestUi()
+        .ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk)
+        .WithText("Tarnwick 11.2 is already running in " + dir.Root() +
+                  ": only one copy can work in a program directory at a time");
+    EXPECT_EQ(ClaimProgramDirectory(started), nullptr);
+    EXPECT_EQ(everything(), planted);
+  }
+
+  const auto lock = ClaimProgramDirectory(started);
+  ASSERT_NE(lock, nullptr);
+  EXPECT_EQ(lock->Status(), State::Held);
+  for (const auto& name : leftovers) EXPECT_FALSE(fs::exists(dir.Root() + "/" + name)) << name;
+  for (const auto& name : others) EXPECT_TRUE(fs::exists(dir.Root() + "/" + name)) << name;
+  EXPECT_TRUE(fs::exists(dir.Root() + "/ACT/.twtmpNewOne"));
+  EXPECT_TRUE(fs::is_symlink(dir.Root() + "/DWGS/.twtmpLink01"));
+  EXPECT_EQ(dir.ReadFile("outside/kept"), "kept");
+  EXPECT_EQ(everything(), planted - int(leftovers.size()));
+}
+
+}  // namespace

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTimer>
+#include <algorithm>
 #include <utility>
 
 #include "platform/files.h"
@@ -133,11 +134,17 @@ void QtUi::ShowMessage(const std::string& text) {
 bool QtUi::InputQuery(const std::string& caption, const std::string& prompt,
                       std::string& value) {
   FocusKeeper focus;
-  bool ok = false;
-  const QString answer = QInputDialog::getText(parent_, ToQString(caption), ToQString(prompt),
-                                               QLineEdit::Normal, ToQString(value), &ok);
-  if (ok) value = ToStd(answer);
-  return ok;
+  QInputDialog box(parent_);
+  box.setWindowTitle(ToQString(caption));
+  box.setLabelText(ToQString(prompt));
+  box.setTextValue(ToQString(value));
+  // The window manager cuts a caption wider than the box ("EXTER... WALL"):
+  // leave room for the whole caption beside the title bar's buttons.
+  const int captionWidth = box.fontMetrics().horizontalAdvance(box.windowTitle());
+  box.setMinimumWidth(std::max(box.minimumSizeHint().width(), captionWidth + 160));
+  if (box.exec() != QDialog::Accepted) return false;
+  value = ToStd(box.textValue());
+  return true;
 }
 
 bool QtUi::FileDialog(const FileDialogRequest& request, bool save, std::string& path) {

@@ -13,6 +13,7 @@
 #include <climits>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace plat {
@@ -22,6 +23,15 @@ namespace {
 std::string& ProgramDirStorage() {
   static std::string dir = WorkingDirectory();
   return dir;
+}
+
+FileObserver& Observer() {
+  static FileObserver observer;
+  return observer;
+}
+
+void Report(FileTraffic::Op op, const std::string& path, std::size_t bytes) {
+  if (const FileObserver& o = Observer()) o({op, path, bytes});
 }
 
 std::string StripTrailingSlashes(std::string dir) {
@@ -144,7 +154,8 @@ ReadStatus ReadFile(std::string_view programPath, std::string& out, std::size_t 
   out.clear();
   // Opened without waiting, so that a pipe put where a file belongs cannot
   // hold the program; anything but a regular file is then turned away.
-  const int fd = ::open(MapPath(programPath).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  const std::string path = MapPath(programPath);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return ReadStatus::Missing;
   struct CloseOnExit {
     int fd;
@@ -185,6 +196,7 @@ ReadStatus ReadFile(std::string_view programPath, std::string& out, std::size_t 
     got += std::size_t(n);
   }
   out.resize(got);
+  Report(FileTraffic::Op::Read, path, got);
   return ReadStatus::Ok;
 }
 
@@ -213,7 +225,12 @@ bool WriteFileAtomic(std::string_view programPath, std::string_view data) {
   ok = (::close(fd) == 0) && ok;
   if (ok) ok = std::rename(temp.c_str(), target.c_str()) == 0;
   if (!ok) ::unlink(temp.c_str());
+  if (ok) Report(FileTraffic::Op::Write, target, data.size());
   return ok;
+}
+
+FileObserver SetFileObserver(FileObserver observer) {
+  return std::exchange(Observer(), std::move(observer));
 }
 
 std::vector<std::string> ListFiles(std::string_view programFolder) {

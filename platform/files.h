@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -64,5 +65,17 @@ std::vector<std::string> ListFiles(std::string_view programFolder);
 // exists keeps its permissions. Returns false (and leaves the old file) when
 // the file cannot be written.
 bool WriteFileAtomic(std::string_view programPath, std::string_view data);
+
+// The files read whole (ReadFile) and replaced (WriteFileAtomic), as they
+// happen, for the speed checks and the tests that count the program's file
+// traffic: the real path and the bytes read or written.
+struct FileTraffic {
+  enum class Op { Read, Write } op;
+  std::string_view path;
+  std::size_t bytes;
+};
+using FileObserver = std::function<void(const FileTraffic&)>;
+// Sets the observer (an empty one: none) and returns the one it replaces.
+FileObserver SetFileObserver(FileObserver observer);
 
 }  // namespace plat

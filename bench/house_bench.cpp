@@ -165,6 +165,7 @@ void BM_RepaintVsQPainter(benchmark::State& state) {
   if (!Healthy(state, house)) return;
   t.Report(state, "qpainter_ms");
   state.counters["primitives"] = double(records.size());
+  state.counters["file_MB"] = house.LiveBytes() / 1e6;
 }
 BENCHMARK(BM_RepaintVsQPainter)
     ->Arg(1000)

@@ -2,7 +2,9 @@
 
 #include <stdlib.h>
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QFont>
+#include <QPainter>
 #include <filesystem>
 #include <stdexcept>
 
@@ -15,12 +17,81 @@
 namespace bench {
 
 void EnsureApplication() {
-  if (QGuiApplication::instance()) return;
+  if (QCoreApplication::instance()) return;
   ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
   static int argc = 1;
   static char name[] = "tw_bench";
   static char* argv[] = {name, nullptr};
-  new QGuiApplication(argc, argv);
+  new QApplication(argc, argv);
+}
+
+namespace {
+
+QColor ToQColor(plat::COLORREF c) {
+  return QColor(plat::GetRValue(c), plat::GetGValue(c), plat::GetBValue(c));
+}
+
+QPen ToQPen(const plat::Pen& p) {
+  QPen pen(ToQColor(p.colour), p.width > 1 ? p.width : 0);
+  if (p.style == plat::PS_DASH) pen.setStyle(Qt::DashLine);
+  if (p.style == plat::PS_DOT) pen.setStyle(Qt::DotLine);
+  return pen;
+}
+
+QRect ToQRect(plat::Rect r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+
+}  // namespace
+
+void PaintBare(QImage& image, const std::vector<plat::DcRecord>& records) {
+  image.fill(Qt::white);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing, false);
+  p.setRenderHint(QPainter::TextAntialiasing, false);
+  for (const plat::DcRecord& r : records) {
+    p.setPen(ToQPen(r.devicePen));
+    p.setBrush(r.brush.style == plat::BS_NULL ? QBrush(Qt::NoBrush)
+                                              : QBrush(ToQColor(r.brush.colour)));
+    switch (r.op) {
+      case plat::DcOp::Line:
+        p.drawLine(r.from.x, r.from.y, r.to.x, r.to.y);
+        break;
+      case plat::DcOp::Rectangle:
+        p.drawRect(ToQRect(r.box));
+        break;
+      case plat::DcOp::Ellipse:
+        p.drawEllipse(ToQRect(r.box));
+        break;
+      case plat::DcOp::Arc:
+        p.drawArc(ToQRect(r.box), 0, 90 * 16);
+        break;
+      case plat::DcOp::RoundRect:
+        p.drawRoundedRect(ToQRect(r.box), r.corner.cx / 2.0, r.corner.cy / 2.0);
+        break;
+      case plat::DcOp::Polygon: {
+        QPolygon poly;
+        for (const plat::Point& pt : r.points) poly.append(QPoint(pt.x, pt.y));
+        p.drawPolygon(poly);
+        break;
+      }
+      case plat::DcOp::Text: {
+        QFont f(QString::fromStdString(r.font.face));
+        f.setPixelSize(r.fontHeight);
+        f.setWeight(QFont::Weight(r.font.weight));
+        f.setItalic(r.font.italic);
+        p.save();
+        p.translate(r.from.x, r.from.y);
+        p.rotate(-r.deviceEscapement / 10.0);
+        p.setFont(f);
+        p.setPen(ToQColor(r.textColour));
+        p.drawText(0, 0, QString::fromStdString(r.text));
+        p.restore();
+        break;
+      }
+      case plat::DcOp::FillRect:
+        p.fillRect(ToQRect(r.box), ToQColor(r.brush.colour));
+        break;
+    }
+  }
 }
 
 std::unique_ptr<plat::DeviceContext> ImageWindow::GetDC() {

@@ -1,13 +1,17 @@
 // What several speed checks share: a Qt application for the offscreen
-// painter, a drawing window whose client area is a bitmap, and a scratch
-// program directory with a plan window open on an empty ground floor.
+// painter, a drawing window whose client area is a bitmap, a scratch
+// program directory with a plan window open on an empty ground floor, and
+// the bare references: recorded primitives drawn straight with QPainter, a
+// device context that renders nothing.
 #pragma once
 
 #include <QImage>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "planwindow/childwin.h"
+#include "platform/recording_dc.h"
 #include "platform/window.h"
 
 namespace bench {
@@ -15,8 +19,38 @@ namespace bench {
 constexpr int kWindowWidth = 1280;
 constexpr int kWindowHeight = 800;
 
-// Makes the one offscreen application the painters need (once).
+// Makes the one offscreen application the painters and widgets need (once).
 void EnsureApplication();
+
+// Draws recorded primitives (device pixels, pens, brushes, fonts) straight
+// with QPainter onto a white image: the floor under any way of painting them.
+void PaintBare(QImage& image, const std::vector<plat::DcRecord>& records);
+
+// A context that takes every primitive and renders nothing: the element
+// layer's own cost (choosing, pens, conversions, mapping).
+class NullDC : public plat::DeviceContext {
+ public:
+  explicit NullDC(plat::Size size = {0, 0}, int dpi = 96) : size_(size), dpi_(dpi) {}
+  plat::Size DeviceSize() const override { return size_; }
+  int PixelsPerInchX() const override { return dpi_; }
+  int PixelsPerInchY() const override { return dpi_; }
+
+ protected:
+  void DevLine(plat::Point, plat::Point) override {}
+  void DevRectangle(plat::Rect) override {}
+  void DevEllipse(plat::Rect) override {}
+  void DevArc(plat::Rect, plat::Point, plat::Point) override {}
+  void DevPolygon(const std::vector<plat::Point>&) override {}
+  void DevRoundRect(plat::Rect, plat::Size) override {}
+  void DevText(plat::Point, std::string_view) override {}
+  plat::Size DevTextExtent(std::string_view t) override { return {int(t.size()) * 6, 10}; }
+  plat::TextMetrics DevTextMetrics() override { return {10, 8, 2, 6, 10}; }
+  void DevFillRect(plat::Rect, const plat::Brush&) override {}
+
+ private:
+  plat::Size size_;
+  int dpi_;
+};
 
 // A drawing window whose client area is a bitmap.
 class ImageWindow : public plat::Window {

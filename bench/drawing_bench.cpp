@@ -9,10 +9,8 @@
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
-#include <QFont>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
@@ -149,95 +147,12 @@ void PaintView(QImage& image) {
   DrawingList.DrawView(dc, kClient);
 }
 
-// ---- The same primitives straight with QPainter ---------------------------------------------
-
-QColor ToQColor(plat::COLORREF c) {
-  return QColor(plat::GetRValue(c), plat::GetGValue(c), plat::GetBValue(c));
-}
-
-QPen ToQPen(const plat::Pen& p) {
-  QPen pen(ToQColor(p.colour), p.width > 1 ? p.width : 0);
-  if (p.style == plat::PS_DASH) pen.setStyle(Qt::DashLine);
-  if (p.style == plat::PS_DOT) pen.setStyle(Qt::DotLine);
-  return pen;
-}
-
-QRect ToQRect(plat::Rect r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
-
 // What DrawView asks of the device, in device pixels, recorded once.
 std::vector<plat::DcRecord> RecordPrimitives() {
   plat::RecordingDC dc(plat::Size{kWidth, kHeight});
   DrawingList.DrawView(dc, kClient);
   return dc.Records();
 }
-
-void PaintBare(QImage& image, const std::vector<plat::DcRecord>& records) {
-  image.fill(Qt::white);
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing, false);
-  p.setRenderHint(QPainter::TextAntialiasing, false);
-  for (const plat::DcRecord& r : records) {
-    p.setPen(ToQPen(r.devicePen));
-    p.setBrush(r.brush.style == plat::BS_NULL ? QBrush(Qt::NoBrush)
-                                              : QBrush(ToQColor(r.brush.colour)));
-    switch (r.op) {
-      case plat::DcOp::Line:
-        p.drawLine(r.from.x, r.from.y, r.to.x, r.to.y);
-        break;
-      case plat::DcOp::Rectangle:
-        p.drawRect(ToQRect(r.box));
-        break;
-      case plat::DcOp::Ellipse:
-        p.drawEllipse(ToQRect(r.box));
-        break;
-      case plat::DcOp::Arc:
-        p.drawArc(ToQRect(r.box), 0, 90 * 16);
-        break;
-      case plat::DcOp::RoundRect:
-        p.drawRoundedRect(ToQRect(r.box), r.corner.cx / 2.0, r.corner.cy / 2.0);
-        break;
-      case plat::DcOp::Polygon: {
-        QPolygon poly;
-        for (const plat::Point& pt : r.points) poly.append(QPoint(pt.x, pt.y));
-        p.drawPolygon(poly);
-        break;
-      }
-      case plat::DcOp::Text: {
-        QFont f(QString::fromStdString(r.font.face));
-        f.setPixelSize(r.fontHeight);
-        f.setWeight(QFont::Weight(r.font.weight));
-        f.setItalic(r.font.italic);
-        p.save();
-        p.translate(r.from.x, r.from.y);
-        p.rotate(-r.deviceEscapement / 10.0);
-        p.setFont(f);
-        p.setPen(ToQColor(r.textColour));
-        p.drawText(0, 0, QString::fromStdString(r.text));
-        p.restore();
-        break;
-      }
-      case plat::DcOp::FillRect:
-        p.fillRect(ToQRect(r.box), ToQColor(r.brush.colour));
-        break;
-    }
-  }
-}
-
-// A context that takes every primitive and renders nothing: the element
-// layer's own cost (choosing, pens, conversions, mapping).
-class NullDC : public plat::DeviceContext {
- protected:
-  void DevLine(plat::Point, plat::Point) override {}
-  void DevRectangle(plat::Rect) override {}
-  void DevEllipse(plat::Rect) override {}
-  void DevArc(plat::Rect, plat::Point, plat::Point) override {}
-  void DevPolygon(const std::vector<plat::Point>&) override {}
-  void DevRoundRect(plat::Rect, plat::Size) override {}
-  void DevText(plat::Point, std::string_view) override {}
-  plat::Size DevTextExtent(std::string_view t) override { return {int(t.size()) * 6, 10}; }
-  plat::TextMetrics DevTextMetrics() override { return {10, 8, 2, 6, 10}; }
-  void DevFillRect(plat::Rect, const plat::Brush&) override {}
-};
 
 // ---- Benchmarks ----------------------------------------------------------------------------
 
@@ -251,7 +166,7 @@ BENCHMARK(BM_DrawView)->Args({10000, 0})->Args({10000, 10})->Unit(benchmark::kMi
 void BM_BareQPainter(benchmark::State& state) {
   BenchFloor floor(int(state.range(0)), int32(state.range(1)));
   const auto records = RecordPrimitives();
-  for (auto _ : state) PaintBare(floor.Image(), records);
+  for (auto _ : state) bench::PaintBare(floor.Image(), records);
   state.SetItemsProcessed(state.iterations() * state.range(0));
   state.counters["primitives"] = double(records.size());
 }
@@ -259,7 +174,7 @@ BENCHMARK(BM_BareQPainter)->Args({10000, 0})->Args({10000, 10})->Unit(benchmark:
 
 void BM_ElementLayerOnly(benchmark::State& state) {
   BenchFloor floor(int(state.range(0)), int32(state.range(1)));
-  NullDC dc;
+  bench::NullDC dc;
   for (auto _ : state) DrawingList.DrawView(dc, kClient);
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
@@ -274,7 +189,7 @@ void BM_DrawViewVsQPainter(benchmark::State& state) {
     const auto t0 = Clock::now();
     PaintView(floor.Image());
     const auto t1 = Clock::now();
-    PaintBare(floor.Image(), records);
+    bench::PaintBare(floor.Image(), records);
     const auto t2 = Clock::now();
     ours += std::chrono::duration<double, std::milli>(t1 - t0).count();
     bare += std::chrono::duration<double, std::milli>(t2 - t1).count();

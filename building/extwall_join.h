@@ -52,10 +52,32 @@ struct JoinPlan {
   std::vector<NeighbourPoints> neighbours;
 };
 
+// The external walls of one floor, by their entries in list order: all a
+// join looks at. A command that joins many walls builds it once and tells it
+// of every wall it appends, instead of each join scanning the whole list.
+class FloorWalls {
+ public:
+  FloorWalls(const TFlist& list, int32 view);
+  int32 View() const { return view_; }
+  const std::vector<int32>& Entries() const { return entries_; }
+  // The list's last entry was just appended: kept when it is a wall of the
+  // floor. (Walls are only appended while the index is in use; an entry
+  // removed or a wall moved to another floor needs a new index.)
+  void Appended(const TFlist& list);
+
+ private:
+  int32 view_;
+  std::vector<int32> entries_;
+};
+
 // Joins the draft to the external walls of `view` (skipping entry
-// `exclude`, the wall being replaced when one is edited).
+// `exclude`, the wall being replaced when one is edited), looking at every
+// entry of the list.
 JoinPlan PlanJoin(const WallDraft& draft, const TFlist& list, const ExtWallSettings& settings,
                   int32 view, int32 exclude = -1);
+// The same join, looking only at the walls of the index's floor.
+JoinPlan PlanJoin(const WallDraft& draft, const TFlist& list, const ExtWallSettings& settings,
+                  const FloorWalls& walls, int32 exclude = -1);
 // Takes the plan's group number and writes the neighbours' layer points.
 void ApplyJoin(const JoinPlan& plan, TFlist& list);
 

@@ -152,6 +152,7 @@ void TExtwallobjtool::BuildFromOutline() {
   Type = tooltype::ExtWall;
   const int32 t = settings.layers.Total();
   const std::size_t n = outline.size();
+  FloorWalls walls(DrawingList, CurrentView);
   for (std::size_t i = 0; i < n; ++i) {
     const OutlineLine& line = outline[i];
     const OutlineLine& prev = outline[(i + n - 1) % n];
@@ -173,10 +174,11 @@ void TExtwallobjtool::BuildFromOutline() {
     d.length = bearing::Length(d.start, d.end);
     // A wall of no length is not made, and is not joined to anything.
     if (d.start.x == d.end.x && d.start.y == d.end.y) continue;
-    JoinPlan plan = PlanJoin(d, DrawingList, settings, CurrentView);
+    JoinPlan plan = PlanJoin(d, DrawingList, settings, walls);
     ApplyJoin(plan, DrawingList);
     TakeDraft(plan.wall);
     DrawingList.Add(MakeWall(plan.wall));
+    walls.Appended(DrawingList);
   }
 
   for (int32 i = DrawingList.Count() - 1; i >= 6; --i) {

@@ -103,6 +103,7 @@ void TExtwallobjtool::CopyWalls(int32 sourceView) {
   ExtWallSettings settings;
   if (!ReadExtWallSettingsOrReport(settings)) return;
   const int32 n = DrawingList.Count();
+  FloorWalls walls(DrawingList, CurrentView);
   for (int32 i = 0; i < n; ++i) {
     auto* w = dynamic_cast<const TExtwallobj*>(DrawingList.At(i));
     if (!w || w->Kind != kind::ExtWall || w->Floor != sourceView) continue;
@@ -118,11 +119,12 @@ void TExtwallobjtool::CopyWalls(int32 sourceView) {
     else
       d.drawWay = d.start.y <= d.end.y ? drawway::Upward : drawway::Downward;
     if (d.start.x == d.end.x && d.start.y == d.end.y) continue;
-    JoinPlan plan = PlanJoin(d, DrawingList, settings, CurrentView);
+    JoinPlan plan = PlanJoin(d, DrawingList, settings, walls);
     ApplyJoin(plan, DrawingList);
     Type = tooltype::ExtWall;
     TakeDraft(plan.wall);
     DrawingList.Add(MakeWall(plan.wall));
+    walls.Appended(DrawingList);
   }
   ViewState = 2;
   DrawingList.WriteDrawingFile(dtDrawing);

@@ -15,6 +15,7 @@
 #include <climits>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace plat {
@@ -24,6 +25,15 @@ namespace {
 std::string& ProgramDirStorage() {
   static std::string dir = WorkingDirectory();
   return dir;
+}
+
+FileObserver& Observer() {
+  static FileObserver observer;
+  return observer;
+}
+
+void Report(FileTraffic::Op op, const std::string& path, std::size_t bytes) {
+  if (const FileObserver& o = Observer()) o({op, path, bytes});
 }
 
 std::string StripTrailingSlashes(std::string dir) {
@@ -136,7 +146,8 @@ ReadStatus ReadFile(std::string_view programPath, std::string& out, std::size_t 
   out.clear();
   // Opened without waiting, so that a pipe put where a file belongs cannot
   // hold the program; anything but a regular file is then turned away.
-  const int fd = ::open(MapPath(programPath).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  const std::string path = MapPath(programPath);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return ReadStatus::Missing;
   struct CloseOnExit {
     int fd;
@@ -177,6 +188,7 @@ ReadStatus ReadFile(std::string_view programPath, std::string& out, std::size_t 
     got += std::size_t(n);
   }
   out.resize(got);
+  Report(FileTraffic::Op::Read, path, got);
   return ReadStatus::Ok;
 }
 
@@ -231,6 +243,7 @@ WriteResult WriteFileThrough(std::string_view programPath,
     ::fchmod(fd, 0666 & ~mask);
   }
   int error = 0;
+  std::size_t bytes = 0;
   auto fail = [&error](int e) {
     if (!error) error = e ? e : EIO;
   };
@@ -242,11 +255,14 @@ WriteResult WriteFileThrough(std::string_view programPath,
     errno = 0;
     if (!write(out)) fail(errno);
     if (std::fflush(out) != 0) fail(errno);
+    const long written = std::ftell(out);
+    if (written >= 0) bytes = static_cast<std::size_t>(written);
     if (::fsync(fd) != 0) fail(errno);
     if (std::fclose(out) != 0) fail(errno);
   }
   if (!error && std::rename(temp.c_str(), target.c_str()) != 0) fail(errno);
   if (error) ::unlink(temp.c_str());
+  else Report(FileTraffic::Op::Write, target, bytes);
   return {error};
 }
 
@@ -303,6 +319,10 @@ int RemoveLeftoversIn(const std::string& dir, std::timespec before, bool subfold
 
 int RemoveLeftoverTemporaryFiles(std::timespec before) {
   return RemoveLeftoversIn(ProgramDirectory(), before, true);
+}
+
+FileObserver SetFileObserver(FileObserver observer) {
+  return std::exchange(Observer(), std::move(observer));
 }
 
 std::vector<std::string> ListFiles(std::string_view programFolder) {

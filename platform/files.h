@@ -96,4 +96,16 @@ bool IsTemporaryFileName(std::string_view name);
 // Returns how many went.
 int RemoveLeftoverTemporaryFiles(std::timespec before);
 
+// The files read whole (ReadFile) and replaced (WriteFileAtomic), as they
+// happen, for the speed checks and the tests that count the program's file
+// traffic: the real path and the bytes read or written.
+struct FileTraffic {
+  enum class Op { Read, Write } op;
+  std::string_view path;
+  std::size_t bytes;
+};
+using FileObserver = std::function<void(const FileTraffic&)>;
+// Sets the observer (an empty one: none) and returns the one it replaces.
+FileObserver SetFileObserver(FileObserver observer);
+
 }  // namespace plat

@@ -269,4 +269,70 @@ TEST(GroupIds, NeverTakeAReservedValue) {
   EXPECT_EQ(NextGroupNumber, 19004);
 }
 
+// Every value a join plans, for comparing two plans.
+std::string Described(const JoinPlan& p) {
+  std::string s;
+  auto add = [&s](const char* name, P q) {
+    s += std::string(name) + "(" + std::to_string(q.x) + "," + std::to_string(q.y) + ") ";
+  };
+  const WallDraft& w = p.wall;
+  add("start", w.start);
+  add("end", w.end);
+  for (const P& q : w.points.p) add("p", q);
+  for (int32 v : {w.angle, w.length, w.linkId, w.floor, w.floorValue, p.groupNumber})
+    s += std::to_string(v) + " ";
+  for (const auto& n : p.neighbours) {
+    s += "| " + std::to_string(n.index) + ": ";
+    for (const P& q : n.points.p) add("p", q);
+  }
+  return s;
+}
+
+TEST_F(WallJoin, TheFloorsWallIndexPlansEveryJoinAsTheWholeListDoesOnABusyFloor) {
+  // Walls of a house drawn one after another among lines, partitions and
+  // texts, with the walls of the floor above and outline lines lying on the
+  // same corners; the index is built once and told of every entry added.
+  const P ring[] = {{1000, 1000}, {1000, 4000}, {1000 + 2 * PixelScale, 4000 + PixelScale},
+                    {3000, 4000}, {3000, 6000}, {6000, 6000}, {8000, 8000}, {8000, 1000},
+                    {6000, 1000}, {6000, 3000}, {6000, 1000}, {1000, 1000}};
+  auto filler = [](int32 k, P a, P b) {
+    WallDraft above;
+    above.start = a;
+    above.end = b;
+    above.floor = view::First;
+    DrawingList.Add(MakeWall(above));
+    for (int32 lineKind : {kind::Line, kind::WallLine})
+      DrawingList.Add(new TLineobj(lineKind, view::Ground, 0, 0, a.x, 0, b.x, 0, a.y, b.y, 0, 0, 0,
+                                   1, 0));
+    DrawingList.Add(new TTextobj(kind::Text, view::Ground, 0, 0, a.x + k, a.y, 0, 0, 0, 0, 0, 0,
+                                 6, 0, 10, 400, "Arial", "HALL"));
+  };
+  filler(0, ring[0], ring[1]);
+  FloorWalls walls(DrawingList, CurrentView);
+  int joined = 0;
+  for (std::size_t k = 0; k + 1 < std::size(ring); ++k) {
+    WallDraft d;
+    d.start = ring[k];
+    d.end = ring[k + 1];
+    d.angle = bearing::Of(d.start, d.end);
+    d.length = bearing::Length(d.start, d.end);
+    const JoinPlan scanned = PlanJoin(d, DrawingList, settings, CurrentView);
+    const JoinPlan indexed = PlanJoin(d, DrawingList, settings, walls);
+    EXPECT_EQ(Described(indexed), Described(scanned)) << "wall " << k;
+    joined += !scanned.neighbours.empty();
+    ApplyJoin(scanned, DrawingList);
+    DrawingList.Add(MakeWall(scanned.wall));
+    walls.Appended(DrawingList);
+    filler(int32(k), ring[k + 1], ring[(k + 2) % std::size(ring)]);
+    for (int f = 0; f < 4; ++f) walls.Appended(DrawingList);
+  }
+  EXPECT_GE(joined, 8) << "most walls meet a neighbour";
+  // A wall replaced in an edit is left out of its own join either way.
+  const int32 edited = walls.Entries()[3];
+  const WallDraft again = DraftOf(W(edited));
+  EXPECT_EQ(Described(PlanJoin(again, DrawingList, settings, walls, edited)),
+            Described(PlanJoin(again, DrawingList, settings, CurrentView, edited)));
+  EXPECT_EQ(walls.Entries(), FloorWalls(DrawingList, CurrentView).Entries());
+}
+
 }  // namespace

@@ -7,6 +7,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "platform/files.h"
 #include "tests/test_support.h"
@@ -123,6 +125,23 @@ TEST(PlatformFiles, AtomicWriteOverAFolderKeepsItAndLeavesNoTemporary) {
   EXPECT_FALSE(plat::WriteFileAtomic("DWGS\\taken.KWV", "data"));
   EXPECT_TRUE(fs::is_directory(dir.Root() + "/DWGS/taken.KWV"));
   EXPECT_EQ(FilesIn(dir.Root() + "/DWGS"), 1);
+}
+
+TEST(PlatformFiles, TheObserverHearsOfEveryWholeReadAndReplacementThatHappened) {
+  ScratchProgramDir dir;
+  std::vector<std::string> heard;
+  plat::SetFileObserver([&heard](const plat::FileTraffic& t) {
+    heard.push_back((t.op == plat::FileTraffic::Op::Write ? "write " : "read ") +
+                    std::string(t.path) + " " + std::to_string(t.bytes));
+  });
+  ASSERT_TRUE(plat::WriteFileAtomic("DWGS\\A.KWV", "12345"));
+  EXPECT_TRUE(plat::ReadWholeFile("DWGS\\A.KWV").has_value());
+  EXPECT_FALSE(plat::ReadWholeFile("DWGS\\NONE.KWV").has_value());
+  EXPECT_FALSE(plat::WriteFileAtomic("NOFOLDER\\x.CFG", "data"));
+  plat::SetFileObserver({});
+  plat::WriteFileAtomic("DWGS\\A.KWV", "unheard");
+  const std::string a = dir.Path("DWGS\\A.KWV");
+  EXPECT_EQ(heard, (std::vector<std::string>{"write " + a + " 5", "read " + a + " 5"}));
 }
 
 TEST(PlatformFiles, DeleteAndRenameTakeProgramPaths) {

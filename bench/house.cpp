@@ -9,6 +9,7 @@
 #include "bench/bench_support.h"
 #include "building/droom_tool.h"
 #include "building/extwall_tool.h"
+#include "building/opening_settings.h"
 #include "building/opening_tool.h"
 #include "building/wall_geometry.h"
 #include "model/elements.h"
@@ -340,9 +341,22 @@ void House::CutOpenings() {
                                                    : kDoorAcross;
     tool.Execute(0, door ? 2 : 1, 0);
     if (!tool.Ready) continue;
+    plat::Point at = places[k].at;
+    if (OpeningKind == openingkind::HangingDoor) {
+      // The cursor marks a hung door's hinge end and the door runs from it
+      // along the wall (down a wall running up, up or right on the others):
+      // the hinge goes half a door from the middle, so the door fits the
+      // short walls of the bays too.
+      const int32 half = tool.OpeningWidth / 2;
+      if (places[k].angle == bearing::Up)
+        at.y += half;
+      else if (places[k].angle == bearing::Down)
+        at.y -= half;
+      else
+        at.x -= half;
+    }
     plat::Point px;
-    WorldToDevice(dc, client, places[k].at.x / PixelScale, places[k].at.y / PixelScale, px.x,
-                  px.y);
+    WorldToDevice(dc, client, at.x / PixelScale, at.y / PixelScale, px.x, px.y);
     tool.KeyDown(dc, client, 13, px, 0);
     cut += tool.Result != 1;
   }

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "building/droom_settings.h"
@@ -40,8 +41,9 @@ constexpr int32 kDown = 1800;
 
 constexpr const char* kNameNone = "none";
 
-// The settings the texts and dimensions are made with. A file that cannot
-// be read whole gives the values the program ships with.
+// The settings the texts and dimensions are made with, read once per lock
+// (nothing within it changes them). A file that cannot be read whole gives
+// the values the program ships with.
 struct LockSettings {
   int32 offset;      // of the dimension lines from the room side
   int32 escapement;  // of the depth text
@@ -113,12 +115,11 @@ void AddBand(const building::Face& f, const building::Face& g, bool fRoom, bool 
 }
 
 // The walls of the current floor, and the box's sides brought onto an
-// external wall's inner face lying within tol of them.
-Bands WallBands(Box& b, int32 tol) {
+// external wall's inner face lying within tol of them. floorWalls: the
+// floor's internal and external walls in list order.
+Bands WallBands(const std::vector<const TObj*>& floorWalls, Box& b, int32 tol) {
   Bands out;
-  for (int32 i = 6; i < DrawingList.Count(); ++i) {
-    const TObj* e = DrawingList.At(i);
-    if (e->Floor != CurrentView) continue;
+  for (const TObj* e : floorWalls) {
     if (e->Kind == kind::InWall) {
       if (const auto* w = dynamic_cast<const TInwallobj*>(e)) {
         const auto faces = building::InWallFaces(*w);
@@ -209,8 +210,9 @@ int32 FaceBeyondOverlap(const std::vector<Band>& bands, const SideCover& cover, 
 // tol of them; then a side whose wall would overlap a wall already there
 // (one just built for a neighbour room, or an external wall) takes that
 // wall's face instead, so that no two walls overlap.
-droom::RoomCover FindRoomCover(Box& b, int32 tol, int32 w) {
-  const Bands bands = WallBands(b, tol);
+droom::RoomCover FindRoomCover(const std::vector<const TObj*>& floorWalls, Box& b, int32 tol,
+                               int32 w) {
+  const Bands bands = WallBands(floorWalls, b, tol);
   bool leftMoved = false, rightMoved = false, topMoved = false, bottomMoved = false;
   constexpr int32 kOut = 1, kIn = -1;
   for (int32 pass = 0; pass < 4; ++pass) {
@@ -241,45 +243,68 @@ droom::RoomCover FindRoomCover(Box& b, int32 tol, int32 w) {
   return CoverOf(bands, b);
 }
 
-// The id a room's next text group takes: the first from `from` on that no
-// element uses and that lies in no other room's block of ids, so that the
-// texts of rooms on any floor never share an id with anything else.
-int32 FreeTextId(int32 group, int32 from) {
-  auto used = [group](int32 id) {
-    if (id >= kReservedIdFirst && id <= kReservedIdLast) return true;
-    for (int32 i = 6; i < DrawingList.Count(); ++i) {
-      const TObj* e = DrawingList.At(i);
-      if (e->LinkId == id || e->Tag1 == id) return true;
-      if (kind::IsRoomKind(e->Kind) && e->Tag1 != group && id >= e->Tag1 &&
-          id < e->Tag1 + kIdsPerRoom)
-        return true;
-    }
-    return false;
-  };
-  int32 id = from;
-  while (used(id)) ++id;
-  return id;
-}
+// What a lock works with, gathered once rather than for every room: the
+// wall size and the text settings, the floor's walls each room is measured
+// against, and the ids in use. Every element the lock adds goes through Add
+// (or Note), so that they stay current.
+struct LockContext {
+  int32 wallSize = 0;
+  LockSettings settings;
+  std::vector<const TObj*> floorWalls;   // of CurrentView, in list order
+  std::unordered_set<int32> usedIds;     // every element's LinkId and Tag1
+  std::unordered_set<int32> roomGroups;  // every room's Tag1: its block of ids
+
+  void Note(const TObj* e) {
+    usedIds.insert(e->LinkId);
+    usedIds.insert(e->Tag1);
+    if (kind::IsRoomKind(e->Kind)) roomGroups.insert(e->Tag1);
+    if (e->Floor == CurrentView && (e->Kind == kind::InWall || e->Kind == kind::ExtWall))
+      floorWalls.push_back(e);
+  }
+  void Add(TObj* e) {
+    DrawingList.Add(e);
+    Note(e);
+  }
+  explicit LockContext(int32 w) : wallSize(w), settings(ReadLockSettings()) {
+    for (int32 i = 6; i < DrawingList.Count(); ++i) Note(DrawingList.At(i));
+  }
+
+  // The id a room's next text group takes: the first from `from` on that no
+  // element uses and that lies in no other room's block of ids, so that the
+  // texts of rooms on any floor never share an id with anything else.
+  int32 FreeTextId(int32 group, int32 from) const {
+    auto used = [&](int32 id) {
+      if (id >= kReservedIdFirst && id <= kReservedIdLast) return true;
+      if (usedIds.count(id)) return true;
+      for (int32 k = 0; k < kIdsPerRoom; ++k)
+        if (id - k != group && roomGroups.count(id - k)) return true;
+      return false;
+    };
+    int32 id = from;
+    while (used(id)) ++id;
+    return id;
+  }
+};
 
 // The tool's link id moves on to the room's next text group.
-void NextTextGroup(TInwallobjtool& tool) {
-  tool.LinkId = FreeTextId(tool.Tag1, tool.LinkId + 1);
+void NextTextGroup(const LockContext& lock, TInwallobjtool& tool) {
+  tool.LinkId = lock.FreeTextId(tool.Tag1, tool.LinkId + 1);
   // Later groups of this floor (dimensions) start beyond it.
   NextGroupNumber = std::max(NextGroupNumber + 1, tool.LinkId - droom::FloorIdBase(CurrentView));
 }
 
-void AddText(const TInwallobjtool& tool, int32 k, plat::Point at, int32 direction, int32 secondY,
-             int32 escapement, int32 height, const std::string& text) {
-  DrawingList.Add(new TTextobj(k, CurrentView, tool.LinkId, tool.Tag1, at.x, at.y, direction,
-                               secondY, 0, DrawingColour, 0, escapement, kTextAlignment, 0, height,
-                               TextWeight, DrawingList.TextFontName.c_str(), text.c_str()));
+void AddText(LockContext& lock, const TInwallobjtool& tool, int32 k, plat::Point at,
+             int32 direction, int32 secondY, int32 escapement, int32 height,
+             const std::string& text) {
+  lock.Add(new TTextobj(k, CurrentView, tool.LinkId, tool.Tag1, at.x, at.y, direction,
+                        secondY, 0, DrawingColour, 0, escapement, kTextAlignment, 0, height,
+                        TextWeight, DrawingList.TextFontName.c_str(), text.c_str()));
 }
 
-void AddDimension(const TInwallobjtool& tool, plat::Point a, plat::Point aIn, plat::Point b,
-                  plat::Point bIn, int32 direction, int32 style) {
-  DrawingList.Add(new TDimensobj(kind::Dimension261, CurrentView, tool.LinkId, tool.Tag1, a.x, a.y,
-                                 aIn.x, aIn.y, b.x, b.y, bIn.x, bIn.y, direction, style,
-                                 DrawingColour));
+void AddDimension(LockContext& lock, const TInwallobjtool& tool, plat::Point a, plat::Point aIn,
+                  plat::Point b, plat::Point bIn, int32 direction, int32 style) {
+  lock.Add(new TDimensobj(kind::Dimension261, CurrentView, tool.LinkId, tool.Tag1, a.x, a.y, aIn.x,
+                          aIn.y, b.x, b.y, bIn.x, bIn.y, direction, style, DrawingColour));
 }
 
 // What the lock needs of a room, copied before the list grows.
@@ -328,35 +353,72 @@ void ResizeRoom(TRoomobj& r, const Box& b, RoomCopy& room) {
   room.box = b;
 }
 
-void AddRoomTexts(TInwallobjtool& tool, const RoomCopy& room, const Box& b) {
-  const LockSettings s = ReadLockSettings();
+void AddRoomTexts(LockContext& lock, TInwallobjtool& tool, const RoomCopy& room, const Box& b) {
+  const LockSettings& s = lock.settings;
   tool.Tag1 = tool.LinkId;
-  NextTextGroup(tool);
+  NextTextGroup(lock, tool);
   const int32 cx = b.left + (b.right - b.left) / 2;
   const int32 cy = b.top - (b.top - b.bottom) / 2;
   if (room.name != kNameNone)
-    AddText(tool, kind::WallLabel, {cx, cy}, kAcross, 0, 0, s.textHeight, room.name);
+    AddText(lock, tool, kind::WallLabel, {cx, cy}, kAcross, 0, 0, s.textHeight, room.name);
   const int32 mode = room.textMode;
   if (mode == droom::dimchoice::Both || mode == droom::dimchoice::Width) {
-    NextTextGroup(tool);
+    NextTextGroup(lock, tool);
     const int32 y = b.top - s.offset;
-    AddText(tool, kind::WallLengthText, {cx, y}, kAcrossBack, 0, 0, s.textHeight, room.width);
-    AddDimension(tool, {b.left, y}, {b.left + s.inset, y}, {b.right, y}, {b.right - s.inset, y},
-                 kAcross, s.arrowStyle);
+    AddText(lock, tool, kind::WallLengthText, {cx, y}, kAcrossBack, 0, 0, s.textHeight,
+            room.width);
+    AddDimension(lock, tool, {b.left, y}, {b.left + s.inset, y}, {b.right, y},
+                 {b.right - s.inset, y}, kAcross, s.arrowStyle);
   }
   if (mode == droom::dimchoice::Both || mode == droom::dimchoice::Depth) {
-    NextTextGroup(tool);
+    NextTextGroup(lock, tool);
     const int32 x = b.left + s.offset;
-    AddText(tool, kind::WallLengthText, {x, cy}, kAcross, 0, s.escapement, s.textHeight,
+    AddText(lock, tool, kind::WallLengthText, {x, cy}, kAcross, 0, s.escapement, s.textHeight,
             room.depth);
-    AddDimension(tool, {x, b.top}, {x, b.top - s.inset}, {x, b.bottom}, {x, b.bottom + s.inset},
-                 kDown, s.arrowStyle);
+    AddDimension(lock, tool, {x, b.top}, {x, b.top - s.inset}, {x, b.bottom},
+                 {x, b.bottom + s.inset}, kDown, s.arrowStyle);
   }
   if (mode == droom::dimchoice::SizeText) {
     const int32 drop = kLabelDrop * PixelScale;
-    AddText(tool, kind::WallLabel, {cx, cy - drop}, kAcross, drop, 0, s.textHeight,
+    AddText(lock, tool, kind::WallLabel, {cx, cy - drop}, kAcross, drop, 0, s.textHeight,
             room.width + " x " + room.depth);
   }
+}
+
+// The walls, texts and dimensions of the design room at that index.
+void BuildRoomWalls(LockContext& lock, TInwallobjtool& tool, int32 roomIndex) {
+  const auto* r = dynamic_cast<const TRoomobj*>(DrawingList.At(roomIndex));
+  if (!r) return;
+  RoomCopy room = CopyRoom(*r);
+  const int32 w = lock.wallSize;
+  tool.Spacing = w;
+  tool.LinkId = tool.Tag1 = room.group;
+  tool.Colour = DrawingColour;
+  tool.StartMeetAngle = tool.EndMeetAngle = -1;
+
+  Box b = room.box;
+  const int32 tol = TruncToInt((MetricUnits == 1 ? 5.0 : 6.0) * ZoomFactor + 1);
+  const droom::RoomCover cover = FindRoomCover(lock.floorWalls, b, tol, w);
+  if (!(b == room.box)) {
+    // The room is as large as the walls round it leave it: its box and the
+    // sizes its texts show follow.
+    auto* moved = static_cast<TRoomobj*>(DrawingList.At(roomIndex));
+    ResizeRoom(*moved, b, room);
+  }
+  for (const droom::RoomWallDraft& d : droom::PlanRoomWalls(b, cover, w)) {
+    tool.X1 = d.start.x;
+    tool.Y1 = d.start.y;
+    tool.X2 = d.end.x;
+    tool.Y2 = d.end.y;
+    tool.SecondStart = d.innerStart;
+    tool.SecondEnd = d.innerEnd;
+    tool.Angle = d.bearing;
+    tool.Direction = d.direction;
+    tool.LinkId = tool.Tag1 = room.group;
+    lock.Note(tool.CreateRoomWall());
+  }
+  AddRoomTexts(lock, tool, room, b);
+  tool.Y1 = 0;
 }
 
 }  // namespace
@@ -371,7 +433,7 @@ int32 RoomWallSizeOrReport(int32 view) {
   return 0;
 }
 
-void TInwallobjtool::CreateRoomWall() {
+TInwallobj* TInwallobjtool::CreateRoomWall() {
   // The bearing and the order of the ends agree with the way the wall runs.
   bool swap = false;
   switch (Direction) {
@@ -399,43 +461,9 @@ void TInwallobjtool::CreateRoomWall() {
     std::swap(Y1, Y2);
     std::swap(SecondStart, SecondEnd);
   }
-  DrawingList.Add(MakeInwall(kind::InWall, Draft(), CurrentView, Colour));
-  DrawingList.WriteDrawingFile(dtDrawing);
-}
-
-void BuildRoomWalls(TInwallobjtool& tool, int32 roomIndex) {
-  const auto* r = dynamic_cast<const TRoomobj*>(DrawingList.At(roomIndex));
-  if (!r) return;
-  RoomCopy room = CopyRoom(*r);
-  const int32 w = droom::RoomWallSize(CurrentView);
-  tool.Spacing = w;
-  tool.LinkId = tool.Tag1 = room.group;
-  tool.Colour = DrawingColour;
-  tool.StartMeetAngle = tool.EndMeetAngle = -1;
-
-  Box b = room.box;
-  const int32 tol = TruncToInt((MetricUnits == 1 ? 5.0 : 6.0) * ZoomFactor + 1);
-  const droom::RoomCover cover = FindRoomCover(b, tol, w);
-  if (!(b == room.box)) {
-    // The room is as large as the walls round it leave it: its box and the
-    // sizes its texts show follow.
-    auto* moved = static_cast<TRoomobj*>(DrawingList.At(roomIndex));
-    ResizeRoom(*moved, b, room);
-  }
-  for (const droom::RoomWallDraft& d : droom::PlanRoomWalls(b, cover, w)) {
-    tool.X1 = d.start.x;
-    tool.Y1 = d.start.y;
-    tool.X2 = d.end.x;
-    tool.Y2 = d.end.y;
-    tool.SecondStart = d.innerStart;
-    tool.SecondEnd = d.innerEnd;
-    tool.Angle = d.bearing;
-    tool.Direction = d.direction;
-    tool.LinkId = tool.Tag1 = room.group;
-    tool.CreateRoomWall();
-  }
-  AddRoomTexts(tool, room, b);
-  tool.Y1 = 0;
+  TInwallobj* wall = MakeInwall(kind::InWall, Draft(), CurrentView, Colour);
+  DrawingList.Add(wall);
+  return wall;
 }
 
 int32 LockDesignRooms(TInwallobjtool& tool, int32 mode) {
@@ -456,8 +484,12 @@ int32 LockDesignRooms(TInwallobjtool& tool, int32 mode) {
   tool.Frame[0] = 300000, tool.Frame[1] = 0, tool.Frame[2] = 0, tool.Frame[3] = 300000;
   if (rooms == 0) return 0;
   // No walls of no thickness: nothing is locked while the size is unknown.
-  if (anyWalled && RoomWallSizeOrReport(CurrentView) <= 0) return 0;
+  const int32 wallSize = anyWalled ? RoomWallSizeOrReport(CurrentView) : 0;
+  if (anyWalled && wallSize <= 0) return 0;
 
+  // Every room's walls, texts and dimensions first; the drawing is then
+  // written once, with all of them.
+  LockContext lock(wallSize);
   int32 w = 0;
   for (int32 i = 6; i < DrawingList.Count(); ++i) {
     if (!walled(i)) continue;
@@ -466,7 +498,7 @@ int32 LockDesignRooms(TInwallobjtool& tool, int32 mode) {
     tool.Frame[1] = std::max(tool.Frame[1], r->X2);
     tool.Frame[2] = std::max(tool.Frame[2], r->Y1);
     tool.Frame[3] = std::min(tool.Frame[3], r->Y2);
-    BuildRoomWalls(tool, i);
+    BuildRoomWalls(lock, tool, i);
     w = tool.Spacing;
   }
   for (int32 i = 6; i < DrawingList.Count(); ++i) {

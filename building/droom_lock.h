@@ -111,9 +111,6 @@ bool MadeByLocking(const TObj& e, int32 group);
 // room-wall size of the floor cannot be read it says so and locks nothing.
 int32 LockDesignRooms(TInwallobjtool& tool, int32 mode);
 
-// The walls, texts and dimensions of the design room at that index.
-void BuildRoomWalls(TInwallobjtool& tool, int32 roomIndex);
-
 // The room-wall size of a floor for locking, or 0 after saying that it
 // cannot be read.
 int32 RoomWallSizeOrReport(int32 view);

@@ -109,8 +109,9 @@ class TInwallobjtool : public TLineobjtool {
   // Adds the wall held as it is, without snapping or joining: its first line
   // the outer face, its second line the inner face on the room side, Spacing
   // its thickness, Direction the way it runs (drawway::), LinkId both its
-  // ids; then saves the drawing.
-  void CreateRoomWall();
+  // ids. The lock saves the drawing once all its rooms have their walls.
+  // Returns the new wall.
+  TInwallobj* CreateRoomWall();
 
  private:
   // The edits (building/inwall_edit.cpp, inwall_move.cpp); repeat: the

@@ -129,6 +129,11 @@ class TFlist {
   // Appends the elements of the target's file; dtDrawing empties the list
   // first. A file that cannot be opened reads as nothing.
   void ReadDrawingFile(TDrawingTarget target);
+  // Empties the list and reads the live file as ReadDrawingFile does, but
+  // its elements are placed about the sheet in force once unitsRead, called
+  // with the units of the file's header, has returned (it is not called when
+  // the file has no header).
+  void ReadDrawingFileInUnits(const std::function<void(int32)>& unitsRead);
   // Append only the filled shapes and symbols / everything else; neither
   // empties the list.
   void ReadDrawingShapes(TDrawingTarget target);

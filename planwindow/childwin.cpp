@@ -1,7 +1,5 @@
 #include "planwindow/childwin.h"
 
-#include <exception>
-
 #include "model/flist.h"
 #include "model/rounding.h"
 #include "platform/ui.h"
@@ -10,8 +8,6 @@
 #include "storage/settings_files.h"
 
 namespace {
-
-constexpr const char* kNoSuchFile = "Error: no file of that name";
 
 // Steps of the external-wall tool while it marks walls; painting then keeps
 // the reference point on the tool's first point.
@@ -38,17 +34,9 @@ bool IsChainKind(int32 k) { return k == kind::WallLine || k == kind::ExtWall; }
 
 }  // namespace
 
-TMDIChild::TMDIChild(TPlanWindowHost& host) : host_(host) {
-  InitWindow();
-  if (ViewState > 0) {
-    try {
-      DrawingList.Clear();
-      DrawingList.ReadDrawingFile(dtDrawing);
-    } catch (const std::exception&) {
-      plat::Ui().ShowMessage(kNoSuchFile);
-    }
-  }
-}
+// The list the window works on is read by whoever opens it (the main
+// form's ShowView), once.
+TMDIChild::TMDIChild(TPlanWindowHost& host) : host_(host) { InitWindow(); }
 
 TMDIChild::~TMDIChild() = default;
 

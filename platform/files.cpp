@@ -220,12 +220,19 @@ void SimulateWriteFailure(std::string_view programFolder, int error) {
   Simulated() = {folder, error};
 }
 
-WriteResult WriteFileThrough(std::string_view programPath,
-                             const std::function<bool(std::FILE*)>& write) {
-  const std::string target = MapPath(programPath);
+namespace {
+
+// The error a simulated failure gives a write of a real path; 0 for none.
+int SimulatedError(const std::string& target) {
   const SimulatedFailure& simulated = Simulated();
   if (!simulated.folder.empty() && target.compare(0, simulated.folder.size(), simulated.folder) == 0)
-    return {simulated.error};
+    return simulated.error;
+  return 0;
+}
+
+WriteResult WriteThrough(const std::string& target,
+                         const std::function<bool(std::FILE*)>& write) {
+  if (const int simulated = SimulatedError(target)) return {simulated};
   // mkstemp opens with O_CREAT | O_EXCL: a name that exists, a link
   // included, is never opened but another one drawn.
   std::string temp = FolderOf(target) + "/" + kTemporaryPrefix + "XXXXXX";
@@ -266,8 +273,53 @@ WriteResult WriteFileThrough(std::string_view programPath,
   return {error};
 }
 
+// Whether the regular file at a real path holds exactly data: its size
+// first, then its bytes, read in pieces up to the first difference. A link
+// at the name is never taken for the file (a write replaces it).
+bool Holds(const std::string& path, std::string_view data) {
+  struct stat st;
+  if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
+      std::uint64_t(st.st_size) != data.size())
+    return false;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct CloseOnExit {
+    int fd;
+    ~CloseOnExit() { ::close(fd); }
+  } closer{fd};
+  struct stat opened;
+  if (::fstat(fd, &opened) != 0 || opened.st_ino != st.st_ino || opened.st_dev != st.st_dev)
+    return false;
+  constexpr std::size_t kPiece = std::size_t{1} << 16;
+  std::vector<char> piece(std::min(kPiece, data.size() + 1));
+  std::size_t at = 0;
+  for (;;) {
+    const ssize_t n = ::read(fd, piece.data(), piece.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (n == 0) return at == data.size();
+    if (std::size_t(n) > data.size() - at || std::memcmp(piece.data(), data.data() + at, n) != 0)
+      return false;
+    at += std::size_t(n);
+  }
+}
+
+}  // namespace
+
+WriteResult WriteFileThrough(std::string_view programPath,
+                             const std::function<bool(std::FILE*)>& write) {
+  return WriteThrough(MapPath(programPath), write);
+}
+
 WriteResult WriteFileAtomic(std::string_view programPath, std::string_view data) {
-  return WriteFileThrough(programPath, [data](std::FILE* out) {
+  // A file that already holds the content is left as it is: comparing costs
+  // less than the sync a replacement needs, and many of the program's files
+  // (settings, empty undo steps, the saved copy) are written again unchanged.
+  const std::string target = MapPath(programPath);
+  if (!SimulatedError(target) && Holds(target, data)) return {};
+  return WriteThrough(target, [data](std::FILE* out) {
     return std::fwrite(data.data(), 1, data.size(), out) == data.size();
   });
 }

@@ -79,13 +79,15 @@ struct WriteResult {
 // when it could not make it; the stream is flushed and synced here.
 WriteResult WriteFileThrough(std::string_view programPath,
                              const std::function<bool(std::FILE*)>& write);
-// The same with the whole content at hand.
+// The same with the whole content at hand; a regular file that already
+// holds exactly that content is left untouched (not replaced, not synced)
+// and the write counts as done.
 WriteResult WriteFileAtomic(std::string_view programPath, std::string_view data);
 
 // Makes every write into a program folder ("DWGS\\") fail with a system
 // error number, as a read-only or full disk would, while its files can still
-// be read; "" ends it. For tests: the superuser they run as may write
-// anywhere.
+// be read; "" ends it. Writes of the content a file holds already fail too.
+// For tests: the superuser they run as may write anywhere.
 void SimulateWriteFailure(std::string_view programFolder, int error);
 
 // Whether a name is one of the temporary files WriteFileThrough makes.
@@ -96,9 +98,10 @@ bool IsTemporaryFileName(std::string_view name);
 // Returns how many went.
 int RemoveLeftoverTemporaryFiles(std::timespec before);
 
-// The files read whole (ReadFile) and replaced (WriteFileAtomic), as they
-// happen, for the speed checks and the tests that count the program's file
-// traffic: the real path and the bytes read or written.
+// The files read whole (ReadFile) and replaced (WriteFileAtomic; not one
+// left as it was because it held the content already), as they happen, for
+// the speed checks and the tests that count the program's file traffic: the
+// real path and the bytes read or written.
 struct FileTraffic {
   enum class Op { Read, Write } op;
   std::string_view path;

@@ -15,6 +15,10 @@
 #include "platform/services.h"
 #include "tools/drawingtool.h"
 
+namespace storage {
+struct Placement;
+}
+
 class TMDIChild;
 class TPlanWindowHost;
 class TPrinter;
@@ -116,7 +120,12 @@ class TMainForm {
   void FormCloseQuery();
 
   // ---- Views, zoom, undo (shell/mainform_views.cpp) ------------------------------------
-  void ShowView(int32 mode, const std::string& extension);
+  // Opens a window on the current view, with what it works on read into
+  // the list; `livePlacedAt`: the list holds the live drawing already, read
+  // about that placement, and is read again only when the placement in force
+  // is another.
+  void ShowView(int32 mode, const std::string& extension,
+                const storage::Placement* livePlacedAt = nullptr);
   void CmPlanExecute();
   void CmPlan1Execute();
   void CmPlan2Execute();

@@ -11,6 +11,7 @@
 #include "platform/ui.h"
 #include "shell/mainform.h"
 #include "storage/cfgfile.h"
+#include "storage/record_codec.h"
 #include "storage/settings_files.h"
 #include "storage/unwritten_files.h"
 
@@ -245,12 +246,14 @@ bool TMainForm::OpenNamedDrawing(const std::string& name) {
   const std::string previous = DrawingList.DrawingName;
   const int32 previousUnits = MetricUnits;
   DrawingList.SetDrawingName(name);
-  DrawingList.ReadDrawingFile(dtDrawing);
-  if (DrawingList.Count() > 0 && MetricUnits != previousUnits) {
-    // Placed about the centre of the sheet of the drawing's own units.
-    SetUnits(MetricUnits);
-    DrawingList.ReadDrawingFile(dtDrawing);
-  }
+  // Placed about the centre of the sheet of the drawing's own units, as it
+  // is written back (the saved copy below) and shown: the window keeps the
+  // list while that placement stays.
+  storage::Placement placed;
+  DrawingList.ReadDrawingFileInUnits([&](int32 units) {
+    SetUnits(units);
+    placed = storage::PageCentre();
+  });
   const TFlist::ReadReport read = DrawingList.LastRead;
   if (DrawingList.Count() == 0 || read.file == plat::ReadStatus::TooLarge ||
       read.file == plat::ReadStatus::NoMemory) {
@@ -305,7 +308,7 @@ bool TMainForm::OpenNamedDrawing(const std::string& name) {
 
   CloseAllChildren();
   CurrentView = view::Ground;
-  ShowView(0, ViewExtension(CurrentView));
+  ShowView(0, ViewExtension(CurrentView), &placed);
   WriteNormalZoom();
   SelectPickTool();
   return true;

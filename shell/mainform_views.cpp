@@ -9,6 +9,7 @@
 #include "platform/services.h"
 #include "shell/mainform.h"
 #include "storage/cfgfile.h"
+#include "storage/record_codec.h"
 #include "storage/settings_files.h"
 
 namespace {
@@ -27,12 +28,19 @@ constexpr int32 kOverlayLast = 4;
 bool IsGroupView(int32 v) { return v >= view::Group && v <= kGroupViewLast; }
 
 // What a view's window works on: the group file for the group views, the
-// live drawing otherwise.
-void LoadViewList() {
+// live drawing otherwise. A list that holds the live drawing already, read
+// about the placement in force, is kept as it is.
+void LoadViewList(const storage::Placement* livePlacedAt) {
+  const bool wizardStart =
+      WizardActive == 1 && (WizardStep == wizard::WallFirst || WizardStep == wizard::RoomFirst);
+  const bool group = IsGroupView(CurrentView);
+  if (!group && !wizardStart && livePlacedAt &&
+      storage::SamePlace(*livePlacedAt, storage::PageCentre()))
+    return;
   DrawingList.Clear();
-  if (IsGroupView(CurrentView))
+  if (group)
     DrawingList.ReadGroupFile();
-  else if (WizardActive == 1 && (WizardStep == wizard::WallFirst || WizardStep == wizard::RoomFirst))
+  else if (wizardStart)
     DrawingList.ReadDrawingFile(dtWizard);  // opens nothing: the first paint loads the example
   else
     DrawingList.ReadDrawingFile(dtDrawing);
@@ -60,14 +68,15 @@ int32 LayoutOf(int32 v) {
 
 }  // namespace
 
-void TMainForm::ShowView(int32 /*mode: callers pass 0*/, const std::string& extension) {
+void TMainForm::ShowView(int32 /*mode: callers pass 0*/, const std::string& extension,
+                         const storage::Placement* livePlacedAt) {
   const std::string caption = DrawingList.DrawingName + extension;
   DrawingList.SetViewFileName(caption);
   if (ViewState < 1) ViewState = 1;
   TMDIChild* child = CreateDrawingWindow(caption);
   if (!child) return;
 
-  LoadViewList();
+  LoadViewList(livePlacedAt);
 
   // A new window gets its size first, as the window system would report it.
   child->FormResize();
@@ -94,7 +103,7 @@ void TMainForm::SwitchView(int32 viewCode, int32 function) {
       if (frame_) frame_->ActivateChild(c->Host());
       ChildActivated(c);
       c->RestoreViewState();
-      LoadViewList();
+      LoadViewList(nullptr);
       c->Surface().InvalidateRect(nullptr);
       return;
     }

@@ -21,13 +21,21 @@ bool IsShapeKind(int32 k) {
   return (kind::IsPolygonKind(k) && k != kind::OpeningFrame) || kind::IsFilledShapeKind(k);
 }
 
-void ReadTarget(TFlist& list, TDrawingTarget target, const storage::KeepFn& keep) {
+// unitsRead, when given, hears the units of the file's header before any
+// element is placed, and may change the sheet the elements are placed on.
+void ReadTarget(TFlist& list, TDrawingTarget target, const storage::KeepFn& keep,
+                const std::function<void(int32)>& unitsRead = {}) {
   const std::string path = list.DrawingReadPath(target);
   if (path.empty()) return;
   // The offset comes from the sheet and units in force before the header's
   // units flag is taken over.
   const storage::Placement centre = storage::PageCentre();
-  const storage::ReadResult r = storage::ReadListFile(path, list, centre, keep);
+  auto place = [&](const storage::FileHeader& h) {
+    if (!unitsRead) return centre;
+    unitsRead(h.units);
+    return storage::PageCentre();
+  };
+  const storage::ReadResult r = storage::ReadListFilePlaced(path, list, place, keep);
   if (r.headerRead) storage::ApplyHeaderToGlobals(r.header);
   list.LastRead = {r.file, r.file == plat::ReadStatus::Ok && r.headerRead && r.complete,
                    r.header.count, r.appended};
@@ -101,6 +109,11 @@ bool TFlist::WriteDrawingFile(TDrawingTarget target) {
 void TFlist::ReadDrawingFile(TDrawingTarget target) {
   if (target == dtDrawing) Clear();
   ReadTarget(*this, target, {});
+}
+
+void TFlist::ReadDrawingFileInUnits(const std::function<void(int32)>& unitsRead) {
+  Clear();
+  ReadTarget(*this, dtDrawing, {}, unitsRead);
 }
 
 void TFlist::ReadDrawingShapes(TDrawingTarget target) {

@@ -864,10 +864,16 @@ RecordReader::Status RecordReader::Next(Variant v, const Placement& p, std::uniq
 
 ReadResult ParseInto(std::string_view data, TFlist& list, const Placement& p, const KeepFn& keep,
                      Variant v) {
+  return ParsePlaced(data, list, [&p](const FileHeader&) { return p; }, keep, v);
+}
+
+ReadResult ParsePlaced(std::string_view data, TFlist& list, const PlaceFn& place,
+                       const KeepFn& keep, Variant v) {
   ReadResult result;
   RecordReader r(data);
   if (!r.Header(result.header)) return result;
   result.headerRead = true;
+  const Placement p = place(result.header);
   result.complete = true;
   for (int32 i = 0; i < result.header.count; ++i) {
     std::unique_ptr<TObj> e;
@@ -900,6 +906,11 @@ plat::WriteResult WriteListFile(std::string_view path, const TFlist& list,
 
 ReadResult ReadListFile(std::string_view path, TFlist& list, const Placement& p,
                         const KeepFn& keep) {
+  return ReadListFilePlaced(path, list, [&p](const FileHeader&) { return p; }, keep);
+}
+
+ReadResult ReadListFilePlaced(std::string_view path, TFlist& list, const PlaceFn& place,
+                              const KeepFn& keep) {
   std::string data;
   ReadResult result;
   const std::string* held = Unwritten(path);
@@ -907,7 +918,8 @@ ReadResult ReadListFile(std::string_view path, TFlist& list, const Placement& p,
   if (result.file != plat::ReadStatus::Ok) return result;
   try {
     const plat::ReadStatus file = result.file;
-    result = ParseInto(held ? std::string_view(*held) : std::string_view(data), list, p, keep);
+    result =
+        ParsePlaced(held ? std::string_view(*held) : std::string_view(data), list, place, keep);
     result.file = file;
   } catch (const std::bad_alloc&) {
     // The elements read so far stay; the rest is reported as not read.

@@ -43,6 +43,11 @@ struct Placement {
   // Added to LinkId and Tag1 when writing (the paste buffer); never on reading.
   int32 idBias = 0;
 };
+// Whether two placements put every element at the same place.
+inline bool SamePlace(const Placement& a, const Placement& b) {
+  return a.dx == b.dx && a.dy == b.dy && a.offsetRefPoint == b.offsetRefPoint &&
+         a.idBias == b.idBias;
+}
 
 // The page-centre placement of drawing files: half of DrawingWidth and
 // DrawingHeight times PixelScale, from the globals as they are now.
@@ -152,6 +157,10 @@ struct ReadResult {
 // record counts only when its last line is complete up to its line end.
 ReadResult ParseInto(std::string_view data, TFlist& list, const Placement& p,
                      const KeepFn& keep = {}, Variant v = Variant::Drawing);
+// The placement of a file's elements, chosen once its header is read.
+using PlaceFn = std::function<Placement(const FileHeader&)>;
+ReadResult ParsePlaced(std::string_view data, TFlist& list, const PlaceFn& place,
+                       const KeepFn& keep = {}, Variant v = Variant::Drawing);
 
 // What a failed write of a list file leaves: nothing (the old file is read
 // again), or the list held in memory and read in place of the file until a
@@ -168,5 +177,7 @@ plat::WriteResult WriteListFile(std::string_view path, const TFlist& list,
                                 OnFailure onFailure = OnFailure::KeepOldFile);
 ReadResult ReadListFile(std::string_view path, TFlist& list, const Placement& p,
                         const KeepFn& keep = {});
+ReadResult ReadListFilePlaced(std::string_view path, TFlist& list, const PlaceFn& place,
+                              const KeepFn& keep = {});
 
 }  // namespace storage

@@ -15,6 +15,8 @@
 #include "building/extwall_tool.h"
 #include "building/inwall_tool.h"
 #include "model/flist.h"
+#include "platform/files.h"
+#include "storage/record_codec.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -199,6 +201,40 @@ TEST_F(RoomLock, TwoRoomsAWallApartShareTheWallBetweenThem) {
   EXPECT_EQ(tool.Frame[1], 6000 + 1000);
   EXPECT_EQ(tool.Frame[2], 5000 + 1000);
   EXPECT_EQ(tool.Frame[3], 3000 - 1000);
+}
+
+TEST_F(RoomLock, TheDrawingIsWrittenOnceWithEveryRoomsWalls) {
+  // On the floor (Finish Design Rooms) and from the layout (Mark External
+  // Walls): all the rooms' walls, texts and dimensions in one write.
+  dir.WriteFile("CFG\\RMPTNM.CFG", "100 110 110 110 110 110");
+  const std::string live = dir.Path("DWGS\\LOCK.KWV");
+  for (const int32 mode : {1, 2}) {
+    InitDrawingList();
+    const int32 floor = mode == 2 ? view::LayoutGround : view::Ground;
+    Room(10001, {2000, 5000, 4000, 3000}, "One", 2, floor);
+    Room(10005, {4100, 5000, 6000, 3000}, "Two", 3, floor);
+    Room(10009, {2000, 2900, 6000, 1000}, "Three", 1, floor);
+    DrawingList.WriteDrawingFile(dtDrawing);
+    int writes = 0;
+    plat::SetFileObserver([&](const plat::FileTraffic& t) {
+      writes += t.op == plat::FileTraffic::Op::Write && t.path == live;
+    });
+    tool.Step = toolstep::LockRooms;
+    tool.Execute(0, 0, mode);
+    plat::SetFileObserver({});
+    EXPECT_EQ(writes, 1) << mode;
+    EXPECT_EQ(dir.ReadFile("DWGS\\LOCK.KWV"),
+              storage::FormatList(DrawingList, storage::HeaderFromGlobals(0),
+                                  storage::PageCentre()))
+        << mode;
+    DrawingList.Clear();
+    DrawingList.ReadDrawingFile(dtDrawing);
+    EXPECT_EQ(CountKind(kind::LockedRoom), 3) << mode;
+    EXPECT_EQ(All<TInwallobj>(kind::InWall, 10001).size(), 4u) << mode;
+    EXPECT_EQ(All<TInwallobj>(kind::InWall, 10005).size(), 3u) << mode;
+    EXPECT_EQ(All<TInwallobj>(kind::InWall, 10009).size(), 3u) << mode;
+    EXPECT_EQ(TextsOf(10005), (std::vector<std::string>{"Two", "1900"})) << mode;
+  }
 }
 
 TEST_F(RoomLock, ARoomNearAnExternalWallIsSnappedOntoItsFace) {

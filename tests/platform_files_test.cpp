@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -111,6 +112,56 @@ TEST(PlatformFiles, AtomicWriteKeepsTheOldFileWhenTheFolderIsReadOnly) {
   fs::permissions(dir.Root() + "/CFG", fs::perms::owner_all);
   EXPECT_EQ(dir.ReadFile("CFG/KEEP.CFG"), "1 2 3\n");
   EXPECT_EQ(FilesIn(dir.Root() + "/CFG"), files);
+}
+
+TEST(PlatformFiles, AWriteOfWhatTheFileHoldsLeavesItUntouched) {
+  ScratchProgramDir dir;
+  const std::string path = dir.Root() + "/CFG/SAME.CFG";
+  auto inode = [&path] {
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0 ? st.st_ino : 0;
+  };
+  int heard = 0;
+  plat::SetFileObserver([&heard](const plat::FileTraffic&) { ++heard; });
+  ASSERT_TRUE(plat::WriteFileAtomic("CFG\\SAME.CFG", "1 2 3\n"));
+  const ino_t first = inode();
+  struct stat before;
+  ASSERT_EQ(::stat(path.c_str(), &before), 0);
+  // Read-only now: the same content needs no write, and none is tried.
+  // (The group bits count: the file access checked is nobody's in group 0.)
+  const auto readOnly = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                        fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
+  fs::permissions(dir.Root(), readOnly | fs::perms::owner_write);
+  fs::permissions(dir.Root() + "/CFG", readOnly);
+  {
+    FileAccessAsNobody nobody;
+    EXPECT_TRUE(plat::WriteFileAtomic("CFG\\SAME.CFG", "1 2 3\n"));
+  }
+  fs::permissions(dir.Root() + "/CFG", fs::perms::owner_all);
+  struct stat after;
+  ASSERT_EQ(::stat(path.c_str(), &after), 0);
+  EXPECT_EQ(after.st_ino, first);
+  EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+  EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+  EXPECT_EQ(heard, 1);
+  // Other bytes of the same length, another length, or a simulated failing
+  // disk: a write (or its failure) as ever.
+  EXPECT_TRUE(plat::WriteFileAtomic("CFG\\SAME.CFG", "1 2 4\n"));
+  EXPECT_NE(inode(), first);
+  EXPECT_TRUE(plat::WriteFileAtomic("CFG\\SAME.CFG", "1 2 4\n\n"));
+  EXPECT_EQ(dir.ReadFile("CFG/SAME.CFG"), "1 2 4\n\n");
+  EXPECT_EQ(heard, 3);
+  plat::SimulateWriteFailure("CFG\\", EROFS);
+  EXPECT_EQ(plat::WriteFileAtomic("CFG\\SAME.CFG", "1 2 4\n\n").error, EROFS);
+  plat::SimulateWriteFailure("", 0);
+  // A link at the name is replaced by a file, even when it leads to the
+  // same content.
+  dir.WriteFile("CFG/TARGET.CFG", "linked");
+  fs::create_symlink(dir.Root() + "/CFG/TARGET.CFG", dir.Root() + "/CFG/LINK.CFG");
+  EXPECT_TRUE(plat::WriteFileAtomic("CFG\\LINK.CFG", "linked"));
+  EXPECT_FALSE(fs::is_symlink(dir.Root() + "/CFG/LINK.CFG"));
+  EXPECT_EQ(heard, 4);
+  plat::SetFileObserver({});
 }
 
 TEST(PlatformFiles, AtomicWriteIntoAMissingFolderFailsCleanly) {

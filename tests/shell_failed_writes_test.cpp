@@ -5,6 +5,7 @@
 // belongs, a file where a folder belongs (both hold even for root, as the
 // tests run) or a drawings folder whose writes fail as on a read-only disk.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <filesystem>
@@ -237,6 +238,30 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(EditCase{"the live file", Place::LiveFile, NotSaved(kLiveIsAFolder), 1},
                       EditCase{"the undo store", Place::UndoFolder, UndoNotKept(kNoUndoFolder),
                                0}));
+
+TEST_F(FailedWrites, AFileThatHoldsTheDrawingAlreadyNeedsNoWriteAndCountsAsWritten) {
+  form->CmSaveExecute();
+  const std::string stored = dir.ReadFile(kLive);
+  struct stat before;
+  ASSERT_EQ(::stat(dir.Path(kLive).c_str(), &before), 0);
+  Block(Place::ReadOnlyDrawings);
+  ExpectError(NotSaved(kReadOnlyDrawings));
+  Change(Line(18000, 12000, 22000, 12000));
+  EXPECT_EQ(ElementsShown(), 2);  // held in memory
+
+  // Undone, the drawing is what its file holds: the file is left as it is,
+  // what was held goes, and the next failure is told again.
+  Unblock(Place::ReadOnlyDrawings);
+  form->CmUndoExecute();
+  EXPECT_EQ(ElementsShown(), 1);
+  struct stat after;
+  ASSERT_EQ(::stat(dir.Path(kLive).c_str(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino);
+  EXPECT_EQ(dir.ReadFile(kLive), stored);
+  Block(Place::ReadOnlyDrawings);
+  ExpectError(NotSaved(kReadOnlyDrawings));
+  Change(Line(18000, 13000, 22000, 13000));
+}
 
 TEST_F(FailedWrites, ADrawingItsFileCouldNotTakeIsNotLeftForAnother) {
   Block(Place::LiveFile);

@@ -72,6 +72,14 @@ class TFlist {
   void RemoveAt(int32 i);
   // Takes entry i out of the list without deleting it and closes the gap.
   TObj* Detach(int32 i);
+  // Calls draw twice: with the list holding only the filled shapes and
+  // symbols, then only everything else (each in list order), so that walls,
+  // openings and texts lie over the shapes; the whole list is back
+  // afterwards. The layers hold exactly what ReadDrawingShapes and
+  // ReadDrawingStructure read of the file the list was read from, so one
+  // read serves a layered paint or print. draw must not add, remove or
+  // replace elements.
+  void DrawInLayers(const std::function<void()>& draw);
 
   // ---- File context ------------------------------------------------------------
   // The program directory with a trailing backslash; the prefix of every path

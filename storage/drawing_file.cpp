@@ -16,11 +16,6 @@ bool WizardStarting() {
   return WizardActive == 1 && (WizardStep == kWallWizardStart || WizardStep == kRoomWizardStart);
 }
 
-// Filled shapes and symbols are drawn first, under everything else.
-bool IsShapeKind(int32 k) {
-  return (kind::IsPolygonKind(k) && k != kind::OpeningFrame) || kind::IsFilledShapeKind(k);
-}
-
 void ReadTarget(TFlist& list, TDrawingTarget target, const storage::KeepFn& keep) {
   const std::string path = list.DrawingReadPath(target);
   if (path.empty()) return;
@@ -104,9 +99,9 @@ void TFlist::ReadDrawingFile(TDrawingTarget target) {
 }
 
 void TFlist::ReadDrawingShapes(TDrawingTarget target) {
-  ReadTarget(*this, target, [](const TObj& e) { return IsShapeKind(e.Kind); });
+  ReadTarget(*this, target, [](const TObj& e) { return kind::IsDrawnFirst(e.Kind); });
 }
 
 void TFlist::ReadDrawingStructure(TDrawingTarget target) {
-  ReadTarget(*this, target, [](const TObj& e) { return !IsShapeKind(e.Kind); });
+  ReadTarget(*this, target, [](const TObj& e) { return !kind::IsDrawnFirst(e.Kind); });
 }

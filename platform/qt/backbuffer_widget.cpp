@@ -78,12 +78,12 @@ Point BackbufferWidget::ScreenToClient(Point screen) const {
   return {p.x(), p.y()};
 }
 
-// The buffer is what the window shows: 32-bit pixels whose bytes are blue,
-// green, red and unused, as a top-down bitmap of the same layout.
 bool BackbufferWidget::PictureIsCurrent() const {
   return !HasInvalidArea() && drawnOutsidePaint_.isEmpty() && openDCs_ == 0;
 }
 
+// The buffer is what the window shows: 32-bit pixels whose bytes are blue,
+// green, red and unused, as a top-down bitmap of the same layout.
 bool BackbufferWidget::CaptureClient(Dib& picture) {
   EnsureBuffer();
   if (openDCs_ > 0) return false;  // a figure is being drawn into it

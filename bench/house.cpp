@@ -332,7 +332,7 @@ void House::CutOpenings() {
   const plat::Rect client = Child().ClientRect();
   int cut = 0;
   for (std::size_t k = 0; k < places.size(); ++k) {
-    const bool door = k % 4 == 3;
+    const bool door = k % 4 == 0;
     TWindowobjtool tool;
     tool.Type = tooltype::Opening;
     tool.Step = !door                                ? 0

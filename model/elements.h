@@ -83,6 +83,11 @@ constexpr bool IsTextKind(int32 k) {
 }
 constexpr bool IsInfoKind(int32 k) { return k >= InfoFirst; }
 constexpr bool IsFilledShapeKind(int32 k) { return k == Ellipse || k == Circle || k == RoundRect; }
+// Filled shapes and symbols: painted and printed first, under walls,
+// openings and texts.
+constexpr bool IsDrawnFirst(int32 k) {
+  return (IsPolygonKind(k) && k != OpeningFrame) || IsFilledShapeKind(k);
+}
 }  // namespace kind
 
 // The class an element of a kind has. The sets are tested in this order and

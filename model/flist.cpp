@@ -1,6 +1,7 @@
 #include "model/flist.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 TFlist DrawingList;
 
@@ -33,6 +34,25 @@ TObj* TFlist::Detach(int32 i) {
   TObj* e = items_[static_cast<std::size_t>(i)];
   items_.erase(items_.begin() + i);
   return e;
+}
+
+void TFlist::DrawInLayers(const std::function<void()>& draw) {
+  // The list lends its elements to each layer and takes them back however
+  // the drawing ends.
+  struct Lent {
+    std::vector<TObj*>& items;
+    std::vector<TObj*> all;
+    ~Lent() { items = std::move(all); }
+  } lent{items_, std::move(items_)};
+  for (const bool first : {true, false}) {
+    items_.clear();
+    for (TObj* e : lent.all)
+      if (kind::IsDrawnFirst(e->Kind) == first) items_.push_back(e);
+    const std::size_t layer = items_.size();
+    draw();
+    assert(items_.size() == layer);
+    (void)layer;
+  }
 }
 
 void TFlist::SetDrawingName(std::string_view name) { DrawingName = Cut(name, kDrawingNameMax); }

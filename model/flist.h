@@ -72,6 +72,14 @@ class TFlist {
   void RemoveAt(int32 i);
   // Takes entry i out of the list without deleting it and closes the gap.
   TObj* Detach(int32 i);
+  // Calls draw twice: with the list holding only the filled shapes and
+  // symbols, then only everything else (each in list order), so that walls,
+  // openings and texts lie over the shapes; the whole list is back
+  // afterwards. The layers hold exactly what ReadDrawingShapes and
+  // ReadDrawingStructure read of the file the list was read from, so one
+  // read serves a layered paint or print. draw must not add, remove or
+  // replace elements.
+  void DrawInLayers(const std::function<void()>& draw);
 
   // ---- File context ------------------------------------------------------------
   // The program directory with a trailing backslash; the prefix of every path
@@ -197,6 +205,13 @@ class TFlist {
   // Reads the live drawing (the group file for the group view) into the list
   // and writes "CFG\EXTENTS.CFG": left, right, top, bottom.
   void ComputePlanExtents(int32 scope);
+  struct PlanExtents {
+    int32 left, right, top, bottom;
+  };
+  // What ComputePlanExtents measures, of what the list holds now (it must
+  // hold the group drawing for the group view); reads and writes nothing.
+  PlanExtents MeasurePlanExtents(int32 scope) const;
+  static void WritePlanExtents(const PlanExtents& e);
   // x, y in drawing units; writes "CFG\MAX.CFG": the clear span (0 when not
   // bounded below 10000 on both sides), then 0.
   void FindClearSpan(int32 x, int32 y, int32 axis);
@@ -223,7 +238,8 @@ class TFlist {
   // model/queries_titles.cpp).
   void AddLayoutGrid();
   void BuildTitleBlock();
-  // 1 when a scale text was appended as the last element and stored.
+  // 1 when a scale text was appended as the last element. It is there for
+  // the print only: nothing is stored.
   int32 AddScaleText(int32 scale, int32 showScale);
 
   // Floor centring (model/floor_centring.cpp); how is always 0.

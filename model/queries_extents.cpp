@@ -83,10 +83,6 @@ struct Extents {
   }
 };
 
-void WritePlanExtents(const Extents& e) {
-  WriteSettingsLine(cfgfile::PlanExtents, FormatInts({e.minX, e.maxX, e.maxY, e.minY}, false));
-}
-
 bool IsGroupView(int32 v) { return v == view::Group || v == view::GroupPrint; }
 
 bool OnView(const TObj& e, int32 v) { return e.Floor == v || e.Floor == v - view::PrintOffset; }
@@ -221,14 +217,20 @@ struct Span {
 
 void TFlist::ComputePlanExtents(int32 scope) {
   ReadDrawingFile(dtDrawing);
+  if (IsGroupView(CurrentView)) {
+    Clear();
+    ReadGroupFile();
+  }
+  WritePlanExtents(MeasurePlanExtents(scope));
+}
+
+TFlist::PlanExtents TFlist::MeasurePlanExtents(int32 scope) const {
   const int32 margin = queries::DimensionMargin(queries::ReadDimensionOffsets());
   const int32 v = CurrentView;
   Extents ext = Extents::Starting(kPlanStart);
 
   const bool outline = scope != esEverything || v == view::LayoutGround || v == view::Site;
   if (IsGroupView(v)) {
-    Clear();
-    ReadGroupFile();
     MeasureGroup(*this, ext, !outline || HasArrowOrDimension(*this), v);
   } else if (!outline) {
     MeasureEverything(*this, ext, v, margin);
@@ -237,7 +239,11 @@ void TFlist::ComputePlanExtents(int32 scope) {
   } else {
     MeasureOutline(*this, ext, v, margin);
   }
-  WritePlanExtents(ext);
+  return {ext.minX, ext.maxX, ext.maxY, ext.minY};
+}
+
+void TFlist::WritePlanExtents(const PlanExtents& e) {
+  WriteSettingsLine(cfgfile::PlanExtents, FormatInts({e.left, e.right, e.top, e.bottom}, false));
 }
 
 void TFlist::FindClearSpan(int32 x, int32 y, int32 axis) {

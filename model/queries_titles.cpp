@@ -1,6 +1,6 @@
 // The drawing title under each floor plan and the site plan, and the scale
-// text that printing adds under it. Both stand clear of the external
-// dimensions by the dimension offsets.
+// text that printing adds under it for the print only. Both stand clear of
+// the external dimensions by the dimension offsets.
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -177,9 +177,5 @@ int32 TFlist::AddScaleText(int32 scale, int32 showScale) {
     Add(NewText(kind::Text, base, x, y, kAlignBaselineCentre, TextSize, TextWeight,
                 TextFontName.c_str(), text));
   }
-  if (base == view::Group)
-    WriteGroupFile();
-  else
-    WriteDrawingFile(dtDrawing);
   return 1;
 }

@@ -156,17 +156,15 @@ void TMDIChild::PaintView() {
   if (libraryPreview_) PaintLibraryPreview(*dc, client);
 }
 
-// Shapes first, so that walls, openings and texts lie over them; then the
-// whole drawing again so the list holds it for the commands that follow.
+// The live file read once (an edit made outside the program shows at the
+// next paint), drawn shapes first so that walls, openings and texts lie over
+// them, and left whole in the list for the commands that follow. Reading
+// the header takes over only the units and counts, never the sheet that
+// places the elements, and drawing writes to no element, so the layers are
+// what a read of the shapes and a read of the rest would give.
 void TMDIChild::PaintFloorView(plat::DeviceContext& dc, const plat::Rect& client) {
-  DrawingList.Clear();
-  DrawingList.ReadDrawingShapes(dtDrawing);
-  DrawingList.DrawView(dc, client);
-  DrawingList.Clear();
-  DrawingList.ReadDrawingStructure(dtDrawing);
-  DrawingList.DrawView(dc, client);
-  DrawingList.Clear();
   DrawingList.ReadDrawingFile(dtDrawing);
+  DrawingList.DrawInLayers([&] { DrawingList.DrawView(dc, client); });
   UpdateReferenceAfterPaint();
 }
 

@@ -94,9 +94,13 @@ void TMDIChild::ExportImage(int32 format) {
     return;
   }
 
-  // The dialogs covered the window: paint it whole before taking its pixels.
-  Surface().InvalidateRect(nullptr);
-  Surface().UpdateWindow();
+  // The picture is the window's own: painted again first only when it is
+  // not what the paint handler drew (a part waits for a repaint, or a
+  // rubber band or ghost lies on it).
+  if (!Surface().PictureIsCurrent()) {
+    Surface().InvalidateRect(nullptr);
+    Surface().UpdateWindow();
+  }
   plat::Dib picture;
   bool written = false;
   if (plat::CreateFolder(folder) && Surface().CaptureClient(picture)) {

@@ -45,6 +45,8 @@ struct DcRecord {
   int rop = R2_COPYPEN;
   bool clipped = false;       // drawn within a clip box
   Rect clip{};                // the clip box, device pixels
+
+  friend bool operator==(const DcRecord&, const DcRecord&) = default;
 };
 
 class RecordingDC : public DeviceContext {

@@ -34,6 +34,11 @@ class Window {
   // The client area as shown, pixel for pixel, as a bitmap of the screen's
   // format (top row first); false when the window cannot give its pixels.
   virtual bool CaptureClient(Dib& /*picture*/) { return false; }
+  // Whether the client area shows what the paint handler last drew there
+  // and nothing else: no part waits for a repaint, and nothing was drawn
+  // through GetDC outside the paint handler since (rubber bands, ghosts,
+  // previews). False when the window cannot tell.
+  virtual bool PictureIsCurrent() const { return false; }
   // A static text control on the client area, hidden until shown; it goes
   // away with the object.
   virtual std::unique_ptr<StaticText> CreateStaticText() { return std::make_unique<StaticText>(); }

@@ -1,13 +1,15 @@
 // Printing at scale: the print commands ask their dialog and the printer,
-// measure every view they are to print and say when a plan does not fit,
-// record an undo step and write the drawing and its backup, then the print
-// worker draws each view onto its pages with an isotropic mapping, y up, at
-// the printer's own resolution. Whatever happens, the screen's view code,
-// mapping, wall style and drawing are restored afterwards.
+// read the drawing once, measure every view they are to print and say when
+// a plan does not fit, record an undo step and write the drawing and its
+// backup, then the print worker draws each view onto its pages with an
+// isotropic mapping, y up, at the printer's own resolution, from that one
+// read. Whatever happens, the screen's view code, mapping, wall style and
+// drawing are restored afterwards.
 #include "shell/printing.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "dialogs/modal.h"
@@ -79,8 +81,9 @@ void ReadPrintedDrawing() {
     DrawingList.ReadDrawingFile(dtDrawing);
 }
 
-// Puts back what a print changes of the program's state, and the drawing
-// of the restored view into the list, however the print ends.
+// Puts back what a print changes of the program's state however the print
+// ends. The list holds the printed drawing throughout: what the print adds
+// to it for its pages it takes away again itself.
 class PrintGuard {
  public:
   PrintGuard() = default;
@@ -95,7 +98,6 @@ class PrintGuard {
     ZoomUnits = zoomUnits_;
     TextScale = textScale_;
     WallDisplayMode = wallMode_;
-    ReadPrintedDrawing();
   }
 
  private:
@@ -151,12 +153,48 @@ struct Box {
   double Height() const { return std::max(0.0, double(maxY) - minY); }
 };
 
-Box ReadPlanExtents() {
-  cfg::Reader r(ProgramFile(cfgfile::PlanExtents));
-  Box b;
-  if (!(r.Int(b.minX) && r.Int(b.maxX) && r.Int(b.maxY) && r.Int(b.minY))) return Box{};
-  return b;
-}
+// The plan extents a print measures of the list. The commands after a
+// print find the last of them in "CFG\EXTENTS.CFG": it is written once, when
+// the print ends.
+class PrintedExtents {
+ public:
+  PrintedExtents() = default;
+  PrintedExtents(const PrintedExtents&) = delete;
+  PrintedExtents& operator=(const PrintedExtents&) = delete;
+  ~PrintedExtents() {
+    if (last_) TFlist::WritePlanExtents(*last_);
+  }
+  Box Measure(int32 scope) {
+    last_ = DrawingList.MeasurePlanExtents(scope);
+    return {last_->left, last_->right, last_->top, last_->bottom};
+  }
+
+ private:
+  std::optional<TFlist::PlanExtents> last_;
+};
+
+// The scale text under the printed plan: in the list for the pages only,
+// never stored.
+class PrintedScaleText {
+ public:
+  PrintedScaleText(int32 scale, int32 showScale) {
+    if (DrawingList.AddScaleText(scale, showScale) == 1)
+      text_ = DrawingList.At(DrawingList.Count() - 1);
+  }
+  PrintedScaleText(const PrintedScaleText&) = delete;
+  PrintedScaleText& operator=(const PrintedScaleText&) = delete;
+  ~PrintedScaleText() {
+    for (int32 i = DrawingList.Count() - 1; text_ && i >= 0; --i) {
+      if (DrawingList.At(i) == text_) {
+        DrawingList.RemoveAt(i);
+        text_ = nullptr;
+      }
+    }
+  }
+
+ private:
+  const TObj* text_ = nullptr;
+};
 
 // A box round what the list holds of view v, for views whose measurements
 // know none of it (lines alone, a group drawing without walls): both ends of
@@ -222,20 +260,19 @@ PaperArea PaperOf(const PageMetrics& page, double pixelsPerUnit) {
   return {page.pixels.cx / pixelsPerUnit, page.pixels.cy / pixelsPerUnit};
 }
 
-// Measures view v as it will print: centred on its outline (walls and
-// dimensions), or for a split print on everything it holds, and whether
-// everything it holds lies on the page or pages.
-PageLayout PlanLayout(int32 v, bool split, PaperArea paper) {
+// Measures view v of the printed drawing in the list as it will print:
+// centred on its outline (walls and dimensions), or for a split print on
+// everything it holds, and whether everything it holds lies on the page or
+// pages.
+PageLayout PlanLayout(int32 v, bool split, PaperArea paper, PrintedExtents& extents) {
   PageLayout layout;
   Box everything, outline, listed;
   bool any = false;
   {
     PrintGuard guard;
     CurrentView = v + view::PrintOffset;
-    DrawingList.ComputePlanExtents(0);
-    everything = ReadPlanExtents();
-    DrawingList.ComputePlanExtents(1);
-    outline = ReadPlanExtents();
+    everything = extents.Measure(TFlist::esEverything);
+    outline = extents.Measure(TFlist::esOutline);
     any = ViewHasElements(v);
     listed = ListBox(v);
   }
@@ -318,10 +355,11 @@ void SetPageMapping(plat::DeviceContext& dc, double left, double bottom, double 
   dc.SetBkMode(plat::TRANSPARENT);
 }
 
-// Prints CurrentView, raised by offset while it prints, on the pages of
-// layout. False when a page could not be started.
+// Prints CurrentView, raised by offset while it prints, of the printed
+// drawing in the list on the pages of layout. False when a page could not
+// be started.
 bool PrintPages(PrintRun& run, int32 offset, const dlg::PrintChoice& choice,
-                const PageMetrics& page, const PageLayout& layout) {
+                const PageMetrics& page, const PageLayout& layout, PrintedExtents& extents) {
   PrintGuard guard;
   const int32 scale = std::clamp(choice.scale, dlg::kMinPrintScale, dlg::kMaxPrintScale);
   const double perUnit = PrinterPixelsPerUnit(page.dpiX, scale, PrintCalibration(), MetricUnits);
@@ -335,11 +373,9 @@ bool PrintPages(PrintRun& run, int32 offset, const dlg::PrintChoice& choice,
   WallDisplayMode = dlg::PrintWallDisplayMode(choice);
   CurrentView += offset;
 
-  ReadPrintedDrawing();
-  if (CurrentView < view::SplitPrintOffset) DrawingList.ComputePlanExtents(1);
-  const int32 scaleAdded = CurrentView < view::PartPrintOffset
-                               ? DrawingList.AddScaleText(scale, choice.showScale)
-                               : 0;
+  if (CurrentView < view::SplitPrintOffset) extents.Measure(TFlist::esOutline);
+  const PrintedScaleText scaleText(scale,
+                                   CurrentView < view::PartPrintOffset ? choice.showScale : 0);
 
   const double pageW = page.pixels.cx / perMapUnit, pageH = page.pixels.cy / perMapUnit;
   const double gridLeft = layout.centreX / PixelScale - layout.columns * pageW / 2;
@@ -357,28 +393,12 @@ bool PrintPages(PrintRun& run, int32 offset, const dlg::PrintChoice& choice,
                      gridBottom + (layout.rows - 1 - row) * pageH, perMapUnit, page.pixels);
       if (layout.clip) ClipToArea(*dc, *layout.clip);
       if (IsGroupPrint(CurrentView)) {
-        ReadPrintedDrawing();
         DrawingList.PrintFloor(*dc);
       } else {
         // Shapes first, so walls, openings and texts print over them.
-        DrawingList.Clear();
-        DrawingList.ReadDrawingShapes(dtDrawing);
-        DrawingList.PrintFloor(*dc);
-        DrawingList.Clear();
-        DrawingList.ReadDrawingStructure(dtDrawing);
-        DrawingList.PrintFloor(*dc);
+        DrawingList.DrawInLayers([dc] { DrawingList.PrintFloor(*dc); });
       }
     }
-  }
-
-  if (scaleAdded == 1) {
-    // The scale text was stored for the print only.
-    ReadPrintedDrawing();
-    if (DrawingList.Count() > 0) DrawingList.RemoveAt(DrawingList.Count() - 1);
-    if (IsGroupPrint(CurrentView))
-      DrawingList.WriteGroupFile();
-    else
-      DrawingList.WriteDrawingFile(dtDrawing);
   }
   return printed;
 }
@@ -434,6 +454,8 @@ bool TMainForm::PrintView(int32 offset, const dlg::PrintChoice& choice, const Pr
   const PageMetrics page = printer_->Page();
   bool printed = false;
   if (UsablePage(page)) {
+    PrintedExtents extents;
+    ReadPrintedDrawing();
     PageLayout layout;
     if (area) {
       layout.centreX = (double(area->left) + area->right) / 2;
@@ -442,10 +464,11 @@ bool TMainForm::PrintView(int32 offset, const dlg::PrintChoice& choice, const Pr
     } else {
       const double perUnit =
           PrinterPixelsPerUnit(page.dpiX, choice.scale, PrintCalibration(), MetricUnits);
-      layout = PlanLayout(CurrentView, offset == view::SplitPrintOffset, PaperOf(page, perUnit));
+      layout = PlanLayout(CurrentView, offset == view::SplitPrintOffset, PaperOf(page, perUnit),
+                          extents);
     }
     PrintRun run(*printer_, DrawingList.ViewFileName);
-    printed = PrintPages(run, offset, choice, page, layout);
+    printed = PrintPages(run, offset, choice, page, layout, extents);
     printed = run.Finish() && printed;
   }
   if (!printed) plat::ErrorBox(kPrintFailed, plat::mbCancel);
@@ -463,11 +486,14 @@ bool TMainForm::PrintViews(const std::vector<int32>& views, int32 offset,
   const double perUnit =
       PrinterPixelsPerUnit(page.dpiX, choice.scale, PrintCalibration(), MetricUnits);
 
-  // Every view is measured before anything is printed, so that the user can
-  // stop at a question with nothing printed.
+  // One read of the drawing serves the whole print. Every view is measured
+  // before anything is printed, so that the user can stop at a question with
+  // nothing printed.
+  PrintedExtents extents;
+  if (!views.empty()) ReadPrintedDrawing();
   std::vector<std::pair<int32, PageLayout>> planned;
   for (int32 v : views) {
-    const PageLayout layout = PlanLayout(v, split, PaperOf(page, perUnit));
+    const PageLayout layout = PlanLayout(v, split, PaperOf(page, perUnit), extents);
     if (layout.empty) continue;
     const int32 pages = layout.columns * layout.rows;
     if (pages > kMaxSplitPages) {
@@ -502,7 +528,7 @@ bool TMainForm::PrintViews(const std::vector<int32>& views, int32 offset,
     PrintRun run(*printer_, DrawingList.ViewFileName);
     for (const auto& [v, layout] : planned) {
       CurrentView = v;
-      if (!PrintPages(run, offset, choice, page, layout)) {
+      if (!PrintPages(run, offset, choice, page, layout, extents)) {
         printed = false;
         break;
       }

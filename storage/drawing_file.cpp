@@ -16,11 +16,6 @@ bool WizardStarting() {
   return WizardActive == 1 && (WizardStep == kWallWizardStart || WizardStep == kRoomWizardStart);
 }
 
-// Filled shapes and symbols are drawn first, under everything else.
-bool IsShapeKind(int32 k) {
-  return (kind::IsPolygonKind(k) && k != kind::OpeningFrame) || kind::IsFilledShapeKind(k);
-}
-
 // unitsRead, when given, hears the units of the file's header before any
 // element is placed, and may change the sheet the elements are placed on.
 void ReadTarget(TFlist& list, TDrawingTarget target, const storage::KeepFn& keep,
@@ -117,9 +112,9 @@ void TFlist::ReadDrawingFileInUnits(const std::function<void(int32)>& unitsRead)
 }
 
 void TFlist::ReadDrawingShapes(TDrawingTarget target) {
-  ReadTarget(*this, target, [](const TObj& e) { return IsShapeKind(e.Kind); });
+  ReadTarget(*this, target, [](const TObj& e) { return kind::IsDrawnFirst(e.Kind); });
 }
 
 void TFlist::ReadDrawingStructure(TDrawingTarget target) {
-  ReadTarget(*this, target, [](const TObj& e) { return !IsShapeKind(e.Kind); });
+  ReadTarget(*this, target, [](const TObj& e) { return !kind::IsDrawnFirst(e.Kind); });
 }

@@ -7,6 +7,8 @@
 #include "model/flist.h"
 #include "model/globals.h"
 #include "planwindow/childwin.h"
+#include "storage/record_codec.h"
+#include "tests/file_traffic.h"
 #include "tests/planwindow_fixture.h"
 #include "tools/buildingtools.h"
 
@@ -86,6 +88,72 @@ TEST_F(Painting, ShapesLieUnderWallsOpeningsAndTexts) {
   ASSERT_GE(ellipseAt, 0);
   ASSERT_GE(firstLineAt, 0);
   EXPECT_LT(ellipseAt, firstLineAt);
+}
+
+// The live file is read once per paint. What is drawn, and what the list
+// holds afterwards, is what reading the shapes, drawing them, reading the
+// rest, drawing it and reading the whole file again gave: in every wall
+// look and overlay mode, on a drawing with shapes, walls and texts on two
+// floors.
+TEST_F(Painting, OneReadPerPaintDrawsWhatAReadPerLayerDrew) {
+  const int32 hidden[4] = {-1, -1, -1, -1};
+  const int32 xs[kMaxPolyPoints] = {11000, 13000, 13000, 11000};
+  const int32 ys[kMaxPolyPoints] = {11000, 11000, 12500, 12500};
+  const int32 zs[kMaxPolyPoints] = {};
+  auto symbol = [&](int32 floor) {
+    return new TPolyobj(kind::FilledSymbolFirst + 100, floor, 0, 0, 0, 0, 0, 0, 4, 0, 0, 0,
+                        plat::RGB(200, 220, 180), 0, DrawingColour, 0, 0, 0, xs, zs, ys, hidden);
+  };
+  auto text = [](int32 floor, const char* s) {
+    return new TTextobj(kind::Text, floor, 0, 0, 12000, 13000, 0, 0, 0, DrawingColour, 0, 0, 6, 0,
+                        8, 400, "Arial", s);
+  };
+  Store({ExtWall(10000, 10000, 20000, 10000), symbol(view::Ground), text(view::Ground, "BED"),
+         new TEllipseobj(kind::Ellipse, view::Ground, 0, 0, 14000, 0, 16000, 0, 14000, 12000,
+                         plat::RGB(200, 0, 0), DrawingColour, 1, 0),
+         ExtWall(20000, 10000, 20000, 16000), Line(10000, 16000, 20000, 16000),
+         new TDimensobj(kind::Dimension, view::Ground, 0, 0, 10000, 9000, 10000, 9500, 20000,
+                        9000, 20000, 9500, 900, 1, DrawingColour),
+         ExtWall(10000, 10000, 20000, 10000, view::First), symbol(view::First),
+         new TCircleobj(kind::Circle, view::First, 0, 0, 15000, 0, 17000, 0, 15000, 13000,
+                        plat::RGB(0, 0, 200), DrawingColour, 1, 0),
+         text(view::First, "STUDY"), Room(10000, 14000, 13000, 10000)});
+  dir.WriteFile("CFG\\OVERLAY.CFG", "0 1 1 0 0 0\n");  // overlays show ground and first
+  auto listed = [] {
+    return storage::FormatList(DrawingList, storage::HeaderFromGlobals(0), storage::PageCentre());
+  };
+  for (const int32 mode : {0, 1, 10, 20, 2, 3}) {
+    SCOPED_TRACE(mode);
+    WallDisplayMode = mode;
+    CurrentView = view::Ground;
+    FileTraffic traffic;
+    const auto drawn = Paint();
+    EXPECT_EQ(traffic.Reads("PAINT.KWV"), 1);
+    const int32 viewAfter = CurrentView;
+    const std::string listAfter = listed();
+
+    CurrentView = view::Ground;
+    std::vector<plat::DcRecord> reference;
+    plat::RecordingDC dc({800, 500}, &reference);
+    dc.SetBkMode(plat::OPAQUE);
+    dc.SetPolyFillMode(plat::ALTERNATE);
+    DrawingList.Clear();
+    DrawingList.ReadDrawingShapes(dtDrawing);
+    DrawingList.DrawView(dc, child->ClientRect());
+    DrawingList.Clear();
+    DrawingList.ReadDrawingStructure(dtDrawing);
+    DrawingList.DrawView(dc, child->ClientRect());
+    DrawingList.ReadDrawingFile(dtDrawing);
+
+    if (mode == 0) {
+      EXPECT_EQ(Count(drawn, plat::DcOp::Polygon), 1);
+      EXPECT_EQ(Count(drawn, plat::DcOp::Text), 1);
+    }
+    EXPECT_EQ(drawn.size(), reference.size());
+    EXPECT_TRUE(drawn == reference);
+    EXPECT_EQ(CurrentView, viewAfter);
+    EXPECT_EQ(listed(), listAfter);
+  }
 }
 
 TEST_F(Painting, NothingIsPaintedWhileMinimisedPrintingOrNotReady) {

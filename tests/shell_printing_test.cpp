@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <set>
 #include <thread>
 
 #include "dialogs/printdlg.h"
@@ -14,6 +15,8 @@
 #include "planwindow/childwin.h"
 #include "platform/keys.h"
 #include "shell/printing.h"
+#include "storage/record_codec.h"
+#include "tests/file_traffic.h"
 #include "tests/planwindow_fixture.h"
 
 namespace {
@@ -276,6 +279,70 @@ TEST_F(PrintCommands, TheGroupDrawingHasItsOwnDialogAndPrintsOnOnePage) {
       .WithText("the group drawing prints on one page only");
   form->CmPrintssplitExecute();
   EXPECT_EQ(printer.documents, 1);
+}
+
+// A print reads the drawing once and prints every page from that read, each
+// floor's shapes under its walls and texts and its scale text last. It
+// writes one undo step, the live file and its backup once each and the plan
+// extents once (those measured last, of the last floor printed); the live
+// file and the list hold the drawing as before. A group print writes the
+// group file once and leaves it as it was.
+TEST_F(PrintCommands, APrintReadsTheDrawingOnceAndWritesEachFileOnce) {
+  Edit(new TEllipseobj(kind::Ellipse, view::Ground, 0, 0, 19000, 0, 20000, 0, 13000, 12000,
+                       plat::RGB(200, 0, 0), DrawingColour, 1, 0));
+  Edit(ExtWall(18000, 14000, 21000, 14000, view::First));
+  Edit(new TCircleobj(kind::Circle, view::First, 0, 0, 19000, 0, 20000, 0, 13000, 12000,
+                      plat::RGB(0, 0, 200), DrawingColour, 1, 0));
+  const std::string before = dir.ReadFile(kLive);
+  const int steps = UndoSteps();
+  auto listed = [] {
+    return storage::FormatList(DrawingList, storage::HeaderFromGlobals(0), storage::PageCentre());
+  };
+  FileTraffic traffic;
+  AnswerPrint(50, [](dlg::TTFPlanprintdlg& d) { d.first = 1; });
+  form->CmPrintExecute();
+
+  ASSERT_EQ(printer.pages, 2);
+  for (int page = 0; page < 2; ++page) {
+    SCOPED_TRACE(page);
+    const auto records = printer.PageRecords(page);
+    ASSERT_FALSE(records.empty());
+    EXPECT_EQ(records.front().op, plat::DcOp::Ellipse) << "the shape first";
+    EXPECT_EQ(records.back().text, "scale 1 : 50");
+  }
+  EXPECT_EQ(traffic.Reads("HOUSE.KWV"), 1);
+  // Each at most once (a file whose bytes would not change may be left alone).
+  const std::set<std::string> written{"Action0.tmp", "EXTENTS.CFG", "HOUSE.BAK", "HOUSE.KWV",
+                                      "PRINT.CFG"};
+  for (const auto& [name, times] : traffic.writes) {
+    EXPECT_TRUE(written.count(name)) << name;
+    EXPECT_EQ(times, 1) << name;
+  }
+  EXPECT_EQ(UndoSteps(), steps + 1);
+  EXPECT_EQ(dir.ReadFile(kLive), before);
+  EXPECT_EQ(dir.ReadFile("DWGS\\HOUSE.BAK"), before);
+  const std::string printedListing = listed();
+  const std::string extents = dir.ReadFile("CFG\\EXTENTS.CFG");
+  CurrentView = view::First + view::PrintOffset;
+  DrawingList.ComputePlanExtents(TFlist::esOutline);
+  CurrentView = view::Ground;
+  EXPECT_EQ(extents, dir.ReadFile("CFG\\EXTENTS.CFG"));
+  EXPECT_EQ(printedListing, listed()) << "the list holds the live file as read";
+
+  ui.ExpectQuestion(plat::mrYes).WithText("do you wish to save drawing changes?");
+  form->CmGroupExecute();
+  DrawingList.Add(ExtWall(1000, 5000, 3000, 5000, view::Group));
+  DrawingList.WriteGroupFile();
+  const std::string group = dir.ReadFile("DWGS\\HOUSE.GPD");
+  traffic.Clear();
+  groupPrint.Answer([](dlg::TTGrpprintdlg& d) { d.scale = 100; });
+  form->CmPrintExecute();
+  EXPECT_EQ(printer.PageRecords(0).back().text, "scale 1 : 100");
+  EXPECT_EQ(traffic.Reads("HOUSE.GPD"), 1);
+  EXPECT_EQ(traffic.Reads("HOUSE.KWV"), 0);
+  EXPECT_LE(traffic.Writes("HOUSE.GPD"), 1);
+  EXPECT_EQ(traffic.Writes("HOUSE.KWV"), 0);
+  EXPECT_EQ(dir.ReadFile("DWGS\\HOUSE.GPD"), group);
 }
 
 TEST_F(PrintCommands, CalibratingPrintsTheLineAndKeepsTheFactorOfTheMeasuredLength) {

@@ -27,6 +27,7 @@ void BackbufferWidget::EnsureBuffer() {
   buffer_ = QImage(size, QImage::Format_RGB32);
   buffer_.fill(QColor(GetRValue(background_), GetGValue(background_), GetBValue(background_)));
   invalid_ = QRegion(buffer_.rect());
+  drawnOutsidePaint_ = QRegion();
 }
 
 Rect BackbufferWidget::ClientRect() const { return {0, 0, width(), height()}; }
@@ -42,6 +43,7 @@ void BackbufferWidget::ReleaseDC(std::unique_ptr<DeviceContext> dc) {
   if (auto* qdc = dynamic_cast<QtDC*>(dc.get())) {
     const QRect dirty = qdc->DirtyRect();
     if (!dirty.isEmpty()) update(dirty);
+    if (!painting_) drawnOutsidePaint_ += dirty;
   }
   dc.reset();
   if (--openDCs_ == 0) painter_.end();
@@ -76,6 +78,10 @@ Point BackbufferWidget::ScreenToClient(Point screen) const {
   return {p.x(), p.y()};
 }
 
+bool BackbufferWidget::PictureIsCurrent() const {
+  return !HasInvalidArea() && drawnOutsidePaint_.isEmpty() && openDCs_ == 0;
+}
+
 // The buffer is what the window shows: 32-bit pixels whose bytes are blue,
 // green, red and unused, as a top-down bitmap of the same layout.
 bool BackbufferWidget::CaptureClient(Dib& picture) {
@@ -105,7 +111,10 @@ void BackbufferWidget::RebuildInvalid() {
   qdc.SetClipRegion(region);
   const QColor bg(GetRValue(background_), GetGValue(background_), GetBValue(background_));
   for (const QRect& r : region) qdc.Painter().fillRect(r, bg);
+  painting_ = true;
   PaintBuffer(*dc);
+  painting_ = false;
+  drawnOutsidePaint_ -= region;
   qdc.SetClipRegion(QRegion());
   dc.reset();
   if (--openDCs_ == 0) painter_.end();

@@ -33,6 +33,7 @@ class BackbufferWidget : public QWidget, public Window {
   Point ClientToScreen(Point client) const override;
   Point ScreenToClient(Point screen) const override;
   bool CaptureClient(Dib& picture) override;
+  bool PictureIsCurrent() const override;
   std::unique_ptr<StaticText> CreateStaticText() override;
 
   // The colour the invalid part is cleared to before the paint handler runs.
@@ -60,6 +61,10 @@ class BackbufferWidget : public QWidget, public Window {
 
   QImage buffer_;
   QRegion invalid_;
+  // What was drawn through GetDC outside the paint handler and not painted
+  // over by it since.
+  QRegion drawnOutsidePaint_;
+  bool painting_ = false;
   COLORREF background_ = RGB(255, 255, 255);
   // Device contexts open at the same time share one painter: a bitmap takes
   // only one painter at a time.

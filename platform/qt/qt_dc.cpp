@@ -154,7 +154,14 @@ QtDC::QtDC(QPaintDevice* device) : device_(device), painter_(&own_) {
   Setup();
 }
 
-QtDC::QtDC(QPainter* painter) : device_(painter->device()), painter_(painter) { Setup(); }
+QtDC::QtDC(QPainter* painter) : device_(painter->device()), painter_(painter) {
+  Setup();
+  // A paint handler's own context on the painter of the window's rebuild:
+  // knowing the rebuild's clip, it may still set figures straight into the
+  // bitmap within it.
+  if (painter_->isActive() && painter_->hasClipping() && painter_->worldTransform().isIdentity())
+    clip_ = painter_->clipRegion();
+}
 
 QtDC::~QtDC() {
   if (own_.isActive()) own_.end();

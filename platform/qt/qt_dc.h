@@ -36,7 +36,8 @@ class QtDC : public DeviceContext {
  public:
   // Paints on device for the lifetime of the DC.
   explicit QtDC(QPaintDevice* device);
-  // Paints with a painter somebody else began (and will end).
+  // Paints with a painter somebody else began (and will end). A clip the
+  // painter already has (set through another QtDC on it) is this one's too.
   explicit QtDC(QPainter* painter);
   ~QtDC() override;
 

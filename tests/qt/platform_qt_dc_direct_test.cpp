@@ -33,22 +33,33 @@ struct Picture {
   QRect dirty;
 };
 
+// Who draws: the context that clips, or (as a window's paint handler does
+// inside the window's rebuild) a second context on the first one's painter.
+enum class Drawer { Clipping, OnItsPainter };
+
 Picture DrawOn(QImage::Format format, unsigned run, const QRegion& clip,
-               const std::function<void(DeviceContext&)>& draw) {
+               const std::function<void(DeviceContext&)>& draw, Drawer drawer) {
   Picture pic{Background(format, run), {}};
   QtDC dc(&pic.image);
   dc.SetClipRegion(clip);
-  draw(dc);
-  pic.dirty = dc.DirtyRect();
+  if (drawer == Drawer::OnItsPainter) {
+    QtDC second(&dc.Painter());
+    draw(second);
+    pic.dirty = second.DirtyRect();
+  } else {
+    draw(dc);
+    pic.dirty = dc.DirtyRect();
+  }
   return pic;
 }
 
 // Draws on a bitmap set directly and on the painter's, and tells where the
 // two differ first.
 void ExpectSameAsThePainter(const std::function<void(DeviceContext&)>& draw,
-                            const QRegion& clip = QRegion(), unsigned run = 1) {
-  const Picture direct = DrawOn(QImage::Format_RGB32, run, clip, draw);
-  const Picture painted = DrawOn(QImage::Format_RGB888, run, clip, draw);
+                            const QRegion& clip = QRegion(), unsigned run = 1,
+                            Drawer drawer = Drawer::Clipping) {
+  const Picture direct = DrawOn(QImage::Format_RGB32, run, clip, draw, drawer);
+  const Picture painted = DrawOn(QImage::Format_RGB888, run, clip, draw, drawer);
   const QImage reference = painted.image.convertToFormat(QImage::Format_RGB32);
   for (int y = 0; y < kH; ++y) {
     for (int x = 0; x < kW; ++x) {
@@ -135,6 +146,15 @@ TEST(PlatformQtDcDirect, TextsKeepWithinTheClipRegion) {
   const QRegion twoBoxes = QRegion(10, 40, 160, 120).united(QRegion(120, 100, 180, 120));
   for (int round = 0; round < 2; ++round)
     ExpectSameAsThePainter([](DeviceContext& dc) { RepeatedTexts(dc, 22); }, twoBoxes);
+}
+
+TEST(PlatformQtDcDirect, ASecondContextOnAClippedPainterKeepsWithinTheClip) {
+  const QRegion twoBoxes = QRegion(20, 20, 150, 100).united(QRegion(100, 90, 200, 140));
+  ExpectSameAsThePainter([](DeviceContext& dc) { RandomLines(dc, 14); }, twoBoxes, 1,
+                         Drawer::OnItsPainter);
+  for (int round = 0; round < 2; ++round)
+    ExpectSameAsThePainter([](DeviceContext& dc) { RepeatedTexts(dc, 24); }, twoBoxes, 1,
+                           Drawer::OnItsPainter);
 }
 
 // The plan's y-up mapping turns texts the other way round: there a text

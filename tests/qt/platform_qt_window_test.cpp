@@ -91,6 +91,39 @@ TEST(PlatformBackbuffer, ThePaintHandlerMayAskForItsOwnDeviceContext) {
   EXPECT_EQ(widget.Buffer().pixel(5, 0), kBlack);
 }
 
+// Current: the buffer holds what the paint handler drew and nothing else.
+TEST(PlatformBackbuffer, ThePictureIsCurrentUntilInvalidatedOrDrawnOnOutsideThePaint) {
+  GreyWindow w;
+  EXPECT_FALSE(w.widget.PictureIsCurrent()) << "a new window waits for its first paint";
+  w.widget.UpdateWindow();
+  EXPECT_TRUE(w.widget.PictureIsCurrent());
+  const Rect part{0, 40, 20, 60};
+  w.widget.InvalidateRect(&part);
+  EXPECT_FALSE(w.widget.PictureIsCurrent());
+  w.widget.UpdateWindow();
+  EXPECT_TRUE(w.widget.PictureIsCurrent());
+
+  XorLine(w.widget, 50);  // a rubber band across the window
+  EXPECT_FALSE(w.widget.PictureIsCurrent());
+  w.widget.InvalidateRect(&part);
+  w.widget.UpdateWindow();
+  EXPECT_FALSE(w.widget.PictureIsCurrent()) << "the band is still on show beyond the part";
+  w.widget.InvalidateRect(nullptr);
+  w.widget.UpdateWindow();
+  EXPECT_TRUE(w.widget.PictureIsCurrent());
+
+  // What the paint handler draws through a context of its own is the paint.
+  w.widget.onPaint = [&](DeviceContext&) {
+    WindowDC dc(w.widget);
+    dc->FillRect(0, 0, 1000, 1000, SolidBrush(RGB(128, 128, 128)));
+  };
+  w.widget.InvalidateRect(nullptr);
+  w.widget.UpdateWindow();
+  EXPECT_TRUE(w.widget.PictureIsCurrent());
+  w.widget.resize(320, 240);
+  EXPECT_FALSE(w.widget.PictureIsCurrent());
+}
+
 TEST(PlatformBackbuffer, ResizingMakesANewBufferAndRepaints) {
   GreyWindow w;
   w.widget.UpdateWindow();

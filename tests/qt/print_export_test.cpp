@@ -25,6 +25,7 @@
 #include "planwindow/qt/planwidget.h"
 #include "shell/qt/mainwindow.h"
 #include "shell/qt/qt_printer.h"
+#include "tests/file_traffic.h"
 #include "tests/planwindow_fixture.h"
 #include "tests/test_support.h"
 
@@ -205,6 +206,44 @@ TEST_F(RealWindow, ExportedPicturesAreWhatTheWindowShows) {
     for (int x = 0; x < picture.width(); ++x)
       for (int y = 0; y < picture.height(); ++y) ink += picture.pixel(x, y) != picture.pixel(0, 0);
     EXPECT_GT(ink, 100) << file;
+  }
+}
+
+// The picture is taken as the window shows it, painted again first only
+// when it is not what the paint drew: a ghost drawn through the window's
+// device context (as tools draw rubber bands) is never exported.
+TEST_F(RealWindow, AnExportTakesThePaintedPictureAndNeverAGhost) {
+  plat::BackbufferWidget& canvas = *Plan().Canvas();
+  canvas.UpdateWindow();
+  const QImage painted = canvas.Buffer().copy();
+  auto exported = [&](const char* name, bool png) {
+    saveAs.Answer([name](dlg::Tsavescreen& d) { d.Edit1 = name; });
+    ui.ExpectMessageDlg(plat::MsgType::Information, plat::mbOK, plat::mrOk).Containing("saved");
+    if (png)
+      window.Form().CmPngExecute();
+    else
+      window.Form().CmBmpExecute();
+    const std::string file = dir.Root() + "/EXPORT/" + name + (png ? ".PNG" : ".BMP");
+    return QImageReader(QString::fromStdString(file)).read().convertToFormat(QImage::Format_RGB32);
+  };
+  auto ghost = [&] {
+    plat::WindowDC dc(canvas);
+    dc->SetROP2(plat::R2_XORPEN);
+    dc->SelectPen({plat::PS_SOLID, 0, plat::RGB(255, 255, 255)});
+    dc->MoveTo(0, 30);
+    dc->LineTo(canvas.width(), 30);
+  };
+  {
+    FileTraffic traffic;
+    EXPECT_EQ(exported("SHOWN", true), painted);
+    EXPECT_EQ(traffic.Reads("HOUSE.KWV"), 0) << "not painted again";
+  }
+  canvas.InvalidateRect(nullptr);
+  EXPECT_EQ(exported("INVALID", true), painted);
+  for (const bool png : {true, false}) {
+    ghost();
+    ASSERT_NE(canvas.Buffer(), painted);
+    EXPECT_EQ(exported("GHOST", png), painted) << png;
   }
 }
 

@@ -101,12 +101,15 @@ TEST(PlatformFiles, AtomicWriteKeepsTheOldFileWhenTheFolderIsReadOnly) {
   ScratchProgramDir dir;
   dir.WriteFile("CFG/KEEP.CFG", "1 2 3\n");
   const int files = FilesIn(dir.Root() + "/CFG");
-  const auto readOnly = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
-                        fs::perms::others_exec;
+  // Readable but not writable, also for the group: the file access checked
+  // is nobody's in group 0.
+  const auto readOnly = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                        fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
   fs::permissions(dir.Root(), readOnly | fs::perms::owner_write);
   fs::permissions(dir.Root() + "/CFG", readOnly);
   {
     FileAccessAsNobody nobody;
+    EXPECT_EQ(plat::ReadWholeFile("CFG\\KEEP.CFG").value_or(""), "1 2 3\n");
     EXPECT_FALSE(plat::WriteFileAtomic("CFG\\KEEP.CFG", "9 9 9\n"));
   }
   fs::permissions(dir.Root() + "/CFG", fs::perms::owner_all);

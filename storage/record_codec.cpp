@@ -854,9 +854,12 @@ RecordReader::Status RecordReader::Next(Variant v, const Placement& p, std::uniq
   std::unique_ptr<TObj> e(NewElementOfKind(k));
   if (!e) return Status::NoLayout;
   if (!ReadRecord(*e, v, p) || !AtLineEnd()) return Status::End;
-  // The record repeats the kind; one that names another class would make
-  // the element's kind lie about its class, so the kind line wins then.
-  if (ClassOfKind(e->Kind) != ClassOfKind(k)) e->Kind = k;
+  // The record repeats the kind. Its own kind stays only when the layout
+  // that read the record would also write it: one of another class would
+  // make the element's kind lie about its class, and one that this file
+  // family does not keep (an unlocked room in the paste buffer) would be
+  // lost at the next write. The kind line wins then.
+  if (LayoutOfKind(e->Kind, v) != LayoutOfKind(k, v)) e->Kind = k;
   out = std::move(e);
   return Status::Element;
 }

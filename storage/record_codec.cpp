@@ -820,6 +820,7 @@ bool RecordReader::ReadRecord(TObj& e, Variant v, const Placement& p) {
           // Stored characters may include a zero; the length becomes that of
           // the text the element now holds.
           len = CopyBoundedText(TextAtOffset(e, t.bufferOffset), t.capacity, p_, take);
+          loss_.characters += static_cast<std::int64_t>(stored) - len;
           p_ += stored;
         }
         break;
@@ -840,6 +841,7 @@ bool RecordReader::ReadRecord(TObj& e, Variant v, const Placement& p) {
           }
         }
         poly.PointCount = std::min(stored, kMaxPolyPoints);
+        loss_.points += stored - poly.PointCount;
         break;
       }
     }
@@ -848,6 +850,7 @@ bool RecordReader::ReadRecord(TObj& e, Variant v, const Placement& p) {
 }
 
 RecordReader::Status RecordReader::Next(Variant v, const Placement& p, std::unique_ptr<TObj>& out) {
+  loss_ = {};
   int32 k;
   if (!Int(k)) return Status::End;
   if (!HasLayout(k, v)) return Status::NoLayout;
@@ -882,6 +885,11 @@ ReadResult ParseInto(std::string_view data, TFlist& list, const Placement& p, co
     if (keep && !keep(*e)) continue;
     list.Add(e.release());
     ++result.appended;
+    if (r.LastLoss().Any()) {
+      ++result.cutElements;
+      result.cut.characters += r.LastLoss().characters;
+      result.cut.points += r.LastLoss().points;
+    }
   }
   return result;
 }

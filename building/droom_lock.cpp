@@ -165,21 +165,22 @@ int32 FreeTextId(int32 group, int32 from) {
       const TObj* e = DrawingList.At(i);
       if (e->LinkId == id || e->Tag1 == id) return true;
       if (kind::IsRoomKind(e->Kind) && e->Tag1 != group && id >= e->Tag1 &&
-          id < e->Tag1 + kIdsPerRoom)
+          id < 1LL * e->Tag1 + kIdsPerRoom)
         return true;
     }
     return false;
   };
   int32 id = from;
-  while (used(id)) ++id;
+  while (id < kLastGroupNumber && used(id)) ++id;
   return id;
 }
 
 // The tool's link id moves on to the room's next text group.
 void NextTextGroup(TInwallobjtool& tool) {
-  tool.LinkId = FreeTextId(tool.Tag1, tool.LinkId + 1);
+  tool.LinkId = FreeTextId(tool.Tag1, tool.LinkId < kLastGroupNumber ? tool.LinkId + 1 : tool.LinkId);
   // Later groups of this floor (dimensions) start beyond it.
-  NextGroupNumber = std::max(NextGroupNumber + 1, tool.LinkId - droom::FloorIdBase(CurrentView));
+  NextGroupNumber =
+      std::max(GroupNumberAfter(NextGroupNumber), tool.LinkId - droom::FloorIdBase(CurrentView));
 }
 
 void AddText(const TInwallobjtool& tool, int32 k, plat::Point at, int32 direction, int32 secondY,

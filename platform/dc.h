@@ -85,6 +85,12 @@ class DeviceContext {
   // now); nullptr draws everywhere again. Printing a part of a plan clips
   // to its frame.
   void SetClipBox(const Rect* logicalBox);
+  // The box of the logical plane that can reach the device (its surface,
+  // within the clip box when one is set), widened by margin device pixels
+  // on every side, normalised (left <= right, top <= bottom). Loops whose
+  // count comes from a drawing's coordinates draw only what lies within it.
+  // A device of unknown size shows the whole plane.
+  Rect VisibleBox(int margin) const;
 
   // ---- The device -----------------------------------------------------------
   // The drawing surface in device pixels (client area, bitmap or page).
@@ -155,6 +161,8 @@ class DeviceContext {
   int rop2_ = R2_COPYPEN;
   int polyFillMode_ = ALTERNATE;
   Point current_{0, 0};
+  bool clipped_ = false;
+  Rect clip_{};  // device pixels
 };
 
 }  // namespace plat

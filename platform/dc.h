@@ -41,6 +41,9 @@ class DeviceContext {
   void DPtoLP(Point* pts, int n) const;
   // A logical length along x in device pixels (pen widths, font heights).
   int LengthToDevice(int logical) const;
+  // Device pixels per logical unit along x and along y (without sign).
+  double DeviceScaleX() const { return sx_ < 0 ? -sx_ : sx_; }
+  double DeviceScaleY() const { return sy_ < 0 ? -sy_ : sy_; }
 
   // ---- Objects and attributes -------------------------------------------
   Pen SelectPen(const Pen& pen);  // each returns the previous object

@@ -407,6 +407,16 @@ TEST_F(DetailedWalls, AWallBeyondTheDeviceHatchesWhatItShowsEachLineWhereTheWhol
     for (const Seg& s : shown) EXPECT_NE(std::find(all.begin(), all.end(), s), all.end()) << s;
     EXPECT_LT(shown.size(), all.size() / 10);
   }
+
+  // Zoomed out until a wall of a damaged file's length fits the device:
+  // pairs closer than a pixel are drawn no denser than its pixels.
+  RecordingDC far({600, 400});
+  far.SetMapMode(plat::MM_ISOTROPIC);
+  far.SetWindowExt(400000000, 400000000);
+  far.SetViewportExt(600, 600);
+  Extwall(900, {{0, 600}, {400000000, 600}}, {{0, 500}, {400000000, 500}})->DrawDetailed(far, 0);
+  EXPECT_GT(far.Lines().size(), 300u);
+  EXPECT_LE(far.Lines().size(), 2u * 600 + 10);
 }
 
 // ---- Pens -------------------------------------------------------------------------------

@@ -16,6 +16,7 @@
 #include "model/view_mapping.h"
 #include "planwindow/childwin.h"
 #include "platform/files.h"
+#include "platform/keys.h"
 #include "platform/recording_dc.h"
 #include "platform/scripted_ui.h"
 #include "platform/services.h"
@@ -36,6 +37,14 @@ void Found(const char* what) {
 }
 
 constexpr const char* kHouse = "HOUSE";
+
+// What the opening tool's set-up reads: a window's or a door's settings.
+constexpr int32 kSetUpWindow = 1;
+constexpr int32 kSetUpDoor = 2;
+
+// Wall styles of WallDisplayMode: face lines, hatched, hatched with the
+// other floors overlaid, solid.
+constexpr int32 kWallStyles[] = {0, 10, 12, 20};
 
 // ---- The user and the windows ---------------------------------------------------------
 
@@ -264,7 +273,7 @@ void CutOpenings(P lo, P hi) {
                      {midX + 50, midY}};
   int n = 0;
   for (const P& at : spots) {
-    for (int32 setUp : {1, 2}) {
+    for (int32 setUp : {kSetUpWindow, kSetUpDoor}) {
       TWindowobjtool tool;
       tool.Type = tooltype::Opening;
       tool.Step = n % 3;
@@ -275,7 +284,7 @@ void CutOpenings(P lo, P hi) {
       int32 x = 0, y = 0;
       WorldToDevice(dc, client, at.x / PixelScale, at.y / PixelScale, x, y);
       P cursor{x, y};
-      tool.KeyDown(dc, client, 13, cursor, 0);
+      tool.KeyDown(dc, client, plat::VK_RETURN, cursor, 0);
       dc.Clear();
     }
   }
@@ -386,7 +395,7 @@ void UseDrawing(std::string_view drawing) {
   // down it (a pair of lines in each of two bands every 125 units): about
   // 650 records at any scale the dialog takes, 1000 with its outline.
   program.printer.pageLimit = 4096 + 1000 * static_cast<std::size_t>(DrawingList.Count());
-  for (int32 style : {0, 10, 12, 20}) {
+  for (int32 style : kWallStyles) {
     WallDisplayMode = style;
     program.ShowEveryView();
   }

@@ -26,7 +26,16 @@ DimensionOffsets ReadDimensionOffsets() {
                        &o.roomDimensionTextSize, &o.roomNameTextSize}) {
     if (!r.Int(*field)) break;
   }
+  const int32 most = MaxDimensionOffset();
+  o.internal = std::clamp(o.internal, 0, most);
+  o.external = std::clamp(o.external, 0, most);
+  o.overall = std::clamp(o.overall, 0, 2 * most);
   return o;
+}
+
+int32 MaxDimensionOffset() {
+  constexpr int32 kMetric = 5000, kImperial = 4800;
+  return MetricUnits == 1 ? kMetric : kImperial;
 }
 
 int32 DimensionMargin(const DimensionOffsets& offsets) {

@@ -28,7 +28,13 @@ struct DimensionOffsets {
   int32 roomDimensionTextSize = 0;
   int32 roomNameTextSize = 0;
 };
+// The three offsets are held to the ranges the dimension settings dialog
+// offers (0 to kMaxDimensionOffset, the overall one to twice that): a
+// damaged file cannot move dimensions beyond the reach of 32 bits.
 DimensionOffsets ReadDimensionOffsets();
+// The largest room and wall dimension offset, drawing units, of the units
+// in force (MetricUnits 1: millimetres, else 1/24 inch).
+int32 MaxDimensionOffset();
 
 // The room left between a plan and its external dimensions:
 // 4 x the external offset + the overall offset, held to 32 bits.

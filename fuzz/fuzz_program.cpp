@@ -306,6 +306,8 @@ void GenerateSymbols() {
 
 // ---- Settings files -----------------------------------------------------------------------
 
+// The seeds in fuzz/seeds/settings choose their file by its place here:
+// new files go at the end.
 const char* const kSettingsFiles[] = {
     cfgfile::Colours, cfgfile::Guide, cfgfile::Autosave, cfgfile::AutoScroll,
     cfgfile::RecentFiles, cfgfile::LastDrawing, cfgfile::LastUndoViews, cfgfile::SavedCopy,

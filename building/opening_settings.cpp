@@ -64,6 +64,12 @@ bool ReadDoorSwing(DoorSwing& s) {
   DoorSwing r;
   if (!in.Int(r.angle) || !in.Int(r.lineWidth) || !in.Real(r.sine) || !in.Real(r.cosine))
     return false;
+  // A thin or thick leaf line, and a sine and cosine that are ones: the
+  // leaf's reach is the leaf's width times them.
+  constexpr int32 kThin = 1, kThick = 2;
+  auto unit = [](double v) { return v >= -1.0 && v <= 1.0; };
+  if (r.lineWidth < kThin || r.lineWidth > kThick || !unit(r.sine) || !unit(r.cosine))
+    return false;
   s = r;
   return true;
 }

@@ -64,7 +64,8 @@ struct DoorSettings {
   int32 Option() const { return v[8]; }
 };
 
-// "CFG\INTERN.CFG": "%d %d %lf %lf".
+// "CFG\INTERN.CFG": "%d %d %lf %lf"; a line width other than 1 or 2, or a
+// sine or cosine beyond -1..1, is a damaged file.
 struct DoorSwing {
   int32 angle = 90;     // degrees the door stands open: 30, 60 or 90
   int32 lineWidth = 1;  // 1 thin, 2 thick leaf lines

@@ -64,7 +64,7 @@ fuzz() {
 
 fuzz drawing_reader_fuzz "$build/corpus-drawings" 10 -max_len=65536
 fuzz settings_fuzz "$build/corpus-settings" 30 -max_len=4096 -len_control=0
-fuzz drawing_use_fuzz "$build/corpus-use" 30 -max_len=65536
+fuzz drawing_use_fuzz "$build/corpus-use" 30 -max_len=16384 -len_control=0
 
 if [ "$failed" -ne 0 ]; then exit 1; fi
 echo "fuzz/run.sh: no findings"

@@ -59,6 +59,15 @@ RoomBounds ReadRoomBounds() {
   return b;
 }
 
+void ReadSheetSize() {
+  cfg::Reader r(ProgramFile(cfgfile::SheetSize.ForUnits()));
+  for (int32* side : {&DrawingWidth, &DrawingHeight}) {
+    int32 v = 0;
+    if (!r.Int(v)) break;
+    if (v >= -kMaxSheetSide && v <= kMaxSheetSide) *side = v;
+  }
+}
+
 std::array<std::string, kTitleCount> ReadTitles() {
   std::array<std::string, kTitleCount> titles;
   cfg::Reader r(ProgramFile(cfgfile::Titles));

@@ -57,6 +57,13 @@ struct RoomBounds {
 };
 RoomBounds ReadRoomBounds();
 
+// Takes DrawingWidth and DrawingHeight (logical units) from the sheet file
+// of the units in force, each where the file holds it. A side longer either
+// way than kMaxSheetSide is a damaged file's and leaves the one in force:
+// the sheet's centre is added to every position read.
+constexpr int32 kMaxSheetSide = 1000000;
+void ReadSheetSize();
+
 // "CFG\TITLE2D.CFG": the titles of the ground, first, second and third
 // floor, the basement and the site plan, each at most 24 characters.
 constexpr int kTitleCount = 6;

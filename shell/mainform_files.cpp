@@ -6,6 +6,7 @@
 #include "dialogs/shell_dialogs.h"
 #include "model/flist.h"
 #include "model/globals.h"
+#include "model/queries_support.h"
 #include "planwindow/childwin.h"
 #include "platform/files.h"
 #include "platform/ui.h"
@@ -90,9 +91,7 @@ void TMainForm::SetUnits(int32 metric) {
     ZoomUnits = 4;
   }
   // The sheet of the units places the drawing about its centre.
-  cfg::Reader sheet(ProgramFile(cfgfile::SheetSize.ForUnits()));
-  sheet.Int(DrawingWidth);
-  sheet.Int(DrawingHeight);
+  queries::ReadSheetSize();
 }
 
 void TMainForm::KeepCurrentDrawing() {

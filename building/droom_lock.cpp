@@ -281,16 +281,17 @@ struct LockContext {
       return false;
     };
     int32 id = from;
-    while (used(id)) ++id;
+    while (id < kLastGroupNumber && used(id)) ++id;
     return id;
   }
 };
 
 // The tool's link id moves on to the room's next text group.
 void NextTextGroup(const LockContext& lock, TInwallobjtool& tool) {
-  tool.LinkId = lock.FreeTextId(tool.Tag1, tool.LinkId + 1);
+  tool.LinkId = lock.FreeTextId(tool.Tag1, tool.LinkId < kLastGroupNumber ? tool.LinkId + 1 : tool.LinkId);
   // Later groups of this floor (dimensions) start beyond it.
-  NextGroupNumber = std::max(NextGroupNumber + 1, tool.LinkId - droom::FloorIdBase(CurrentView));
+  NextGroupNumber =
+      std::max(GroupNumberAfter(NextGroupNumber), tool.LinkId - droom::FloorIdBase(CurrentView));
 }
 
 void AddText(LockContext& lock, const TInwallobjtool& tool, int32 k, plat::Point at,

@@ -6,6 +6,7 @@
 #include "building/droom_lock.h"
 #include "building/droom_settings.h"
 #include "model/flist.h"
+#include "model/group_ids.h"
 #include "model/view_mapping.h"
 #include "platform/dc.h"
 #include "platform/dc_scope.h"
@@ -434,8 +435,8 @@ int32 TDRoomobjtool::NewRoomId() const {
     }
     return false;
   };
-  int32 n = NextGroupNumber + 1;
-  while (inUse(base + n)) ++n;
+  int32 n = GroupNumberAfter(NextGroupNumber);
+  while (n < kLastGroupNumber && inUse(base + n)) ++n;
   NextGroupNumber = n;
   return base + n;
 }

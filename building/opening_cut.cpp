@@ -9,6 +9,7 @@
 #include "building/wall_geometry.h"
 #include "building/wall_query.h"
 #include "model/flist.h"
+#include "model/queries_support.h"
 #include "model/rounding.h"
 
 namespace {
@@ -74,7 +75,7 @@ void TWindowobjtool::BuildOpening(plat::DeviceContext& dc, const plat::Rect& cli
     ys[0] = ys[1] = y1 - s;
     ys[2] = ys[3] = y2 + s;
   }
-  const int32 level = OpeningLevel - WallBase;
+  const int32 level = queries::ClampToInt32(1LL * OpeningLevel - WallBase);
   const int32 zs[4] = {level, level, level, level};
   const int32 hidden[4] = {};
   const plat::COLORREF outline = external ? DrawingColour : BackgroundColour;

@@ -36,11 +36,16 @@ bool WriteCounted(const char* file, const int32 (&v)[N], int countIndex, const s
   return cfg::Write(ProgramFile(file), line + t);
 }
 
+// A length no longer, either way, than the dialogs give.
+bool Within(int32 length, int32 most) { return length >= -most && length <= most; }
+
 }  // namespace
 
 bool ReadWindowSettings(WindowSettings& s) {
   WindowSettings r;
   if (!ReadCounted(cfgfile::Window, r.v, 9, r.text)) return false;
+  if (!Within(r.Width(), kMaxOpeningLength) || !Within(r.Height(), kMaxOpeningLength))
+    return false;
   s = r;
   return true;
 }
@@ -48,6 +53,8 @@ bool ReadWindowSettings(WindowSettings& s) {
 bool ReadDoorSettings(DoorSettings& s) {
   DoorSettings r;
   if (!ReadCounted(cfgfile::Door, r.v, 10, r.text)) return false;
+  if (!Within(r.LeafWidth(), kMaxOpeningLength) || !Within(r.TotalWidth(), kMaxDoorTotalLength))
+    return false;
   s = r;
   return true;
 }
@@ -56,6 +63,12 @@ bool ReadDoorSwing(DoorSwing& s) {
   cfg::Reader in(ProgramFile(cfgfile::DoorSwing));
   DoorSwing r;
   if (!in.Int(r.angle) || !in.Int(r.lineWidth) || !in.Real(r.sine) || !in.Real(r.cosine))
+    return false;
+  // A thin or thick leaf line, and a sine and cosine that are ones: the
+  // leaf's reach is the leaf's width times them.
+  constexpr int32 kThin = 1, kThick = 2;
+  auto unit = [](double v) { return v >= -1.0 && v <= 1.0; };
+  if (r.lineWidth < kThin || r.lineWidth > kThick || !unit(r.sine) || !unit(r.cosine))
     return false;
   s = r;
   return true;

@@ -31,6 +31,12 @@ constexpr bool IsWindow(int32 k) { return k >= WindowFirst && k <= WindowLast; }
 // The longest text a window or door file may carry after its numbers.
 constexpr int32 kOpeningTextMax = 80;
 
+// The longest window or frame the dialogs give (20 m, or 788 inches), and
+// a door's total of at most ten such leaves, drawing units. A file with
+// longer lengths is damaged: it cannot be read.
+constexpr int32 kMaxOpeningLength = 20000;
+constexpr int32 kMaxDoorTotalLength = 10 * kMaxOpeningLength;
+
 // "CFG\WIND.CFG": 13 "%d" and 5 "%ld" values, then value 10 characters.
 struct WindowSettings {
   int32 v[18] = {};
@@ -58,7 +64,8 @@ struct DoorSettings {
   int32 Option() const { return v[8]; }
 };
 
-// "CFG\INTERN.CFG": "%d %d %lf %lf".
+// "CFG\INTERN.CFG": "%d %d %lf %lf"; a line width other than 1 or 2, or a
+// sine or cosine beyond -1..1, is a damaged file.
 struct DoorSwing {
   int32 angle = 90;     // degrees the door stands open: 30, 60 or 90
   int32 lineWidth = 1;  // 1 thin, 2 thick leaf lines
@@ -67,7 +74,8 @@ struct DoorSwing {
 };
 
 // Each reader takes every value and the whole counted text (at most
-// kOpeningTextMax characters) or returns false and leaves s alone.
+// kOpeningTextMax characters), with lengths no longer than the dialogs give,
+// or returns false and leaves s alone.
 bool ReadWindowSettings(WindowSettings& s);
 bool ReadDoorSettings(DoorSettings& s);
 bool ReadDoorSwing(DoorSwing& s);

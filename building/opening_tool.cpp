@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "model/flist.h"
+#include "model/queries_support.h"
 #include "model/rounding.h"
 #include "platform/dc.h"
 #include "platform/ui.h"
@@ -225,7 +226,8 @@ bool TWindowobjtool::LocateWall(plat::DeviceContext& dc, const plat::Rect& clien
   CursorFace = fit.cursorFace;
   WallLink = wall.LinkId;
   WallBase = wall.Marked;
-  OpeningLevel += WallBase;
+  // Levels come from the door file and the wall's own: held to 32 bits.
+  OpeningLevel = queries::ClampToInt32(1LL * OpeningLevel + WallBase);
   // A wall that records its top level keeps a round window below it.
   const int32 top = wall.Tag2;
   if (OpeningKind == openingkind::RoundWindow && top > WallBase && top < OpeningLevel) {

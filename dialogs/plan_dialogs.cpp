@@ -108,7 +108,7 @@ bool TTOffsetdlg::Write() const {
 
 void TTOffsetdlg::Describe(dlg::Form& f) {
   const bool metric = MetricUnits == 1;
-  const int32 most = metric ? 5000 : 4800;
+  const int32 most = queries::MaxDimensionOffset();
   f.Title(metric ? "Dimension Settings (mm)" : "Dimension Settings (1/24 inch)").Help("dimens.htm");
   f.Integer("Room dimensions off the wall", roomOffset, 0, most);
   f.Integer("Wall dimensions off the wall", wallOffset, 0, most);
@@ -123,7 +123,7 @@ void TTOffsetdlg::Describe(dlg::Form& f) {
 void TTRoomtextdlg::Describe(dlg::Form& f) {
   const bool metric = MetricUnits == 1;
   f.Title(metric ? "Room Texts (mm)" : "Room Texts (1/24 inch)").Help("rooms.htm");
-  f.Integer("Room dimensions off the wall", roomOffset, 0, metric ? 5000 : 4800);
+  f.Integer("Room dimensions off the wall", roomOffset, 0, queries::MaxDimensionOffset());
   f.Choice("Depth text of a room", textDirection,
            {{0, "Horizontal"}, {kAlongVertical, "Along the dimension"}});
   f.Integer("Room text size", measureTextSize, 4, 72);

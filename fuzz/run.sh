@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# Builds the drawing reader fuzz target in a build folder of its own, starts
-# it from drawings the program's writer makes and fuzzes for a bounded time.
-# Fails on any finding (crash, sanitizer report, leak, timeout, round-trip
-# mismatch); the input that caused it is kept in the build folder.
+# Builds the fuzz targets in a build folder of their own and fuzzes each for a
+# bounded time: the drawing reader, started from drawings the program's
+# writer makes; the program over one damaged settings file, started from the
+# shipped settings; and what the program does with a drawing once read,
+# started from the same drawings and the inputs the targets once failed on
+# (fuzz/seeds/). Fails on any finding (crash, sanitizer report, leak,
+# timeout, broken invariant); the input that caused it is kept in the build
+# folder.
 #
-#   fuzz/run.sh            60 seconds
+#   fuzz/run.sh            60 seconds each
 #   FUZZ_SECONDS=600 fuzz/run.sh
 #   TW_FUZZ_BUILD_DIR=/somewhere fuzz/run.sh
 set -euo pipefail
@@ -23,27 +27,44 @@ cmake -S "$root" -B "$build" -G Ninja \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ \
   -DTARNWICK_BUILD_FUZZ=ON -DTARNWICK_BUILD_TESTS=OFF -DTARNWICK_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" -j "$jobs" --target drawing_reader_fuzz drawing_start_corpus
+cmake --build "$build" -j "$jobs" \
+  --target drawing_reader_fuzz settings_fuzz drawing_use_fuzz drawing_start_corpus
 
-corpus="$build/corpus"
 artifacts="$build/artifacts"
-rm -rf "$corpus" "$artifacts"
-mkdir -p "$corpus" "$artifacts"
-"$build/fuzz/drawing_start_corpus" "$corpus"
+rm -rf "$artifacts" "$build"/corpus-*
+mkdir -p "$artifacts" "$build/corpus-drawings" "$build/corpus-settings"
+"$build/fuzz/drawing_start_corpus" "$build/corpus-drawings"
+"$build/fuzz/drawing_start_corpus" --settings "$build/corpus-settings"
+cp -r "$build/corpus-drawings" "$build/corpus-use"
+cp "$root"/fuzz/seeds/drawing_use/* "$build/corpus-use/" 2>/dev/null || true
+cp "$root"/fuzz/seeds/settings/* "$build/corpus-settings/" 2>/dev/null || true
 
-echo "fuzzing the drawing reader for ${seconds}s"
-set +e
-"$build/fuzz/drawing_reader_fuzz" "$corpus" \
-  -max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
-  -error_exitcode=77 -timeout_exitcode=78 -print_final_stats=1 \
-  -artifact_prefix="$artifacts/" 2>"$build/fuzz.log"
-status=$?
-set -e
-if [ "$status" -ne 0 ] || [ -n "$(ls -A "$artifacts")" ]; then
-  tail -n 60 "$build/fuzz.log" >&2
-  echo "fuzz/run.sh: the drawing reader fuzz target found a problem (exit $status):" >&2
-  ls -l "$artifacts" >&2
-  exit 1
-fi
-grep -E '^(Done|stat::)' "$build/fuzz.log" || true
+# fuzz <target> <corpus> <timeout per input> [more libFuzzer flags]
+failed=0
+fuzz() {
+  local target="$1" corpus="$2" timeout="$3"
+  shift 3
+  echo "fuzzing $target for ${seconds}s"
+  set +e
+  "$build/fuzz/$target" "$corpus" \
+    -max_total_time="$seconds" -timeout="$timeout" -rss_limit_mb=2048 \
+    -error_exitcode=77 -timeout_exitcode=78 -print_final_stats=1 \
+    -artifact_prefix="$artifacts/$target-" "$@" 2>"$build/$target.log"
+  local status=$?
+  set -e
+  if [ "$status" -ne 0 ] || ls "$artifacts/$target-"* >/dev/null 2>&1; then
+    tail -n 60 "$build/$target.log" >&2
+    echo "fuzz/run.sh: $target found a problem (exit $status):" >&2
+    ls -l "$artifacts" >&2
+    failed=1
+  else
+    grep -E '^(Done|stat::)' "$build/$target.log" || true
+  fi
+}
+
+fuzz drawing_reader_fuzz "$build/corpus-drawings" 10 -max_len=65536
+fuzz settings_fuzz "$build/corpus-settings" 30 -max_len=4096 -len_control=0
+fuzz drawing_use_fuzz "$build/corpus-use" 30 -max_len=16384 -len_control=0
+
+if [ "$failed" -ne 0 ]; then exit 1; fi
 echo "fuzz/run.sh: no findings"

@@ -1,13 +1,17 @@
-// Writes the starting corpus of the drawing reader fuzz target: drawings of
-// every kind made by the program's own writer, small and large, with Unix
-// and with CR LF line ends, and a few short damaged ones.
+// Writes the starting corpus of the drawing fuzz targets: drawings of every
+// kind made by the program's own writer, small and large, with Unix and with
+// CR LF line ends, and a few short damaged ones; or, for the settings
+// target, each settings file as shipped behind the byte that chooses it.
 //
 //   drawing_start_corpus <folder>
+//   drawing_start_corpus --settings <folder>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
+#include "fuzz/fuzz_program.h"
 #include "model/flist.h"
 #include "model/globals.h"
 #include "storage/record_codec.h"
@@ -48,9 +52,28 @@ void OnePerKind(const std::filesystem::path& dir) {
 
 }  // namespace
 
+// Each settings file the settings target chooses, as shipped (empty where
+// the program makes it itself).
+void SettingsFiles(const std::filesystem::path& dir) {
+  for (int i = 0; i < fuzzing::SettingsFileCount(); ++i) {
+    const std::string file = fuzzing::SettingsFileFor(static_cast<unsigned char>(i));
+    const std::filesystem::path shipped =
+        std::filesystem::path(TW_SOURCE_DIR) / "data" / "CFG" / file.substr(file.find('\\') + 1);
+    std::ifstream in(shipped, std::ios::binary);
+    std::string bytes(1, static_cast<char>(i));
+    bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    Save(dir, "settings-" + std::to_string(i), bytes);
+  }
+}
+
 int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == "--settings") {
+    std::filesystem::create_directories(argv[2]);
+    SettingsFiles(argv[2]);
+    return 0;
+  }
   if (argc != 2) {
-    std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
+    std::fprintf(stderr, "usage: %s [--settings] <folder>\n", argv[0]);
     return 2;
   }
   const std::filesystem::path dir = argv[1];

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "model/elements.h"
+#include "model/queries_support.h"
 #include "model/view_mapping.h"
 
 using draw::L;
@@ -122,7 +123,7 @@ void TCircleobj::Draw(plat::DeviceContext& dc, int32 highlight) {
 
 void TRndrectobj::Draw(plat::DeviceContext& dc, int32 highlight) {
   draw::ScopedBrush brush(dc, plat::SolidBrush(FillFor(*this, highlight)));
-  const int32 corner = L(2 * CornerRadius);
+  const int32 corner = L(queries::ClampToInt32(2LL * CornerRadius));
   dc.RoundRect(L(X1), L(Y1), L(X2), L(Y2), corner, corner);
 }
 
@@ -160,7 +161,8 @@ const DimensionEnds* EndsFor(int32 angle) {
 }
 
 void DrawFromPoint(plat::DeviceContext& dc, plat::Point p, const plat::Point (&offsets)[2]) {
-  for (const plat::Point& o : offsets) draw::Line(dc, p, {p.x + o.x, p.y + o.y});
+  for (const plat::Point& o : offsets)
+    draw::Line(dc, p, {queries::ClampToInt32(1LL * p.x + o.x), queries::ClampToInt32(1LL * p.y + o.y)});
 }
 
 }  // namespace

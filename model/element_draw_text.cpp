@@ -3,10 +3,12 @@
 #include "model/element_draw.h"
 #include "model/elements.h"
 #include "model/flist.h"
+#include "model/queries_support.h"
 #include "storage/cfgfile.h"
 #include "storage/settings_files.h"
 
 using draw::L;
+using queries::ClampToInt32;
 
 namespace {
 
@@ -89,12 +91,13 @@ void TTextobj::Draw(plat::DeviceContext& dc, int32) {
   const int32 escapement = printing ? PrintedEscapement(Escapement) : Escapement;
   int32 weight = Weight >= 500 ? plat::FW_BOLD : plat::FW_NORMAL;
   if (TextScale == 0) TextScale = ZoomUnits;
-  int32 height = Size * TextScale;
+  // Sizes from a file may be anything: the product is held to 32 bits.
+  long long height = 1LL * Size * TextScale;
   if (CurrentView == view::Site) height *= 3;  // the site plan is drawn at a third of the scale
   if (printing) weight = PrintedWeight();
 
   const plat::Font font{
-      height,          0,
+      ClampToInt32(height), 0,
       escapement,      weight,
       TextItalic != 0, std::string(draw::Chars(FontFace, kFaceCapacity, kFaceCapacity))};
   draw::ScopedFont selected(dc, font);
@@ -121,7 +124,11 @@ int32 RoomMargin() {
 }
 
 plat::Font RoomFont(int32 escapement, int32 labelSize) {
-  return plat::Font{labelSize * PixelScale,  0, escapement, plat::FW_BOLD, TextItalic != 0,
+  return plat::Font{ClampToInt32(1LL * labelSize * PixelScale),
+                    0,
+                    escapement,
+                    plat::FW_BOLD,
+                    TextItalic != 0,
                     DrawingList.TextFontName};
 }
 
@@ -132,7 +139,7 @@ void TRoomobj::Draw(plat::DeviceContext& dc, int32) {
     const plat::COLORREF fill = IsWallMarkingView(CurrentView) ? BackgroundColour : RoomFill;
     draw::ScopedBrush brush(dc, plat::SolidBrush(fill));
     const int32 t = RoomMargin();
-    dc.Rectangle(L(X1), L(Y1), L(X2) + t, L(Y2) - t);
+    dc.Rectangle(L(X1), L(Y1), ClampToInt32(1LL * L(X2) + t), ClampToInt32(1LL * L(Y2) - t));
   }
 
   const std::string_view name = draw::Chars(RoomName, kRoomNameCapacity, NameLength);
@@ -146,24 +153,26 @@ void TRoomobj::Draw(plat::DeviceContext& dc, int32) {
   const plat::TextMetrics metrics = dc.GetTextMetrics();
   const int32 h = metrics.height;
   const int32 w = metrics.aveCharWidth;
-  const int32 cx = L(X1 + RoomWidth / 2);
-  const int32 cy = L(Y1 - RoomHeight / 2);
+  // The room's size and place come from its file: summed in 64 bits.
+  const int32 cx = L(ClampToInt32(1LL * X1 + RoomWidth / 2));
+  const int32 cy = L(ClampToInt32(1LL * Y1 - RoomHeight / 2));
+  auto at = [](int32 v, long long d) { return ClampToInt32(v + d); };
   dc.SetTextColor(DrawingColour);
   dc.SetBkMode(plat::OPAQUE);
 
-  if (w * NameLength <= RoomWidth) {
+  if (1LL * w * NameLength <= RoomWidth) {
     // The name fits across the room: name, width and height one under the other.
     dc.TextOut(cx, cy, name);
-    dc.TextOut(cx, cy - h, width);
-    dc.TextOut(cx, cy - 2 * h, height);
+    dc.TextOut(cx, at(cy, -1LL * h), width);
+    dc.TextOut(cx, at(cy, -2LL * h), height);
   } else {
     // Too narrow: the three texts run up the room side by side.
     font = RoomFont(kVertical, LabelSize);
     dc.SelectFont(font);
     const int32 gap = (h / 3) * 2;
     dc.TextOut(cx, cy, name);
-    dc.TextOut(cx + gap, cy, width);
-    dc.TextOut(cx - gap, cy, height);
+    dc.TextOut(at(cx, gap), cy, width);
+    dc.TextOut(at(cx, -1LL * gap), cy, height);
   }
   dc.SelectFont(previous);
   dc.SetBkMode(plat::TRANSPARENT);

@@ -96,12 +96,18 @@ class TFlist {
 
   // What the last read of a drawing file found, for the commands that open
   // a drawing to report: whether the file could be read, and whether every
-  // element its header counts was whole.
+  // element its header counts was read and kept whole.
   struct ReadReport {
     plat::ReadStatus file = plat::ReadStatus::Ok;
     bool complete = true;
     int32 expected = 0;  // elements the header counts
-    int32 read = 0;      // elements read whole
+    int32 read = 0;      // elements read
+    // Elements read that could not keep all their record held (texts
+    // longer than their fields, polygons of more points than they take),
+    // and the characters and points left out.
+    int32 cutElements = 0;
+    std::int64_t cutCharacters = 0;
+    std::int64_t cutPoints = 0;
   } LastRead;
 
   // Setters that hold each text to its limit.

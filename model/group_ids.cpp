@@ -1,11 +1,19 @@
 #include "model/group_ids.h"
 
+#include "platform/ui.h"
+
 namespace {
 
 constexpr int32 kGroundBase = 100000;
 constexpr int32 kFloorStep = 10000;
 
+constexpr const char* kNoGroupNumbersLeft =
+    "the drawing has used up its group numbers: new elements share the last one";
+
 bool Reserved(long long id) { return id >= kReservedIdFirst && id <= kReservedIdLast; }
+
+// Whether the user has been told since the numbers last ran out.
+bool toldUsedUp = false;
 
 }  // namespace
 
@@ -15,10 +23,21 @@ int32 FloorGroupBase(int32 v) {
 }
 
 int32 AutoDimensionGroup(int32 v) { return FloorGroupBase(v); }
+int32 GroupNumberAfter(int32 n) {
+  if (n < kLastGroupNumber) {
+    toldUsedUp = false;
+    return n < 0 ? 1 : n + 1;
+  }
+  if (!toldUsedUp) {
+    toldUsedUp = true;
+    plat::ErrorBox(kNoGroupNumbersLeft, plat::mbOK);
+  }
+  return kLastGroupNumber;
+}
 
 int32 PeekGroupNumber(int32 base) {
-  int32 n = NextGroupNumber + 1;
-  while (Reserved(1LL * base + n) || Reserved(n)) ++n;
+  int32 n = GroupNumberAfter(NextGroupNumber);
+  while ((Reserved(1LL * base + n) || Reserved(n)) && n < kLastGroupNumber) ++n;
   return n;
 }
 

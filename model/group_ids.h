@@ -11,6 +11,11 @@
 constexpr int32 kReservedIdFirst = 30000;
 constexpr int32 kReservedIdLast = 30003;
 
+// The last group number a drawing can take: a floor's base (at most a few
+// hundred thousand) plus it, and the few ids a tool counts on from it, stay
+// clear of the 32-bit limit. Only a damaged file's header comes near it.
+constexpr int32 kLastGroupNumber = 2000000000;
+
 // 100000 for the ground floor (120), 10000 more for each floor up to the
 // sub floor (125: 150000); 0 on every other view.
 int32 FloorGroupBase(int32 view);
@@ -19,6 +24,10 @@ int32 FloorGroupBase(int32 view);
 // floor's group base, which no group of the floor takes (0 off the plan
 // floors). They belong to the floor, never to a wall.
 int32 AutoDimensionGroup(int32 view);
+// The group number after n: n + 1, from 1 when n is below 0 (a damaged
+// header). None is left beyond kLastGroupNumber: the user is told (once,
+// until a number can be taken again) and the last one is given again.
+int32 GroupNumberAfter(int32 n);
 
 // The group number the next new group takes (NextGroupNumber raised until
 // base plus it is no reserved value), without taking it.

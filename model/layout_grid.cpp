@@ -4,6 +4,7 @@
 // external walls are marked. The lines live only in the list; the caller
 // draws them and reads the drawing again.
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "model/flist.h"
@@ -13,6 +14,41 @@ namespace {
 
 // Design rooms taken into account for the frame.
 constexpr std::size_t kMaxGridRooms = 60;
+// A grid of more lines than this across the window is finer than any screen
+// shows (a damaged spacing or zoom): it is left out.
+constexpr long long kMaxGridLines = 4096;
+
+long long FloorDiv(long long a, long long b) {
+  return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
+long long CeilDiv(long long a, long long b) { return -FloorDiv(-a, b); }
+
+// The window in drawing units. Grid lines are made only where it can show
+// them (one spacing beyond each edge at most), however far the rooms or
+// bounds that they are aligned on reach.
+struct Window {
+  long long left, right, bottom, top;
+  Window()
+      : left(1LL * WindowOrgX * PixelScale),
+        right((1LL * WindowOrgX + WindowExtX) * PixelScale),
+        bottom(1LL * WindowOrgY * PixelScale),
+        top((1LL * WindowOrgY + WindowExtY) * PixelScale) {}
+  bool TooFine(long long s) const {
+    return (std::llabs(right - left) + std::llabs(top - bottom)) / s > kMaxGridLines;
+  }
+};
+
+// The steps i of first..last at which at + dir x s x i lies within
+// [lo - s, hi + s].
+struct Range {
+  long long first, last;
+};
+Range Within(long long first, long long last, long long at, int dir, long long s, long long lo,
+             long long hi) {
+  const long long low = lo - s - at, high = hi + s - at;  // dir x s x i within these
+  if (dir > 0) return {std::max(first, CeilDiv(low, s)), std::min(last, FloorDiv(high, s))};
+  return {std::max(first, CeilDiv(-high, s)), std::min(last, FloorDiv(-low, s))};
+}
 
 struct GridPen {
   uint32 colour;
@@ -55,10 +91,14 @@ void AddRoomFrameAndGrid(TFlist& list, std::vector<int32> rooms) {
   if (grid.spacing <= 0) return;  // no spacing, no grid
 
   const long long s = grid.spacing;
+  const Window w;
+  if (w.TooFine(s)) return;
   const GridPen dotted{grid.colour, plat::PS_DOT};
-  for (long long i = 0; i <= (R - L) / s; ++i)
+  const Range across = Within(0, (R - L) / s, L, +1, s, w.left, w.right);
+  for (long long i = across.first; i <= across.last; ++i)
     AddGridLine(list, dotted, L + i * s, B, L + i * s, T);
-  for (long long i = 0; i <= (T - B) / s; ++i)
+  const Range down = Within(0, (T - B) / s, T, -1, s, w.bottom, w.top);
+  for (long long i = down.first; i <= down.last; ++i)
     AddGridLine(list, dotted, L, T - i * s, R, T - i * s);
 }
 
@@ -71,20 +111,23 @@ void AddWindowGrid(TFlist& list) {
   const long long s = grid.spacing;
   const long long L = bounds.left;
   const long long T = bounds.top;
-  const long long XL = 1LL * WindowOrgX * PixelScale;
-  const long long XR = (1LL * WindowOrgX + WindowExtX) * PixelScale;
-  const long long YB = 1LL * WindowOrgY * PixelScale;
-  const long long YT = (1LL * WindowOrgY + WindowExtY) * PixelScale;
+  const Window w;
+  if (w.TooFine(s)) return;
+  const long long XL = w.left, XR = w.right, YB = w.bottom, YT = w.top;
   const GridPen dotted{grid.colour, plat::PS_DOT};
 
   auto vertical = [&](long long x) { AddGridLine(list, dotted, x, YT, x, YB); };
   auto horizontal = [&](long long y) { AddGridLine(list, dotted, XL, y, XR, y); };
   vertical(L);
   horizontal(T);
-  for (long long i = 1; i <= (L - XL) / s + 1; ++i) vertical(L - i * s);
-  for (long long i = 1; i <= (XR - L) / s + 1; ++i) vertical(L + i * s);
-  for (long long i = 1; i <= (T - YB) / s + 1; ++i) horizontal(T - i * s);
-  for (long long i = 1; i <= (YT - T) / s + 1; ++i) horizontal(T + i * s);
+  const Range left = Within(1, (L - XL) / s + 1, L, -1, s, XL, XR);
+  for (long long i = left.first; i <= left.last; ++i) vertical(L - i * s);
+  const Range right = Within(1, (XR - L) / s + 1, L, +1, s, XL, XR);
+  for (long long i = right.first; i <= right.last; ++i) vertical(L + i * s);
+  const Range below = Within(1, (T - YB) / s + 1, T, -1, s, YB, YT);
+  for (long long i = below.first; i <= below.last; ++i) horizontal(T - i * s);
+  const Range above = Within(1, (YT - T) / s + 1, T, +1, s, YB, YT);
+  for (long long i = above.first; i <= above.last; ++i) horizontal(T + i * s);
 }
 
 }  // namespace

@@ -26,7 +26,16 @@ DimensionOffsets ReadDimensionOffsets() {
                        &o.roomDimensionTextSize, &o.roomNameTextSize}) {
     if (!r.Int(*field)) break;
   }
+  const int32 most = MaxDimensionOffset();
+  o.internal = std::clamp(o.internal, 0, most);
+  o.external = std::clamp(o.external, 0, most);
+  o.overall = std::clamp(o.overall, 0, 2 * most);
   return o;
+}
+
+int32 MaxDimensionOffset() {
+  constexpr int32 kMetric = 5000, kImperial = 4800;
+  return MetricUnits == 1 ? kMetric : kImperial;
 }
 
 int32 DimensionMargin(const DimensionOffsets& offsets) {
@@ -48,6 +57,15 @@ RoomBounds ReadRoomBounds() {
     if (!r.Int(*field)) break;
   }
   return b;
+}
+
+void ReadSheetSize() {
+  cfg::Reader r(ProgramFile(cfgfile::SheetSize.ForUnits()));
+  for (int32* side : {&DrawingWidth, &DrawingHeight}) {
+    int32 v = 0;
+    if (!r.Int(v)) break;
+    if (v >= -kMaxSheetSide && v <= kMaxSheetSide) *side = v;
+  }
 }
 
 std::array<std::string, kTitleCount> ReadTitles() {

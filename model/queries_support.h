@@ -28,7 +28,13 @@ struct DimensionOffsets {
   int32 roomDimensionTextSize = 0;
   int32 roomNameTextSize = 0;
 };
+// The three offsets are held to the ranges the dimension settings dialog
+// offers (0 to kMaxDimensionOffset, the overall one to twice that): a
+// damaged file cannot move dimensions beyond the reach of 32 bits.
 DimensionOffsets ReadDimensionOffsets();
+// The largest room and wall dimension offset, drawing units, of the units
+// in force (MetricUnits 1: millimetres, else 1/24 inch).
+int32 MaxDimensionOffset();
 
 // The room left between a plan and its external dimensions:
 // 4 x the external offset + the overall offset, held to 32 bits.
@@ -50,6 +56,13 @@ struct RoomBounds {
   int32 bottom = 0;
 };
 RoomBounds ReadRoomBounds();
+
+// Takes DrawingWidth and DrawingHeight (logical units) from the sheet file
+// of the units in force, each where the file holds it. A side longer either
+// way than kMaxSheetSide is a damaged file's and leaves the one in force:
+// the sheet's centre is added to every position read.
+constexpr int32 kMaxSheetSide = 1000000;
+void ReadSheetSize();
 
 // "CFG\TITLE2D.CFG": the titles of the ground, first, second and third
 // floor, the basement and the site plan, each at most 24 characters.

@@ -92,8 +92,9 @@ void MirrorElement(TObj& e, const Mirror& m) {
         m.Exchanged(w->Line3X1, w->Line3Y1, w->Line3X2, w->Line3Y2);
         m.Exchanged(w->Line4X1, w->Line4Y1, w->Line4X2, w->Line4Y2);
         m.InPlace(w->RefX, w->RefY);
-        w->Angle =
-            w->Angle + kHalfTurn <= kFullTurn - 1 ? w->Angle + kHalfTurn : w->Angle - kHalfTurn;
+        // In 64 bits: a damaged file's angle may lie near the 32-bit limit.
+        const long long turned = 1LL * w->Angle + kHalfTurn;
+        w->Angle = ClampToInt32(turned <= kFullTurn - 1 ? turned : turned - kFullTurn);
       }
       break;
     case ElementClass::InWall:
@@ -205,7 +206,8 @@ struct Turn {
 int32 WrapDirection(long long v) { return ClampToInt32(v > kFullTurn - 1 ? v - kFullTurn : v); }
 
 void TurnText(TTextobj& t, int32 angle) {
-  int32& e = t.Escapement;
+  // Worked in 64 bits: a damaged file's directions may lie near the limit.
+  long long e = t.Escapement, x2 = t.X2;
   switch (angle) {
     case TFlist::toTurn90:
       if (e <= kRightBearing) {
@@ -214,11 +216,11 @@ void TurnText(TTextobj& t, int32 angle) {
       } else if (e >= kLeftBearing) {
         e += kRightBearing;
       }
-      t.X2 += kRightBearing;
+      x2 += kRightBearing;
       break;
     case TFlist::toTurn180:
       SwapAlignment(t);
-      t.X2 += kHalfTurn;
+      x2 += kHalfTurn;
       break;
     case TFlist::toTurn270:
       if (e <= kRightBearing) {
@@ -227,13 +229,13 @@ void TurnText(TTextobj& t, int32 angle) {
         e += kRightBearing;
         SwapAlignment(t);
       }
-      t.X2 += kLeftBearing;
+      x2 += kLeftBearing;
       break;
     default:
       break;
   }
-  e = WrapDirection(e);
-  t.X2 = WrapDirection(t.X2);
+  t.Escapement = WrapDirection(e);
+  t.X2 = WrapDirection(x2);
 }
 
 // A wall's own text keeps its direction; it moves off the turned wall by its

@@ -45,19 +45,79 @@ i64 W(int32 drawingUnits) { return L(drawingUnits); }
 constexpr i64 kCoordLimit = i64(1) << 30;
 bool InReach(i64 v) { return v > -kCoordLimit && v < kCoordLimit; }
 
+// ---- What the device shows -----------------------------------------------------------
+//
+// A wall's length comes from its file: hatching it whole could take millions
+// of lines where the page shows a few dozen. Each loop below runs only over
+// the steps whose lines can reach the device.
+
+// The logical range the device shows along one axis, and its pixels per
+// logical unit along it.
+struct Shown {
+  i64 lo, hi;
+  double scale;
+};
+
+// The device's box, widened by the hatch pen's width and a little more.
+plat::Rect ShownBox(const plat::DeviceContext& dc) {
+  return dc.VisibleBox(dc.DevicePen().width + 2);
+}
+Shown AlongX(const plat::DeviceContext& dc, const plat::Rect& box) {
+  return {box.left, box.right, dc.DeviceScaleX()};
+}
+Shown AlongY(const plat::DeviceContext& dc, const plat::Rect& box) {
+  return {box.top, box.bottom, dc.DeviceScaleY()};
+}
+
+// Steps closer together than a device pixel (a plan zoomed far out to a
+// wall of a damaged file's length) all land on the same pixels: every
+// stride-th of them still covers each pixel, and no more are drawn than the
+// device has pixels across.
+i64 StrideFor(i64 pitch, double scale) {
+  const double pixels = double(pitch) * scale;
+  if (!(pixels > 0.0) || pixels >= 1.0) return 1;
+  return i64(std::min(1.0 / pixels, 1e12));
+}
+
+i64 FloorDiv(i64 a, i64 b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+i64 CeilDiv(i64 a, i64 b) { return -FloorDiv(-a, b); }
+
+// The steps i (0 <= i < n) whose lines lie within [at + minOff, at + maxOff]
+// along the axis, at = start + dir x pitch x i, and meet the range shown;
+// every stride-th of them is drawn.
+struct Steps {
+  i64 first, last;  // none when first > last
+  i64 stride;
+};
+Steps StepsShown(i64 n, i64 start, int32 dir, i64 pitch, i64 minOff, i64 maxOff, Shown shown) {
+  const i64 lowAt = shown.lo - maxOff, highAt = shown.hi - minOff;
+  i64 first, last;
+  if (dir > 0) {
+    first = CeilDiv(lowAt - start, pitch);
+    last = FloorDiv(highAt - start, pitch);
+  } else {
+    first = CeilDiv(start - highAt, pitch);
+    last = FloorDiv(start - lowAt, pitch);
+  }
+  return {std::max<i64>(first, 0), std::min(last, n - 1), StrideFor(pitch, shown.scale)};
+}
+
 // Pairs of lines over a span: one pair every 140 units, the first at the
-// start (span / 140 + 1 pairs, none when that is 0 or less). line(a, b) draws
-// one line for the running values a and b, which move together by dir x 15
-// to the second line of the pair and by dir x 125 on to the next pair.
+// start (span / 140 + 1 pairs, none when that is 0 or less); only the pairs
+// within the range shown are drawn. line(a, b) draws one line for the
+// running values a and b, which move together by dir x 15 to the second
+// line of the pair and by dir x 125 on to the next pair.
 template <class LineFn>
-void DrawPairs(i64 span, i64 a, i64 b, int32 dir, LineFn line) {
+void DrawPairs(i64 span, i64 a, i64 b, int32 dir, Shown shown, LineFn line) {
   const i64 n = span / kPairPitch + 1;
-  for (i64 i = 0; i < n; ++i) {
-    for (int32 k = 0; k < 2; ++k) {
-      if (!InReach(a) || !InReach(b)) return;
-      line(int32(a), int32(b));
-      a += dir * (k == 0 ? kPairGap : kPairStep);
-      b += dir * (k == 0 ? kPairGap : kPairStep);
+  const i64 d = b - a, gap = dir * kPairGap;
+  const Steps steps = StepsShown(n, a, dir, kPairPitch, std::min({i64(0), d, gap, gap + d}),
+                                 std::max({i64(0), d, gap, gap + d}), shown);
+  for (i64 i = steps.first; i <= steps.last; i += steps.stride) {
+    const i64 pa = a + dir * kPairPitch * i, pb = b + dir * kPairPitch * i;
+    for (const i64 off : {i64(0), gap}) {
+      if (!InReach(pa + off) || !InReach(pb + off)) return;
+      line(int32(pa + off), int32(pb + off));
     }
   }
 }
@@ -168,7 +228,8 @@ void HatchInwallHorizontal(plat::DeviceContext& dc, const TInwallobj& w, i64 t) 
   const i64 xa = std::min(x1, x2), xb = std::max(x1, x2);
   const int32 yt = std::max(y1, y2), yb = std::min(y1, y2);
   const i64 a = xa + t;
-  DrawPairs(xb - a - t, a, xa + 2 * t, +1, [&](int32 p, int32 q) { draw::Line(dc, p, yt, q, yb); });
+  DrawPairs(xb - a - t, a, xa + 2 * t, +1, AlongX(dc, ShownBox(dc)),
+            [&](int32 p, int32 q) { draw::Line(dc, p, yt, q, yb); });
 }
 
 void HatchInwallVertical(plat::DeviceContext& dc, const TInwallobj& w, i64 t) {
@@ -176,7 +237,8 @@ void HatchInwallVertical(plat::DeviceContext& dc, const TInwallobj& w, i64 t) {
   const int32 xa = std::min(x1, x2), xb = std::max(x1, x2);
   const i64 yt = std::max(y1, y2), yb = std::min(y1, y2);
   const i64 a = yt - t;
-  DrawPairs(a - yb - t, a, yt - 2 * t, -1, [&](int32 p, int32 q) { draw::Line(dc, xa, p, xb, q); });
+  DrawPairs(a - yb - t, a, yt - 2 * t, -1, AlongY(dc, ShownBox(dc)),
+            [&](int32 p, int32 q) { draw::Line(dc, xa, p, xb, q); });
 }
 
 // Single vertical lines every 125 units, hanging len down from the face.
@@ -191,10 +253,13 @@ void HatchInwallAngled(plat::DeviceContext& dc, const TInwallobj& w, i64 t) {
   }
   Slope s;
   if (!SlopeOf(q.walk, t, kSinglePitch, xs, ys, xe, s)) return;
-  int32 x = xs;
-  double y = ys;
-  for (int32 i = 0; i < s.n; ++i) {
-    x += q.walk.xDir * kSinglePitch;
+  // Line i stands at xs + dir x 125 x (i + 1).
+  const Steps steps = StepsShown(s.n, i64(xs) + q.walk.xDir * kSinglePitch, q.walk.xDir,
+                                 kSinglePitch, 0, 0, AlongX(dc, ShownBox(dc)));
+  double y = ys + q.walk.yDir * s.dy * double(steps.first);
+  for (i64 i = steps.first; i <= steps.last; i += steps.stride) {
+    if (i > steps.first && steps.stride > 1) y += q.walk.yDir * s.dy * double(steps.stride - 1);
+    const int32 x = int32(xs + q.walk.xDir * kSinglePitch * (i + 1));
     y += q.walk.yDir * s.dy;
     int32 top, bottom;
     if (!ToCoord(y, top) || !Shift(top, -s.len, bottom)) return;
@@ -215,17 +280,21 @@ void HatchExtwallAngled(plat::DeviceContext& dc, int32 angle, int32 xs, int32 ys
   int32 off;
   if (!ToCoord(s.sin * (kPairGap / s.sin), off)) return;
   const double reach = double(e.lenDir) * s.len;
-  int32 x = xs;
-  double y = ys + e.walk.yDir * s.dy + e.offStart * off;
-  for (int32 i = 0; i < s.n; ++i) {
+  // Pair i stands at xs + dir x (140 x i + 125) and 15 further on.
+  const i64 gap = e.walk.xDir * kPairGap;
+  const Steps steps =
+      StepsShown(s.n, i64(xs) + e.walk.xDir * kPairStep, e.walk.xDir, kPairPitch,
+                 std::min<i64>(0, gap), std::max<i64>(0, gap), AlongX(dc, ShownBox(dc)));
+  double y = ys + e.walk.yDir * s.dy + e.offStart * off + e.walk.yDir * s.dy * double(steps.first);
+  for (i64 i = steps.first; i <= steps.last; i += steps.stride) {
+    if (i > steps.first && steps.stride > 1) y += e.walk.yDir * s.dy * double(steps.stride - 1);
     int32 y1, end1, y2, end2;
     if (!ToCoord(y, y1) || !Shift(y1, reach, end1) || !Shift(y1, e.secondOff * off, y2) ||
         !Shift(y2, reach, end2))
       return;
-    x += e.walk.xDir * kPairStep;
+    const int32 x = int32(xs + e.walk.xDir * (kPairPitch * i + kPairStep));
     draw::Line(dc, x, y1, x, end1);
-    x += e.walk.xDir * kPairGap;
-    draw::Line(dc, x, y2, x, end2);
+    draw::Line(dc, int32(x + gap), y2, int32(x + gap), end2);
     y += e.walk.yDir * s.dy;
   }
 }
@@ -233,22 +302,23 @@ void HatchExtwallAngled(plat::DeviceContext& dc, int32 angle, int32 xs, int32 ys
 // The outer band, between the face and the second line.
 void HatchOuterBand(plat::DeviceContext& dc, const TExtwallobj& w) {
   const i64 t = W(w.Thickness1);
+  const plat::Rect box = ShownBox(dc);
   if (IsHorizontal(w)) {
     const i64 xa = W(w.X1), xb = W(w.X2);
     const int32 y1 = L(w.Y1), y2 = L(w.Line2Y2);
     auto line = [&](int32 p, int32 q) { draw::Line(dc, p, y1, q, y2); };
     if (xb > xa)
-      DrawPairs(xb - (xa + t) - t, xa + t, xa + 2 * t, +1, line);
+      DrawPairs(xb - (xa + t) - t, xa + t, xa + 2 * t, +1, AlongX(dc, box), line);
     else if (xa > xb)
-      DrawPairs((xa - t) - xb - t, xa - t, xa - 2 * t, -1, line);
+      DrawPairs((xa - t) - xb - t, xa - t, xa - 2 * t, -1, AlongX(dc, box), line);
   } else if (IsVertical(w)) {
     const int32 x = L(w.X1), xo = L(w.Line2X2);
     const i64 ya = W(w.Y1), yb = W(w.Y2);
     auto line = [&](int32 p, int32 q) { draw::Line(dc, x, p, xo, q); };
     if (yb > ya)
-      DrawPairs((yb - t) - ya - t, yb - t, yb - 2 * t, -1, line);
+      DrawPairs((yb - t) - ya - t, yb - t, yb - 2 * t, -1, AlongY(dc, box), line);
     else if (ya > yb)
-      DrawPairs(ya - (yb + t) - t, yb + t, yb + 2 * t, +1, line);
+      DrawPairs(ya - (yb + t) - t, yb + t, yb + 2 * t, +1, AlongY(dc, box), line);
   } else {
     HatchExtwallAngled(dc, w.Angle, L(w.X1), L(w.Y1), L(w.X2), t);
   }
@@ -258,14 +328,15 @@ void HatchOuterBand(plat::DeviceContext& dc, const TExtwallobj& w) {
 // The case is still chosen by the wall's own face line.
 void HatchInnerBand(plat::DeviceContext& dc, const TExtwallobj& w) {
   const i64 t = W(w.Thickness2);
+  const plat::Rect box = ShownBox(dc);
   if (IsHorizontal(w)) {
     const i64 xs = W(w.Line4X1), xe = W(w.Line4X2);
     const int32 ya = L(w.Line4Y2), yb = L(w.Line3Y2);
     auto line = [&](int32 p, int32 q) { draw::Line(dc, p, ya, q, yb); };
     if (xe > xs)
-      DrawPairs(xe - (xs + t) - t, xs + t, xs, +1, line);
+      DrawPairs(xe - (xs + t) - t, xs + t, xs, +1, AlongX(dc, box), line);
     else if (xs > xe)
-      DrawPairs((xs - t) - xe - t, xs - t, xs, -1, line);
+      DrawPairs((xs - t) - xe - t, xs - t, xs, -1, AlongX(dc, box), line);
   } else if (IsVertical(w)) {
     const int32 xa = L(w.Line3X2), xb = L(w.Line4X2);
     const i64 t1 = W(w.Thickness1), c = W(w.CavityWidth);
@@ -273,10 +344,10 @@ void HatchInnerBand(plat::DeviceContext& dc, const TExtwallobj& w) {
     auto line = [&](int32 p, int32 q) { draw::Line(dc, xa, p, xb, q); };
     if (w.Y2 > w.Y1) {
       const i64 a = l2y - t1 - c;
-      DrawPairs(a - l4y - t, a, a - t, -1, line);
+      DrawPairs(a - l4y - t, a, a - t, -1, AlongY(dc, box), line);
     } else if (w.Y1 > w.Y2) {
       const i64 a = l2y + t1 + c;
-      DrawPairs(l4y - a - t, a, a + t, +1, line);
+      DrawPairs(l4y - a - t, a, a + t, +1, AlongY(dc, box), line);
     }
   } else {
     HatchExtwallAngled(dc, w.Angle, L(w.Line3X1), L(w.Line3Y1), L(w.Line3X2), t);

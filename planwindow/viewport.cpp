@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "model/flist.h"
+#include "model/queries_support.h"
 #include "model/rounding.h"
 #include "model/view_mapping.h"
 #include "planwindow/childwin.h"
@@ -164,9 +165,7 @@ void TMDIChild::VertScroll(int32 code, int32 thumbPosition) {
 void TMDIChild::SetupViewport(int32 /*mode: both callers pass 2*/) {
   if (CurrentView >= view::Designer1 && CurrentView <= kDesignerViewLast) return;
 
-  cfg::Reader sheet(ProgramFile(cfgfile::SheetSize.ForUnits()));
-  sheet.Int(DrawingWidth);
-  sheet.Int(DrawingHeight);
+  queries::ReadSheetSize();
 
   SetUnitsScale();
   if (IsSiteView(CurrentView)) {

@@ -22,6 +22,9 @@ int RoundToInt(double v) {
 
 double Sign(int v) { return v < 0 ? -1.0 : 1.0; }
 
+// The 32-bit range of coordinates, as reals.
+constexpr double kMin = -2147483648.0, kMax = 2147483647.0;
+
 bool IsBrokenStyle(int style) {
   return style == PS_DASH || style == PS_DOT || style == PS_DASHDOT || style == PS_DASHDOTDOT;
 }
@@ -257,13 +260,37 @@ TextMetrics DeviceContext::GetTextMetrics() {
 }
 
 void DeviceContext::SetClipBox(const Rect* logicalBox) {
+  clipped_ = logicalBox != nullptr;
   if (!logicalBox) {
     DevSetClip(nullptr);
     return;
   }
-  const Rect device = BoxToDevice(logicalBox->left, logicalBox->top, logicalBox->right,
-                                  logicalBox->bottom);
-  DevSetClip(&device);
+  clip_ = BoxToDevice(logicalBox->left, logicalBox->top, logicalBox->right, logicalBox->bottom);
+  DevSetClip(&clip_);
+}
+
+Rect DeviceContext::VisibleBox(int margin) const {
+  const Size size = DeviceSize();
+  if (size.cx <= 0 || size.cy <= 0) return {int(kMin), int(kMin), int(kMax), int(kMax)};
+  Rect d{0, 0, size.cx, size.cy};
+  if (clipped_) {
+    d = {std::max(d.left, clip_.left), std::max(d.top, clip_.top),
+         std::min(d.right, clip_.right), std::min(d.bottom, clip_.bottom)};
+  }
+  // In reals, held to 32 bits: a far zoomed-out mapping takes the device's
+  // corners beyond them.
+  double sx, sy;
+  ScaleFactors(sx, sy);
+  if (sx == 0.0 || sy == 0.0) return {int(kMin), int(kMin), int(kMax), int(kMax)};
+  auto toLogical = [](double device, double deviceOrg, double logicalOrg, double scale) {
+    return std::clamp(logicalOrg + (device - deviceOrg) / scale, kMin, kMax);
+  };
+  const double x1 = toLogical(double(d.left) - margin, viewportOrg_.x, windowOrg_.x, sx);
+  const double x2 = toLogical(double(d.right) + margin, viewportOrg_.x, windowOrg_.x, sx);
+  const double y1 = toLogical(double(d.top) - margin, viewportOrg_.y, windowOrg_.y, sy);
+  const double y2 = toLogical(double(d.bottom) + margin, viewportOrg_.y, windowOrg_.y, sy);
+  return {int(std::floor(std::min(x1, x2))), int(std::floor(std::min(y1, y2))),
+          int(std::ceil(std::max(x1, x2))), int(std::ceil(std::max(y1, y2)))};
 }
 
 }  // namespace plat

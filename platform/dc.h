@@ -41,6 +41,9 @@ class DeviceContext {
   void DPtoLP(Point* pts, int n) const;
   // A logical length along x in device pixels (pen widths, font heights).
   int LengthToDevice(int logical) const;
+  // Device pixels per logical unit along x and along y (without sign).
+  double DeviceScaleX() const { return sx_ < 0 ? -sx_ : sx_; }
+  double DeviceScaleY() const { return sy_ < 0 ? -sy_ : sy_; }
 
   // ---- Objects and attributes -------------------------------------------
   Pen SelectPen(const Pen& pen);  // each returns the previous object
@@ -85,6 +88,12 @@ class DeviceContext {
   // now); nullptr draws everywhere again. Printing a part of a plan clips
   // to its frame.
   void SetClipBox(const Rect* logicalBox);
+  // The box of the logical plane that can reach the device (its surface,
+  // within the clip box when one is set), widened by margin device pixels
+  // on every side, normalised (left <= right, top <= bottom). Loops whose
+  // count comes from a drawing's coordinates draw only what lies within it.
+  // A device of unknown size shows the whole plane.
+  Rect VisibleBox(int margin) const;
 
   // ---- The device -----------------------------------------------------------
   // The drawing surface in device pixels (client area, bitmap or page).
@@ -164,6 +173,8 @@ class DeviceContext {
   int rop2_ = R2_COPYPEN;
   int polyFillMode_ = ALTERNATE;
   Point current_{0, 0};
+  bool clipped_ = false;
+  Rect clip_{};  // device pixels
 };
 
 }  // namespace plat

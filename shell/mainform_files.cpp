@@ -6,6 +6,7 @@
 #include "dialogs/shell_dialogs.h"
 #include "model/flist.h"
 #include "model/globals.h"
+#include "model/queries_support.h"
 #include "planwindow/childwin.h"
 #include "platform/files.h"
 #include "platform/ui.h"
@@ -93,9 +94,7 @@ void TMainForm::SetUnits(int32 metric) {
     ZoomUnits = 4;
   }
   // The sheet of the units places the drawing about its centre.
-  cfg::Reader sheet(ProgramFile(cfgfile::SheetSize.ForUnits()));
-  sheet.Int(DrawingWidth);
-  sheet.Int(DrawingHeight);
+  queries::ReadSheetSize();
 }
 
 bool TMainForm::KeepCurrentDrawing() {
@@ -329,6 +328,16 @@ void TMainForm::ReportPartialRead(const std::string& name, const TFlist::ReadRep
   }
   std::string text = plat::Format("Only part of drawing %s could be read: %d of %d elements.",
                                   name.c_str(), read.read, read.expected);
+  if (read.cutElements > 0) {
+    std::string left;
+    if (read.cutCharacters > 0)
+      left = plat::Format("%lld characters of text", static_cast<long long>(read.cutCharacters));
+    if (read.cutPoints > 0)
+      left += (left.empty() ? "" : " and ") +
+              plat::Format("%lld polygon points", static_cast<long long>(read.cutPoints));
+    text += plat::Format(" %d %s could not be kept whole: %s left out.", read.cutElements,
+                         read.cutElements == 1 ? "element" : "elements", left.c_str());
+  }
   text += copy.empty() ? " No copy of the file as it was could be kept."
                        : " The file as it was is kept as " + copy + ".";
   plat::InfoBox(text);

@@ -34,7 +34,7 @@ constexpr const char* kDoesNotFit =
     "Choose a smaller scale (a larger number), or the other paper orientation in the print "
     "dialog.\nPrint it all the same?";
 constexpr const char* kTooManyPages =
-    "the plan would need %d pages at scale 1 : %d - choose a smaller scale (a larger number)";
+    "the plan would need %lld pages at scale 1 : %d - choose a smaller scale (a larger number)";
 constexpr const char* kNoGroupSplit = "the group drawing prints on one page only";
 
 constexpr double kInchesPerMillimetre = 0.039371;
@@ -260,6 +260,12 @@ PaperArea PaperOf(const PageMetrics& page, double pixelsPerUnit) {
   return {page.pixels.cx / pixelsPerUnit, page.pixels.cy / pixelsPerUnit};
 }
 
+// How many pages a length takes, at least one; held where 32 bits end (a
+// damaged drawing's plan may reach that far).
+int32 PagesAcross(double length, double page) {
+  return int32(std::clamp(std::ceil(length / page), 1.0, double(INT32_MAX)));
+}
+
 // Measures view v of the printed drawing in the list as it will print:
 // centred on its outline (walls and dimensions), or for a split print on
 // everything it holds, and whether everything it holds lies on the page or
@@ -290,8 +296,8 @@ PageLayout PlanLayout(int32 v, bool split, PaperArea paper, PrintedExtents& exte
   layout.centreX = centre.CentreX();
   layout.centreY = centre.CentreY();
   if (split) {
-    layout.columns = std::max(1, int32(std::ceil(box.Width() / paper.width)));
-    layout.rows = std::max(1, int32(std::ceil(box.Height() / paper.height)));
+    layout.columns = PagesAcross(box.Width(), paper.width);
+    layout.rows = PagesAcross(box.Height(), paper.height);
   }
   const double halfW = layout.columns * paper.width / 2 + 1;
   const double halfH = layout.rows * paper.height / 2 + 1;
@@ -495,7 +501,7 @@ bool TMainForm::PrintViews(const std::vector<int32>& views, int32 offset,
   for (int32 v : views) {
     const PageLayout layout = PlanLayout(v, split, PaperOf(page, perUnit), extents);
     if (layout.empty) continue;
-    const int32 pages = layout.columns * layout.rows;
+    const long long pages = 1LL * layout.columns * layout.rows;
     if (pages > kMaxSplitPages) {
       plat::ErrorBox(plat::Format(kTooManyPages, pages, choice.scale), plat::mbCancel);
       return false;

@@ -821,6 +821,7 @@ bool RecordReader::ReadRecord(TObj& e, Variant v, const Placement& p) {
           // Stored characters may include a zero; the length becomes that of
           // the text the element now holds.
           len = CopyBoundedText(TextAtOffset(e, t.bufferOffset), t.capacity, p_, take);
+          loss_.characters += static_cast<std::int64_t>(stored) - len;
           p_ += stored;
         }
         break;
@@ -841,6 +842,7 @@ bool RecordReader::ReadRecord(TObj& e, Variant v, const Placement& p) {
           }
         }
         poly.PointCount = std::min(stored, kMaxPolyPoints);
+        loss_.points += stored - poly.PointCount;
         break;
       }
     }
@@ -849,15 +851,19 @@ bool RecordReader::ReadRecord(TObj& e, Variant v, const Placement& p) {
 }
 
 RecordReader::Status RecordReader::Next(Variant v, const Placement& p, std::unique_ptr<TObj>& out) {
+  loss_ = {};
   int32 k;
   if (!Int(k)) return Status::End;
   if (!HasLayout(k, v)) return Status::NoLayout;
   std::unique_ptr<TObj> e(NewElementOfKind(k));
   if (!e) return Status::NoLayout;
   if (!ReadRecord(*e, v, p) || !AtLineEnd()) return Status::End;
-  // The record repeats the kind; one that names another class would make
-  // the element's kind lie about its class, so the kind line wins then.
-  if (ClassOfKind(e->Kind) != ClassOfKind(k)) e->Kind = k;
+  // The record repeats the kind. Its own kind stays only when the layout
+  // that read the record would also write it: one of another class would
+  // make the element's kind lie about its class, and one that this file
+  // family does not keep (an unlocked room in the paste buffer) would be
+  // lost at the next write. The kind line wins then.
+  if (LayoutOfKind(e->Kind, v) != LayoutOfKind(k, v)) e->Kind = k;
   out = std::move(e);
   return Status::Element;
 }
@@ -886,6 +892,11 @@ ReadResult ParsePlaced(std::string_view data, TFlist& list, const PlaceFn& place
     if (keep && !keep(*e)) continue;
     list.Add(e.release());
     ++result.appended;
+    if (r.LastLoss().Any()) {
+      ++result.cutElements;
+      result.cut.characters += r.LastLoss().characters;
+      result.cut.points += r.LastLoss().points;
+    }
   }
   return result;
 }

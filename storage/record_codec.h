@@ -113,6 +113,16 @@ class RecordReader {
     End,       // end of the file, or a broken record (nothing kept of it)
   };
   Status Next(Variant v, const Placement& p, std::unique_ptr<TObj>& out);
+  // What the element Next gave last could not keep of its record: the
+  // characters of texts beyond their fields (or after a zero) and the points
+  // beyond a polygon's last. They were read past, so the next record stays
+  // in step, but a write would lose them.
+  struct Loss {
+    std::int64_t characters = 0;
+    std::int64_t points = 0;
+    bool Any() const { return characters > 0 || points > 0; }
+  };
+  const Loss& LastLoss() const { return loss_; }
 
   bool AtEnd();
 
@@ -136,6 +146,7 @@ class RecordReader {
   std::uint64_t digits_ = 0;
   std::uint64_t signs_ = 0;
   std::uint64_t minus_ = 0;
+  Loss loss_;
 };
 
 // Which elements a read keeps (all when empty).
@@ -149,6 +160,10 @@ struct ReadResult {
   // Every record the header counts was whole; false when the data ended
   // early or a record was broken (the elements before it are kept).
   bool complete = false;
+  // Appended elements that could not keep all their record held, and what
+  // they left out (RecordReader::Loss).
+  int32 cutElements = 0;
+  RecordReader::Loss cut;
 };
 
 // Reads the header and up to header.count records, appending the elements

@@ -8,6 +8,7 @@
 #include "building/wall_geometry.h"
 #include "building/wall_query.h"
 #include "model/flist.h"
+#include "model/group_ids.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -333,6 +334,31 @@ TEST_F(WallJoin, TheFloorsWallIndexPlansEveryJoinAsTheWholeListDoesOnABusyFloor)
   EXPECT_EQ(Described(PlanJoin(again, DrawingList, settings, walls, edited)),
             Described(PlanJoin(again, DrawingList, settings, CurrentView, edited)));
   EXPECT_EQ(walls.Entries(), FloorWalls(DrawingList, CurrentView).Entries());
+}
+
+TEST(GroupIds, ACounterThatCannotGrowIsToldAndNeverGivesANegativeId) {
+  ScratchProgramDir dir;
+  struct Case {
+    int32 next;  // as a damaged header leaves it
+    int32 after;
+  };
+  for (const Case& c : {Case{-2147483647 - 1, 1}, Case{-1, 1}, Case{0, 1},
+                        Case{kLastGroupNumber - 1, kLastGroupNumber}})
+    EXPECT_EQ(GroupNumberAfter(c.next), c.after) << c.next;
+
+  // A library symbol placed into a drawing whose header says 2147483647:
+  // told once, and both its ids are the floor's last.
+  NextGroupNumber = 2147483647;
+  CurrentView = view::SubFloor;
+  dir.WriteFile("LIBS\\Tap.PLM", "1 0 0 0 2 0\n5\n5 0 0 0 0 0 10 0 0 10 0 0 1 0\n");
+  DefaultTestUi()
+      .ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk)
+      .WithText("the drawing has used up its group numbers: new elements share the last one");
+  ASSERT_EQ(DrawingList.ReadLibraryFile("Tap.PLM"), 1);
+  EXPECT_EQ(DrawingList.At(DrawingList.Count() - 1)->LinkId, 150000 + kLastGroupNumber);
+  EXPECT_EQ(NewGroupId(), kLastGroupNumber);
+  EXPECT_EQ(NextGroupNumber, kLastGroupNumber);
+  DrawingList.Clear();
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 // mapping); the walls store five times as much (PixelScale 5).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -92,7 +93,9 @@ class DetailedWalls : public ::testing::Test {
   }
 
   ScratchProgramDir dir_;
-  RecordingDC dc_;
+  // A surface that shows every wall below whole: hatching stops where the
+  // device does.
+  RecordingDC dc_{{4000, 4000}};
 };
 
 // ---- One wall per direction -------------------------------------------------------------
@@ -356,6 +359,65 @@ INSTANTIATE_TEST_SUITE_P(Table, NearlyUprightWalls,
                          ::testing::Values(UprightCase{false, 0}, UprightCase{false, 1800},
                                            UprightCase{false, 3600}, UprightCase{true, 0},
                                            UprightCase{true, 1800}, UprightCase{true, 3600}));
+
+// ---- Walls beyond the device ------------------------------------------------------------
+
+TEST_F(DetailedWalls, AWallBeyondTheDeviceHatchesWhatItShowsEachLineWhereTheWholeWallHasIt) {
+  struct Case {
+    const char* story;
+    std::shared_ptr<TObj> wall;
+    Point origin;  // of a 600 x 400 device's view of it
+  };
+  const Case cases[] = {
+      {"internal, level", Inwall(900, {{0, 600}, {30000, 600}}, {{0, 0}, {30000, 0}}), {10000, 0}},
+      {"internal, rising", Inwall(450, {{0, 0}, {30000, 30000}}, {{71, -71}, {30071, 29929}}),
+       {10000, 9800}},
+      {"external, rising", Extwall(450, {{0, 0}, {30000, 30000}}, {{71, -71}, {30071, 29929}}),
+       {10000, 9800}},
+      {"external, falling",
+       Extwall(2250, {{30000, 30000}, {0, 0}}, {{29929, 30071}, {-71, 71}}), {20000, 19800}},
+      {"external, upright", Extwall(0, {{0, 0}, {0, 30000}}, {{100, 0}, {100, 30000}}),
+       {-200, 15000}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.story);
+    RecordingDC whole({40000, 40000});
+    c.wall->DrawDetailed(whole, 0);
+    RecordingDC part({600, 400});
+    part.SetWindowOrg(c.origin.x, c.origin.y);
+    c.wall->DrawDetailed(part, 0);
+    std::vector<Seg> all, shown;
+    for (const DcRecord& r : whole.Lines())
+      if (r.pen.width == 2) all.push_back({r.from, r.to});
+    for (const DcRecord& r : part.Lines())
+      if (r.pen.width == 2)
+        shown.push_back({{r.from.x + c.origin.x, r.from.y + c.origin.y},
+                         {r.to.x + c.origin.x, r.to.y + c.origin.y}});
+    int meets = 0;
+    for (const Seg& s : all) {
+      const bool meetsBox = std::max(s.a.x, s.b.x) >= c.origin.x &&
+                            std::min(s.a.x, s.b.x) < c.origin.x + 600 &&
+                            std::max(s.a.y, s.b.y) >= c.origin.y &&
+                            std::min(s.a.y, s.b.y) < c.origin.y + 400;
+      if (!meetsBox) continue;
+      ++meets;
+      EXPECT_NE(std::find(shown.begin(), shown.end(), s), shown.end()) << s;
+    }
+    EXPECT_GE(meets, 3);
+    for (const Seg& s : shown) EXPECT_NE(std::find(all.begin(), all.end(), s), all.end()) << s;
+    EXPECT_LT(shown.size(), all.size() / 10);
+  }
+
+  // Zoomed out until a wall of a damaged file's length fits the device:
+  // pairs closer than a pixel are drawn no denser than its pixels.
+  RecordingDC far({600, 400});
+  far.SetMapMode(plat::MM_ISOTROPIC);
+  far.SetWindowExt(400000000, 400000000);
+  far.SetViewportExt(600, 600);
+  Extwall(900, {{0, 600}, {400000000, 600}}, {{0, 500}, {400000000, 500}})->DrawDetailed(far, 0);
+  EXPECT_GT(far.Lines().size(), 300u);
+  EXPECT_LE(far.Lines().size(), 2u * 600 + 10);
+}
 
 // ---- Pens -------------------------------------------------------------------------------
 

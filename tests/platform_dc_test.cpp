@@ -2,6 +2,7 @@
 // the recording device context.
 #include <gtest/gtest.h>
 
+#include "platform/line_walk.h"
 #include "platform/recording_dc.h"
 
 using namespace plat;
@@ -307,4 +308,54 @@ TEST(PlatformRecordingWindow, DeviceContextsShareOneLogAndPaintRunsWhenInvalid) 
   EXPECT_EQ(window.Log().Count(DcOp::Rectangle), 1);
   EXPECT_EQ(window.ClientToScreen({1, 2}), (Point{51, 62}));
   EXPECT_EQ(ClientToScreen(nullptr, {1, 2}), (Point{1, 2}));
+}
+
+TEST(PlatformLineWalk, OnlyTheStretchABoxShowsIsWalkedPixelForPixelAsTheWholeWalk) {
+  static constexpr int kDashDot[] = {9, 4, 2, 4};
+  const plat::DashRuns style{kDashDot, 4};
+  struct Pixel {
+    int x, y;
+    bool on;
+    bool operator==(const Pixel&) const = default;
+  };
+  // The walk from a to b, b left out, every pixel of it.
+  auto whole = [&](plat::Point a, plat::Point b) {
+    std::vector<Pixel> out;
+    const long long dx = std::llabs(1LL * b.x - a.x), dy = -std::llabs(1LL * b.y - a.y);
+    const int sx = a.x < b.x ? 1 : -1, sy = a.y < b.y ? 1 : -1;
+    long long err = dx + dy, x = a.x, y = a.y;
+    plat::DashWalker dash(style);
+    while (!(x == b.x && y == b.y)) {
+      out.push_back({int(x), int(y), dash.Next()});
+      const long long e2 = 2 * err;
+      if (e2 >= dy) err += dy, x += sx;
+      if (e2 <= dx) err += dx, y += sy;
+    }
+    return out;
+  };
+  unsigned seed = 12345;
+  auto next = [&seed](int range) {
+    seed = seed * 1103515245u + 12345u;
+    return int((seed >> 8) % unsigned(2 * range + 1)) - range;
+  };
+  for (int run = 0; run < 3000; ++run) {
+    const int range = run % 3 == 0 ? 100000 : 300;
+    const plat::Point a{next(range), next(range)}, b{next(range), next(range)};
+    const plat::Rect keep{next(200), next(200), next(200) + 250, next(200) + 250};
+    const bool xMajor = std::llabs(1LL * b.x - a.x) >= std::llabs(1LL * b.y - a.y);
+    std::vector<Pixel> expected, walked;
+    for (const Pixel& p : whole(a, b)) {
+      const int along = xMajor ? p.x : p.y;
+      if (along >= (xMajor ? keep.left : keep.top) && along <= (xMajor ? keep.right : keep.bottom))
+        expected.push_back(p);
+    }
+    plat::WalkLine(a, b, style, keep, [&](int x, int y, bool on) { walked.push_back({x, y, on}); });
+    ASSERT_EQ(walked, expected) << a.x << "," << a.y << " to " << b.x << "," << b.y;
+  }
+  // Ends as far apart as 32 bits allow: a box's worth of pixels, half way
+  // down from 5 to -7.
+  int visited = 0;
+  plat::WalkLine({-2147483647, 5}, {2147483647, -7}, style, {0, -10, 99, 10},
+                 [&](int, int y, bool) { visited += y == -1 ? 1 : 1000; });
+  EXPECT_EQ(visited, 100);
 }

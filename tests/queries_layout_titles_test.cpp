@@ -46,6 +46,7 @@ class LayoutGrid : public QueriesTest {
 };
 
 TEST_F(LayoutGrid, TwoRoomsGetAFrameAndTheGridInsideIt) {
+  WindowExtY = 800;  // the window shows the whole frame: 0..4000 up
   AddTwoRooms();
   list.AddLayoutGrid();
   const std::vector<GridLine> expected = {
@@ -63,6 +64,30 @@ TEST_F(LayoutGrid, TwoRoomsGetAFrameAndTheGridInsideIt) {
   stored.SetDrawingName("House");
   stored.ReadDrawingFile(dtDrawing);
   EXPECT_EQ(stored.Count(), 8);
+}
+
+TEST_F(LayoutGrid, RoomsOrBoundsAsFarAsAFileReachesMakeOnlyTheLinesTheWindowShows) {
+  // The window: 0..3120 x 0..1730 drawing units; the grid 1000 apart.
+  list.Add(Room(view::LayoutGround, 0, 2000000000, 2000000000, 1000));
+  list.Add(Room(view::LayoutGround, -2000000000, 0, 0, -2000000000));
+  list.AddLayoutGrid();
+  EXPECT_LT(list.Count(), 6 + 20);
+  for (int32 i = 6 + 4; i < list.Count(); ++i) {
+    const TObj& l = *list.At(i);
+    EXPECT_TRUE(l.X1 == l.X2 ? l.X1 >= -1000 && l.X1 <= 4120 : l.Y1 >= -1000 && l.Y1 <= 2730);
+  }
+
+  CurrentView = view::LayoutMarkingWalls;
+  dir.WriteFile("CFG\\BOUNDS.CFG", "-2000000000 2000000000 0 0\n");
+  list.Clear();
+  list.AddLayoutGrid();
+  EXPECT_LT(list.Count(), 20);
+  // A spacing finer than any window shows draws no grid.
+  dir.WriteFile("CFG\\LYTGRIDM.CFG", "1 255\n");
+  WindowExtX = 100000000;
+  list.Clear();
+  list.AddLayoutGrid();
+  EXPECT_EQ(list.Count(), 0);
 }
 
 TEST_F(LayoutGrid, ARoomJustCreatedDoesNotMakeASecond) {

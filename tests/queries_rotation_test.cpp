@@ -337,6 +337,32 @@ TEST_F(DrawingTurn, WallAndDimensionDirectionsWrapDifferently) {
   EXPECT_EQ(Find<TDimensobj>(turned, kind::Dimension261, view::Second)->Angle, 3600);
 }
 
+TEST_F(DrawingTurn, DirectionsNearTheLimitOfADamagedFileNeitherOverflowNorWrapNegative) {
+  constexpr int32 kMax = 2147483647;
+  struct Case {
+    int32 op, wallAngle, escapement, bearing;
+    int32 turnedWallAngle, turnedEscapement, turnedBearing;
+  };
+  const Case cases[] = {
+      {TFlist::toMirror, kMax, 100, 0, kMax - 1800, 2800, 1800},
+      {TFlist::toTurn90, kMax, kMax, kMax, kMax - 2700, kMax - 2700, kMax - 2700},
+      {TFlist::toTurn180, kMax - 100, 0, kMax, kMax - 1900, 0, kMax - 1800},
+      {TFlist::toTurn270, 0, kMax, kMax, 2700, kMax - 2700, kMax - 900},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.op << " " << c.wallAngle << " " << c.escapement);
+    list.Clear();
+    AddInfoRecords(list);
+    list.SetDrawingName("House");
+    list.Add(ExtWall(view::Second, 5000, 4000, 6000, 4000, 0, 100, 100, 0, 0, c.wallAngle));
+    list.Add(Text(kind::Text24, view::Second, 5000, 4000, "t", c.escapement, 1, c.bearing));
+    Operate(c.op);
+    EXPECT_EQ(Find<TExtwallobj>(turned, kind::ExtWall, view::Second)->Angle, c.turnedWallAngle);
+    EXPECT_EQ(Find<TTextobj>(turned, kind::Text24, view::Second)->Escapement, c.turnedEscapement);
+    EXPECT_EQ(Find<TTextobj>(turned, kind::Text24, view::Second)->X2, c.turnedBearing);
+  }
+}
+
 TEST_F(DrawingTurn, AMissingLiveFileKeepsTheDrawingAndWritesNothing) {
   AddEveryKind();
   const int32 count = list.Count();

@@ -205,6 +205,42 @@ TEST_F(PrintCommands, APrintRunsWithItsOwnWallStyleAndLeavesTheScreensAsTheyWere
   EXPECT_EQ(DrawingList.Count(), 6 + 4);
 }
 
+TEST_F(PrintCommands, AWallAsLongAsAFileCanHoldPrintsOnlyWhatThePageShows) {
+  // A page spans about 10000 logical units across and down at 1:100
+  // (0.59 pixels each): hatched, each band of a wall shows at most a pair
+  // of lines every 125 units of it, whatever its length.
+  constexpr int32 kFar = 2000000000;
+  const double pageUnits = (printer.pixels.cx + printer.pixels.cy) / kPixelsPerMm * 100 / 5;
+  const int bound = int(2 * 2 * pageUnits / 125) + 100;
+  const int32 codes[4] = {};
+  auto angled = [] {
+    TExtwallobj* w = ExtWall(-kFar, -kFar, kFar, kFar);
+    w->Angle = 450;
+    return w;
+  };
+  const std::function<TObj*()> walls[] = {
+      [] { return ExtWall(-kFar, 14000, kFar, 14000); },
+      [] { return ExtWall(20000, kFar, 20000, -kFar); },
+      angled,
+      [&] {
+        return new TInwallobj(kind::InWall, view::Ground, 8, 0, 1, -kFar, 0, 12000, kFar, 0,
+                              12000, -kFar, 0, 12100, kFar, 12100, 0, 0, 0, 100, 0, 0, 0, 0, 0, 0,
+                              0, 0, 0, 0, codes);
+      },
+  };
+  int drawing = 0;
+  for (const auto& wall : walls) {
+    NewDrawing("FAR" + std::to_string(++drawing));
+    Edit(wall());
+    AnswerPrint(100, [](dlg::TTFPlanprintdlg& d) { d.wallStyle = dlg::wallprint::Hatched; });
+    ui.ExpectQuestion(plat::mrYes).Containing("does not fit");
+    form->CmPrintExecute();
+    ASSERT_EQ(printer.documents, drawing);
+    EXPECT_GT(printer.printed.size(), 2u) << "wall " << drawing;
+    EXPECT_LT(printer.printed.size(), std::size_t(bound)) << "wall " << drawing;
+  }
+}
+
 TEST_F(PrintCommands, APrinterFailingHalfWayIsReportedAndEverythingIsPutBack) {
   Edit(ExtWall(18000, 14000, 21000, 14000, view::First));
   const std::string before = dir.ReadFile(kLive);

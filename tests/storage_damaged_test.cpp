@@ -78,6 +78,38 @@ TEST_F(DamagedFiles, OpeningADrawingReadInPartSaysSoAndKeepsTheFileAsItWas) {
   ASSERT_TRUE(form.OpenNamedDrawing("HALL"));
 }
 
+TEST_F(DamagedFiles, ATextOrPolygonLargerThanItsElementIsToldAndTheFileKeptAsItWas) {
+  ScratchProgramDir& dir = Dir();
+  std::string points;
+  for (int i = 0; i < 25; ++i) points += std::to_string(i * 100) + " 0 " + std::to_string(i) + "\n";
+  const std::string text = "3 0 0 0 1 0\n"
+                           "1\n1 120 0 0 0 0 100 0 0 0 0 0 0 1 0\n"
+                           "4\n4 120 0 0 0 0 0 0 0 0 1000 0 0 5 10 400 Arial" +
+                           std::string(1000, 'x') +
+                           "\n"
+                           "3131\n3131 120 0 0 0 0 0 0 25 0 0 0 0 0 0 0 0 0\n" +
+                           points + "0\n0\n0\n0\n";
+  dir.WriteFile("DWGS\\BIG.KWV", text);
+  plat::ManualTimer timer;
+  TMainForm form(timer);
+  DefaultTestUi()
+      .ExpectMessageDlg(plat::MsgType::Information, plat::mbOK, plat::mrOk)
+      .WithText("Only part of drawing BIG could be read: 3 of 3 elements. 2 elements could not "
+                "be kept whole: 921 characters of text and 6 polygon points left out. The file "
+                "as it was is kept as DWGS\\BIG.DAMAGED.");
+  ASSERT_TRUE(form.OpenNamedDrawing("BIG"));
+  ASSERT_EQ(DrawingList.Count(), 3);
+  EXPECT_EQ(static_cast<TTextobj*>(DrawingList.At(1))->TextLength, kTextCapacity - 1);
+  EXPECT_EQ(static_cast<TPolyobj*>(DrawingList.At(2))->PointCount, kMaxPolyPoints);
+
+  // The next write keeps what the drawing holds; all the file held stays
+  // beside it, and the rewritten drawing opens without a word.
+  DrawingList.WriteDrawingFile(dtDrawing);
+  EXPECT_LT(dir.ReadFile("DWGS\\BIG.KWV").size(), text.size());
+  EXPECT_EQ(dir.ReadFile("DWGS\\BIG.DAMAGED"), text);
+  ASSERT_TRUE(form.OpenNamedDrawing("BIG"));
+}
+
 TEST_F(DamagedFiles, PipesDevicesAndHugeFilesAreNeverRead) {
   ScratchProgramDir& dir = Dir();
   const std::string fifo = dir.Path("DWGS\\PIPE.KWV");

@@ -273,6 +273,37 @@ TEST_F(DrawingFileTest, ARecordRepeatingAnotherClassesKindKeepsItsKindLine) {
   EXPECT_EQ(DrawingList.At(0)->Kind, 1);
 }
 
+TEST_F(DrawingFileTest, ARecordKindTheFamilyWouldNotWriteGivesWayToItsKindLine) {
+  using storage::Variant;
+  // The kind line says locked room (pasteable), the record design room
+  // (not pasteable): the paste buffer keeps what its kind line says, the
+  // other families the record's kind. Whatever is kept writes and reads
+  // back the same.
+  const std::string room = " 120 0 0 0 0 0 0 0 0 0 0 0 0 0 0 \n";
+  struct Case {
+    Variant family;
+    const char* kindLine;
+    std::string record;
+    int32 kept;
+  };
+  for (const Case& c : {Case{Variant::Paste, "29500", "29000" + room, 29500},
+                        Case{Variant::Library, "29500", "29000" + room, 29000},
+                        Case{Variant::Drawing, "29500", "29000" + room, 29000},
+                        Case{Variant::Drawing, "29000", "29500" + room, 29500},
+                        Case{Variant::Library, "1", "100 120 0 0 0 0 0 0 0 0 0 0 0 0 0\n", 1}}) {
+    SCOPED_TRACE(std::string(c.kindLine) + " / " + c.record);
+    const std::string file = "1 0 0 0 1 0\n" + std::string(c.kindLine) + "\n" + c.record;
+    TFlist first, second;
+    storage::ParseInto(file, first, {}, {}, c.family);
+    ASSERT_EQ(first.Count(), 1);
+    EXPECT_EQ(first.At(0)->Kind, c.kept);
+    const std::string written = storage::FormatList(first, {}, {}, c.family);
+    storage::ParseInto(written, second, {}, {}, c.family);
+    ASSERT_EQ(second.Count(), 1);
+    EXPECT_EQ(storage::FormatList(second, {}, {}, c.family), written);
+  }
+}
+
 TEST_F(DrawingFileTest, PositionsAreKeptAboutTheSheetCentre) {
   DrawingList.Add(new TLineobj(1, 120, 0, 0, 1000, 0, 1500, 0, 2000, 2500, 0, 900, 0, 1, 0));
   DrawingList.WriteDrawingFile(dtDrawing);

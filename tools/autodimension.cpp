@@ -137,37 +137,41 @@ void AddOverallDimensions(int32 linkId, int32 offset, int32 direction, int32 hei
 void DimensionWall(const TExtwallobj& w, int32 linkId, int32 tag, int32 off, int32 direction,
                    int32 height) {
   const plat::Point a{w.X1, w.Y1}, b{w.X2, w.Y2};
+  // A wall's ends come from its file: the places off it are summed in 64
+  // bits and held to 32.
+  const long long ax = a.x, ay = a.y, bx = b.x, by = b.y;
+  auto P = [](long long x, long long y) { return plat::Point{I(x), I(y)}; };
   int32 escapement = 0, alignment = kAlignLeftBase, bearing = 0;
   plat::Point at;
   if (a.y == b.y && b.x > a.x) {
-    AddArrow(OrthogonalArrow({a.x, a.y + off}, arrowhead::Left), linkId, tag);
-    AddArrow(OrthogonalArrow({b.x, a.y + off}, arrowhead::Right), linkId, tag);
-    at = {a.x + (b.x - a.x) / 2, a.y + off};
+    AddArrow(OrthogonalArrow(P(ax, ay + off), arrowhead::Left), linkId, tag);
+    AddArrow(OrthogonalArrow(P(bx, ay + off), arrowhead::Right), linkId, tag);
+    at = P(ax + (bx - ax) / 2, ay + off);
     bearing = 900;
   } else if (a.y == b.y && a.x > b.x) {
-    AddArrow(OrthogonalArrow({b.x, a.y - off}, arrowhead::Left), linkId, tag);
-    AddArrow(OrthogonalArrow({a.x, a.y - off}, arrowhead::Right), linkId, tag);
-    at = {b.x + (a.x - b.x) / 2, a.y - off};
+    AddArrow(OrthogonalArrow(P(bx, ay - off), arrowhead::Left), linkId, tag);
+    AddArrow(OrthogonalArrow(P(ax, ay - off), arrowhead::Right), linkId, tag);
+    at = P(bx + (ax - bx) / 2, ay - off);
     alignment = kAlignRightBase;
     bearing = 2700;
   } else if (a.x == b.x && b.y > a.y) {
-    AddArrow(OrthogonalArrow({a.x - off, b.y}, arrowhead::Top), linkId, tag);
-    AddArrow(OrthogonalArrow({a.x - off, a.y}, arrowhead::Bottom), linkId, tag);
-    at = {a.x - off, a.y + (b.y - a.y) / 2};
+    AddArrow(OrthogonalArrow(P(ax - off, by), arrowhead::Top), linkId, tag);
+    AddArrow(OrthogonalArrow(P(ax - off, ay), arrowhead::Bottom), linkId, tag);
+    at = P(ax - off, ay + (by - ay) / 2);
     if (direction > 0) escapement = kAlongVertical;
   } else if (a.x == b.x && a.y > b.y) {
-    AddArrow(OrthogonalArrow({a.x + off, b.y}, arrowhead::Bottom), linkId, tag);
-    AddArrow(OrthogonalArrow({a.x + off, a.y}, arrowhead::Top), linkId, tag);
-    at = {a.x + off, b.y + (a.y - b.y) / 2};
+    AddArrow(OrthogonalArrow(P(ax + off, by), arrowhead::Bottom), linkId, tag);
+    AddArrow(OrthogonalArrow(P(ax + off, ay), arrowhead::Top), linkId, tag);
+    at = P(ax + off, by + (ay - by) / 2);
     bearing = 1800;
     if (direction > 0) escapement = kAlongVertical, alignment = kAlignRightBase;
   } else if (a.x != b.x && a.y != b.y) {
     const SlopedPlace s = SlopedDimensionPlace(w.Angle, off);
     AddArrow(SlopedArrow(a, w.Angle, 1, off), linkId, tag);
     AddArrow(SlopedArrow(b, w.Angle, 2, off), linkId, tag);
-    at = {a.x + s.ox + (b.x - a.x) / 2, a.y + s.oy + (b.y - a.y) / 2};
+    at = P(ax + s.ox + (bx - ax) / 2, ay + s.oy + (by - ay) / 2);
     const double len = std::hypot(double(b.x) - a.x, double(b.y) - a.y);
-    if (len < kShortWall * PixelScale) at = {at.x + s.ox, at.y + s.oy};
+    if (len < kShortWall * PixelScale) at = P(1LL * at.x + s.ox, 1LL * at.y + s.oy);
     bearing = w.Angle;
     escapement = SlopedTextEscapement(w.Angle, s.escapement);
     alignment = s.alignment;

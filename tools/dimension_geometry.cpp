@@ -1,6 +1,8 @@
 #include "tools/dimension_geometry.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "model/rounding.h"
 
@@ -9,22 +11,30 @@ namespace {
 constexpr double kRadiansPerTenth = 0.001745;
 constexpr int32 kShaft = 40, kHead = 20, kHalfHeadWidth = 10 / 2, kTick = 20;
 
-double Rad(int32 tenths) { return tenths * kRadiansPerTenth; }
+double Rad(double tenths) { return tenths * kRadiansPerTenth; }
 int32 T(double v) { return TruncToInt(v); }
+
+// A point of an arrow: a wall's ends come from its file and may lie at the
+// 32-bit limits, so the arrow's points are summed in 64 bits and held there.
+plat::Point At(long long x, long long y) {
+  return {int32(std::clamp<long long>(x, INT32_MIN, INT32_MAX)),
+          int32(std::clamp<long long>(y, INT32_MIN, INT32_MAX))};
+}
 
 }  // namespace
 
 ArrowShape OrthogonalArrow(plat::Point p, char head) {
-  const int32 L = kShaft * PixelScale, h = kHead * PixelScale, w = kHalfHeadWidth * PixelScale;
+  const long long L = 1LL * kShaft * PixelScale, h = 1LL * kHead * PixelScale,
+                  w = 1LL * kHalfHeadWidth * PixelScale, x = p.x, y = p.y;
   switch (head) {
     case arrowhead::Left:
-      return {p, {p.x + L, p.y}, {p.x + h, p.y + w}, {p.x + h, p.y - w}, {p.x, p.y + h}, {p.x, p.y - h}};
+      return {p, At(x + L, y), At(x + h, y + w), At(x + h, y - w), At(x, y + h), At(x, y - h)};
     case arrowhead::Right:
-      return {p, {p.x - L, p.y}, {p.x - h, p.y + w}, {p.x - h, p.y - w}, {p.x, p.y + h}, {p.x, p.y - h}};
+      return {p, At(x - L, y), At(x - h, y + w), At(x - h, y - w), At(x, y + h), At(x, y - h)};
     case arrowhead::Top:
-      return {p, {p.x, p.y - L}, {p.x - w, p.y - h}, {p.x + w, p.y - h}, {p.x - h, p.y}, {p.x + h, p.y}};
+      return {p, At(x, y - L), At(x - w, y - h), At(x + w, y - h), At(x - h, y), At(x + h, y)};
     default:
-      return {p, {p.x, p.y + L}, {p.x - w, p.y + h}, {p.x + w, p.y + h}, {p.x - h, p.y}, {p.x + h, p.y}};
+      return {p, At(x, y + L), At(x - w, y + h), At(x + w, y + h), At(x - h, y), At(x + h, y)};
   }
 }
 
@@ -44,17 +54,17 @@ SlopedPlace SlopedDimensionPlace(int32 a, int32 off) {
       break;
     }
     case 2: {
-      const double r = Rad(1800 - a);
+      const double r = Rad(1800.0 - a);
       s = {T(off * std::cos(r)), T(off * std::sin(r)), a - 900, 6};
       break;
     }
     case 3: {
-      const double r = Rad(2700 - a);
+      const double r = Rad(2700.0 - a);
       s = {T(off * std::sin(r)), -T(off * std::cos(r)), a + 900, 4};
       break;
     }
     default: {
-      const double r = Rad(3600 - a);
+      const double r = Rad(3600.0 - a);
       s = {-T(off * std::cos(r)), -T(off * std::sin(r)), a - 2700, 4};
       break;
     }
@@ -73,25 +83,26 @@ int32 SlopedTextEscapement(int32 a, int32 escapement) {
 
 ArrowShape SlopedArrow(plat::Point e, int32 a, int end, int32 off) {
   plat::Point tip;
+  const long long ex = e.x, ey = e.y;
   switch (SlopedQuadrant(a)) {
     case 1: {
-      const double r = Rad(900 - a);
-      tip = {e.x - T(off * std::sin(r)), e.y + T(off * std::cos(r))};
+      const double r = Rad(900.0 - a);
+      tip = At(ex - T(off * std::sin(r)), ey + T(off * std::cos(r)));
       break;
     }
     case 2: {
-      const double r = Rad(1800 - a);
-      tip = {e.x + T(off * std::cos(r)), e.y + T(off * std::sin(r))};
+      const double r = Rad(1800.0 - a);
+      tip = At(ex + T(off * std::cos(r)), ey + T(off * std::sin(r)));
       break;
     }
     case 3: {
-      const double r = Rad(2700 - a);
-      tip = {e.x + T(off * std::sin(r)), e.y - T(off * std::cos(r))};
+      const double r = Rad(2700.0 - a);
+      tip = At(ex + T(off * std::sin(r)), ey - T(off * std::cos(r)));
       break;
     }
     default: {
-      const double r = Rad(3600 - a);
-      tip = {e.x - T(off * std::cos(r)), e.y - T(off * std::sin(r))};
+      const double r = Rad(3600.0 - a);
+      tip = At(ex - T(off * std::cos(r)), ey - T(off * std::sin(r)));
       break;
     }
   }
@@ -99,14 +110,12 @@ ArrowShape SlopedArrow(plat::Point e, int32 a, int end, int32 off) {
   const double nx = -uy, ny = ux;                              // its left-hand normal
   const int32 sign = end == 1 ? 1 : -1;
   const double p = PixelScale;
-  const plat::Point shaftEnd{tip.x + sign * T(kShaft * p * ux), tip.y + sign * T(kShaft * p * uy)};
-  const plat::Point headBase{tip.x + sign * T(kHead * p * ux), tip.y + sign * T(kHead * p * uy)};
+  const long long x = tip.x, y = tip.y;
+  const plat::Point shaftEnd =
+      At(x + sign * T(kShaft * p * ux), y + sign * T(kShaft * p * uy));
+  const long long hx = x + sign * T(kHead * p * ux), hy = y + sign * T(kHead * p * uy);
   const int32 wx = T(kHalfHeadWidth * p * nx), wy = T(kHalfHeadWidth * p * ny);
   const int32 tx = T(kTick * p * nx), ty = T(kTick * p * ny);
-  return {tip,
-          shaftEnd,
-          {headBase.x + wx, headBase.y + wy},
-          {headBase.x - wx, headBase.y - wy},
-          {tip.x + tx, tip.y + ty},
-          {tip.x - tx, tip.y - ty}};
+  return {tip, shaftEnd, At(hx + wx, hy + wy), At(hx - wx, hy - wy), At(x + tx, y + ty),
+          At(x - tx, y - ty)};
 }

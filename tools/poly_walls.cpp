@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "model/flist.h"
+#include "model/group_ids.h"
 #include "model/queries_support.h"
 #include "model/wall_faces.h"
 #include "platform/ui.h"
@@ -201,7 +202,7 @@ void TPolyobjtool::PrepareWallChange() {
 
   for (int32 i = 0; i < kMaxPickedCorners; ++i) VX[i] = VY[i] = VZ[i] = 0;
   for (int32& v : PolyValues) v = 1;
-  ++NextGroupNumber;
+  NextGroupNumber = GroupNumberAfter(NextGroupNumber);
   CursorY = wall.LinkId;
   const int32 d = 2 * PixelScale;
   const int32 h1 = wall.Marked, h2 = wall.Tag2;
@@ -311,7 +312,7 @@ void TPolyobjtool::TraceFloorOutline() {
     level = DrawingList.At(record)->Marked;
     height = DrawingList.At(record)->Tag2;
   }
-  ++NextGroupNumber;
+  NextGroupNumber = GroupNumberAfter(NextGroupNumber);
   {
     cfg::Reader r(ProgramFile(cfgfile::FloorChange));
     int32 cancel = 0;
@@ -345,7 +346,7 @@ void TPolyobjtool::TraceFloorOutline() {
   LabelX = BoxMinX + (BoxMaxX - BoxMinX) / 2;
   LabelY = BoxMinY + (BoxMaxY - BoxMinY) / 2 -
            (TextPlacement == 2 ? kLabelDropOption2 : TextPlacement == 3 ? kLabelDropOption3 : 0);
-  ++NextGroupNumber;
+  NextGroupNumber = GroupNumberAfter(NextGroupNumber);
   LinkId = NextGroupNumber;
   for (int32& v : PolyValues) v = 1;
   const int32 n = std::min<int32>(static_cast<int32>(corners.size()), kListCapacity);

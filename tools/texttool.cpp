@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "model/flist.h"
+#include "model/group_ids.h"
 #include "model/view_mapping.h"
 #include "platform/dc.h"
 #include "platform/dc_scope.h"
@@ -103,7 +104,7 @@ void TTexttool::PlaceText(plat::DeviceContext& dc, const plat::Rect& client, int
   std::memcpy(Text, text.c_str(), text.size() + 1);
   Length = static_cast<int32>(text.size());
   // The group number is taken only by a text that is stored.
-  Tag1 = NextGroupNumber + 1;
+  Tag1 = GroupNumberAfter(NextGroupNumber);
   const int32 before = DrawingList.Count();
   AddElement(dc, client);
   if (DrawingList.Count() > before) NextGroupNumber = Tag1;

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <mutex>
 
+#include "platform/line_walk.h"
 #include "platform/qt/qt_pixels.h"
 #include "platform/qt/qt_text_cache.h"
 
@@ -18,14 +19,11 @@ namespace plat {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
+// The longest side, in pixels, of a text taken as a stamp.
+constexpr int kMaxStampSide = 2048;
 
 // On/off run lengths in pixels of the one-pixel broken pen styles (none:
 // solid).
-struct DashRuns {
-  const int* runs = nullptr;
-  int count = 0;
-};
-
 DashRuns DashRunsOf(int style) {
   static constexpr int kDash[] = {12, 4};
   static constexpr int kDot[] = {2, 2};
@@ -40,54 +38,12 @@ DashRuns DashRunsOf(int style) {
   }
 }
 
-// Whether each pixel along a broken line is "on", pixel after pixel.
-class DashWalker {
- public:
-  explicit DashWalker(DashRuns d) : d_(d), left_(d.count ? d.runs[0] : 0) {}
-  bool Next() {
-    if (d_.count == 0) return true;
-    const bool on = run_ % 2 == 0;
-    if (--left_ == 0) {
-      run_ = (run_ + 1) % d_.count;
-      left_ = d_.runs[run_];
-    }
-    return on;
-  }
-
- private:
-  DashRuns d_;
-  int run_ = 0;
-  int left_;
-};
-
-// Visits the pixels of a one-pixel line from a towards b, b itself left out,
-// telling for each whether the pen's pattern has it "on" or in a gap.
-template <class Visit>
-void WalkLine(Point a, Point b, int style, Visit&& visit) {
-  const int dx = std::abs(b.x - a.x), dy = -std::abs(b.y - a.y);
-  const int sx = a.x < b.x ? 1 : -1, sy = a.y < b.y ? 1 : -1;
-  int err = dx + dy;
-  int x = a.x, y = a.y;
-  DashWalker dash(DashRunsOf(style));
-  while (!(x == b.x && y == b.y)) {
-    visit(x, y, dash.Next());
-    const int e2 = 2 * err;
-    if (e2 >= dy) {
-      err += dy;
-      x += sx;
-    }
-    if (e2 <= dx) {
-      err += dx;
-      y += sy;
-    }
-  }
-}
-
-// The pixels of a one-pixel line from a towards b, b itself left out; split
-// into the pattern's dashes ("on") and gaps.
-void LinePixels(Point a, Point b, int style, QPolygon& on, QPolygon& gaps) {
-  on.reserve(std::max(std::abs(b.x - a.x), std::abs(b.y - a.y)));
-  WalkLine(a, b, style, [&](int x, int y, bool isOn) { (isOn ? on : gaps).append(QPoint(x, y)); });
+// The pixels of a one-pixel line from a towards b, b itself left out, as
+// far as they can lie within keep; split into the pattern's dashes ("on")
+// and gaps.
+void LinePixels(Point a, Point b, int style, Rect keep, QPolygon& on, QPolygon& gaps) {
+  WalkLine(a, b, DashRunsOf(style), keep,
+           [&](int x, int y, bool isOn) { (isOn ? on : gaps).append(QPoint(x, y)); });
 }
 
 bool IsXorFamily(int rop) { return rop == R2_XORPEN || rop == R2_NOT || rop == R2_NOTXORPEN; }
@@ -415,9 +371,11 @@ void QtDC::DevLine(Point from, Point to) {
     }
     const quint32 gap = RopPixel(rop, GetBkColor());
     const bool opaqueGaps = GetBkMode() == OPAQUE;
-    WalkLine(from, to, pen.style, [&](int x, int y, bool on) {
-      if (on || opaqueGaps) target.Plot(x, y, on ? ink : gap);
-    });
+    WalkLine(from, to, DashRunsOf(pen.style),
+             Rect{target.left, target.top, target.right, target.bottom},
+             [&](int x, int y, bool on) {
+               if (on || opaqueGaps) target.Plot(x, y, on ? ink : gap);
+             });
     return;
   }
   // Solid upright and level lines in copy mode: one QPainter line that
@@ -434,7 +392,8 @@ void QtDC::DevLine(Point from, Point to) {
   // Otherwise plot the pixels ourselves so that the last one is left out
   // and broken styles fill their gaps as the background mode says.
   QPolygon on, gaps;
-  LinePixels(from, to, pen.style, on, gaps);
+  LinePixels(from, to, pen.style, Rect{0, 0, device_->width() - 1, device_->height() - 1}, on,
+             gaps);
   const bool opaqueGaps = GetBkMode() == OPAQUE && !gaps.isEmpty();
   Draw(bounds, [&](QPainter& p) {
     p.setPen(QPen(Colour(pen.colour), 0));
@@ -526,7 +485,10 @@ void QtDC::DevText(Point at, std::string_view text) {
   t.rotate(angle);
   const QRect bounds = t.mapRect(cell).adjusted(-2, -2, 2, 2);
   PixelTarget target;
-  if (IsQuarterTurn(angle) && DirectPixels(GetROP2(), target)) {
+  // Stamps are for the many small texts of a plan; a text of a damaged
+  // file's size is left to the painter, which draws only what is shown.
+  const bool stampable = width <= kMaxStampSide && 1LL * ascent + descent <= kMaxStampSide;
+  if (stampable && IsQuarterTurn(angle) && DirectPixels(GetROP2(), target)) {
     const TextStampKey key{font.key, escapement, x0, baseline, s};
     if (StampText(key, target, at, bounds, angle, font, cell)) return;
   }

@@ -46,10 +46,17 @@ struct PixelTarget {
   // A solid upright or level run from a to b, both included.
   void Run(Point a, Point b, quint32 pixel) const {
     if (rects) {
-      const int dx = (b.x > a.x) - (b.x < a.x), dy = (b.y > a.y) - (b.y < a.y);
-      for (Point p = a;; p.x += dx, p.y += dy) {
-        Plot(p.x, p.y, pixel);
-        if (p == b) break;
+      // Only the part within the window is walked, however long the run.
+      if (a.y == b.y) {
+        if (a.y < top || a.y > bottom) return;
+        const int from = std::max(std::min(a.x, b.x), left);
+        const int to = std::min(std::max(a.x, b.x), right);
+        for (int x = from; x <= to; ++x) Plot(x, a.y, pixel);
+      } else {
+        if (a.x < left || a.x > right) return;
+        const int from = std::max(std::min(a.y, b.y), top);
+        const int to = std::min(std::max(a.y, b.y), bottom);
+        for (int y = from; y <= to; ++y) Plot(a.x, y, pixel);
       }
       return;
     }

@@ -276,6 +276,24 @@ TEST(PlatformQtDc, GapsOfABrokenPenTakeTheBackgroundWhenOpaque) {
   EXPECT_GT(CountOf(img, kBlack), 30);
 }
 
+TEST(PlatformQtDc, ABrokenLineMillionsOfPixelsLongSetsOnlyWhatTheBitmapShowsInItsPattern) {
+  // Dots two on, two off from the first end, 2000000000 pixels left of the
+  // bitmap (a multiple of the pattern): pixel x is on when x % 4 < 2.
+  for (int rop : {R2_COPYPEN, R2_XORPEN}) {
+    SCOPED_TRACE(rop);
+    QImage img = Canvas();
+    Draw(img, [rop](DeviceContext& dc) {
+      dc.SetROP2(rop);
+      dc.SetBkMode(TRANSPARENT);
+      dc.SelectPen({PS_DOT, 0, rop == R2_XORPEN ? RGB(255, 255, 255) : RGB(0, 0, 0)});
+      dc.MoveTo(-2000000000, 10);
+      dc.LineTo(2000000000, 10);
+    });
+    for (int x = 0; x < img.width(); ++x) EXPECT_EQ(IsSet(img, x, 10), x % 4 < 2) << x;
+    EXPECT_EQ(CountOf(img, kBlack), img.width() / 2);
+  }
+}
+
 TEST(PlatformQtDc, BrokenOutlinesFillTheirGapsToo) {
   // A dotted XOR box in the drawing colour (black) on white paper shows by
   // its gaps, which take the white background and so invert the paper;

@@ -16,6 +16,20 @@
 
 namespace bench {
 
+// A small deterministic generator, so every run draws the same drawing.
+class Rng {
+ public:
+  explicit Rng(unsigned seed) : s_(seed) {}
+  int Below(int n) {
+    s_ = s_ * 1103515245u + 12345u;
+    return int((s_ >> 8) % unsigned(n));
+  }
+  int Between(int lo, int hi) { return lo + Below(hi - lo + 1); }
+
+ private:
+  unsigned s_;
+};
+
 constexpr int kWindowWidth = 1280;
 constexpr int kWindowHeight = 800;
 

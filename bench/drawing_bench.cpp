@@ -31,19 +31,7 @@ constexpr int kWidth = 1280;
 constexpr int kHeight = 800;
 const plat::Rect kClient{0, 0, kWidth, kHeight};
 
-// A small deterministic generator, so every run draws the same floor.
-class Rng {
- public:
-  explicit Rng(unsigned run) : s_(run) {}
-  int Below(int n) {
-    s_ = s_ * 1103515245u + 12345u;
-    return int((s_ >> 8) % unsigned(n));
-  }
-  int Between(int lo, int hi) { return lo + Below(hi - lo + 1); }
-
- private:
-  unsigned s_;
-};
+using bench::Rng;
 
 // The view shows 32 m x 20 m (25 mm per pixel).
 constexpr int kSpanX = kWidth * 25;

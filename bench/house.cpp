@@ -110,19 +110,6 @@ constexpr int32 kDoorAcross = 5;
 // The cursor lies this far inside a wall's outer face when an opening is cut.
 constexpr int32 kIntoWall = 60;
 
-class Rng {
- public:
-  explicit Rng(unsigned seed) : s_(seed) {}
-  int Below(int n) {
-    s_ = s_ * 1103515245u + 12345u;
-    return int((s_ >> 8) % unsigned(n));
-  }
-  int Between(int lo, int hi) { return lo + Below(hi - lo + 1); }
-
- private:
-  unsigned s_;
-};
-
 const int32 kNoCodes[4] = {};
 
 // Furniture and fittings (filled symbols), lines, round shapes, door swings
@@ -285,11 +272,7 @@ std::string House::Problems() const {
   return all;
 }
 
-// The outline traced on the layout where walls are marked, built into the
-// ground floor's walls by the external-wall tool.
-void House::BuildWalls() {
-  const std::vector<plat::Point> c =
-      BayedOutline({kLeft, kTop, kRight, kBottom}, {2, 5, 2, 5}, kBayWidth, kBayDepth);
+void TraceOnLayout(const std::vector<plat::Point>& c) {
   for (std::size_t k = 0; k < c.size(); ++k) {
     const plat::Point a = c[k], b = c[(k + 1) % c.size()];
     DrawingList.Add(new TLineobj(kind::WallLine, view::LayoutMarkingWalls, 0,
@@ -297,6 +280,14 @@ void House::BuildWalls() {
                                  bearing::Of(a, b), 0, 1, 0));
   }
   CurrentView = view::LayoutMarkingWalls;
+}
+
+// The outline traced on the layout where walls are marked, built into the
+// ground floor's walls by the external-wall tool.
+void House::BuildWalls() {
+  const std::vector<plat::Point> c =
+      BayedOutline({kLeft, kTop, kRight, kBottom}, {2, 5, 2, 5}, kBayWidth, kBayDepth);
+  TraceOnLayout(c);
   TExtwallobjtool build;
   build.Command(extwallcmd::BuildFromOutline);
   CurrentView = view::Ground;

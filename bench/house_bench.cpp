@@ -277,14 +277,7 @@ BENCHMARK(BM_PngExportVsLibpng)
 // 400 corners: a fence of 99 bays round the house, on the ground floor.
 void AddFenceOutline() {
   const int bays[4] = {20, 30, 19, 30};
-  const auto c = bench::BayedOutline({2000, 28500, 38000, 1500}, bays, 400, 300);
-  for (std::size_t k = 0; k < c.size(); ++k) {
-    const plat::Point a = c[k], b = c[(k + 1) % c.size()];
-    DrawingList.Add(new TLineobj(kind::WallLine, view::LayoutMarkingWalls, 0,
-                                 bearing::Length(a, b), a.x, 0, b.x, 0, a.y, b.y, 0,
-                                 bearing::Of(a, b), 0, 1, 0));
-  }
-  CurrentView = view::LayoutMarkingWalls;
+  bench::TraceOnLayout(bench::BayedOutline({2000, 28500, 38000, 1500}, bays, 400, 300));
 }
 
 void BM_BuildWallsOnBusyFloor(benchmark::State& state) {

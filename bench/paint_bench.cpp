@@ -32,17 +32,7 @@ constexpr int kElements = 10000;
 const plat::COLORREF kInk = plat::RGB(0, 0, 0);
 const int32 kNoCodes[4] = {};
 
-class Rng {
- public:
-  explicit Rng(unsigned run) : s_(run) {}
-  int Between(int lo, int hi) {
-    s_ = s_ * 1103515245u + 12345u;
-    return lo + int((s_ >> 8) % unsigned(hi - lo + 1));
-  }
-
- private:
-  unsigned s_;
-};
+using bench::Rng;
 
 // Elements spread over the 32 m x 20 m the window shows at normal zoom.
 TObj* Element(Rng& r, int i) {

@@ -90,4 +90,13 @@ void RestoreFuzzProgramDir() {
     if (!seen.count(rel)) Spill(fs::path(root) / rel, bytes);
 }
 
+void StartFuzzInput() {
+  UseFuzzProgramDir();
+  SetFindingHandler([](const char* what) {
+    std::fprintf(stderr, "finding: %s\n", what);
+    std::abort();
+  });
+  RestoreFuzzProgramDir();
+}
+
 }  // namespace fuzzing

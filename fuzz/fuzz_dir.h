@@ -11,4 +11,8 @@ void UseFuzzProgramDir();
 // Every file as it was made: changed ones rewritten, new ones removed.
 void RestoreFuzzProgramDir();
 
+// What every fuzz target does first with an input: its directory as it was
+// made, and a finding that aborts the run (so that libFuzzer keeps the input).
+void StartFuzzInput();
+
 }  // namespace fuzzing

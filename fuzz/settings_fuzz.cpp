@@ -4,20 +4,13 @@
 // tool and the designer neither overrun, overflow nor hang.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string_view>
 
 #include "fuzz/fuzz_dir.h"
 #include "fuzz/fuzz_program.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-  fuzzing::UseFuzzProgramDir();
-  fuzzing::SetFindingHandler([](const char* what) {
-    std::fprintf(stderr, "finding: %s\n", what);
-    std::abort();
-  });
-  fuzzing::RestoreFuzzProgramDir();
+  fuzzing::StartFuzzInput();
   fuzzing::RunWithSettingsFile(std::string_view(reinterpret_cast<const char*>(bytes), size));
   return 0;
 }

@@ -104,7 +104,7 @@ class TPlanWindowHost {
   virtual void Close() = 0;
 };
 
-class TMDIChild : public TToolWindow {
+class TMDIChild final : public TToolWindow {
  public:
   // Runs InitWindow; then, while a view is being set up (ViewState above 0),
   // reads the live drawing into DrawingList.

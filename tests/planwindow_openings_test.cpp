@@ -180,7 +180,8 @@ TEST_F(OpeningStory, AWindowAndADoorArePutIntoTheWallsUndoneAndRefusedAsAUserSee
 TEST_F(OpeningStory, OpeningsStayClearOfTheNeighbouringWallsAtTheCorners) {
   NewHouse(1);  // walls 300 thick: the bottom wall's face runs 300 past each inner corner
   const int32 bottom = lo.y - 300;
-  const std::string live = dir.ReadFile("DWGS\HOUSE.KWV");
+  const std::string live = dir.ReadFile("DWGS/HOUSE.KWV");
+  ASSERT_FALSE(live.empty());
   // A door of 820 at the very end of the bottom wall, hinged at the corner:
   // on the face, but under the left wall.
   doorDlg.Answer([](TTExdoordlg& d) {
@@ -193,7 +194,7 @@ TEST_F(OpeningStory, OpeningsStayClearOfTheNeighbouringWallsAtTheCorners) {
   ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk)
       .Containing("No door marked - cursor must be between the 2 or 4 line thickness");
   EnterAt({lo.x - 300, bottom + 100});
-  EXPECT_EQ(dir.ReadFile("DWGS\HOUSE.KWV"), live);
+  EXPECT_EQ(dir.ReadFile("DWGS/HOUSE.KWV"), live);
   // A window of 1200 reaching 100 past the right wall's inner face: refused;
   // one that ends on it is put in.
   windowDlg.Answer([](TTWindlg& d) {

@@ -248,8 +248,12 @@ TEST_F(RoomWallStory, AFinishedRoomAgainstAWallGivenAThinnerTypeGrowsWithItsText
   EXPECT_STREQ(grown.HeightText, "3100");
   const int32 cx = L + (R - L) / 2, cy = T + 100 - (T + 100 - B) / 2;
   for (const TTextobj& t : RoomTexts(room)) {
-    if (t.Kind == kind::WallLabel) EXPECT_EQ((P{t.X1, t.Y1}), (P{cx, cy})) << t.Text;
-    if (t.Kind == kind::WallLengthText && t.X2 == 900) EXPECT_STREQ(t.Text, "3100");
+    if (t.Kind == kind::WallLabel) {
+      EXPECT_EQ((P{t.X1, t.Y1}), (P{cx, cy})) << t.Text;
+    }
+    if (t.Kind == kind::WallLengthText && t.X2 == 900) {
+      EXPECT_STREQ(t.Text, "3100");
+    }
   }
   for (const TDimensobj& d : RoomDimensions(room)) {
     if (d.X1 == d.SecondX1) {  // the depth dimension, down from the top

@@ -11,6 +11,7 @@
 
 #include "model/element_draw.h"
 #include "model/elements.h"
+#include "model/step_range.h"
 
 using draw::L;
 
@@ -79,9 +80,6 @@ i64 StrideFor(i64 pitch, double scale) {
   return i64(std::min(1.0 / pixels, 1e12));
 }
 
-i64 FloorDiv(i64 a, i64 b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
-i64 CeilDiv(i64 a, i64 b) { return -FloorDiv(-a, b); }
-
 // The steps i (0 <= i < n) whose lines lie within [at + minOff, at + maxOff]
 // along the axis, at = start + dir x pitch x i, and meet the range shown;
 // every stride-th of them is drawn.
@@ -90,16 +88,8 @@ struct Steps {
   i64 stride;
 };
 Steps StepsShown(i64 n, i64 start, int32 dir, i64 pitch, i64 minOff, i64 maxOff, Shown shown) {
-  const i64 lowAt = shown.lo - maxOff, highAt = shown.hi - minOff;
-  i64 first, last;
-  if (dir > 0) {
-    first = CeilDiv(lowAt - start, pitch);
-    last = FloorDiv(highAt - start, pitch);
-  } else {
-    first = CeilDiv(start - highAt, pitch);
-    last = FloorDiv(start - lowAt, pitch);
-  }
-  return {std::max<i64>(first, 0), std::min(last, n - 1), StrideFor(pitch, shown.scale)};
+  const row::Range r = row::Within(start, dir, pitch, shown.lo - maxOff, shown.hi - minOff);
+  return {std::max<i64>(r.first, 0), std::min(r.last, n - 1), StrideFor(pitch, shown.scale)};
 }
 
 // Pairs of lines over a span: one pair every 140 units, the first at the

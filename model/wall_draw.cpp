@@ -248,12 +248,12 @@ void HatchInwallAngled(plat::DeviceContext& dc, const TInwallobj& w, i64 t) {
                                  kSinglePitch, 0, 0, AlongX(dc, ShownBox(dc)));
   double y = ys + q.walk.yDir * s.dy * double(steps.first);
   for (i64 i = steps.first; i <= steps.last; i += steps.stride) {
-    if (i > steps.first && steps.stride > 1) y += q.walk.yDir * s.dy * double(steps.stride - 1);
     const int32 x = int32(xs + q.walk.xDir * kSinglePitch * (i + 1));
     y += q.walk.yDir * s.dy;
     int32 top, bottom;
     if (!ToCoord(y, top) || !Shift(top, -s.len, bottom)) return;
     draw::Line(dc, x, top, x, bottom);
+    y += q.walk.yDir * s.dy * double(steps.stride - 1);  // past the lines left out
   }
 }
 
@@ -277,7 +277,6 @@ void HatchExtwallAngled(plat::DeviceContext& dc, int32 angle, int32 xs, int32 ys
                  std::min<i64>(0, gap), std::max<i64>(0, gap), AlongX(dc, ShownBox(dc)));
   double y = ys + e.walk.yDir * s.dy + e.offStart * off + e.walk.yDir * s.dy * double(steps.first);
   for (i64 i = steps.first; i <= steps.last; i += steps.stride) {
-    if (i > steps.first && steps.stride > 1) y += e.walk.yDir * s.dy * double(steps.stride - 1);
     int32 y1, end1, y2, end2;
     if (!ToCoord(y, y1) || !Shift(y1, reach, end1) || !Shift(y1, e.secondOff * off, y2) ||
         !Shift(y2, reach, end2))
@@ -286,6 +285,7 @@ void HatchExtwallAngled(plat::DeviceContext& dc, int32 angle, int32 xs, int32 ys
     draw::Line(dc, x, y1, x, end1);
     draw::Line(dc, int32(x + gap), y2, int32(x + gap), end2);
     y += e.walk.yDir * s.dy;
+    y += e.walk.yDir * s.dy * double(steps.stride - 1);  // past the pairs left out
   }
 }
 

@@ -37,6 +37,7 @@
 #include "model/globals.h"
 #include "platform/dib.h"
 #include "platform/files.h"
+#include "tests/traced_outline.h"
 #include "platform/ui.h"
 #include "storage/settings_files.h"
 
@@ -251,7 +252,7 @@ BENCHMARK(BM_PngExportVsLibpng)
 // 400 corners: a fence of 99 bays round the house, on the ground floor.
 void AddFenceOutline() {
   const int bays[4] = {20, 30, 19, 30};
-  bench::TraceOnLayout(bench::BayedOutline({2000, 28500, 38000, 1500}, bays, 400, 300));
+  TraceOutline(bench::BayedOutline({2000, 28500, 38000, 1500}, bays, 400, 300));
 }
 
 void BM_BuildWallsOnBusyFloor(benchmark::State& state) {

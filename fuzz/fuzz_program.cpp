@@ -25,6 +25,7 @@
 #include "shell/printing.h"
 #include "storage/cfgfile.h"
 #include "storage/settings_files.h"
+#include "tests/traced_outline.h"
 
 namespace fuzzing {
 
@@ -243,14 +244,7 @@ using P = plat::Point;
 // Four external walls round (lo, hi) built from a traced outline, as the
 // layout's "mark external walls" builds them, and one internal wall.
 void WallOutline(P lo, P hi) {
-  const std::vector<P> corners{lo, {lo.x, hi.y}, hi, {hi.x, lo.y}};
-  CurrentView = view::LayoutMarkingWalls;
-  for (std::size_t k = 0; k < corners.size(); ++k) {
-    const P a = corners[k], b = corners[(k + 1) % corners.size()];
-    DrawingList.Add(new TLineobj(kind::WallLine, view::LayoutMarkingWalls, 0,
-                                 bearing::Length(a, b), a.x, 0, b.x, 0, a.y, b.y, 0,
-                                 bearing::Of(a, b), 0, 1, 0));
-  }
+  TraceOutline({lo, {lo.x, hi.y}, hi, {hi.x, lo.y}});
   TExtwallobjtool build;
   build.Command(extwallcmd::BuildFromOutline);
   CurrentView = view::Ground;

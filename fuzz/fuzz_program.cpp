@@ -72,23 +72,10 @@ class YesUi : public plat::UserInterface {
 template <class Dialog>
 class Ok : public dlg::Runner<Dialog> {
  public:
-  Ok() { previous_ = dlg::Install<Dialog>(this); }
-  ~Ok() override { dlg::Install<Dialog>(previous_); }
-  Ok(const Ok&) = delete;
-  Ok& operator=(const Ok&) = delete;
-  bool Run(Dialog& d) override {
-    if constexpr (dlg::Described<Dialog>) {
-      dlg::Form form;
-      d.Describe(form);
-      return dlg::CheckDescribed(d, form).empty();
-    } else if constexpr (dlg::Validated<Dialog>) {
-      return std::string(d.Accept()).empty();
-    }
-    return true;
-  }
+  bool Run(Dialog& d) override { return dlg::CheckOk(d).empty(); }
 
  private:
-  dlg::Runner<Dialog>* previous_ = nullptr;
+  dlg::ScopedRunner<Dialog> use_{this};
 };
 
 class Host : public TPlanWindowHost {

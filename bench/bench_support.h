@@ -20,7 +20,7 @@ namespace bench {
 // A small deterministic generator, so every run draws the same drawing.
 class Rng {
  public:
-  explicit Rng(unsigned seed) : s_(seed) {}
+  explicit Rng(unsigned start) : s_(start) {}
   int Below(int n) {
     s_ = s_ * 1103515245u + 12345u;
     return int((s_ >> 8) % unsigned(n));

@@ -287,7 +287,7 @@ void GenerateSymbols() {
 
 // ---- Settings files -----------------------------------------------------------------------
 
-// The seeds in fuzz/seeds/settings choose their file by its place here:
+// The inputs kept in fuzz/found/settings choose their file by its place here:
 // new files go at the end.
 const char* const kSettingsFiles[] = {
     cfgfile::Colours, cfgfile::Guide, cfgfile::Autosave, cfgfile::AutoScroll,

@@ -1,10 +1,12 @@
 #include "bench/bench_support.h"
 
+#include <png.h>
 #include <stdlib.h>
 
 #include <QApplication>
 #include <QFont>
 #include <QPainter>
+#include <cstdio>
 #include <filesystem>
 #include <stdexcept>
 
@@ -92,6 +94,29 @@ void PaintBare(QImage& image, const std::vector<plat::DcRecord>& records) {
         break;
     }
   }
+}
+
+bool WriteBarePng(const std::vector<const unsigned char*>& rows, int width,
+                  const std::string& path) {
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) return false;
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png_create_info_struct(png);
+  if (setjmp(png_jmpbuf(png))) {
+    png_destroy_write_struct(&png, &info);
+    std::fclose(f);
+    return false;
+  }
+  png_init_io(png, f);
+  png_set_IHDR(png, info, width, int(rows.size()), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_ADAM7,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_write_info(png, info);
+  png_set_bgr(png);
+  png_set_filler(png, 0, PNG_FILLER_AFTER);
+  png_write_image(png, const_cast<png_bytepp>(rows.data()));
+  png_write_end(png, info);
+  png_destroy_write_struct(&png, &info);
+  return std::fclose(f) == 0;
 }
 
 std::unique_ptr<plat::DeviceContext> ImageWindow::GetDC() {

@@ -1,8 +1,9 @@
 // What several speed checks share: a Qt application for the offscreen
 // painter, a drawing window whose client area is a bitmap, a scratch
 // program directory with a plan window open on an empty ground floor, and
-// the bare references: recorded primitives drawn straight with QPainter, a
-// device context that renders nothing.
+// the bare references: recorded primitives drawn straight with QPainter,
+// pixels written straight with libpng, a device context that renders
+// nothing.
 #pragma once
 
 #include <QImage>
@@ -19,7 +20,7 @@ namespace bench {
 // A small deterministic generator, so every run draws the same drawing.
 class Rng {
  public:
-  explicit Rng(unsigned seed) : s_(seed) {}
+  explicit Rng(unsigned start) : s_(start) {}
   int Below(int n) {
     s_ = s_ * 1103515245u + 12345u;
     return int((s_ >> 8) % unsigned(n));
@@ -39,6 +40,12 @@ void EnsureApplication();
 // Draws recorded primitives (device pixels, pens, brushes, fonts) straight
 // with QPainter onto a white image: the floor under any way of painting them.
 void PaintBare(QImage& image, const std::vector<plat::DcRecord>& records);
+
+// libpng alone writing rows of 32-bit pixels (blue, green, red, unused) as
+// the PNG export writes a window: RGB, interlaced, the unused byte stripped.
+// False when the file cannot be written.
+bool WriteBarePng(const std::vector<const unsigned char*>& rows, int width,
+                  const std::string& path);
 
 // A context that takes every primitive and renders nothing: the element
 // layer's own cost (choosing, pens, conversions, mapping).

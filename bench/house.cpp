@@ -20,6 +20,7 @@
 #include "platform/ui.h"
 #include "storage/cfgfile.h"
 #include "storage/settings_files.h"
+#include "tests/traced_outline.h"
 
 namespace fs = std::filesystem;
 
@@ -272,22 +273,12 @@ std::string House::Problems() const {
   return all;
 }
 
-void TraceOnLayout(const std::vector<plat::Point>& c) {
-  for (std::size_t k = 0; k < c.size(); ++k) {
-    const plat::Point a = c[k], b = c[(k + 1) % c.size()];
-    DrawingList.Add(new TLineobj(kind::WallLine, view::LayoutMarkingWalls, 0,
-                                 bearing::Length(a, b), a.x, 0, b.x, 0, a.y, b.y, 0,
-                                 bearing::Of(a, b), 0, 1, 0));
-  }
-  CurrentView = view::LayoutMarkingWalls;
-}
-
 // The outline traced on the layout where walls are marked, built into the
 // ground floor's walls by the external-wall tool.
 void House::BuildWalls() {
   const std::vector<plat::Point> c =
       BayedOutline({kLeft, kTop, kRight, kBottom}, {2, 5, 2, 5}, kBayWidth, kBayDepth);
-  TraceOnLayout(c);
+  TraceOutline(c);
   TExtwallobjtool build;
   build.Command(extwallcmd::BuildFromOutline);
   CurrentView = view::Ground;

@@ -99,10 +99,6 @@ class FileCount {
 std::vector<plat::Point> BayedOutline(plat::Rect box, const int (&bumps)[4], int32 width,
                                       int32 depth);
 
-// Traces a closed outline through the corners on the layout where external
-// walls are marked, and makes that the current view, as the marking does.
-void TraceOnLayout(const std::vector<plat::Point>& corners);
-
 // Milliseconds since a point in time.
 using Clock = std::chrono::steady_clock;
 inline double MsSince(Clock::time_point t0) {

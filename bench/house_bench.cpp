@@ -23,7 +23,6 @@
 // Run one: build/bench/tw_bench --benchmark_filter=BM_RepaintVsQPainter
 // --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 #include <benchmark/benchmark.h>
-#include <png.h>
 
 #include <QImage>
 #include <cstdio>
@@ -38,6 +37,7 @@
 #include "model/globals.h"
 #include "platform/dib.h"
 #include "platform/files.h"
+#include "tests/traced_outline.h"
 #include "platform/ui.h"
 #include "storage/settings_files.h"
 
@@ -216,33 +216,6 @@ void BM_PrintVsSave(benchmark::State& state) {
 }
 BENCHMARK(BM_PrintVsSave)->Arg(100000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// libpng alone writing a window's pixels as the export does (interlaced,
-// the filler byte stripped).
-bool WriteBarePng(const plat::Dib& dib, int width, int height, const std::string& path) {
-  std::vector<png_bytep> rows(height);
-  for (int y = 0; y < height; ++y)
-    rows[y] = const_cast<png_bytep>(dib.bits.data()) + std::size_t(y) * width * 4;
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return false;
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png_create_info_struct(png);
-  if (setjmp(png_jmpbuf(png))) {
-    png_destroy_write_struct(&png, &info);
-    std::fclose(f);
-    return false;
-  }
-  png_init_io(png, f);
-  png_set_IHDR(png, info, width, height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_ADAM7,
-               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  png_write_info(png, info);
-  png_set_bgr(png);
-  png_set_filler(png, 0, PNG_FILLER_AFTER);
-  png_write_image(png, rows.data());
-  png_write_end(png, info);
-  png_destroy_write_struct(&png, &info);
-  return std::fclose(f) == 0;
-}
-
 void BM_PngExportVsLibpng(benchmark::State& state) {
   House house(int(state.range(0)));
   const std::string picture = house.Path("EXPORT\\BENCH.PNG");
@@ -260,8 +233,10 @@ void BM_PngExportVsLibpng(benchmark::State& state) {
     plat::Dib pixels;
     if (!house.Window().CaptureClient(pixels)) state.SkipWithError("no pixels");
     const auto t1 = Clock::now();
-    if (!WriteBarePng(pixels, bench::kWindowWidth, bench::kWindowHeight, bare))
-      state.SkipWithError("libpng failed");
+    std::vector<const unsigned char*> rows(bench::kWindowHeight);
+    for (int y = 0; y < bench::kWindowHeight; ++y)
+      rows[y] = pixels.bits.data() + std::size_t(y) * bench::kWindowWidth * 4;
+    if (!bench::WriteBarePng(rows, bench::kWindowWidth, bare)) state.SkipWithError("libpng failed");
     t.Add(state, ours, MsSince(t1));
   }
   if (!Healthy(state, house)) return;
@@ -277,7 +252,7 @@ BENCHMARK(BM_PngExportVsLibpng)
 // 400 corners: a fence of 99 bays round the house, on the ground floor.
 void AddFenceOutline() {
   const int bays[4] = {20, 30, 19, 30};
-  bench::TraceOnLayout(bench::BayedOutline({2000, 28500, 38000, 1500}, bays, 400, 300));
+  TraceOutline(bench::BayedOutline({2000, 28500, 38000, 1500}, bays, 400, 300));
 }
 
 void BM_BuildWallsOnBusyFloor(benchmark::State& state) {

@@ -72,6 +72,20 @@ std::string CheckDescribed(Dialog& d, const Form& form) {
   return why;
 }
 
+// What OK says of any dialog's values as they stand: CheckDescribed for a
+// described dialog, Accept for one that only checks, nothing otherwise.
+template <class Dialog>
+std::string CheckOk(Dialog& d) {
+  if constexpr (Described<Dialog>) {
+    Form form;
+    d.Describe(form);
+    return CheckDescribed(d, form);
+  } else if constexpr (Validated<Dialog>) {
+    return std::string(d.Accept());
+  }
+  return {};
+}
+
 // Shows a described dialog through the installed form runner.
 template <Described Dialog>
 bool RunDescribed(Dialog& d, FormRunner& runner) {
@@ -157,14 +171,7 @@ class Scripted : public Runner<Dialog> {
     answers_.pop_front();
     if (!fill) return false;
     fill(d);
-    std::string why;
-    if constexpr (Described<Dialog>) {
-      Form form;
-      d.Describe(form);
-      why = CheckDescribed(d, form);
-    } else if constexpr (Validated<Dialog>) {
-      why = std::string(d.Accept());
-    }
+    const std::string why = CheckOk(d);
     if (!why.empty()) {
       ++refused_;
       lastRefusal_ = why;

@@ -25,6 +25,7 @@
 #include "shell/printing.h"
 #include "storage/cfgfile.h"
 #include "storage/settings_files.h"
+#include "tests/traced_outline.h"
 
 namespace fuzzing {
 
@@ -71,23 +72,10 @@ class YesUi : public plat::UserInterface {
 template <class Dialog>
 class Ok : public dlg::Runner<Dialog> {
  public:
-  Ok() { previous_ = dlg::Install<Dialog>(this); }
-  ~Ok() override { dlg::Install<Dialog>(previous_); }
-  Ok(const Ok&) = delete;
-  Ok& operator=(const Ok&) = delete;
-  bool Run(Dialog& d) override {
-    if constexpr (dlg::Described<Dialog>) {
-      dlg::Form form;
-      d.Describe(form);
-      return dlg::CheckDescribed(d, form).empty();
-    } else if constexpr (dlg::Validated<Dialog>) {
-      return std::string(d.Accept()).empty();
-    }
-    return true;
-  }
+  bool Run(Dialog& d) override { return dlg::CheckOk(d).empty(); }
 
  private:
-  dlg::Runner<Dialog>* previous_ = nullptr;
+  dlg::ScopedRunner<Dialog> use_{this};
 };
 
 class Host : public TPlanWindowHost {
@@ -243,14 +231,7 @@ using P = plat::Point;
 // Four external walls round (lo, hi) built from a traced outline, as the
 // layout's "mark external walls" builds them, and one internal wall.
 void WallOutline(P lo, P hi) {
-  const std::vector<P> corners{lo, {lo.x, hi.y}, hi, {hi.x, lo.y}};
-  CurrentView = view::LayoutMarkingWalls;
-  for (std::size_t k = 0; k < corners.size(); ++k) {
-    const P a = corners[k], b = corners[(k + 1) % corners.size()];
-    DrawingList.Add(new TLineobj(kind::WallLine, view::LayoutMarkingWalls, 0,
-                                 bearing::Length(a, b), a.x, 0, b.x, 0, a.y, b.y, 0,
-                                 bearing::Of(a, b), 0, 1, 0));
-  }
+  TraceOutline({lo, {lo.x, hi.y}, hi, {hi.x, lo.y}});
   TExtwallobjtool build;
   build.Command(extwallcmd::BuildFromOutline);
   CurrentView = view::Ground;
@@ -306,7 +287,7 @@ void GenerateSymbols() {
 
 // ---- Settings files -----------------------------------------------------------------------
 
-// The seeds in fuzz/seeds/settings choose their file by its place here:
+// The inputs kept in fuzz/found/settings choose their file by its place here:
 // new files go at the end.
 const char* const kSettingsFiles[] = {
     cfgfile::Colours, cfgfile::Guide, cfgfile::Autosave, cfgfile::AutoScroll,

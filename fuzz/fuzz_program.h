@@ -1,8 +1,9 @@
 // The program as the fuzz targets run it: the main form with recording
 // drawing windows and a recording printer, a user who answers every question
 // yes and every message OK, and the runs the targets make of it. The runs
-// work in the program directory in force; the fuzz targets give them one
-// of their own (fuzz/fuzz_dir.h), the seed tests a scratch one.
+// work in the program directory in force: the fuzz targets give them one
+// of their own (fuzz/fuzz_dir.h), and the test that replays what the
+// targets once failed on gives them a scratch one.
 #pragma once
 
 #include <string_view>
@@ -10,7 +11,7 @@
 namespace fuzzing {
 
 // What a run finds wrong with itself (an invariant broken): the fuzz
-// targets abort on it, the seed tests fail.
+// targets abort on it, the replay in the tests fails.
 using Finding = void (*)(const char* what);
 void SetFindingHandler(Finding f);
 

@@ -4,7 +4,7 @@
 # writer makes; the program over one damaged settings file, started from the
 # shipped settings; and what the program does with a drawing once read,
 # started from the same drawings and the inputs the targets once failed on
-# (fuzz/seeds/). Fails on any finding (crash, sanitizer report, leak,
+# (fuzz/found/). Fails on any finding (crash, sanitizer report, leak,
 # timeout, broken invariant); the input that caused it is kept in the build
 # folder.
 #
@@ -36,8 +36,8 @@ mkdir -p "$artifacts" "$build/corpus-drawings" "$build/corpus-settings"
 "$build/fuzz/drawing_start_corpus" "$build/corpus-drawings"
 "$build/fuzz/drawing_start_corpus" --settings "$build/corpus-settings"
 cp -r "$build/corpus-drawings" "$build/corpus-use"
-cp "$root"/fuzz/seeds/drawing_use/* "$build/corpus-use/" 2>/dev/null || true
-cp "$root"/fuzz/seeds/settings/* "$build/corpus-settings/" 2>/dev/null || true
+cp "$root"/fuzz/found/drawing_use/* "$build/corpus-use/" 2>/dev/null || true
+cp "$root"/fuzz/found/settings/* "$build/corpus-settings/" 2>/dev/null || true
 
 # fuzz <target> <corpus> <timeout per input> [more libFuzzer flags]
 failed=0

@@ -9,6 +9,7 @@
 
 #include "model/flist.h"
 #include "model/queries_support.h"
+#include "model/step_range.h"
 
 namespace {
 
@@ -17,11 +18,6 @@ constexpr std::size_t kMaxGridRooms = 60;
 // A grid of more lines than this across the window is finer than any screen
 // shows (a damaged spacing or zoom): it is left out.
 constexpr long long kMaxGridLines = 4096;
-
-long long FloorDiv(long long a, long long b) {
-  return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
-}
-long long CeilDiv(long long a, long long b) { return -FloorDiv(-a, b); }
 
 // The window in drawing units. Grid lines are made only where it can show
 // them (one spacing beyond each edge at most), however far the rooms or
@@ -40,14 +36,10 @@ struct Window {
 
 // The steps i of first..last at which at + dir x s x i lies within
 // [lo - s, hi + s].
-struct Range {
-  long long first, last;
-};
-Range Within(long long first, long long last, long long at, int dir, long long s, long long lo,
-             long long hi) {
-  const long long low = lo - s - at, high = hi + s - at;  // dir x s x i within these
-  if (dir > 0) return {std::max(first, CeilDiv(low, s)), std::min(last, FloorDiv(high, s))};
-  return {std::max(first, CeilDiv(-high, s)), std::min(last, FloorDiv(-low, s))};
+row::Range Within(long long first, long long last, long long at, int dir, long long s,
+                  long long lo, long long hi) {
+  const row::Range r = row::Within(at, dir, s, lo - s, hi + s);
+  return {std::max<long long>(first, r.first), std::min<long long>(last, r.last)};
 }
 
 struct GridPen {
@@ -94,10 +86,10 @@ void AddRoomFrameAndGrid(TFlist& list, std::vector<int32> rooms) {
   const Window w;
   if (w.TooFine(s)) return;
   const GridPen dotted{grid.colour, plat::PS_DOT};
-  const Range across = Within(0, (R - L) / s, L, +1, s, w.left, w.right);
+  const row::Range across = Within(0, (R - L) / s, L, +1, s, w.left, w.right);
   for (long long i = across.first; i <= across.last; ++i)
     AddGridLine(list, dotted, L + i * s, B, L + i * s, T);
-  const Range down = Within(0, (T - B) / s, T, -1, s, w.bottom, w.top);
+  const row::Range down = Within(0, (T - B) / s, T, -1, s, w.bottom, w.top);
   for (long long i = down.first; i <= down.last; ++i)
     AddGridLine(list, dotted, L, T - i * s, R, T - i * s);
 }
@@ -120,13 +112,13 @@ void AddWindowGrid(TFlist& list) {
   auto horizontal = [&](long long y) { AddGridLine(list, dotted, XL, y, XR, y); };
   vertical(L);
   horizontal(T);
-  const Range left = Within(1, (L - XL) / s + 1, L, -1, s, XL, XR);
+  const row::Range left = Within(1, (L - XL) / s + 1, L, -1, s, XL, XR);
   for (long long i = left.first; i <= left.last; ++i) vertical(L - i * s);
-  const Range right = Within(1, (XR - L) / s + 1, L, +1, s, XL, XR);
+  const row::Range right = Within(1, (XR - L) / s + 1, L, +1, s, XL, XR);
   for (long long i = right.first; i <= right.last; ++i) vertical(L + i * s);
-  const Range below = Within(1, (T - YB) / s + 1, T, -1, s, YB, YT);
+  const row::Range below = Within(1, (T - YB) / s + 1, T, -1, s, YB, YT);
   for (long long i = below.first; i <= below.last; ++i) horizontal(T - i * s);
-  const Range above = Within(1, (YT - T) / s + 1, T, +1, s, YB, YT);
+  const row::Range above = Within(1, (YT - T) / s + 1, T, +1, s, YB, YT);
   for (long long i = above.first; i <= above.last; ++i) horizontal(T + i * s);
 }
 

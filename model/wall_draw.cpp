@@ -11,6 +11,7 @@
 
 #include "model/element_draw.h"
 #include "model/elements.h"
+#include "model/step_range.h"
 
 using draw::L;
 
@@ -79,9 +80,6 @@ i64 StrideFor(i64 pitch, double scale) {
   return i64(std::min(1.0 / pixels, 1e12));
 }
 
-i64 FloorDiv(i64 a, i64 b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
-i64 CeilDiv(i64 a, i64 b) { return -FloorDiv(-a, b); }
-
 // The steps i (0 <= i < n) whose lines lie within [at + minOff, at + maxOff]
 // along the axis, at = start + dir x pitch x i, and meet the range shown;
 // every stride-th of them is drawn.
@@ -90,16 +88,8 @@ struct Steps {
   i64 stride;
 };
 Steps StepsShown(i64 n, i64 start, int32 dir, i64 pitch, i64 minOff, i64 maxOff, Shown shown) {
-  const i64 lowAt = shown.lo - maxOff, highAt = shown.hi - minOff;
-  i64 first, last;
-  if (dir > 0) {
-    first = CeilDiv(lowAt - start, pitch);
-    last = FloorDiv(highAt - start, pitch);
-  } else {
-    first = CeilDiv(start - highAt, pitch);
-    last = FloorDiv(start - lowAt, pitch);
-  }
-  return {std::max<i64>(first, 0), std::min(last, n - 1), StrideFor(pitch, shown.scale)};
+  const row::Range r = row::Within(start, dir, pitch, shown.lo - maxOff, shown.hi - minOff);
+  return {std::max<i64>(r.first, 0), std::min(r.last, n - 1), StrideFor(pitch, shown.scale)};
 }
 
 // Pairs of lines over a span: one pair every 140 units, the first at the
@@ -258,12 +248,12 @@ void HatchInwallAngled(plat::DeviceContext& dc, const TInwallobj& w, i64 t) {
                                  kSinglePitch, 0, 0, AlongX(dc, ShownBox(dc)));
   double y = ys + q.walk.yDir * s.dy * double(steps.first);
   for (i64 i = steps.first; i <= steps.last; i += steps.stride) {
-    if (i > steps.first && steps.stride > 1) y += q.walk.yDir * s.dy * double(steps.stride - 1);
     const int32 x = int32(xs + q.walk.xDir * kSinglePitch * (i + 1));
     y += q.walk.yDir * s.dy;
     int32 top, bottom;
     if (!ToCoord(y, top) || !Shift(top, -s.len, bottom)) return;
     draw::Line(dc, x, top, x, bottom);
+    y += q.walk.yDir * s.dy * double(steps.stride - 1);  // past the lines left out
   }
 }
 
@@ -287,7 +277,6 @@ void HatchExtwallAngled(plat::DeviceContext& dc, int32 angle, int32 xs, int32 ys
                  std::min<i64>(0, gap), std::max<i64>(0, gap), AlongX(dc, ShownBox(dc)));
   double y = ys + e.walk.yDir * s.dy + e.offStart * off + e.walk.yDir * s.dy * double(steps.first);
   for (i64 i = steps.first; i <= steps.last; i += steps.stride) {
-    if (i > steps.first && steps.stride > 1) y += e.walk.yDir * s.dy * double(steps.stride - 1);
     int32 y1, end1, y2, end2;
     if (!ToCoord(y, y1) || !Shift(y1, reach, end1) || !Shift(y1, e.secondOff * off, y2) ||
         !Shift(y2, reach, end2))
@@ -296,6 +285,7 @@ void HatchExtwallAngled(plat::DeviceContext& dc, int32 angle, int32 xs, int32 ys
     draw::Line(dc, x, y1, x, end1);
     draw::Line(dc, int32(x + gap), y2, int32(x + gap), end2);
     y += e.walk.yDir * s.dy;
+    y += e.walk.yDir * s.dy * double(steps.stride - 1);  // past the pairs left out
   }
 }
 

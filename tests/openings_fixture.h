@@ -20,6 +20,7 @@
 #include "platform/recording_dc.h"
 #include "storage/settings_files.h"
 #include "tests/test_support.h"
+#include "tests/traced_outline.h"
 
 class OpeningPlan : public ::testing::Test {
  protected:
@@ -56,13 +57,7 @@ class OpeningPlan : public ::testing::Test {
       corners.push_back(hi);
     }
     corners.push_back({hi.x, lo.y});
-    CurrentView = view::LayoutMarkingWalls;
-    for (std::size_t k = 0; k < corners.size(); ++k) {
-      const P a = corners[k], b = corners[(k + 1) % corners.size()];
-      DrawingList.Add(new TLineobj(kind::WallLine, view::LayoutMarkingWalls, 0,
-                                   bearing::Length(a, b), a.x, 0, b.x, 0, a.y, b.y, 0,
-                                   bearing::Of(a, b), 0, 1, 0));
-    }
+    TraceOutline(corners);
     TExtwallobjtool build;
     build.Command(extwallcmd::BuildFromOutline);
     CurrentView = view::Ground;

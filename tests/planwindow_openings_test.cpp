@@ -14,6 +14,7 @@
 #include "model/view_mapping.h"
 #include "platform/keys.h"
 #include "tests/planwindow_fixture.h"
+#include "tests/traced_outline.h"
 
 namespace {
 
@@ -45,14 +46,7 @@ class OpeningStory : public planfix::ShellTest {
     dir.WriteFile(metric ? "CFG\\EXTWALLM.CFG" : "CFG\\EXTWALLI.CFG",
                   metric ? "110 55 135 0 3000 6000 9000 -3000 0 0 0 0 0 0\n"
                          : "108 48 132 0 3000 6000 9000 -3000 0 0 0 0 0 0\n");
-    const P corners[4] = {lo, {lo.x, hi.y}, hi, {hi.x, lo.y}};
-    CurrentView = view::LayoutMarkingWalls;
-    for (int k = 0; k < 4; ++k) {
-      const P a = corners[k], b = corners[(k + 1) % 4];
-      DrawingList.Add(new TLineobj(kind::WallLine, view::LayoutMarkingWalls, 0,
-                                   bearing::Length(a, b), a.x, 0, b.x, 0, a.y, b.y, 0,
-                                   bearing::Of(a, b), 0, 1, 0));
-    }
+    TraceOutline({lo, {lo.x, hi.y}, hi, {hi.x, lo.y}});
     TExtwallobjtool build;
     build.Command(extwallcmd::BuildFromOutline);
     CurrentView = view::Ground;

@@ -333,10 +333,10 @@ TEST(PlatformLineWalk, OnlyTheStretchABoxShowsIsWalkedPixelForPixelAsTheWholeWal
     }
     return out;
   };
-  unsigned seed = 12345;
-  auto next = [&seed](int range) {
-    seed = seed * 1103515245u + 12345u;
-    return int((seed >> 8) % unsigned(2 * range + 1)) - range;
+  unsigned state = 12345;
+  auto next = [&state](int range) {
+    state = state * 1103515245u + 12345u;
+    return int((state >> 8) % unsigned(2 * range + 1)) - range;
   };
   for (int run = 0; run < 3000; ++run) {
     const int range = run % 3 == 0 ? 100000 : 300;

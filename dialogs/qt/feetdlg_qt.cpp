@@ -42,16 +42,13 @@ bool QtFeetDialog::Run(TTFeetdlg& d) {
     d.Feet = feet->value();
     d.Inches = inches->value();
     d.Eighths = eighths->value();
+    // The spin boxes hold each field within the range Accept checks, so
+    // its message is a safeguard only.
     const std::string problem = d.Accept();
-    if (problem.empty()) {
+    if (problem.empty())
       box.accept();
-      return;
-    }
-    QMessageBox::warning(&box, QString(), QString::fromStdString(problem));
-    // The message names the field it is about.
-    const bool aboutInches = problem.rfind("inches", 0) == 0;
-    const bool aboutEighths = problem.rfind("eighths", 0) == 0;
-    FocusForTyping(aboutInches ? inches : aboutEighths ? eighths : feet);
+    else
+      QMessageBox::warning(&box, QString(), QString::fromStdString(problem));
   });
   OpenForTyping({feet, inches, eighths});
   return box.exec() == QDialog::Accepted;

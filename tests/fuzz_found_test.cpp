@@ -20,10 +20,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<fs::path> Seeds(const char* target) {
+std::vector<fs::path> InputsFailedOn(const char* target) {
   std::vector<fs::path> out;
   std::error_code ec;
-  for (const auto& e : fs::directory_iterator(fs::path(TW_SOURCE_DIR) / "fuzz" / "seeds" / target, ec))
+  for (const auto& e : fs::directory_iterator(fs::path(TW_SOURCE_DIR) / "fuzz" / "found" / target, ec))
     if (e.is_regular_file()) out.push_back(e.path());
   std::sort(out.begin(), out.end());
   return out;
@@ -36,7 +36,7 @@ std::string Bytes(const fs::path& p) {
   return s.str();
 }
 
-TEST(FuzzSeeds, EveryInputAFuzzTargetFailedOnRunsThroughClean) {
+TEST(FuzzFindings, EveryInputAFuzzTargetFailedOnRunsThroughClean) {
   fuzzing::SetFindingHandler([](const char* what) { ADD_FAILURE() << what; });
   struct Target {
     const char* folder;
@@ -45,11 +45,11 @@ TEST(FuzzSeeds, EveryInputAFuzzTargetFailedOnRunsThroughClean) {
   int replayed = 0;
   for (const Target& t : {Target{"settings", fuzzing::RunWithSettingsFile},
                           Target{"drawing_use", fuzzing::UseDrawing}}) {
-    for (const fs::path& seed : Seeds(t.folder)) {
-      SCOPED_TRACE(seed.filename().string());
+    for (const fs::path& input : InputsFailedOn(t.folder)) {
+      SCOPED_TRACE(input.filename().string());
       ScratchProgramDir dir;
       fuzzing::PrepareProgramDir();
-      t.run(Bytes(seed));
+      t.run(Bytes(input));
       ++replayed;
     }
   }

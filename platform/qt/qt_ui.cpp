@@ -7,7 +7,6 @@
 #include <QFileDialog>
 #include <QUrl>
 #include <QInputDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QRegularExpression>
@@ -139,13 +138,6 @@ bool QtUi::InputQuery(const std::string& caption, const std::string& prompt,
   box.setWindowTitle(ToQString(caption));
   box.setLabelText(ToQString(prompt));
   box.setTextValue(ToQString(value));
-  // The window manager cuts a caption wider than the box ("EXTER... WALL"):
-  // leave room for the whole caption beside the title bar's buttons.
-  // The box sizes itself to its layout, so the field is what is widened.
-  if (auto* field = box.findChild<QLineEdit*>()) {
-    const int captionWidth = box.fontMetrics().horizontalAdvance(box.windowTitle());
-    field->setMinimumWidth(std::max(field->minimumSizeHint().width(), captionWidth + 120));
-  }
   if (box.exec() != QDialog::Accepted) return false;
   value = ToStd(box.textValue());
   return true;

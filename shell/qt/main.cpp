@@ -9,6 +9,7 @@
 #include "dialogs/qt/qt_dialogs.h"
 #include "model/flist.h"
 #include "platform/files.h"
+#include "platform/qt/caption_fit.h"
 #include "platform/qt/qt_ui.h"
 #include "platform/ui.h"
 #include "shell/mainform.h"
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
   std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName(kAppTitle);
   QApplication::setWindowIcon(AppIcon());
+  plat::FitDialogsToTheirCaptions();
 
   plat::SetProgramDirectory(plat::WorkingDirectory());
   plat::QtUi ui;

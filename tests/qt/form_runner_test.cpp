@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -19,6 +20,7 @@
 #include "dialogs/qt/feetdlg_qt.h"
 #include "dialogs/qt/form_runner_qt.h"
 #include "dialogs/qt/shell_dialogs_qt.h"
+#include "platform/qt/caption_fit.h"
 #include "platform/qt/qt_ui.h"
 
 namespace {
@@ -166,6 +168,42 @@ TEST(FormRunnerOffscreen, FieldsOpenSelectedAndTheFieldInErrorTakesTheFocus) {
   std::string value = "90";
   qtUi.InputQuery("ROTATE", "clockwise", value);
   EXPECT_TRUE(inputSelected);
+}
+
+// Every dialog, a described form and an input box alike, shows its whole
+// caption.
+TEST(FormRunnerOffscreen, DialogsAreWideEnoughForTheirCaptions) {
+  plat::FitDialogsToTheirCaptions();
+  auto captionFits = [](QDialog* d) {
+    return d && d->width() > QFontMetrics(QApplication::font()).horizontalAdvance(d->windowTitle());
+  };
+  dlg::QtFormRunner runner;
+  dlg::FormRunner* previous = dlg::InstallFormRunner(&runner);
+  Spacing narrow;
+  bool formFits = false;
+  QTimer::singleShot(0, [&] {
+    QDialog* d = OpenForm();
+    ASSERT_NE(d, nullptr);
+    d->setWindowTitle("Wall Thickness of the Walls Round the Design Rooms");
+    d->hide();
+    d->show();
+    formFits = captionFits(d);
+    d->reject();
+  });
+  dlg::ShowModal(narrow);
+  dlg::InstallFormRunner(previous);
+  EXPECT_TRUE(formFits);
+
+  plat::QtUi qtUi;
+  bool inputFits = false;
+  QTimer::singleShot(0, [&] {
+    auto* d = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+    inputFits = captionFits(d);
+    if (d) d->reject();
+  });
+  std::string value = "0";
+  qtUi.InputQuery("EXTERNAL WALL OF THE GROUND FLOOR", "RIGHT", value);
+  EXPECT_TRUE(inputFits);
 }
 
 }  // namespace

@@ -30,7 +30,6 @@ constexpr const char* kNoStraightPick =
 constexpr const char* kNothingPickedRestart = "No valid object selected - restart function again";
 constexpr const char* kNoLineOrWall = "No valid line or wall object selected ";
 constexpr const char* kPickToolGuide = "GUIDE: Pick tool";
-constexpr const char* kPickToolName = "Pick tool";
 
 // Largest amount a wall or line is shortened or lengthened by (exclusive).
 constexpr int32 kAmountLimit = 70000;

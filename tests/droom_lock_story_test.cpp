@@ -68,14 +68,10 @@ class LockStory : public roomfix::RoomTest {
   // The elements of the live file.
   template <class T>
   std::vector<T> InFile(int32 k, int32 floor) {
-    TFlist list;
-    list.ProgramDir = DrawingList.ProgramDir;
-    list.SetDrawingName(DrawingList.DrawingName);
-    list.ReadDrawingFile(dtDrawing);
     std::vector<T> out;
-    for (int32 i = 6; i < list.Count(); ++i)
-      if (list.At(i)->Kind == k && list.At(i)->Floor == floor)
-        out.push_back(*static_cast<T*>(list.At(i)));
+    EachInLiveFile([&](TObj& e) {
+      if (e.Kind == k && e.Floor == floor) out.push_back(static_cast<T&>(e));
+    });
     return out;
   }
   // "ADD New Design Room" with a dimension choice.

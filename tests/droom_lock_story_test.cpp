@@ -74,6 +74,12 @@ class LockStory : public roomfix::RoomTest {
     });
     return out;
   }
+  // Mark External Walls with 200 mm walling, the drawing saved first.
+  void MarkWalls() {
+    wallType.Answer([](TTExtwalldlg& d) { d.type = walltype::Walling200; });
+    ui.ExpectQuestion(plat::mrYes).WithText("do you wish to save drawing changes?");
+    form->CmMarkWallsExecute();
+  }
   // "ADD New Design Room" with a dimension choice.
   void AddRoom(const std::string& name, int32 width, int32 length, int32 choice) {
     roomMetric.Answer([=](dlg::TTRoomdlg& d) {
@@ -123,9 +129,7 @@ TEST_F(LockStory, MarkTheExternalWallsRoundTheLayoutAndAlterAFinishedRoom) {
 
   // Mark the external walls: the wall type, then the inside corners
   // clockwise, and F.
-  wallType.Answer([](TTExtwalldlg& d) { d.type = walltype::Walling200; });
-  ui.ExpectQuestion(plat::mrYes).WithText("do you wish to save drawing changes?");
-  form->CmMarkWallsExecute();
+  MarkWalls();
   EXPECT_EQ(CurrentView, view::LayoutMarkingWalls);
   EXPECT_EQ(Window().caption, "HOME.LYT");
   EXPECT_EQ(form->CurrentTool()->Type, tooltype::Outline);
@@ -277,9 +281,7 @@ TEST_F(LockStory, RoomsSetApartAndPartlyCoveredSidesGetNoWallOverAnother) {
   Key(plat::VK_INSERT);
 
   // Marking begun and given up with Escape: its corners go, as one undo step.
-  wallType.Answer([](TTExtwalldlg& d) { d.type = walltype::Walling200; });
-  ui.ExpectQuestion(plat::mrYes).WithText("do you wish to save drawing changes?");
-  form->CmMarkWallsExecute();
+  MarkWalls();
   EnterAt(lounge.left, lounge.top);
   EnterAt(bed.right, bed.top);
   EnterAt(bed.right, study.top);
@@ -291,9 +293,7 @@ TEST_F(LockStory, RoomsSetApartAndPartlyCoveredSidesGetNoWallOverAnother) {
   EXPECT_EQ(UndoSteps(), std::min(steps + 1, 10));
 
   // Marked afresh round the three rooms: six walls, from this outline only.
-  wallType.Answer([](TTExtwalldlg& d) { d.type = walltype::Walling200; });
-  ui.ExpectQuestion(plat::mrYes).WithText("do you wish to save drawing changes?");
-  form->CmMarkWallsExecute();
+  MarkWalls();
   for (const P c : {P{lounge.left, lounge.top}, P{bed.right, bed.top}, P{bed.right, study.top},
                     P{study.right, study.top}, P{study.right, study.bottom},
                     P{lounge.left, study.bottom}})
@@ -352,9 +352,7 @@ TEST_F(LockStory, RoomsInFeetAndInchesAndAnOpenArea) {
   const Box space = BoxOf(RoomNamed("space"));
   ASSERT_EQ(space.left, bed.right + 108);
 
-  wallType.Answer([](TTExtwalldlg& d) { d.type = walltype::Walling200; });
-  ui.ExpectQuestion(plat::mrYes).WithText("do you wish to save drawing changes?");
-  form->CmMarkWallsExecute();
+  MarkWalls();
   EnterAt(bed.left, bed.top);
   EnterAt(space.right, space.top);
   EnterAt(space.right, space.bottom);

@@ -65,7 +65,7 @@ std::string AmountRefusal(int32 step, int32 k, int32 i, plat::Point p, int32 amo
 bool FloorHasAutoDimensions() {
   for (int32 i = 6; i < DrawingList.Count(); ++i) {
     const TObj& e = *DrawingList.At(i);
-    if (e.Floor == CurrentView && (e.Kind == kind::Arrow || e.Kind == kind::Text34)) return true;
+    if (e.Floor == CurrentView && kind::IsAutoDimensionKind(e.Kind)) return true;
   }
   return false;
 }

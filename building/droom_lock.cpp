@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <unordered_set>
@@ -327,23 +326,18 @@ RoomCopy CopyRoom(const TRoomobj& r) {
   return c;
 }
 
-void PutRoomText(char* text, int32 capacity, int32& length, const std::string& value) {
-  std::memset(text, 0, capacity);
-  std::strncpy(text, value.c_str(), capacity - 1);
-  length = int32(std::strlen(text));
-}
-
 // The room's record and copy made the size of the box; a size text is
 // rewritten only where its side's length changed.
 void ResizeRoom(TRoomobj& r, const Box& b, RoomCopy& room) {
   const int32 width = b.right - b.left, depth = b.top - b.bottom;
   if (width != room.box.right - room.box.left) {
     room.width = droom::SizeText(width, MetricUnits);
-    PutRoomText(r.WidthText, kRoomWidthTextCapacity, r.WidthTextLength, room.width);
+    r.WidthTextLength = CopyBoundedText(r.WidthText, kRoomWidthTextCapacity, room.width.c_str());
   }
   if (depth != room.box.top - room.box.bottom) {
     room.depth = droom::SizeText(depth, MetricUnits);
-    PutRoomText(r.HeightText, kRoomHeightTextCapacity, r.HeightTextLength, room.depth);
+    r.HeightTextLength =
+        CopyBoundedText(r.HeightText, kRoomHeightTextCapacity, room.depth.c_str());
   }
   r.X1 = b.left;
   r.Y1 = b.top;

@@ -251,11 +251,26 @@ void Orient(WallDraft& d) {
                 : bearing::Opposite(d.angle);
 }
 
-// The join of a draft to the walls of `view` among the candidate entries
-// (in list order); forEach hands each candidate's entry to its argument.
-template <class ForEachCandidate>
-JoinPlan Plan(const WallDraft& draft, const TFlist& list, const ExtWallSettings& settings,
-              int32 view, int32 exclude, ForEachCandidate forEach) {
+}  // namespace
+
+FloorWalls::FloorWalls(const TFlist& list, int32 view) : view_(view) {
+  for (int32 i = 6; i < list.Count(); ++i)
+    if (IsExtWallOn(*list.At(i), view)) entries_.push_back(i);
+}
+
+void FloorWalls::Appended(const TFlist& list) {
+  const int32 last = list.Count() - 1;
+  if (last >= 6 && IsExtWallOn(*list.At(last), view_)) entries_.push_back(last);
+}
+
+JoinPlan PlanJoin(const WallDraft& draft, const TFlist& list, const ExtWallSettings& settings,
+                  int32 view, int32 exclude) {
+  return PlanJoin(draft, list, settings, FloorWalls(list, view), exclude);
+}
+
+JoinPlan PlanJoin(const WallDraft& draft, const TFlist& list, const ExtWallSettings& settings,
+                  const FloorWalls& walls, int32 exclude) {
+  const int32 view = walls.View();
   Join j{list, draft, {}};
   WallDraft& d = j.d;
   JoinPlan plan;
@@ -265,8 +280,8 @@ JoinPlan Plan(const WallDraft& draft, const TFlist& list, const ExtWallSettings&
   // Snap onto the ends of the walls already there.
   const int32 tol = 3 * PixelScale;
   int32 s = kNone, e = kNone, matches = 0;
-  forEach([&](int32 i) {
-    if (i == exclude || !IsExtWallOn(*list.At(i), view)) return;
+  for (const int32 i : walls.Entries()) {
+    if (i == exclude) continue;
     const TObj& w = *list.At(i);
     const plat::Point ws{w.X1, w.Y1}, we{w.X2, w.Y2};
     plat::Point target, from;
@@ -280,7 +295,7 @@ JoinPlan Plan(const WallDraft& draft, const TFlist& list, const ExtWallSettings&
     } else if (Near(we, d.end, tol)) {
       target = we, from = d.end, atStart = false;
     } else {
-      return;
+      continue;
     }
     const int32 dx = target.x - from.x, dy = target.y - from.y;
     d.start = {d.start.x + dx, d.start.y + dy};
@@ -292,7 +307,7 @@ JoinPlan Plan(const WallDraft& draft, const TFlist& list, const ExtWallSettings&
       other = i;
     else
       own = i;
-  });
+  }
   if (s == kNone && e == kNone) Orient(d);
 
   d.layers = settings.layers;
@@ -313,32 +328,6 @@ JoinPlan Plan(const WallDraft& draft, const TFlist& list, const ExtWallSettings&
   plan.wall = d;
   for (const auto& [i, w] : j.touched) plan.neighbours.push_back({i, w.points});
   return plan;
-}
-
-}  // namespace
-
-FloorWalls::FloorWalls(const TFlist& list, int32 view) : view_(view) {
-  for (int32 i = 6; i < list.Count(); ++i)
-    if (IsExtWallOn(*list.At(i), view)) entries_.push_back(i);
-}
-
-void FloorWalls::Appended(const TFlist& list) {
-  const int32 last = list.Count() - 1;
-  if (last >= 6 && IsExtWallOn(*list.At(last), view_)) entries_.push_back(last);
-}
-
-JoinPlan PlanJoin(const WallDraft& draft, const TFlist& list, const ExtWallSettings& settings,
-                  int32 view, int32 exclude) {
-  return Plan(draft, list, settings, view, exclude, [&list](auto take) {
-    for (int32 i = 6; i < list.Count(); ++i) take(i);
-  });
-}
-
-JoinPlan PlanJoin(const WallDraft& draft, const TFlist& list, const ExtWallSettings& settings,
-                  const FloorWalls& walls, int32 exclude) {
-  return Plan(draft, list, settings, walls.View(), exclude, [&walls](auto take) {
-    for (int32 i : walls.Entries()) take(i);
-  });
 }
 
 void ApplyJoin(const JoinPlan& plan, TFlist& list) {

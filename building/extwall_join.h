@@ -71,8 +71,8 @@ class FloorWalls {
 };
 
 // Joins the draft to the external walls of `view` (skipping entry
-// `exclude`, the wall being replaced when one is edited), looking at every
-// entry of the list.
+// `exclude`, the wall being replaced when one is edited), indexing the
+// floor's walls for this one join.
 JoinPlan PlanJoin(const WallDraft& draft, const TFlist& list, const ExtWallSettings& settings,
                   int32 view, int32 exclude = -1);
 // The same join, looking only at the walls of the index's floor.

@@ -12,14 +12,6 @@ namespace facefollow {
 
 namespace {
 
-plat::Point First(const TInwallobj& w, WallEnd e) {
-  return e == WallEnd::Start ? plat::Point{w.X1, w.Y1} : plat::Point{w.X2, w.Y2};
-}
-plat::Point Second(const TInwallobj& w, WallEnd e) {
-  return e == WallEnd::Start ? plat::Point{w.Line2X1, w.Line2Y1}
-                             : plat::Point{w.Line2X2, w.Line2Y2};
-}
-
 // Where the line through p and q crosses the face's line; false when they
 // run parallel.
 bool Crossing(plat::Point p, plat::Point q, const Segment& f, plat::Point& out) {
@@ -46,12 +38,12 @@ Meeting WhatMeets(const TFlist& list, const Segment& face, int32 wall) {
     if (i == wall || list.At(i)->Floor != CurrentView) continue;
     if (const auto* w = dynamic_cast<const TInwallobj*>(list.At(i)); w && w->Kind == kind::InWall) {
       for (WallEnd e : {WallEnd::Start, WallEnd::End}) {
-        const plat::Point p = First(*w, e);
+        const plat::Point p = FirstLineAt(*w, e);
         if (!inwallgeo::OnLine(p, face.a, face.b, tol)) continue;
         // A partition along the face does not end on it.
         plat::Point x;
         if (!Crossing({w->X1, w->Y1}, {w->X2, w->Y2}, face, x)) continue;
-        const plat::Point q = Second(*w, e);
+        const plat::Point q = SecondLineAt(*w, e);
         m.partitions.push_back({i, e, p, q, inwallgeo::OnLine(q, face.a, face.b, tol)});
       }
     } else if (const TObj& r = *list.At(i); r.Kind == kind::LockedRoom) {
@@ -74,7 +66,7 @@ void BringTo(TFlist& list, const Meeting& m, const Segment& face) {
     if (!Crossing({w->X1, w->Y1}, {w->X2, w->Y2}, face, first)) continue;
     const plat::Point shift{first.x - pe.first.x, first.y - pe.first.y};
     if (shift.x == 0 && shift.y == 0) continue;
-    const plat::Point q = Second(*w, pe.end);
+    const plat::Point q = SecondLineAt(*w, pe.end);
     if (!pe.secondOnFace || !Crossing(q, {q.x + w->X2 - w->X1, q.y + w->Y2 - w->Y1}, face, second))
       second = {q.x + shift.x, q.y + shift.y};
     // Its stop end at that end, if it has one, closes the new end.

@@ -20,6 +20,15 @@ InwallDraft InwallDraftOf(const TInwallobj& w) {
   return d;
 }
 
+plat::Point FirstLineAt(const TInwallobj& w, WallEnd e) {
+  return e == WallEnd::Start ? plat::Point{w.X1, w.Y1} : plat::Point{w.X2, w.Y2};
+}
+
+plat::Point SecondLineAt(const TInwallobj& w, WallEnd e) {
+  return e == WallEnd::Start ? plat::Point{w.Line2X1, w.Line2Y1}
+                             : plat::Point{w.Line2X2, w.Line2Y2};
+}
+
 void StoreLines(TInwallobj& w, const InwallDraft& d) {
   w.X1 = d.start.x;
   w.Y1 = d.start.y;

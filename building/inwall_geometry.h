@@ -25,6 +25,9 @@ struct InwallDraft {
 };
 
 InwallDraft InwallDraftOf(const TInwallobj& w);
+// A wall's first-line and second-line points at one end.
+plat::Point FirstLineAt(const TInwallobj& w, WallEnd e);
+plat::Point SecondLineAt(const TInwallobj& w, WallEnd e);
 // Writes the draft's two lines and bearing back into the wall.
 void StoreLines(TInwallobj& w, const InwallDraft& d);
 // A new element of the draft: kind 150 (or a stop end's kind) on a floor,

@@ -361,13 +361,6 @@ int32 FindCarriedJoin(const TFlist& list, int32 w, WallEnd end, WallEnd& otherEn
   const auto* x =
       w >= 0 && w < list.Count() ? dynamic_cast<const TInwallobj*>(list.At(w)) : nullptr;
   if (!x || x->Kind != kind::InWall || !IsSquare(x->Angle)) return kNone;
-  auto first = [](const TInwallobj& v, WallEnd e) {
-    return e == WallEnd::Start ? plat::Point{v.X1, v.Y1} : plat::Point{v.X2, v.Y2};
-  };
-  auto second = [](const TInwallobj& v, WallEnd e) {
-    return e == WallEnd::Start ? plat::Point{v.Line2X1, v.Line2Y1}
-                               : plat::Point{v.Line2X2, v.Line2Y2};
-  };
   auto inwall = [&](int32 i) -> const TInwallobj* {
     const auto* v = dynamic_cast<const TInwallobj*>(list.At(i));
     return v && v->Kind == kind::InWall && v->Floor == x->Floor ? v : nullptr;
@@ -386,9 +379,9 @@ int32 FindCarriedJoin(const TFlist& list, int32 w, WallEnd end, WallEnd& otherEn
     const TInwallobj* y = i == w ? nullptr : inwall(i);
     if (!y || !IsSquare(y->Angle) || !Perpendicular(x->Angle, y->Angle)) continue;
     for (WallEnd e : {WallEnd::Start, WallEnd::End}) {
-      const bool across =
-          Same(first(*y, e), second(*x, end)) || Same(second(*y, e), first(*x, end));
-      if (across && !cornered(i, first(*y, e))) {
+      const bool across = Same(FirstLineAt(*y, e), SecondLineAt(*x, end)) ||
+                          Same(SecondLineAt(*y, e), FirstLineAt(*x, end));
+      if (across && !cornered(i, FirstLineAt(*y, e))) {
         otherEnd = e;
         return i;
       }
@@ -401,10 +394,7 @@ int32 FindStopEnd(const TFlist& list, int32 w, WallEnd end) {
   if (w < 0 || w >= list.Count()) return kNone;
   const auto* x = dynamic_cast<const TInwallobj*>(list.At(w));
   if (!x) return kNone;
-  const bool atStart = end == WallEnd::Start;
-  const plat::Point p = atStart ? plat::Point{x->X1, x->Y1} : plat::Point{x->X2, x->Y2};
-  const plat::Point q =
-      atStart ? plat::Point{x->Line2X1, x->Line2Y1} : plat::Point{x->Line2X2, x->Line2Y2};
+  const plat::Point p = FirstLineAt(*x, end), q = SecondLineAt(*x, end);
   for (int32 i = 6; i < list.Count(); ++i) {
     if (i == w) continue;
     const TObj& e = *list.At(i);

@@ -73,6 +73,8 @@ constexpr bool IsStopEndKind(int32 k) { return k == InWallStopStart || k == InWa
 constexpr bool IsWallKind(int32 k) { return IsExtWallKind(k) || IsInWallKind(k); }
 constexpr bool IsArrowKind(int32 k) { return k == Arrow || k == Arrow260; }
 constexpr bool IsDimensionKind(int32 k) { return k == Dimension || k == Dimension261; }
+// The arrows and texts of a floor's automatic dimensions.
+constexpr bool IsAutoDimensionKind(int32 k) { return k == Arrow || k == Text34; }
 constexpr bool IsRoomKind(int32 k) { return k == Room || k == Room29001 || k == LockedRoom; }
 constexpr bool IsDesignRoomKind(int32 k) { return k == Room || k == Room29001; }
 constexpr bool IsWindowKind(int32 k) { return k == Window || k == Window31502; }

@@ -29,7 +29,7 @@ struct DimensionOffsets {
   int32 roomNameTextSize = 0;
 };
 // The three offsets are held to the ranges the dimension settings dialog
-// offers (0 to kMaxDimensionOffset, the overall one to twice that): a
+// offers (0 to MaxDimensionOffset(), the overall one to twice that): a
 // damaged file cannot move dimensions beyond the reach of 32 bits.
 DimensionOffsets ReadDimensionOffsets();
 // The largest room and wall dimension offset, drawing units, of the units

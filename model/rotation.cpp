@@ -33,6 +33,10 @@ constexpr int32 kAlignBaselineCentre = 6;
 // Line ends closer than this to the other end's x (or y) are made equal.
 constexpr int32 kLineSnap = 10;
 
+// A direction turned on past a full turn comes back by one, in 64 bits (a
+// damaged file's direction may lie near the 32-bit limit) and held to 32.
+int32 WrapDirection(long long v) { return ClampToInt32(v > kFullTurn - 1 ? v - kFullTurn : v); }
+
 void SwapAlignment(TTextobj& t) {
   if (t.Alignment == kAlignBaselineCentre)
     t.Alignment = kAlignTopCentre;
@@ -92,9 +96,7 @@ void MirrorElement(TObj& e, const Mirror& m) {
         m.Exchanged(w->Line3X1, w->Line3Y1, w->Line3X2, w->Line3Y2);
         m.Exchanged(w->Line4X1, w->Line4Y1, w->Line4X2, w->Line4Y2);
         m.InPlace(w->RefX, w->RefY);
-        // In 64 bits: a damaged file's angle may lie near the 32-bit limit.
-        const long long turned = 1LL * w->Angle + kHalfTurn;
-        w->Angle = ClampToInt32(turned <= kFullTurn - 1 ? turned : turned - kFullTurn);
+        w->Angle = WrapDirection(1LL * w->Angle + kHalfTurn);
       }
       break;
     case ElementClass::InWall:
@@ -202,8 +204,6 @@ struct Turn {
     if (std::llabs(1LL * by - ay) == 1) by = ay;
   }
 };
-
-int32 WrapDirection(long long v) { return ClampToInt32(v > kFullTurn - 1 ? v - kFullTurn : v); }
 
 void TurnText(TTextobj& t, int32 angle) {
   // Worked in 64 bits: a damaged file's directions may lie near the limit.

@@ -27,7 +27,6 @@ constexpr int32 kWallWizardIdle = 0;
 constexpr int32 kRoomWizardIdle = 100;
 
 constexpr const char* kEscapeGuide = "GUIDE: Select function or tool";
-constexpr const char* kPickToolName = "Pick tool";
 constexpr const char* kTextTooLong = "text longer than maximum 70 letters / spaces";
 constexpr const char* kExpandArrowGuide =
     "GUIDE: move cursor,press ENTER when line is at position to expand from";

@@ -10,6 +10,7 @@ namespace routing {
 
 const char* const kValidNumber = "input must be a valid number";
 const char* const kRetryQuestion = "do you wish to retry?";
+const char* const kPickToolName = "Pick tool";
 
 TDrawingtool* Tool() { return MainForm ? MainForm->CurrentTool() : nullptr; }
 

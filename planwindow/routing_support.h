@@ -23,6 +23,8 @@ void ToolPanel(const std::string& text);
 // Message texts shared by the handlers.
 extern const char* const kValidNumber;   // "input must be a valid number"
 extern const char* const kRetryQuestion;  // "do you wish to retry?"
+// The tool panel's name of the pick tool: "Pick tool".
+extern const char* const kPickToolName;
 
 // Upper limit (exclusive) of a typed distance, drawing units.
 constexpr int32 kDistanceLimit = 150000;

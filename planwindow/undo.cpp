@@ -6,6 +6,7 @@
 #include "model/flist.h"
 #include "model/view_mapping.h"
 #include "planwindow/childwin.h"
+#include "planwindow/routing_support.h"
 #include "platform/ui.h"
 #include "shell/mainform.h"
 #include "tools/moveobjtool.h"
@@ -25,8 +26,6 @@ constexpr const char* kNoUndoInGroup =
     "undo is not available in the group drawing - its changes are not kept as undo steps";
 constexpr const char* kNoRedoInGroup =
     "redo is not available in the group drawing - its changes are not kept as undo steps";
-
-constexpr const char* kPickToolName = "Pick tool";
 
 constexpr int32 kFirstUserEntry = 6;
 constexpr int32 kStopEndStart = 154;
@@ -166,7 +165,7 @@ void TMDIChild::EndPlacingSelection() {
   if (!t || t->Step != framestep::Placing) return;
   InvalidateFrameChange(1);
   SelectPickTool();
-  if (MainForm) MainForm->st.SetPanelText(panel::Tool, kPickToolName);
+  routing::ToolPanel(routing::kPickToolName);
 }
 
 void TMDIChild::Undo() {

@@ -30,7 +30,6 @@ constexpr const char* kNoStraightPick =
 constexpr const char* kNothingPickedRestart = "No valid object selected - restart function again";
 constexpr const char* kNoLineOrWall = "No valid line or wall object selected ";
 constexpr const char* kPickToolGuide = "GUIDE: Pick tool";
-constexpr const char* kPickToolName = "Pick tool";
 
 // Largest amount a wall or line is shortened or lengthened by (exclusive).
 constexpr int32 kAmountLimit = 70000;
@@ -66,7 +65,7 @@ std::string AmountRefusal(int32 step, int32 k, int32 i, plat::Point p, int32 amo
 bool FloorHasAutoDimensions() {
   for (int32 i = 6; i < DrawingList.Count(); ++i) {
     const TObj& e = *DrawingList.At(i);
-    if (e.Floor == CurrentView && (e.Kind == kind::Arrow || e.Kind == kind::Text34)) return true;
+    if (e.Floor == CurrentView && kind::IsAutoDimensionKind(e.Kind)) return true;
   }
   return false;
 }

@@ -164,7 +164,7 @@ void TMDIChild::EndWizard() {
   ChildMode = childmode::Normal;
   // The status says the pick tool: the tool the wizard was working is put away.
   if (MainForm) MainForm->SelectPickTool();
-  ToolPanel("Pick tool");
+  ToolPanel(kPickToolName);
   Guide("GUIDE: select tool or function");
   Surface().UpdateWindow();
 }

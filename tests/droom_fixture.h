@@ -91,15 +91,22 @@ class RoomTest : public planfix::ShellTest {
     Child().FormKeyUp(key);
   }
 
-  // The rooms (of every room kind) of the live drawing file, in file order.
-  std::vector<TRoomobj> RoomsInFile() {
+  // Calls f on each element of the live drawing file (read into a list of
+  // its own), in file order.
+  template <class F>
+  void EachInLiveFile(F f) {
     TFlist list;
     list.ProgramDir = DrawingList.ProgramDir;
     list.SetDrawingName(DrawingList.DrawingName);
     list.ReadDrawingFile(dtDrawing);
+    for (int32 i = 6; i < list.Count(); ++i) f(*list.At(i));
+  }
+  // The rooms (of every room kind) of the live drawing file, in file order.
+  std::vector<TRoomobj> RoomsInFile() {
     std::vector<TRoomobj> rooms;
-    for (int32 i = 6; i < list.Count(); ++i)
-      if (auto* r = dynamic_cast<TRoomobj*>(list.At(i))) rooms.push_back(*r);
+    EachInLiveFile([&](TObj& e) {
+      if (auto* r = dynamic_cast<TRoomobj*>(&e)) rooms.push_back(*r);
+    });
     return rooms;
   }
   TRoomobj RoomNamed(const std::string& name) {

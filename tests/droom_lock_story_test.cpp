@@ -68,15 +68,17 @@ class LockStory : public roomfix::RoomTest {
   // The elements of the live file.
   template <class T>
   std::vector<T> InFile(int32 k, int32 floor) {
-    TFlist list;
-    list.ProgramDir = DrawingList.ProgramDir;
-    list.SetDrawingName(DrawingList.DrawingName);
-    list.ReadDrawingFile(dtDrawing);
     std::vector<T> out;
-    for (int32 i = 6; i < list.Count(); ++i)
-      if (list.At(i)->Kind == k && list.At(i)->Floor == floor)
-        out.push_back(*static_cast<T*>(list.At(i)));
+    EachInLiveFile([&](TObj& e) {
+      if (e.Kind == k && e.Floor == floor) out.push_back(static_cast<T&>(e));
+    });
     return out;
+  }
+  // Mark External Walls with 200 mm walling, the drawing saved first.
+  void MarkWalls() {
+    wallType.Answer([](TTExtwalldlg& d) { d.type = walltype::Walling200; });
+    ui.ExpectQuestion(plat::mrYes).WithText("do you wish to save drawing changes?");
+    form->CmMarkWallsExecute();
   }
   // "ADD New Design Room" with a dimension choice.
   void AddRoom(const std::string& name, int32 width, int32 length, int32 choice) {
@@ -127,9 +129,7 @@ TEST_F(LockStory, MarkTheExternalWallsRoundTheLayoutAndAlterAFinishedRoom) {
 
   // Mark the external walls: the wall type, then the inside corners
   // clockwise, and F.
-  wallType.Answer([](TTExtwalldlg& d) { d.type = walltype::Walling200; });
-  ui.ExpectQuestion(plat::mrYes).WithText("do you wish to save drawing changes?");
-  form->CmMarkWallsExecute();
+  MarkWalls();
   EXPECT_EQ(CurrentView, view::LayoutMarkingWalls);
   EXPECT_EQ(Window().caption, "HOME.LYT");
   EXPECT_EQ(form->CurrentTool()->Type, tooltype::Outline);
@@ -281,9 +281,7 @@ TEST_F(LockStory, RoomsSetApartAndPartlyCoveredSidesGetNoWallOverAnother) {
   Key(plat::VK_INSERT);
 
   // Marking begun and given up with Escape: its corners go, as one undo step.
-  wallType.Answer([](TTExtwalldlg& d) { d.type = walltype::Walling200; });
-  ui.ExpectQuestion(plat::mrYes).WithText("do you wish to save drawing changes?");
-  form->CmMarkWallsExecute();
+  MarkWalls();
   EnterAt(lounge.left, lounge.top);
   EnterAt(bed.right, bed.top);
   EnterAt(bed.right, study.top);
@@ -295,9 +293,7 @@ TEST_F(LockStory, RoomsSetApartAndPartlyCoveredSidesGetNoWallOverAnother) {
   EXPECT_EQ(UndoSteps(), std::min(steps + 1, 10));
 
   // Marked afresh round the three rooms: six walls, from this outline only.
-  wallType.Answer([](TTExtwalldlg& d) { d.type = walltype::Walling200; });
-  ui.ExpectQuestion(plat::mrYes).WithText("do you wish to save drawing changes?");
-  form->CmMarkWallsExecute();
+  MarkWalls();
   for (const P c : {P{lounge.left, lounge.top}, P{bed.right, bed.top}, P{bed.right, study.top},
                     P{study.right, study.top}, P{study.right, study.bottom},
                     P{lounge.left, study.bottom}})
@@ -356,9 +352,7 @@ TEST_F(LockStory, RoomsInFeetAndInchesAndAnOpenArea) {
   const Box space = BoxOf(RoomNamed("space"));
   ASSERT_EQ(space.left, bed.right + 108);
 
-  wallType.Answer([](TTExtwalldlg& d) { d.type = walltype::Walling200; });
-  ui.ExpectQuestion(plat::mrYes).WithText("do you wish to save drawing changes?");
-  form->CmMarkWallsExecute();
+  MarkWalls();
   EnterAt(bed.left, bed.top);
   EnterAt(space.right, space.top);
   EnterAt(space.right, space.bottom);

@@ -60,6 +60,17 @@ class OpeningStory : public planfix::ShellTest {
     WorldToDevice(*dc, Child().ClientRect(), d.x / PixelScale, d.y / PixelScale, px, py);
     return {px, py};
   }
+  // The door command for one hanging door of this width (in the drawing's
+  // units), opening the way `opens` gives (TTDoorplandlg::view).
+  void HangingDoor(double width, int32 opens) {
+    doorDlg.Answer([width](TTExdoordlg& d) {
+      d.type = openingkind::HangingDoor;
+      d.width = width;
+      d.count = 1;
+    });
+    planDlg.Answer([opens](TTDoorplandlg& d) { d.view = opens; });
+    form->CmDoorsExecute();
+  }
   void PointAt(P d) { ui.cursor = Window().window.ClientToScreen(PixelOf(d)); }
   void EnterAt(P d) {
     PointAt(d);
@@ -146,13 +157,7 @@ TEST_F(OpeningStory, AWindowAndADoorArePutIntoTheWallsUndoneAndRefusedAsAUserSee
   EXPECT_EQ(OpeningCount, 1) << "counts openings cut, not dialogs shown";
 
   // A hanging door in the top wall, hinged on the left and opening inward.
-  doorDlg.Answer([](TTExdoordlg& d) {
-    d.type = 11;
-    d.width = 820;
-    d.count = 1;
-  });
-  planDlg.Answer([](TTDoorplandlg& d) { d.view = 6; });
-  form->CmDoorsExecute();
+  HangingDoor(820, 6);
   EXPECT_EQ(Guide(), "GUIDE: press ENTER when cursor is between wall lines");
   EnterAt({mx, top - 100});
   EXPECT_EQ(UndoSteps(), 2);
@@ -178,13 +183,7 @@ TEST_F(OpeningStory, OpeningsStayClearOfTheNeighbouringWallsAtTheCorners) {
   ASSERT_FALSE(live.empty());
   // A door of 820 at the very end of the bottom wall, hinged at the corner:
   // on the face, but under the left wall.
-  doorDlg.Answer([](TTExdoordlg& d) {
-    d.type = 11;
-    d.width = 820;
-    d.count = 1;
-  });
-  planDlg.Answer([](TTDoorplandlg& d) { d.view = 5; });
-  form->CmDoorsExecute();
+  HangingDoor(820, 5);
   ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk)
       .Containing("No door marked - cursor must be between the 2 or 4 line thickness");
   EnterAt({lo.x - 300, bottom + 100});
@@ -292,13 +291,7 @@ TEST_F(OpeningStory, ImperialDoorsAreTypedInInchesAndStoredInTwentyFourths) {
   NewHouse(0);
   const int32 bottom = lo.y - 288;
   const int32 mx = (lo.x + hi.x) / 2;
-  doorDlg.Answer([](TTExdoordlg& d) {
-    d.type = 11;
-    d.width = 32.5;  // 2' 8 1/2''
-    d.count = 1;
-  });
-  planDlg.Answer([](TTDoorplandlg& d) { d.view = 5; });
-  form->CmDoorsExecute();
+  HangingDoor(32.5, 5);  // 2' 8 1/2''
   EXPECT_EQ(dir.ReadFile("CFG\\DOOR.CFG").substr(0, 18), "11 0 780 24 780 1 ");
   EnterAt({mx, bottom + 96});
   const auto leaves = InFile(kind::WallLine);

@@ -64,6 +64,15 @@ class WallStory : public planfix::ShellTest {
     });
     Key(key);
   }
+  // A new drawing of 200 mm walling with three walls traced with the keys
+  // from (16000, 12000): up 3000, right 4000 and down 3000, the floor open.
+  void TraceThreeWalls() {
+    NewWithWalls(walltype::Walling200);
+    EnterAt(16000, 12000);
+    Step(plat::VK_UP, "UP", "3000");
+    Step(plat::VK_RIGHT, "RIGHT", "4000");
+    Step(plat::VK_DOWN, "DOWN", "3000");
+  }
   void ExpectAreaReport(const std::string& area) {
     ui.ExpectMessageDlg(plat::MsgType::Information, plat::mbYes, plat::mrYes)
         .Containing("Total Building Area this floor: " + area);
@@ -294,11 +303,7 @@ TEST_F(WallStory, ATracedOutlineOfTheLayoutIsBuiltIntoTheGroundFloor) {
 }
 
 TEST_F(WallStory, WallsLeftOpenAreClosedByFOnlyFromTheirFreeEnd) {
-  NewWithWalls(walltype::Walling200);
-  EnterAt(16000, 12000);
-  Step(plat::VK_UP, "UP", "3000");
-  Step(plat::VK_RIGHT, "RIGHT", "4000");
-  Step(plat::VK_DOWN, "DOWN", "3000");
+  TraceThreeWalls();
   Key(plat::VK_ESCAPE);  // three walls left open
   const P start{16000, 12000}, freeEnd{20000, 12000};
 
@@ -331,11 +336,7 @@ TEST_F(WallStory, WallsLeftOpenAreClosedByFOnlyFromTheirFreeEnd) {
 }
 
 TEST_F(WallStory, TheFirstFloorCopiesTheGroundFloorOrIsTracedOverIt) {
-  NewWithWalls(walltype::Walling200);
-  EnterAt(16000, 12000);
-  Step(plat::VK_UP, "UP", "3000");
-  Step(plat::VK_RIGHT, "RIGHT", "4000");
-  Step(plat::VK_DOWN, "DOWN", "3000");
+  TraceThreeWalls();
   ExpectAreaReport("12 sq. metres");
   Key(plat::VK_F);
   form->CmSaveExecute();
@@ -383,11 +384,7 @@ TEST_F(WallStory, TheFirstFloorCopiesTheGroundFloorOrIsTracedOverIt) {
 }
 
 TEST_F(WallStory, TheAreaDialogListsEveryFloorAndTheDimensionCommandReports) {
-  NewWithWalls(walltype::Walling200);
-  EnterAt(16000, 12000);
-  Step(plat::VK_UP, "UP", "3000");
-  Step(plat::VK_RIGHT, "RIGHT", "4000");
-  Step(plat::VK_DOWN, "DOWN", "3000");
+  TraceThreeWalls();
   ExpectAreaReport("12 sq. metres");
   Key(plat::VK_F);
   areas.Answer();

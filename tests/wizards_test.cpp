@@ -56,13 +56,8 @@ class WizardTest : public roomfix::RoomTest {
     Key(key);
   }
   int32 CountInFile(int32 k, int32 floor) {
-    TFlist list;
-    list.ProgramDir = DrawingList.ProgramDir;
-    list.SetDrawingName(DrawingList.DrawingName);
-    list.ReadDrawingFile(dtDrawing);
     int32 n = 0;
-    for (int32 i = 6; i < list.Count(); ++i)
-      n += list.At(i)->Kind == k && list.At(i)->Floor == floor;
+    EachInLiveFile([&](const TObj& e) { n += e.Kind == k && e.Floor == floor; });
     return n;
   }
   // The example on screen is the wizard's finished floor: six walls and
@@ -83,24 +78,18 @@ class WizardTest : public roomfix::RoomTest {
   }
   template <class T>
   std::vector<T> InFileOf(int32 k) {
-    TFlist list;
-    list.ProgramDir = DrawingList.ProgramDir;
-    list.SetDrawingName(DrawingList.DrawingName);
-    list.ReadDrawingFile(dtDrawing);
     std::vector<T> out;
-    for (int32 i = 6; i < list.Count(); ++i)
-      if (list.At(i)->Kind == k) out.push_back(*static_cast<T*>(list.At(i)));
+    EachInLiveFile([&](TObj& e) {
+      if (e.Kind == k) out.push_back(static_cast<T&>(e));
+    });
     return out;
   }
   std::vector<TExtwallobj> Walls() {
-    TFlist list;
-    list.ProgramDir = DrawingList.ProgramDir;
-    list.SetDrawingName(DrawingList.DrawingName);
-    list.ReadDrawingFile(dtDrawing);
     std::vector<TExtwallobj> out;
-    for (int32 i = 6; i < list.Count(); ++i)
-      if (auto* w = dynamic_cast<TExtwallobj*>(list.At(i)); w && w->Floor == view::Ground)
+    EachInLiveFile([&](TObj& e) {
+      if (auto* w = dynamic_cast<TExtwallobj*>(&e); w && w->Floor == view::Ground)
         out.push_back(*w);
+    });
     return out;
   }
 };

@@ -37,8 +37,6 @@ bool IsDimensionStep(int32 step) {
          step == toolstep::DimensionText;
 }
 
-bool IsAutoDimensionKind(int32 k) { return k == kind::Arrow || k == kind::Text34; }
-
 void AddArrow(const ArrowShape& a, int32 linkId, int32 tag1) {
   DrawingList.Add(new TArrowobj(kind::Arrow, CurrentView, linkId, tag1, a.tip.x, a.tip.y,
                                 a.shaftEnd.x, a.shaftEnd.y, a.head1.x, a.head1.y, a.head2.x,
@@ -59,7 +57,7 @@ TTextobj* MakeText(int32 k, plat::Point at, int32 bearing, int32 escapement, int
 void RemoveAutoDimensions() {
   for (int32 i = DrawingList.Count() - 1; i >= 0; --i) {
     const TObj* e = DrawingList.At(i);
-    if (IsAutoDimensionKind(e->Kind) && e->Floor == CurrentView) DrawingList.RemoveAt(i);
+    if (kind::IsAutoDimensionKind(e->Kind) && e->Floor == CurrentView) DrawingList.RemoveAt(i);
   }
   DrawingList.WriteDrawingFile(dtDrawing);
   DrawingList.Clear();

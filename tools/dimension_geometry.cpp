@@ -1,9 +1,8 @@
 #include "tools/dimension_geometry.h"
 
-#include <algorithm>
 #include <cmath>
-#include <cstdint>
 
+#include "model/queries_support.h"
 #include "model/rounding.h"
 
 namespace {
@@ -17,8 +16,7 @@ int32 T(double v) { return TruncToInt(v); }
 // A point of an arrow: a wall's ends come from its file and may lie at the
 // 32-bit limits, so the arrow's points are summed in 64 bits and held there.
 plat::Point At(long long x, long long y) {
-  return {int32(std::clamp<long long>(x, INT32_MIN, INT32_MAX)),
-          int32(std::clamp<long long>(y, INT32_MIN, INT32_MAX))};
+  return {queries::ClampToInt32(x), queries::ClampToInt32(y)};
 }
 
 }  // namespace

@@ -16,6 +16,12 @@ bool ReadExtWallSettings(ExtWallSettings& s) {
   int32 v[14] = {};
   for (int32& x : v)
     if (!in.Int(x)) return false;
+  // The construction dialogs give no layer beyond a metre (40 inches): a
+  // layer beyond 24000 units (24 m, or 1000 inches) is a damaged file's, and
+  // would carry the faces of every wall beyond what a drawing can hold.
+  constexpr int32 kThickestLayer = 1000 * 24;
+  for (int k = 0; k < 3; ++k)
+    if (v[k] < 0 || v[k] > kThickestLayer) return false;
   ExtWallSettings r;
   r.layers = {v[0], v[1], v[2]};
   for (int i = 0; i < 6; ++i) r.floorValues[i] = v[3 + i];

@@ -21,8 +21,9 @@ struct ExtWallSettings {
   int32 FloorValue(int32 view, int32 fallback) const;
 };
 
-// Reads the file of the drawing's units whole; false when it is missing or
-// holds fewer than its fourteen values (s is then left as it was).
+// Reads the file of the drawing's units whole; false when it is missing,
+// holds fewer than its fourteen values or layers no wall can have (s is
+// then left as it was).
 bool ReadExtWallSettings(ExtWallSettings& s);
 // Writes the file of the drawing's units whole.
 bool WriteExtWallSettings(const ExtWallSettings& s);

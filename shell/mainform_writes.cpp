@@ -13,8 +13,7 @@ constexpr const char* kNotSaved =
     "the drawing could not be saved: %s; your changes are still open in the window";
 constexpr const char* kUndoNotKept = "the undo step could not be kept: %s";
 
-// AutosaveMode: 0 nothing to ask, 1 ask before discarding.
-constexpr int32 kUnchanged = 0;
+// AutosaveMode: 1 ask before discarding.
 constexpr int32 kChanged = 1;
 
 using File = TFlist::StoredFile;
@@ -47,7 +46,7 @@ void TMainForm::DrawingFileWritten(TFlist::StoredFile file, const std::string& p
   if (w.quiet) return;
   if (KeepsTheDrawing(file)) {
     saveFailed_ = true;
-    if (AutosaveMode == kUnchanged) AutosaveMode = kChanged;
+    MarkDrawingChanged();
   }
   if (w.reports > 0) {
     std::string& first = undo ? w.undo : w.drawing;

@@ -127,12 +127,10 @@ class TFlist {
   // The drawing's files, as their writes are reported.
   enum class StoredFile { Live, Group, SavedCopy, Backup, Wizard, UndoStep };
   // Told after every write of one of the drawing's files: problem is ""
-  // when the file was written, else what went wrong in plain words. The
-  // shell tells the user of failures through it.
+  // when the file was written, else what went wrong in plain words ("cannot
+  // write DWGS\HOUSE.KWV (No space left on device)"). The shell tells the
+  // user of failures through it.
   std::function<void(StoredFile file, const std::string& problem)> OnWritten;
-  // What went wrong in the last write that failed
-  // ("cannot write DWGS\HOUSE.KWV (No space left on device)").
-  std::string LastWriteProblem;
 
   // Writes the whole list to the target's file (nothing while a group drawing
   // is shown, CurrentView 80 or 1080). The file is replaced whole; when it
@@ -261,8 +259,7 @@ class TFlist {
                      int32 mode = 0);
 
  private:
-  // Keeps the problem of a failed write and tells OnWritten; true when the
-  // file was written.
+  // Tells OnWritten how a write ended; true when the file was written.
   bool ReportWrite(StoredFile file, const std::string& path, const plat::WriteResult& written);
 
   std::vector<TObj*> items_;

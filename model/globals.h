@@ -87,7 +87,12 @@ extern int32 DesignRoomCount;
 extern int32 OpeningCount;
 // Windows and doors: the kind being put into a wall (building/opening_settings.h).
 extern int32 OpeningKind;
-extern int32 AutosaveMode;     // 0 nothing to ask, 1 ask, 2 save without asking
+extern int32 AutosaveMode;     // an autosave:: value
+namespace autosave {
+constexpr int32 Unchanged = 0;          // nothing to ask
+constexpr int32 Changed = 1;            // ask before discarding the changes
+constexpr int32 SaveWithoutAsking = 2;
+}  // namespace autosave
 extern int32 AutoScroll;
 extern int32 LineThickness;
 extern int32 RotationAngle;    // degrees 0..360 of the selection being placed

@@ -9,10 +9,13 @@ namespace plat {
 
 namespace {
 
+// The 32-bit range of coordinates, as reals.
+constexpr double kMin = -2147483648.0, kMax = 2147483647.0;
+
 // std::lround, without a library call for the values of device and logical
 // coordinates (every point of every figure is rounded).
 int RoundToInt(double v) {
-  if (v > -2147483648.0 && v < 2147483647.0) {
+  if (v > kMin && v < kMax) {
     const long long whole = static_cast<long long>(v);    // towards zero
     const double fraction = v - static_cast<double>(whole);  // exact
     return int(whole + (fraction >= 0.5) - (fraction <= -0.5));
@@ -21,9 +24,6 @@ int RoundToInt(double v) {
 }
 
 double Sign(int v) { return v < 0 ? -1.0 : 1.0; }
-
-// The 32-bit range of coordinates, as reals.
-constexpr double kMin = -2147483648.0, kMax = 2147483647.0;
 
 bool IsBrokenStyle(int style) {
   return style == PS_DASH || style == PS_DOT || style == PS_DASHDOT || style == PS_DASHDOTDOT;

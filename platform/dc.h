@@ -88,6 +88,9 @@ class DeviceContext {
   // now); nullptr draws everywhere again. Printing a part of a plan clips
   // to its frame.
   void SetClipBox(const Rect* logicalBox);
+  // The clip box in device pixels, when one is set.
+  bool Clipped() const { return clipped_; }
+  Rect Clip() const { return clip_; }
   // The box of the logical plane that can reach the device (its surface,
   // within the clip box when one is set), widened by margin device pixels
   // on every side, normalised (left <= right, top <= bottom). Loops whose

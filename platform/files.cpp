@@ -36,6 +36,12 @@ void Report(FileTraffic::Op op, const std::string& path, std::size_t bytes) {
   if (const FileObserver& o = Observer()) o({op, path, bytes});
 }
 
+// Closes a descriptor however the function that opened it returns.
+struct ClosedOnExit {
+  int fd;
+  ~ClosedOnExit() { ::close(fd); }
+};
+
 std::string StripTrailingSlashes(std::string dir) {
   while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
   return dir;
@@ -149,10 +155,7 @@ ReadStatus ReadFile(std::string_view programPath, std::string& out, std::size_t 
   const std::string path = MapPath(programPath);
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return ReadStatus::Missing;
-  struct CloseOnExit {
-    int fd;
-    ~CloseOnExit() { ::close(fd); }
-  } closer{fd};
+  const ClosedOnExit closer{fd};
   struct stat st;
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return ReadStatus::Missing;
   if (st.st_size < 0 || std::uint64_t(st.st_size) > maxBytes) return ReadStatus::TooLarge;
@@ -283,10 +286,7 @@ bool Holds(const std::string& path, std::string_view data) {
     return false;
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
   if (fd < 0) return false;
-  struct CloseOnExit {
-    int fd;
-    ~CloseOnExit() { ::close(fd); }
-  } closer{fd};
+  const ClosedOnExit closer{fd};
   struct stat opened;
   if (::fstat(fd, &opened) != 0 || opened.st_ino != st.st_ino || opened.st_dev != st.st_dev)
     return false;

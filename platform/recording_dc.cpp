@@ -36,8 +36,8 @@ DcRecord RecordingDC::Make(DcOp op) const {
   r.bkMode = GetBkMode();
   r.textAlign = GetTextAlign();
   r.rop = GetROP2();
-  r.clipped = clipped_;
-  r.clip = clip_;
+  r.clipped = Clipped();
+  r.clip = Clip();
   return r;
 }
 

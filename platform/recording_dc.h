@@ -69,10 +69,6 @@ class RecordingDC : public DeviceContext {
   // Whether a text equal to s was drawn.
   bool HasText(const std::string& s) const;
 
-  // The clip in device pixels, when one is set.
-  bool Clipped() const { return clipped_; }
-  Rect Clip() const { return clip_; }
-
   Size DeviceSize() const override { return size_; }
   int PixelsPerInchX() const override { return ppi_; }
   int PixelsPerInchY() const override { return ppi_; }
@@ -93,10 +89,6 @@ class RecordingDC : public DeviceContext {
   Size DevTextExtent(std::string_view text) override;
   TextMetrics DevTextMetrics() override;
   void DevFillRect(Rect r, const Brush& brush) override;
-  void DevSetClip(const Rect* deviceRect) override {
-    clipped_ = deviceRect != nullptr;
-    if (deviceRect) clip_ = *deviceRect;
-  }
 
  private:
   DcRecord Make(DcOp op) const;
@@ -106,8 +98,6 @@ class RecordingDC : public DeviceContext {
   bool turnsTextWithMapping_ = true;
   std::vector<DcRecord> own_;
   std::vector<DcRecord>* sink_;
-  bool clipped_ = false;
-  Rect clip_{};
 };
 
 // A window for headless tests: its device contexts record into one shared

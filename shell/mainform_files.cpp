@@ -31,10 +31,6 @@ constexpr const char* kReplaceQuestion =
 
 // The six per-floor information records every drawing starts with.
 constexpr int32 kInfoRecords = 6;
-// AutosaveMode: 0 nothing to ask, 1 ask before discarding, 2 save without asking.
-constexpr int32 kUnchanged = 0;
-constexpr int32 kChanged = 1;
-constexpr int32 kSaveWithoutAsking = 2;
 
 std::string LiveFile(const std::string& name) { return ProgramFile("DWGS\\" + name + ".KWV"); }
 
@@ -58,7 +54,7 @@ std::string WorkingFilePath() {
 }
 
 void MarkSaved() {
-  if (AutosaveMode == kChanged) AutosaveMode = kUnchanged;
+  if (AutosaveMode == autosave::Changed) AutosaveMode = autosave::Unchanged;
 }
 
 std::string ReadLastDrawingName() {
@@ -169,7 +165,7 @@ void TMainForm::CmFilenewExecute() {
   CurrentView = choice.designRooms ? view::LayoutGround : view::Ground;
 
   ForgetFailedWrites();
-  AutosaveMode = AutosaveMode == kSaveWithoutAsking ? kSaveWithoutAsking : kUnchanged;
+  if (AutosaveMode != autosave::SaveWithoutAsking) AutosaveMode = autosave::Unchanged;
   {
     WriteReport report(*this);
     // A group drawing left under this name belongs to another drawing. Its
@@ -361,7 +357,8 @@ void TMainForm::CmSaveExecute() {
 // asking; the drawing as it stands becomes the saved one.
 void TMainForm::CmAutosaveExecute() {
   CurrentFunction = func::File;
-  AutosaveMode = AutosaveMode == kSaveWithoutAsking ? kUnchanged : kSaveWithoutAsking;
+  AutosaveMode = AutosaveMode == autosave::SaveWithoutAsking ? autosave::Unchanged
+                                                             : autosave::SaveWithoutAsking;
   cfg::Write(ProgramFile(cfgfile::Autosave), plat::Format("%d\n", AutosaveMode));
   WriteReport report(*this);
   if (drawingOpen_) DrawingList.WriteDrawingFile(dtSavedCopy);
@@ -371,9 +368,9 @@ TMainForm::SaveAnswer TMainForm::AskSaveChanges() {
   if (!drawingOpen_) return SaveAnswer::NothingToSave;
   // A save that failed is asked about again, even when saving goes without
   // asking: declining is then the way to leave the changes.
-  if (AutosaveMode == kSaveWithoutAsking && !saveFailed_)
+  if (AutosaveMode == autosave::SaveWithoutAsking && !saveFailed_)
     return SaveDrawing() ? SaveAnswer::Saved : SaveAnswer::NotSaved;
-  if (AutosaveMode != kChanged && !saveFailed_) return SaveAnswer::NothingToSave;
+  if (AutosaveMode != autosave::Changed && !saveFailed_) return SaveAnswer::NothingToSave;
   if (plat::AskYesNo(kSaveQuestion))
     return SaveDrawing() ? SaveAnswer::Saved : SaveAnswer::NotSaved;
   // Declined: back to the last save. A rewrite of the live file that fails

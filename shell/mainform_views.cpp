@@ -34,9 +34,7 @@ void LoadViewList(const storage::Placement* livePlacedAt) {
   const bool wizardStart =
       WizardActive == 1 && (WizardStep == wizard::WallFirst || WizardStep == wizard::RoomFirst);
   const bool group = IsGroupView(CurrentView);
-  if (!group && !wizardStart && livePlacedAt &&
-      storage::SamePlace(*livePlacedAt, storage::PageCentre()))
-    return;
+  if (!group && !wizardStart && livePlacedAt && *livePlacedAt == storage::PageCentre()) return;
   DrawingList.Clear();
   if (group)
     DrawingList.ReadGroupFile();

@@ -13,10 +13,6 @@ constexpr const char* kNotSaved =
     "the drawing could not be saved: %s; your changes are still open in the window";
 constexpr const char* kUndoNotKept = "the undo step could not be kept: %s";
 
-// AutosaveMode: 0 nothing to ask, 1 ask before discarding.
-constexpr int32 kUnchanged = 0;
-constexpr int32 kChanged = 1;
-
 using File = TFlist::StoredFile;
 
 // The files read back as the drawing: a write of one that works means the
@@ -33,7 +29,7 @@ void Tell(const char* format, const std::string& problem) {
 }  // namespace
 
 bool TMainForm::HasUnsavedChanges() const {
-  return drawingOpen_ && (AutosaveMode == kChanged || saveFailed_);
+  return drawingOpen_ && (AutosaveMode == autosave::Changed || saveFailed_);
 }
 
 void TMainForm::DrawingFileWritten(TFlist::StoredFile file, const std::string& problem) {
@@ -47,7 +43,7 @@ void TMainForm::DrawingFileWritten(TFlist::StoredFile file, const std::string& p
   if (w.quiet) return;
   if (KeepsTheDrawing(file)) {
     saveFailed_ = true;
-    if (AutosaveMode == kUnchanged) AutosaveMode = kChanged;
+    MarkDrawingChanged();
   }
   if (w.reports > 0) {
     std::string& first = undo ? w.undo : w.drawing;

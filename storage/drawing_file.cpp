@@ -83,7 +83,6 @@ bool TFlist::ReportWrite(StoredFile file, const std::string& path,
     const bool below = !ProgramDir.empty() && path.compare(0, ProgramDir.size(), ProgramDir) == 0;
     problem = "cannot write " + (below ? path.substr(ProgramDir.size()) : path) + " (" +
               written.Reason() + ")";
-    LastWriteProblem = problem;
   }
   if (OnWritten) OnWritten(file, problem);
   return bool(written);

@@ -42,12 +42,9 @@ struct Placement {
   bool offsetRefPoint = true;
   // Added to LinkId and Tag1 when writing (the paste buffer); never on reading.
   int32 idBias = 0;
+  // Equal placements put every element at the same place.
+  bool operator==(const Placement&) const = default;
 };
-// Whether two placements put every element at the same place.
-inline bool SamePlace(const Placement& a, const Placement& b) {
-  return a.dx == b.dx && a.dy == b.dy && a.offsetRefPoint == b.offsetRefPoint &&
-         a.idBias == b.idBias;
-}
 
 // The page-centre placement of drawing files: half of DrawingWidth and
 // DrawingHeight times PixelScale, from the globals as they are now.

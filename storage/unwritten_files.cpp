@@ -20,7 +20,12 @@ void HoldUnwritten(std::string_view path, std::string data) {
   Held()[plat::MapPath(path)] = std::move(data);
 }
 
-void ReleaseUnwritten(std::string_view path) { Held().erase(plat::MapPath(path)); }
+// Mapping a path asks the disk for each of its folders: every write and
+// read of the drawing's files passes here, and nothing is held almost always.
+void ReleaseUnwritten(std::string_view path) {
+  auto& held = Held();
+  if (!held.empty()) held.erase(plat::MapPath(path));
+}
 
 const std::string* Unwritten(std::string_view path) {
   auto& held = Held();

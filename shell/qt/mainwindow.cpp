@@ -350,7 +350,7 @@ void MainWindow::RefreshCommands() {
   RefreshWindowList();
   const bool open = form_->DrawingOpen() && form_->ActiveChild();
   for (QAction* a : drawingCommands_) a->setEnabled(open);
-  if (autosave_) autosave_->setChecked(AutosaveMode == 2);
+  if (autosave_) autosave_->setChecked(AutosaveMode == autosave::SaveWithoutAsking);
 }
 
 QAction* MainWindow::Command(const QString& text) const {

@@ -67,7 +67,7 @@ void ResetGlobals() {
   DesignRoomCount = 0;
   OpeningCount = 0;
   OpeningKind = 0;
-  AutosaveMode = 0;
+  AutosaveMode = autosave::Unchanged;
   AutoScroll = 0;
   LineThickness = 1;
   RotationAngle = 0;
@@ -88,5 +88,5 @@ struct InitGlobals {
 }  // namespace
 
 void MarkDrawingChanged() {
-  if (AutosaveMode == 0) AutosaveMode = 1;
+  if (AutosaveMode == autosave::Unchanged) AutosaveMode = autosave::Changed;
 }

@@ -191,8 +191,8 @@ void TMainForm::ShowRotatedDrawing() {
   undoViewsKeptByExit_ = false;
   {
     WriteReport report(*this);
-    constexpr int32 kChanged = 1;
-    if (DrawingList.WriteDrawingFile(dtSavedCopy) && AutosaveMode == kChanged) AutosaveMode = 0;
+    if (DrawingList.WriteDrawingFile(dtSavedCopy) && AutosaveMode == autosave::Changed)
+      AutosaveMode = autosave::Unchanged;
   }
   RememberRecentFile(DrawingList.DrawingName);
   CloseAllChildren();

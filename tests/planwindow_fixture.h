@@ -195,7 +195,7 @@ class ShellTest : public ::testing::Test {
     DrawingList.UpdateUndoHistory(uoRecord, CurrentView);
     DrawingList.Add(e);
     DrawingList.WriteDrawingFile(dtDrawing);
-    if (AutosaveMode == 0) AutosaveMode = 1;
+    MarkDrawingChanged();
   }
   // The user elements (beyond the six records) of a drawing file.
   int UserElementsIn(const std::string& programPath) {

@@ -102,7 +102,8 @@ bool IsGroupId(int32 id) { return id > 0 && !(id >= kReservedIdFirst && id <= kR
 bool IsWall(int32 k) { return kind::IsExtWallKind(k) || k == kind::InWall; }
 
 // The floor's automatic dimensions are rebuilt by the plan window; they
-// belong to no wall, whatever id an older drawing gave them.
+// belong to no wall, whatever id they carry (the dimensioning tool's, which
+// may be a wall's; 0; or, in some drawings, the floor's group base).
 bool IsAutoDimension(int32 k) { return kind::IsArrowKind(k) || k == kind::Text34; }
 
 // Where an element stands, for telling which wall it lies along: a text

@@ -22,7 +22,6 @@ int32 FloorGroupBase(int32 v) {
   return kGroundBase + kFloorStep * (v - view::Ground);
 }
 
-int32 AutoDimensionGroup(int32 v) { return FloorGroupBase(v); }
 int32 GroupNumberAfter(int32 n) {
   if (n < kLastGroupNumber) {
     toldUsedUp = false;

@@ -20,10 +20,6 @@ constexpr int32 kLastGroupNumber = 2000000000;
 // sub floor (125: 150000); 0 on every other view.
 int32 FloorGroupBase(int32 view);
 
-// The group the automatic dimensions of a floor carry as their link id: the
-// floor's group base, which no group of the floor takes (0 off the plan
-// floors). They belong to the floor, never to a wall.
-int32 AutoDimensionGroup(int32 view);
 // The group number after n: n + 1, from 1 when n is below 0 (a damaged
 // header). None is left beyond kLastGroupNumber: the user is told (once,
 // until a number can be taken again) and the last one is given again.

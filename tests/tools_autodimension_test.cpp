@@ -175,6 +175,7 @@ TEST_F(Dimensions, AFloorOfMoreThanFourWallsGetsOverallDimensions) {
 
 TEST_F(Dimensions, ASlopedWallIsDimensionedOffItsOutsideFace) {
   Outline({{2000, 2000}, {2000, 5000}, {4000, 7000}, {7000, 7000}, {7000, 2000}});
+  tool.LinkId = 7;
   Dimension();
   const auto t = Texts();
   ASSERT_GE(t.size(), 2u);
@@ -184,6 +185,23 @@ TEST_F(Dimensions, ASlopedWallIsDimensionedOffItsOutsideFace) {
   // Outside: up and to the left of the wall's middle (3000, 6000).
   EXPECT_EQ(P(slope.X1, slope.Y1), (P{3000 - 424, 6000 + 424}));
   EXPECT_EQ(slope.Escapement, 450 + 2700);
+  // The file holds every text and arrow, overall ones too, with the tool's
+  // link id, but the sloped wall's arrows with none.
+  const int32 slopeGroup = slope.Tag1;
+  DrawingList.Clear();
+  DrawingList.ReadDrawingFile(dtDrawing);
+  int32 arrows = 0, unlinked = 0;
+  for (int32 i = 6; i < DrawingList.Count(); ++i) {
+    const TObj& e = *DrawingList.At(i);
+    if (e.Kind == kind::Text34) EXPECT_EQ(e.LinkId, 7);
+    if (e.Kind != kind::Arrow) continue;
+    ++arrows;
+    const bool sloped = e.Tag1 == slopeGroup;
+    unlinked += sloped;
+    EXPECT_EQ(e.LinkId, sloped ? 0 : 7);
+  }
+  EXPECT_EQ(arrows, 2 * 5 + 2 * 2);
+  EXPECT_EQ(unlinked, 2);
 }
 
 TEST_F(Dimensions, ATwoPointDimensionMeasuresSnapsAndTakesAnIdOfItsView) {

@@ -1,8 +1,12 @@
 // Dimensions of the line-object tools: the automatic dimensions of a
 // floor's external walls (every wall's length outside it, and the overall
-// sizes of a floor of more than four walls; all of the floor's dimension
-// group), and the dimension set by two
+// sizes of a floor of more than four walls), and the dimension set by two
 // points with a typed measurement (steps 20 to 22).
+//
+// The automatic dimensions carry the tool's link id (a sloped wall's arrows
+// 0). They are found again by their kinds, never by that id: a drawing may
+// hold them with any id (some drawings with the floor's group base), and
+// the tool's may be a wall's.
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -27,6 +31,8 @@ constexpr int32 kAlongVertical = 2700;  // escapement of texts running up a dime
 constexpr int32 kFaceSnap = 30;
 // Sloped walls shorter than this many pixels get their text moved out twice.
 constexpr int32 kShortWall = 10;
+// The link id of a sloped wall's dimension arrows: they join no group.
+constexpr int32 kSlopedArrowLink = 0;
 // Link bases of dimensions set by two points: views 120 to 125 have their
 // own thousand, every other view the one after them.
 constexpr int32 kLinkBaseFirst = 10000;
@@ -165,8 +171,8 @@ void DimensionWall(const TExtwallobj& w, int32 linkId, int32 tag, int32 off, int
     if (direction > 0) escapement = kAlongVertical, alignment = kAlignRightBase;
   } else if (a.x != b.x && a.y != b.y) {
     const SlopedPlace s = SlopedDimensionPlace(w.Angle, off);
-    AddArrow(SlopedArrow(a, w.Angle, 1, off), linkId, tag);
-    AddArrow(SlopedArrow(b, w.Angle, 2, off), linkId, tag);
+    AddArrow(SlopedArrow(a, w.Angle, 1, off), kSlopedArrowLink, tag);
+    AddArrow(SlopedArrow(b, w.Angle, 2, off), kSlopedArrowLink, tag);
     at = P(ax + s.ox + (bx - ax) / 2, ay + s.oy + (by - ay) / 2);
     const double len = std::hypot(double(b.x) - a.x, double(b.y) - a.y);
     if (len < kShortWall * PixelScale) at = P(1LL * at.x + s.ox, 1LL * at.y + s.oy);
@@ -246,8 +252,6 @@ void TLineobjtool::AutoDimension(plat::DeviceContext& dc, const plat::Rect& clie
     return;
   }
   RemoveAutoDimensions();
-  // They are the floor's: a wall edit never takes them along.
-  const int32 group = AutoDimensionGroup(CurrentView);
   const int32 n = DrawingList.Count();
   int32 walls = 0;
   for (int32 i = 0; i < n; ++i) {
@@ -255,9 +259,9 @@ void TLineobjtool::AutoDimension(plat::DeviceContext& dc, const plat::Rect& clie
     if (!w || w->Kind != kind::ExtWall || w->Floor != CurrentView) continue;
     ++walls;
     Tag1 = NewGroupId();
-    DimensionWall(*w, group, Tag1, o.external, o.direction, o.textSize);
+    DimensionWall(*w, LinkId, Tag1, o.external, o.direction, o.textSize);
   }
-  if (walls > 4) AddOverallDimensions(group, o.overall, o.direction, o.textSize);
+  if (walls > 4) AddOverallDimensions(LinkId, o.overall, o.direction, o.textSize);
   DrawingList.WriteDrawingFile(dtDrawing);
 }
 

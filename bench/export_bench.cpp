@@ -9,7 +9,10 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <stdexcept>
 #include <string>
 
 #include "bench/bench_support.h"
@@ -45,10 +48,19 @@ const QImage& Window() {
   return image;
 }
 
+// The picture goes into a folder of the run's own, removed when the run
+// ends: runs side by side never write one file, and nothing planted in the
+// shared temporary folder is written through.
 const std::string& OutPath() {
   static const std::string path = [] {
-    const char* tmp = std::getenv("TMPDIR");
-    return std::string(tmp ? tmp : "/tmp") + "/tw_export_bench.png";
+    static std::string dir =
+        std::filesystem::temp_directory_path().string() + "/tw-export-XXXXXX";
+    if (::mkdtemp(dir.data()) == nullptr) throw std::runtime_error("no temp dir");
+    std::atexit([] {
+      std::error_code ec;
+      std::filesystem::remove_all(dir, ec);
+    });
+    return dir + "/window.png";
   }();
   return path;
 }

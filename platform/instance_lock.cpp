@@ -8,17 +8,14 @@
 
 namespace plat {
 
-const char* const kInstanceLockFile = ".twlock";
-
 InstanceLock::InstanceLock(const std::string& programDirectory) {
-  const std::string path = programDirectory + "/" + kInstanceLockFile;
   // Close-on-exec: a help viewer started from the program must not keep the
-  // directory locked after the program has ended. A link planted at the name
-  // is not followed. A lock file that cannot be made but exists read-only
-  // still locks.
-  fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
-  if (fd_ < 0) fd_ = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-  if (fd_ < 0) return;
+  // directory locked after the program has ended.
+  fd_ = ::open(programDirectory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd_ < 0) {
+    error_ = errno;
+    return;
+  }
   int r;
   do {
     r = ::flock(fd_, LOCK_EX | LOCK_NB);
@@ -27,7 +24,13 @@ InstanceLock::InstanceLock(const std::string& programDirectory) {
     state_ = State::Held;
     return;
   }
-  state_ = errno == EWOULDBLOCK ? State::Taken : State::NoLock;
+  const int error = errno;
+  if (error == EWOULDBLOCK) {
+    state_ = State::Taken;
+  } else {
+    state_ = State::NoLock;
+    error_ = error;
+  }
   ::close(fd_);
   fd_ = -1;
 }

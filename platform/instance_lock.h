@@ -2,9 +2,12 @@
 // would share the saved copy and the undo store and write each other's
 // drawing into their own, so the second one must not start.
 //
-// The lock is an flock on a file in the program directory, held through a
-// descriptor the process keeps open: the system lets it go when the process
-// ends however it ends, so a killed copy never locks the user out.
+// The lock is an flock on the program directory itself, opened read-only as
+// a directory. It makes no file and needs no write permission there, and no
+// name planted in the directory (a link, a folder, a read-only file) can
+// redirect or prevent it. It is held through a descriptor the process keeps
+// open: the system lets it go when the process ends however it ends, so a
+// killed copy never locks the user out.
 #pragma once
 
 #include <string>
@@ -16,7 +19,8 @@ class InstanceLock {
   enum class State {
     Held,     // this object holds the directory
     Taken,    // another process holds it
-    NoLock,   // no lock file could be made there (the directory cannot be written)
+    NoLock,   // no lock could be taken: the directory cannot be opened
+              // (not readable) or its file system has no flock
   };
 
   // Tries to take the lock of a program directory (a real path) at once,
@@ -27,13 +31,13 @@ class InstanceLock {
   InstanceLock& operator=(const InstanceLock&) = delete;
 
   State Status() const { return state_; }
+  // Why no lock could be taken (an errno value); 0 unless NoLock.
+  int Error() const { return error_; }
 
  private:
   int fd_ = -1;
   State state_ = State::NoLock;
+  int error_ = 0;
 };
-
-// The name of the lock file in the program directory.
-extern const char* const kInstanceLockFile;
 
 }  // namespace plat

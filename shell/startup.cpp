@@ -1,5 +1,7 @@
 #include "shell/startup.h"
 
+#include <cstring>
+
 #include "platform/files.h"
 #include "platform/services.h"
 #include "platform/ui.h"
@@ -7,6 +9,9 @@
 
 const char* const kAlreadyRunning =
     "%s is already running in %s: only one copy can work in a program directory at a time";
+const char* const kNoDirectoryLock =
+    "%s could not lock its program directory %s (%s): a second copy started there would not be "
+    "kept off";
 
 std::unique_ptr<plat::InstanceLock> ClaimProgramDirectory(std::timespec started) {
   auto lock = std::make_unique<plat::InstanceLock>(plat::ProgramDirectory());
@@ -19,9 +24,14 @@ std::unique_ptr<plat::InstanceLock> ClaimProgramDirectory(std::timespec started)
       plat::RemoveLeftoverTemporaryFiles(started);
       break;
     case plat::InstanceLock::State::NoLock:
-      // A directory where no lock file can be made cannot take the
-      // program's files either; the program starts and says so as it
-      // writes.
+      // The program can still work there, so it starts; the user is told
+      // that nothing keeps a second copy off. Without the lock a running
+      // copy's temporary files could be among the leftovers, so none are
+      // removed.
+      plat::Ui().MessageDlg(plat::Format(kNoDirectoryLock, kAppTitle,
+                                         plat::ProgramDirectory().c_str(),
+                                         std::strerror(lock->Error())),
+                            plat::MsgType::Warning, plat::mbOK);
       break;
   }
   return lock;

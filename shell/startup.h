@@ -11,9 +11,13 @@
 
 // The lock on the program directory, held for the life of the program;
 // nullptr when another copy of the program runs there (the user was told).
-// Temporary files changed before `started` are removed once the lock is
-// held, so a running copy's files are never touched.
+// When no lock can be taken at all the user is told so and the program
+// starts without it (the lock's Status() is NoLock). Temporary files
+// changed before `started` are removed only while the lock is held, so a
+// running copy's files are never touched.
 std::unique_ptr<plat::InstanceLock> ClaimProgramDirectory(std::timespec started);
 
 // "<title> is already running in <directory>: ..."
 extern const char* const kAlreadyRunning;
+// "<title> could not lock its program directory <directory> (<reason>): ..."
+extern const char* const kNoDirectoryLock;

@@ -1,7 +1,6 @@
 // Program paths below the program directory: backslashes, any case, and
 // files replaced whole or not at all.
 #include <gtest/gtest.h>
-#include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,21 +22,6 @@ int FilesIn(const std::string& dir) {
   for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir)) ++n;
   return n;
 }
-
-// Root may write anywhere: while this object lives, file access of the
-// process is checked as for an ordinary user instead.
-class FileAccessAsNobody {
- public:
-  FileAccessAsNobody() {
-    if (::geteuid() == 0) previous_ = ::setfsuid(65534);
-  }
-  ~FileAccessAsNobody() {
-    if (previous_ >= 0) ::setfsuid(uid_t(previous_));
-  }
-
- private:
-  int previous_ = -1;
-};
 
 }  // namespace
 

@@ -10,6 +10,8 @@
 #include <chrono>
 #include <ctime>
 #include <filesystem>
+#include <functional>
+#include <optional>
 
 #include "platform/instance_lock.h"
 #include "shell/startup.h"
@@ -116,11 +118,9 @@ TEST(ProgramDirectoryClaim, ASecondCopyIsToldAndOnlyTheHolderClearsLeftovers) {
   fs::create_directory(dir.Root() + "/outside");
   dir.WriteFile("outside/kept", "kept");
   fs::create_symlink(dir.Root() + "/outside/kept", dir.Root() + "/DWGS/.twtmpLink01");
-  // Every file and folder but the lock file itself.
   const auto everything = [&] {
     int n = 0;
-    for (const auto& e : fs::recursive_directory_iterator(dir.Root()))
-      n += e.path().filename() != plat::kInstanceLockFile ? 1 : 0;
+    for ([[maybe_unused]] const auto& e : fs::recursive_directory_iterator(dir.Root())) ++n;
     return n;
   };
   const int planted = everything();
@@ -144,6 +144,78 @@ TEST(ProgramDirectoryClaim, ASecondCopyIsToldAndOnlyTheHolderClearsLeftovers) {
   EXPECT_TRUE(fs::is_symlink(dir.Root() + "/DWGS/.twtmpLink01"));
   EXPECT_EQ(dir.ReadFile("outside/kept"), "kept");
   EXPECT_EQ(everything(), planted - int(leftovers.size()));
+}
+
+// A file left by a write cut short, changed an hour before the start.
+void PlantLeftover(const ScratchProgramDir& dir, const std::string& name) {
+  dir.WriteFile(name, "x");
+  fs::last_write_time(dir.Root() + "/" + name,
+                      fs::file_time_type::clock::now() - std::chrono::hours(1));
+}
+
+constexpr auto kReadOnly = fs::perms::owner_read | fs::perms::owner_exec |
+                           fs::perms::group_read | fs::perms::group_exec |
+                           fs::perms::others_read | fs::perms::others_exec;
+
+TEST(ProgramDirectoryClaim, NothingPlantedInTheDirectoryLetsASecondCopyIn) {
+  struct Case {
+    const char* story;
+    std::function<void(const std::string& root)> plant;
+    bool asUser;  // checked as an ordinary user, for whom permissions bite
+  };
+  const Case cases[] = {
+      {"a link to nowhere where a lock file would go",
+       [](const std::string& root) { fs::create_symlink(root + "/gone/x", root + "/.twlock"); },
+       false},
+      {"a folder where a lock file would go",
+       [](const std::string& root) { fs::create_directory(root + "/.twlock"); }, false},
+      {"a directory where no file can be made, with CFG and DWGS writable",
+       [](const std::string& root) {
+         fs::permissions(root, kReadOnly);
+         for (const char* folder : {"/CFG", "/DWGS"}) fs::permissions(root + folder, fs::perms::all);
+       },
+       true},
+  };
+  for (const Case& c : cases) {
+    ScratchProgramDir dir;
+    PlantLeftover(dir, "DWGS/.twtmpAb12Cd");
+    c.plant(dir.Root());
+    std::optional<FileAccessAsNobody> user;
+    if (c.asUser) user.emplace();
+    std::timespec started{};
+    std::timespec_get(&started, TIME_UTC);
+
+    const auto first = ClaimProgramDirectory(started);
+    ASSERT_NE(first, nullptr) << c.story;
+    EXPECT_EQ(first->Status(), State::Held) << c.story;
+    EXPECT_FALSE(fs::exists(dir.Root() + "/DWGS/.twtmpAb12Cd")) << c.story;
+    DefaultTestUi()
+        .ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk)
+        .WithText("Tarnwick 11.2 is already running in " + dir.Root() +
+                  ": only one copy can work in a program directory at a time");
+    EXPECT_EQ(ClaimProgramDirectory(started), nullptr) << c.story;
+  }
+}
+
+TEST(ProgramDirectoryClaim, WhenNoLockCanBeTakenTheUserIsToldAndNoLeftoverIsTouched) {
+  ScratchProgramDir dir;
+  PlantLeftover(dir, "DWGS/.twtmpAb12Cd");
+  // The directory can be passed through but not read; its folders can be
+  // written.
+  fs::permissions(dir.Root(), fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+  fs::permissions(dir.Root() + "/DWGS", fs::perms::all);
+  FileAccessAsNobody user;
+  std::timespec started{};
+  std::timespec_get(&started, TIME_UTC);
+
+  DefaultTestUi()
+      .ExpectMessageDlg(plat::MsgType::Warning, plat::mbOK, plat::mrOk)
+      .WithText("Tarnwick 11.2 could not lock its program directory " + dir.Root() +
+                " (Permission denied): a second copy started there would not be kept off");
+  const auto lock = ClaimProgramDirectory(started);
+  ASSERT_NE(lock, nullptr);
+  EXPECT_EQ(lock->Status(), State::NoLock);
+  EXPECT_TRUE(fs::exists(dir.Root() + "/DWGS/.twtmpAb12Cd"));
 }
 
 }  // namespace

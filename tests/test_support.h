@@ -3,6 +3,9 @@
 // context.
 #pragma once
 
+#include <sys/fsuid.h>
+#include <unistd.h>
+
 #include <string>
 #include <string_view>
 
@@ -33,6 +36,23 @@ class ScratchProgramDir {
  private:
   std::string root_;
   std::string previousProgramDir_;
+};
+
+// Root may write anywhere: while this object lives, file access of the
+// process is checked as for an ordinary user (nobody, in group 0) instead.
+class FileAccessAsNobody {
+ public:
+  FileAccessAsNobody() {
+    if (::geteuid() == 0) previous_ = ::setfsuid(65534);
+  }
+  ~FileAccessAsNobody() {
+    if (previous_ >= 0) ::setfsuid(uid_t(previous_));
+  }
+  FileAccessAsNobody(const FileAccessAsNobody&) = delete;
+  FileAccessAsNobody& operator=(const FileAccessAsNobody&) = delete;
+
+ private:
+  int previous_ = -1;
 };
 
 // The user interface every test starts with: a scripted one with an empty

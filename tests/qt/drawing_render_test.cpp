@@ -3,7 +3,8 @@
 // what a person would see: walls where the plan puts them, y growing upward,
 // hatching inside the walls, texts upright and reading the right way.
 //
-// The picture is also saved as /tmp/tarnwick_drawing.png for a look by eye.
+// The picture is also kept as drawing.png for a look by eye when asked
+// (tests/qt/picture_for_a_look.h).
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -16,6 +17,7 @@
 #include "model/flist.h"
 #include "model/globals.h"
 #include "platform/qt/qt_dc.h"
+#include "tests/qt/picture_for_a_look.h"
 #include "tests/test_support.h"
 #include "tools/lineobj_geometry.h"
 
@@ -163,7 +165,7 @@ class PlanPicture : public ::testing::Test {
 
 TEST_F(PlanPicture, ShowsTheWallsWhereThePlanPutsThemWithYUp) {
   const QImage img = Paint();
-  img.save("/tmp/tarnwick_drawing.png");
+  EXPECT_TRUE(KeepPictureForALook(img, "drawing.png"));
 
   // The bottom wall's outer face 1 m above the bottom edge of the view, the
   // top wall's 10 m up, near the top of the picture.

@@ -1,8 +1,8 @@
 // A wall with a window and a door cut into it, painted through the Qt
 // device context at 5 mm a pixel: the wall's hatching stops at the
 // openings, the window keeps its glass line and cill, and the door's leaf
-// and dotted swing stand where the door opens. Saved as
-// /tmp/tarnwick_openings.png for a look.
+// and dotted swing stand where the door opens. Kept as openings.png for a
+// look when asked (tests/qt/picture_for_a_look.h).
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -16,6 +16,7 @@
 #include "platform/qt/qt_dc.h"
 #include "platform/recording_dc.h"
 #include "storage/settings_files.h"
+#include "tests/qt/picture_for_a_look.h"
 #include "tests/qt/plan_picture.h"
 #include "tests/test_support.h"
 
@@ -69,7 +70,7 @@ TEST_F(OpeningPicture, TheWallIsOpenWhereTheWindowAndDoorAreAndTheDoorSwingsInto
   dir.WriteFile(cfgfile::Door, "11 0 800 1 800 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0");
   Cut(2, {1500, 2500}, 6);
   const QImage img = Paint();
-  img.save("/tmp/tarnwick_openings.png");
+  EXPECT_TRUE(KeepPictureForALook(img, "openings.png"));
 
   // Beside the window the bottom wall is hatched; inside its frame only the
   // glass line along the middle remains.

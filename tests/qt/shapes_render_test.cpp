@@ -9,6 +9,7 @@
 #include "model/flist.h"
 #include "model/globals.h"
 #include "platform/qt/qt_dc.h"
+#include "tests/qt/picture_for_a_look.h"
 #include "tests/test_support.h"
 #include "tools/lineobj_geometry.h"
 #include "tools/shapetools.h"
@@ -95,7 +96,7 @@ TEST_F(ShapesPicture, EveryShapeAndTextKindShowsWhereItIsAndNowhereElse) {
   const LineTextPlace p = PlaceLineText(1000, 8000, 5000, 8000, false, 75);
   DrawingList.Add(Text(kind::WallLengthText, "FENCE", p.x, p.y, p.escapement, p.alignCode, 12));
   const QImage img = Paint();
-  img.save("/tmp/tarnwick_shapes.png");
+  EXPECT_TRUE(KeepPictureForALook(img, "shapes.png"));
 
   // The arc: its top, not its bottom, and its ends on the chord.
   EXPECT_GT(DarkIn(img, 2000, 2600, 1), 0) << "arc top";

@@ -2,7 +2,8 @@
 // painted hatched through the Qt device context at 5 mm a pixel: both
 // leaves hatched, the cavity empty, every layer line meeting its
 // neighbour's at each corner, square and re-entrant, and nothing drawn
-// beyond the outer corners. Saved as /tmp/tarnwick_walls.png for a look.
+// beyond the outer corners. Kept as walls.png for a look when asked
+// (tests/qt/picture_for_a_look.h).
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -12,6 +13,7 @@
 #include "model/flist.h"
 #include "model/globals.h"
 #include "platform/qt/qt_dc.h"
+#include "tests/qt/picture_for_a_look.h"
 #include "tests/qt/plan_picture.h"
 #include "tests/test_support.h"
 
@@ -52,7 +54,7 @@ plat::Point Across(const WallDraft& w, double depth) {
 TEST_F(WallPicture, BothLeavesAreHatchedTheCavityIsEmptyAndTheCornersMeet) {
   ASSERT_EQ(walls.size(), 6u);
   const QImage img = Paint(10);
-  img.save("/tmp/tarnwick_walls.png");
+  EXPECT_TRUE(KeepPictureForALook(img, "walls.png"));
 
   for (std::size_t k = 0; k < walls.size(); ++k) {
     const WallDraft& w = walls[k];

@@ -8,6 +8,10 @@ namespace dlg {
 
 namespace {
 
+bool TakesTyping(const QWidget* field) {
+  return qobject_cast<const QLineEdit*>(field) || qobject_cast<const QAbstractSpinBox*>(field);
+}
+
 void SelectText(QWidget* field) {
   if (auto* edit = qobject_cast<QLineEdit*>(field))
     edit->selectAll();
@@ -18,13 +22,15 @@ void SelectText(QWidget* field) {
 }  // namespace
 
 void OpenForTyping(const std::vector<QWidget*>& fields) {
-  for (QWidget* f : fields)
-    if (f) SelectText(f);
+  QWidget* first = nullptr;
+  QWidget* typed = nullptr;
   for (QWidget* f : fields) {
     if (!f) continue;
-    f->setFocus(Qt::OtherFocusReason);
-    break;
+    SelectText(f);
+    if (!first) first = f;
+    if (!typed && TakesTyping(f)) typed = f;
   }
+  if (QWidget* focus = typed ? typed : first) focus->setFocus(Qt::OtherFocusReason);
 }
 
 void FocusForTyping(QWidget* field) {

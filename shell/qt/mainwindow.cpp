@@ -118,7 +118,7 @@ void MainWindow::BuildMenus() {
   BuildToolMenus();
   BuildFrameMenus();
 
-  windowMenu_ = menuBar()->addMenu("&Window");
+  windowMenu_ = menuBar()->addMenu("Wi&ndow");
   connect(windowMenu_->addAction("&Cascade"), &QAction::triggered, this, &MainWindow::CascadeWindows);
   connect(windowMenu_->addAction("&Tile"), &QAction::triggered, this, [this] {
     mdi_->tileSubWindows();
@@ -158,7 +158,7 @@ void MainWindow::BuildFileMenu() {
   Add(fileMenu_, "Printer &Calibration...", &TMainForm::CmPrintcalExecute);
   fileMenu_->addSeparator();
   drawingCommands_.push_back(Add(fileMenu_, "Export Picture as &BMP...", &TMainForm::CmBmpExecute));
-  drawingCommands_.push_back(Add(fileMenu_, "Export Picture as P&NG...", &TMainForm::CmPngExecute));
+  drawingCommands_.push_back(Add(fileMenu_, "Export Picture as PN&G...", &TMainForm::CmPngExecute));
 
   recentSeparator_ = fileMenu_->addSeparator();
   for (int i = 0; i < kRecentFileCount; ++i) {
@@ -194,7 +194,7 @@ void MainWindow::BuildViewMenus() {
   drawingCommands_.push_back(Add(view, "&Second Floor", &TMainForm::CmPlan2Execute));
   drawingCommands_.push_back(Add(view, "&Third Floor", &TMainForm::CmPlan3Execute));
   drawingCommands_.push_back(Add(view, "Su&b Floor", &TMainForm::CmSubfloorExecute));
-  drawingCommands_.push_back(Add(view, "Si&te Plan", &TMainForm::CmSiteExecute));
+  drawingCommands_.push_back(Add(view, "Site &Plan", &TMainForm::CmSiteExecute));
   drawingCommands_.push_back(Add(view, "&Layout", &TMainForm::CmLayoutExecute));
   drawingCommands_.push_back(Add(view, "G&roup Drawing", &TMainForm::CmGroupExecute));
   // Floor areas and overlaid floors
@@ -235,7 +235,7 @@ void MainWindow::BuildToolMenus() {
 
   // Design rooms.
   QMenu* rooms = menuBar()->addMenu("&Rooms");
-  drawingCommands_.push_back(Add(rooms, "ADD New Design Room", &TMainForm::CmDroomExecute));
+  drawingCommands_.push_back(Add(rooms, "&ADD New Design Room", &TMainForm::CmDroomExecute));
   drawingCommands_.push_back(Add(rooms, "Room in &Free Space", &TMainForm::CmDroomFreeSpaceExecute));
   rooms->addSeparator();
   drawingCommands_.push_back(Add(rooms, "&Enlarge Room", &TMainForm::CmDroomEnlargeExecute));
@@ -245,9 +245,9 @@ void MainWindow::BuildToolMenus() {
   drawingCommands_.push_back(Add(rooms, "&Delete Room", &TMainForm::CmDroomDeleteExecute));
   rooms->addSeparator();
   drawingCommands_.push_back(
-      Add(rooms, "Mark External Walls on LAYOUT", &TMainForm::CmMarkWallsExecute));
-  drawingCommands_.push_back(Add(rooms, "FINISH Design Rooms", &TMainForm::CmFinishRoomsExecute));
-  drawingCommands_.push_back(Add(rooms, "ALTER Finished Room", &TMainForm::CmDroomAlterExecute));
+      Add(rooms, "Mar&k External Walls on LAYOUT", &TMainForm::CmMarkWallsExecute));
+  drawingCommands_.push_back(Add(rooms, "F&INISH Design Rooms", &TMainForm::CmFinishRoomsExecute));
+  drawingCommands_.push_back(Add(rooms, "A&LTER Finished Room", &TMainForm::CmDroomAlterExecute));
   rooms->addSeparator();
   Add(rooms, "Mer&ging Distance...", &TMainForm::CmMergeDistanceExecute);
   Add(rooms, "Room &Colours...", &TMainForm::CmRoomColourExecute);

@@ -46,9 +46,9 @@ void MainWindow::BuildFrameMenus() {
   }
 
   if (QMenu* draw = MenuTitled(menuBar(), "Draw"))
-    command(draw, "&Polygon", &TMainForm::CmPolygonExecute);
+    command(draw, "Pol&ygon", &TMainForm::CmPolygonExecute);
 
-  QMenu* easy = menuBar()->addMenu("&Easy Draw");
+  QMenu* easy = menuBar()->addMenu("Eas&y Draw");
   command(easy, "&Easy Draw...", &TMainForm::CmEasyDrawExecute);
   command(easy, "&Stairs...", &TMainForm::CmStairsExecute);
 

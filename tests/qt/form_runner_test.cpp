@@ -13,13 +13,17 @@
 #include <QInputDialog>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTest>
 #include <QTimer>
 
 #include "dialogs/feetdlg.h"
 #include "dialogs/modal.h"
+#include "dialogs/opening_dialogs.h"
+#include "dialogs/printdlg.h"
 #include "dialogs/qt/feetdlg_qt.h"
 #include "dialogs/qt/form_runner_qt.h"
 #include "dialogs/qt/shell_dialogs_qt.h"
+#include "model/globals.h"
 #include "platform/qt/caption_fit.h"
 #include "platform/qt/qt_ui.h"
 
@@ -168,6 +172,42 @@ TEST(FormRunnerOffscreen, FieldsOpenSelectedAndTheFieldInErrorTakesTheFocus) {
   std::string value = "90";
   qtUi.InputQuery("ROTATE", "clockwise", value);
   EXPECT_TRUE(inputSelected);
+}
+
+// Types into the field that has the focus as the form opens, then presses
+// OK; a value run on from the one shown would be refused, so it cancels.
+void TypeAsTheFormOpens(const QString& typed) {
+  QTimer::singleShot(0, [typed] {
+    QDialog* d = OpenForm();
+    ASSERT_NE(d, nullptr);
+    ASSERT_NE(d->focusWidget(), nullptr);
+    QTest::keyClicks(d->focusWidget(), typed);
+    auto* edit = qobject_cast<QLineEdit*>(d->focusWidget());
+    Press(d, edit && edit->text() == typed ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
+  });
+}
+
+// Print Floor Plan lists the floors to print as tick boxes, and the Windows
+// dialog the window type, before their numbers: a number typed as either
+// opens still replaces the print scale or the window width.
+TEST(FormRunnerOffscreen, ANumberTypedAsTheFormOpensReplacesItsFirstNumber) {
+  dlg::QtFormRunner runner;
+  dlg::FormRunner* previous = dlg::InstallFormRunner(&runner);
+  dlg::TTFPlanprintdlg print;
+  print.offerFloors = true;
+  print.ground = 1;
+  TypeAsTheFormOpens("50");
+  EXPECT_TRUE(dlg::ShowModal(print));
+  EXPECT_EQ(print.scale, 50);
+  EXPECT_EQ(print.Floors(), std::vector<int32>{view::Ground});
+
+  TTWindlg window;
+  window.kind = 3;
+  TypeAsTheFormOpens("900");
+  EXPECT_TRUE(dlg::ShowModal(window));
+  EXPECT_EQ(window.width, 900);
+  EXPECT_EQ(window.kind, 3);
+  dlg::InstallFormRunner(previous);
 }
 
 // Every dialog, a described form and an input box alike, shows its whole

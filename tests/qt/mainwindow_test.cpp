@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QKeySequence>
+#include <QMenu>
 #include <QMenuBar>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -19,6 +21,9 @@
 #include "shell/qt/status_panel.h"
 #include "tests/test_support.h"
 
+#include <functional>
+#include <map>
+
 namespace {
 
 TEST(MainWindowOffscreen, ShowsTitleMenusAndTheStartPrompt) {
@@ -32,7 +37,7 @@ TEST(MainWindowOffscreen, ShowsTitleMenusAndTheStartPrompt) {
   EXPECT_EQ(window.windowTitle(), "Tarnwick 11.2");
   QStringList menus;
   for (QAction* a : window.menuBar()->actions()) menus << a->text();
-  for (const char* m : {"&File", "&Edit", "&Plan Views", "&Zoom", "&Window", "&Help"})
+  for (const char* m : {"&File", "&Edit", "&Plan Views", "&Zoom", "Wi&ndow", "&Help"})
     EXPECT_TRUE(menus.contains(m)) << m;
 
   // Without a drawing only the commands that start one are offered.
@@ -86,6 +91,29 @@ TEST(MainWindowOffscreen, OpensToFitTheScreenAndElidesLongPrompts) {
   QTest::qWait(20);
   EXPECT_EQ(guide->ShownText().toStdString(), prompt);
   EXPECT_TRUE(guide->toolTip().isEmpty());
+}
+
+// Alt and a letter opens each menu and a letter then picks each entry: no
+// two menus share a letter, nor two entries of one menu (sub-menus too).
+TEST(MainWindowOffscreen, EveryMenuAndEveryEntryHasALetterOfItsOwn) {
+  ScratchProgramDir dir;
+  MainWindow window;
+  std::function<void(const QString&, const QList<QAction*>&)> walk =
+      [&](const QString& where, const QList<QAction*>& entries) {
+        std::map<int, QString> taken;
+        for (QAction* a : entries) {
+          if (a->isSeparator()) continue;
+          const QKeySequence letter = QKeySequence::mnemonic(a->text());
+          EXPECT_FALSE(letter.isEmpty()) << where.toStdString() << ": " << a->text().toStdString();
+          if (!letter.isEmpty()) {
+            const auto [first, own] = taken.emplace(letter[0].toCombined(), a->text());
+            EXPECT_TRUE(own) << where.toStdString() << ": " << a->text().toStdString() << " and "
+                             << first->second.toStdString();
+          }
+          if (a->menu()) walk(a->text(), a->menu()->actions());
+        }
+      };
+  walk("menu bar", window.menuBar()->actions());
 }
 
 TEST(MainWindowOffscreen, TitleBarCloseLeavesThroughExit) {

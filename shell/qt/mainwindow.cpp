@@ -30,6 +30,17 @@ constexpr int kPanelStretch[3] = {6, 1, 2};
 constexpr int kMinCascadeWidth = 400;
 constexpr int kMinCascadeHeight = 250;
 
+// The number of a listed window or recent drawing with its own letter: 1 to
+// 9 their digit, 10 its 0 (so it does not share the 1 of the first).
+QString NumberedEntry(int n) {
+  if (n < 10) return QString("&%1").arg(n);
+  if (n == 10) return QString("1&0");
+  return QString::number(n);
+}
+
+// A name shown in a menu entry as it is: an & in it is no letter.
+QString Literal(QString name) { return name.replace('&', "&&"); }
+
 QString ColourCss(plat::COLORREF c) {
   return QString("background-color: rgb(%1,%2,%3);")
       .arg(plat::GetRValue(c))
@@ -330,7 +341,7 @@ void MainWindow::RefreshWindowList() {
     const bool used = i < std::size_t(subs.size());
     a->setVisible(used);
     if (!used) continue;
-    a->setText(QString("&%1 %2").arg(i + 1).arg(subs[int(i)]->windowTitle()));
+    a->setText(QString("%1 %2").arg(NumberedEntry(int(i) + 1), Literal(subs[int(i)]->windowTitle())));
     a->setChecked(subs[int(i)] == mdi_->activeSubWindow());
   }
 }
@@ -409,7 +420,7 @@ void MainWindow::RefreshRecentFiles() {
   for (int i = 0; i < kRecentFileCount; ++i) {
     const std::string& name = form_->RecentFiles[i];
     QAction* a = recentActions_[i];
-    a->setText(QString("&%1 %2").arg(i + 1).arg(QString::fromStdString(name)));
+    a->setText(QString("%1 %2").arg(NumberedEntry(i + 1), Literal(QString::fromStdString(name))));
     a->setVisible(!name.empty());
     any = any || !name.empty();
   }

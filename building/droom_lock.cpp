@@ -148,7 +148,11 @@ Bands WallBands(const std::vector<const TObj*>& floorWalls, Box& b, int32 tol) {
 bool Overlaps(const droom::Span& s, int32 lo, int32 hi) { return s.lo < hi && s.hi > lo; }
 
 // What covers a side at `at` running from lo to hi: every room face of a
-// wall lying on it, the first found giving the side its class.
+// wall lying on it, the first found giving the side its class. Every face
+// counts, not just one: a side is often met by several walls at once (the
+// walls of two rooms already locked beside it, or an external wall and a
+// partition in line), and a side classed by one of them alone would leave the
+// others' stretches open, so the wall built there would overlap them.
 SideCover SideCoverAt(const std::vector<Band>& bands, int32 at, int32 lo, int32 hi,
                       bool vertical) {
   SideCover c;

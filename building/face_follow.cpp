@@ -7,20 +7,48 @@
 #include "building/inwall_geometry.h"
 #include "building/inwall_join.h"
 #include "building/room_size_text.h"
+#include "model/queries_support.h"
 
 namespace facefollow {
 
 namespace {
 
+// How near an end must lie to a face to count as on it.
+int32 Band() { return 3 * PixelScale; }
+
 // Where the line through p and q crosses the face's line; false when they
 // run parallel.
-bool Crossing(plat::Point p, plat::Point q, const Segment& f, plat::Point& out) {
+bool Crossing(plat::Point p, plat::Point q, const Segment& f, double& x, double& y) {
   const double rx = double(q.x) - p.x, ry = double(q.y) - p.y;
   const double sx = double(f.b.x) - f.a.x, sy = double(f.b.y) - f.a.y;
   const double den = rx * sy - ry * sx;
   if (std::abs(den) < 1e-9) return false;
   const double t = ((double(f.a.x) - p.x) * sy - (double(f.a.y) - p.y) * sx) / den;
-  out = {int32(std::lround(p.x + t * rx)), int32(std::lround(p.y + t * ry))};
+  x = p.x + t * rx;
+  y = p.y + t * ry;
+  return true;
+}
+
+// The distance of p from the face's line (from its point when it has no
+// length).
+double FromLine(plat::Point p, const Segment& f) {
+  const double sx = double(f.b.x) - f.a.x, sy = double(f.b.y) - f.a.y;
+  const double px = double(p.x) - f.a.x, py = double(p.y) - f.a.y;
+  const double length = std::hypot(sx, sy);
+  return length == 0 ? std::hypot(px, py) : std::abs(px * sy - py * sx) / length;
+}
+
+// Where the line through `from` and q meets the face, when that is no
+// farther from `from` than `reach`. An end counts as on a face within a
+// band, so a partition lying almost along the face crosses its line far
+// away; such an end stays where it is rather than being thrown there.
+bool NearCrossing(plat::Point from, plat::Point q, const Segment& f, double reach,
+                  plat::Point& out) {
+  double x = 0, y = 0;
+  if (!Crossing(from, q, f, x, y)) return false;
+  if (!(std::hypot(x - from.x, y - from.y) <= reach)) return false;
+  // Near a 32-bit point, so within the range of llround.
+  out = {queries::ClampToInt32(std::llround(x)), queries::ClampToInt32(std::llround(y))};
   return true;
 }
 
@@ -32,7 +60,7 @@ bool Overlap(int32 a1, int32 a2, int32 b1, int32 b2) {
 
 Meeting WhatMeets(const TFlist& list, const Segment& face, int32 wall) {
   Meeting m{face, {}, {}};
-  const int32 tol = 3 * PixelScale;
+  const int32 tol = Band();
   const bool plumb = face.a.x == face.b.x, level = face.a.y == face.b.y;
   for (int32 i = 6; i < list.Count(); ++i) {
     if (i == wall || list.At(i)->Floor != CurrentView) continue;
@@ -41,8 +69,8 @@ Meeting WhatMeets(const TFlist& list, const Segment& face, int32 wall) {
         const plat::Point p = FirstLineAt(*w, e);
         if (!inwallgeo::OnLine(p, face.a, face.b, tol)) continue;
         // A partition along the face does not end on it.
-        plat::Point x;
-        if (!Crossing({w->X1, w->Y1}, {w->X2, w->Y2}, face, x)) continue;
+        double x = 0, y = 0;
+        if (!Crossing({w->X1, w->Y1}, {w->X2, w->Y2}, face, x, y)) continue;
         const plat::Point q = SecondLineAt(*w, e);
         m.partitions.push_back({i, e, p, q, inwallgeo::OnLine(q, face.a, face.b, tol)});
       }
@@ -59,16 +87,22 @@ Meeting WhatMeets(const TFlist& list, const Segment& face, int32 wall) {
 }
 
 void BringTo(TFlist& list, const Meeting& m, const Segment& face) {
+  // An end goes no farther than the face's line moved, plus the band.
+  const double reach = std::max(FromLine(face.a, m.face), FromLine(face.b, m.face)) + Band();
   for (const PartitionEnd& pe : m.partitions) {
     auto* w = dynamic_cast<TInwallobj*>(list.At(pe.index));
     if (!w) continue;
     plat::Point first, second;
-    if (!Crossing({w->X1, w->Y1}, {w->X2, w->Y2}, face, first)) continue;
-    const plat::Point shift{first.x - pe.first.x, first.y - pe.first.y};
-    if (shift.x == 0 && shift.y == 0) continue;
+    const plat::Point other = pe.end == WallEnd::Start ? plat::Point{w->X2, w->Y2}
+                                                       : plat::Point{w->X1, w->Y1};
+    if (!NearCrossing(pe.first, other, face, reach, first)) continue;
+    const long long shiftX = 1LL * first.x - pe.first.x, shiftY = 1LL * first.y - pe.first.y;
+    if (shiftX == 0 && shiftY == 0) continue;
     const plat::Point q = SecondLineAt(*w, pe.end);
-    if (!pe.secondOnFace || !Crossing(q, {q.x + w->X2 - w->X1, q.y + w->Y2 - w->Y1}, face, second))
-      second = {q.x + shift.x, q.y + shift.y};
+    const plat::Point along{queries::ClampToInt32(1LL * q.x + w->X2 - w->X1),
+                            queries::ClampToInt32(1LL * q.y + w->Y2 - w->Y1)};
+    if (!pe.secondOnFace || !NearCrossing(q, along, face, reach, second))
+      second = {queries::ClampToInt32(q.x + shiftX), queries::ClampToInt32(q.y + shiftY)};
     // Its stop end at that end, if it has one, closes the new end.
     const int32 stop = inwalljoin::FindStopEnd(list, pe.index, pe.end);
     if (pe.end == WallEnd::Start) {

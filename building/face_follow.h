@@ -37,7 +37,9 @@ struct Meeting {
 // it, room sides exactly on a level or plumb face), the wall itself left out.
 Meeting WhatMeets(const TFlist& list, const Segment& face, int32 wall);
 
-// Brings what met the face to the face's new line.
+// Brings what met the face to the face's new line. A partition end goes
+// along its own line to where that meets the face, but only when that is no
+// farther than the face's line moved plus the band; otherwise it stays.
 void BringTo(TFlist& list, const Meeting& m, const Segment& face);
 
 }  // namespace facefollow

@@ -71,13 +71,14 @@ void ShiftUpperFloors(int32 dx, int32 dy) {
 
 }  // namespace
 
-// Everything of the floor moves, walls of kind 110 too: they take no part
-// in placing the floor, but a wall left behind would no longer meet the
-// walls and texts drawn with it.
+// Everything of the floor moves but walls of kind 110: they are not part of
+// the building being placed, so they are neither measured nor moved and stay
+// where they were drawn on the sheet. (Centring a floor on the page when it
+// is opened moves them with the rest.)
 void ShiftFloorElements(int32 dx, int32 dy) {
   for (int32 i = 0; i < DrawingList.Count(); ++i) {
     TObj& e = *DrawingList.At(i);
-    if (e.Floor == CurrentView) ShiftElement(e, dx, dy);
+    if (e.Floor == CurrentView && e.Kind != kind::ExtWall110) ShiftElement(e, dx, dy);
   }
 }
 

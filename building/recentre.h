@@ -1,7 +1,7 @@
 // Re-centring a floor on the drawing sheet: the floor's walls and symbols
-// (every drawn shape on the site plan) are measured and the whole floor is
-// moved so that they stand in the middle of the sheet, by whole inches
-// (24 units) or by 25 mm.
+// (every drawn shape on the site plan) are measured and the floor, all but
+// its walls of kind 110, is moved so that they stand in the middle of the
+// sheet, by whole inches (24 units) or by 25 mm.
 #pragma once
 
 #include "model/globals.h"
@@ -22,5 +22,6 @@ constexpr int32 SitePlan = 190;  // measured from every drawn shape
 // A floor with nothing to measure is left alone and nothing is written.
 void RecentreFloors(const TDrawingtool* tool, int32 how);
 
-// Moves every element of CurrentView by (dx, dy); saves nothing.
+// Moves every element of CurrentView by (dx, dy), walls of kind 110 left
+// where they are; saves nothing.
 void ShiftFloorElements(int32 dx, int32 dy);

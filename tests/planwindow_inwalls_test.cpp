@@ -404,8 +404,19 @@ TEST_F(InwallStory, PartitionsFollowTheInnerFaceOfAWallGivenAThinnerType) {
   EnterAt(left + 3000, top);
   Step(plat::VK_DOWN, "DOWN", "1000");
   Key(plat::VK_ESCAPE);
+  // One lying almost along the top face, its left end just below it: its
+  // line meets the face's line 233 to the left, and the thinner wall's face
+  // more than 3000 away, out of the house.
+  auto* slope = new TInwallobj();
+  slope->Floor = view::Ground;
+  slope->X1 = left + 3200, slope->Y1 = top - 10, slope->X2 = left + 3900, slope->Y2 = top - 40;
+  slope->Line2X1 = slope->X1, slope->Line2Y1 = slope->Y1 - 100;
+  slope->Line2X2 = slope->X2, slope->Line2Y2 = slope->Y2 - 100;
+  slope->Thickness = 100;
+  slope->Tag1 = 700;
+  Edit(slope);
   const auto before = InFile();
-  ASSERT_EQ(before.size(), 2u);
+  ASSERT_EQ(before.size(), 3u);
   const TInwallobj stop = InFile(kind::InWallStopEnd).at(0);
 
   // Solid brick 230 to walling 100: the top wall's inner face rises 130.
@@ -414,7 +425,7 @@ TEST_F(InwallStory, PartitionsFollowTheInnerFaceOfAWallGivenAThinnerType) {
   Click(left + 2000, top + 230);
   const int32 face = top + 130;
   const auto after = InFile();
-  ASSERT_EQ(after.size(), 2u);
+  ASSERT_EQ(after.size(), 3u);
   EXPECT_EQ((P{after[0].X1, after[0].Y1}), (P{before[0].X1, before[0].Y1}));
   EXPECT_EQ((P{after[0].X2, after[0].Y2}), (P{before[0].X2, face}));
   EXPECT_EQ((P{after[0].Line2X2, after[0].Line2Y2}), (P{before[0].Line2X2, face}));
@@ -422,6 +433,9 @@ TEST_F(InwallStory, PartitionsFollowTheInnerFaceOfAWallGivenAThinnerType) {
   EXPECT_EQ((P{after[1].X1, after[1].Y1}), (P{before[1].X1, face}));
   EXPECT_EQ((P{after[1].Line2X1, after[1].Line2Y1}), (P{before[1].Line2X1, face}));
   EXPECT_EQ((P{after[1].X2, after[1].Y2}), (P{before[1].X2, before[1].Y2}));
+  // The end near the face goes no farther than the face moved: it stays.
+  EXPECT_EQ((std::vector<int32>{after[2].X1, after[2].Y1, after[2].Line2X1, after[2].Line2Y1}),
+            (std::vector<int32>{before[2].X1, before[2].Y1, before[2].Line2X1, before[2].Line2Y1}));
   const TInwallobj kept = InFile(kind::InWallStopEnd).at(0);
   EXPECT_EQ((P{kept.X1, kept.Y1}), (P{stop.X1, stop.Y1}));
   EXPECT_EQ((P{kept.X2, kept.Y2}), (P{stop.X2, stop.Y2}));

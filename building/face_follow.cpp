@@ -86,9 +86,16 @@ Meeting WhatMeets(const TFlist& list, const Segment& face, int32 wall) {
   return m;
 }
 
+// An end slides along its own line 1 / sin(angle) times as far as the face
+// moved; allowing twice that lets partitions meeting the face at 30 degrees
+// or more (a bay's sides) follow it, while one lying flatter along the face
+// stays rather than being thrown to a far crossing.
+constexpr double kSteepestSlide = 2.0;
+
 void BringTo(TFlist& list, const Meeting& m, const Segment& face) {
-  // An end goes no farther than the face's line moved, plus the band.
-  const double reach = std::max(FromLine(face.a, m.face), FromLine(face.b, m.face)) + Band();
+  // An end goes no farther than twice the face's move plus the band.
+  const double reach =
+      kSteepestSlide * (std::max(FromLine(face.a, m.face), FromLine(face.b, m.face)) + Band());
   for (const PartitionEnd& pe : m.partitions) {
     auto* w = dynamic_cast<TInwallobj*>(list.At(pe.index));
     if (!w) continue;

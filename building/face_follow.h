@@ -38,8 +38,9 @@ struct Meeting {
 Meeting WhatMeets(const TFlist& list, const Segment& face, int32 wall);
 
 // Brings what met the face to the face's new line. A partition end goes
-// along its own line to where that meets the face, but only when that is no
-// farther than the face's line moved plus the band; otherwise it stays.
+// along its own line to where that meets the face, but only when that is
+// near: no farther than twice the face's move plus the band, so partitions
+// meeting the face at 30 degrees or more follow; otherwise it stays.
 void BringTo(TFlist& list, const Meeting& m, const Segment& face);
 
 }  // namespace facefollow

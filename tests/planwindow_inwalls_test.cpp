@@ -415,8 +415,17 @@ TEST_F(InwallStory, PartitionsFollowTheInnerFaceOfAWallGivenAThinnerType) {
   slope->Thickness = 100;
   slope->Tag1 = 700;
   Edit(slope);
+  // A bay's side, meeting the top face at 45 degrees.
+  auto* bay = new TInwallobj();
+  bay->Floor = view::Ground;
+  bay->X1 = left + 700, bay->Y1 = top, bay->X2 = left + 1200, bay->Y2 = top - 500;
+  bay->Line2X1 = bay->X1 + 141, bay->Line2Y1 = top;
+  bay->Line2X2 = bay->X2 + 141, bay->Line2Y2 = bay->Y2;
+  bay->Thickness = 100;
+  bay->Tag1 = 707;
+  Edit(bay);
   const auto before = InFile();
-  ASSERT_EQ(before.size(), 3u);
+  ASSERT_EQ(before.size(), 4u);
   const TInwallobj stop = InFile(kind::InWallStopEnd).at(0);
 
   // Solid brick 230 to walling 100: the top wall's inner face rises 130.
@@ -425,7 +434,7 @@ TEST_F(InwallStory, PartitionsFollowTheInnerFaceOfAWallGivenAThinnerType) {
   Click(left + 2000, top + 230);
   const int32 face = top + 130;
   const auto after = InFile();
-  ASSERT_EQ(after.size(), 3u);
+  ASSERT_EQ(after.size(), 4u);
   EXPECT_EQ((P{after[0].X1, after[0].Y1}), (P{before[0].X1, before[0].Y1}));
   EXPECT_EQ((P{after[0].X2, after[0].Y2}), (P{before[0].X2, face}));
   EXPECT_EQ((P{after[0].Line2X2, after[0].Line2Y2}), (P{before[0].Line2X2, face}));
@@ -433,9 +442,13 @@ TEST_F(InwallStory, PartitionsFollowTheInnerFaceOfAWallGivenAThinnerType) {
   EXPECT_EQ((P{after[1].X1, after[1].Y1}), (P{before[1].X1, face}));
   EXPECT_EQ((P{after[1].Line2X1, after[1].Line2Y1}), (P{before[1].Line2X1, face}));
   EXPECT_EQ((P{after[1].X2, after[1].Y2}), (P{before[1].X2, before[1].Y2}));
-  // The end near the face goes no farther than the face moved: it stays.
+  // The end lying almost along the face would go far: it stays.
   EXPECT_EQ((std::vector<int32>{after[2].X1, after[2].Y1, after[2].Line2X1, after[2].Line2Y1}),
             (std::vector<int32>{before[2].X1, before[2].Y1, before[2].Line2X1, before[2].Line2Y1}));
+  // The bay's side slides up its own line to the new face.
+  EXPECT_EQ((std::vector<int32>{after[3].X1, after[3].Y1, after[3].Line2X1, after[3].Line2Y1}),
+            (std::vector<int32>{left + 570, face, left + 711, face}));
+  EXPECT_EQ((P{after[3].X2, after[3].Y2}), (P{before[3].X2, before[3].Y2}));
   const TInwallobj kept = InFile(kind::InWallStopEnd).at(0);
   EXPECT_EQ((P{kept.X1, kept.Y1}), (P{stop.X1, stop.Y1}));
   EXPECT_EQ((P{kept.X2, kept.Y2}), (P{stop.X2, stop.Y2}));

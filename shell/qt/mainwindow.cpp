@@ -105,7 +105,7 @@ QAction* MainWindow::Add(QMenu* menu, const QString& text, void (TMainForm::*com
   QAction* a = menu->addAction(text);
   if (!shortcut.isEmpty()) a->setShortcut(shortcut);
   connect(a, &QAction::triggered, this, [this, command] {
-    (form_.get()->*command)();
+    form_->RunCommand(command);
     RefreshCommands();
     FocusActivePlan();
   });

@@ -421,6 +421,8 @@ void MainWindow::RefreshRecentFiles() {
 TPlanWindowHost& MainWindow::NewChildWindow(const std::string& caption) {
   auto* plan = new PlanWindow;
   plan->SetCaption(caption);
+  // What is done in the plan ends a command as a menu entry does.
+  connect(plan->Canvas(), &PlanCanvas::InputHandled, this, &MainWindow::UpdateTitle);
   QMdiSubWindow* sub = mdi_->addSubWindow(plan);
   sub->setAttribute(Qt::WA_DeleteOnClose);
   sub->showMaximized();

@@ -6,10 +6,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QSet>
+#include <QTest>
 
 #include "model/flist.h"
 #include "model/globals.h"
+#include "model/view_mapping.h"
+#include "planwindow/childwin.h"
+#include "planwindow/qt/planwidget.h"
 #include "platform/scripted_ui.h"
 #include "shell/qt/mainwindow.h"
 #include "tests/planwindow_fixture.h"
@@ -19,6 +24,8 @@ namespace {
 
 using plat::UiCall;
 
+constexpr const char* kLive = "DWGS\\HOUSE.KWV";
+constexpr const char* kSaved = "CFG\\tmp.cfg";
 // The house, drawing units.
 constexpr int32 kCentreX = 20000;
 constexpr int32 kCentreY = 12000;
@@ -129,6 +136,56 @@ TEST(TitleStar, EveryEntryThatCanChangeTheDrawingArmsTheSaveQuestionAndStarsTheT
     EXPECT_EQ(AutosaveMode, changes ? autosave::Changed : autosave::Unchanged);
     EXPECT_EQ(Starred(window), changes) << window.windowTitle().toStdString();
   }
+}
+
+// The canvas pixel of a drawing point.
+QPoint PixelOf(PlanWindow& plan, int32 x, int32 y) {
+  TMDIChild& child = *plan.Child();
+  plat::WindowDC dc(child.Surface());
+  int32 px = 0, py = 0;
+  WorldToDevice(*dc, child.ClientRect(), x / PixelScale, y / PixelScale, px, py);
+  return {px, py};
+}
+
+void Mouse(QWidget* canvas, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+  QMouseEvent e(type, at, canvas->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+  QApplication::sendEvent(canvas, &e);
+}
+
+// After reopening the house, its label is moved with Edit > Move (frame,
+// click, Enter) once the drawing was saved with the tool chosen.
+TEST(TitleStar, AMoveInThePlanStarsTheTitleAtOnceAndUndoKeepsTheQuestionArmed) {
+  ScratchProgramDir dir;
+  MainWindow window;
+  StoreHouse();
+  window.show();
+  ASSERT_TRUE(window.Form().OpenNamedDrawing("HOUSE"));
+  PlanWindow& plan = *window.PlanWindows().front();
+  QWidget* canvas = plan.Canvas();
+
+  window.Command("Move")->trigger();
+  EXPECT_TRUE(Starred(window));
+  window.Command("Save")->trigger();
+  EXPECT_FALSE(Starred(window));
+
+  const QPoint from = PixelOf(plan, kCentreX - 1500, kCentreY - 1500);
+  const QPoint to = PixelOf(plan, kCentreX + 2500, kCentreY + 1500);
+  const QPoint place = PixelOf(plan, kCentreX + 1000, kCentreY + 1000);
+  Mouse(canvas, QEvent::MouseButtonPress, from, Qt::LeftButton);
+  Mouse(canvas, QEvent::MouseMove, to, Qt::LeftButton);
+  Mouse(canvas, QEvent::MouseButtonRelease, to, Qt::NoButton);
+  Mouse(canvas, QEvent::MouseButtonPress, place, Qt::LeftButton);
+  Mouse(canvas, QEvent::MouseButtonRelease, place, Qt::NoButton);
+  QTest::keyClick(canvas, Qt::Key_Return);
+  EXPECT_NE(dir.ReadFile(kLive), dir.ReadFile(kSaved)) << "the label was not moved";
+  EXPECT_TRUE(Starred(window));
+
+  // Undo brings the drawing back to the saved one, and like every command
+  // that can change the drawing it arms the question: the star stays.
+  window.Command("Undo")->trigger();
+  EXPECT_EQ(dir.ReadFile(kLive), dir.ReadFile(kSaved));
+  EXPECT_EQ(AutosaveMode, autosave::Changed);
+  EXPECT_TRUE(Starred(window));
 }
 
 }  // namespace

@@ -99,6 +99,12 @@ class TMainForm {
   // title shows a star.
   bool HasUnsavedChanges() const;
 
+  // ---- Choosing a command (shell/mainform_commands.cpp) ------------------------------
+  using Command = void (TMainForm::*)();
+  // Runs a command chosen from a menu. With a drawing window open, a command
+  // that can change the drawing marks it changed once it has run.
+  void RunCommand(Command command);
+
   // ---- File commands (shell/mainform_files.cpp) --------------------------------------
   void Timer1Timer();
   void CmFilenewExecute();

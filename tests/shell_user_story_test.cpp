@@ -3,6 +3,7 @@
 // drawings folder, the prompts left in the status bars.
 #include <gtest/gtest.h>
 
+#include "dialogs/drawing_dialogs.h"
 #include "model/flist.h"
 #include "model/globals.h"
 #include "planwindow/childwin.h"
@@ -56,6 +57,21 @@ TEST_F(UserStory, UndoIsAChangeTheQuestionAsksAbout) {
   ui.ExpectQuestion(plat::mrYes).WithText(kSaveQuestion);
   form->FormCloseQuery();  // the title bar's close button
   EXPECT_EQ(UserElementsIn("CFG\\tmp.cfg"), 0);
+}
+
+// Chosen from the menu, a turn into a new name opens that drawing as saved:
+// there is nothing to ask about it.
+TEST_F(UserStory, ADrawingTurnedIntoANewNameOpensWithNothingToAsk) {
+  NewDrawing("HOUSE");
+  dlg::InstalledScript<TTManipdlg> turn;
+  turn.Answer([](TTManipdlg& d) {
+    d.Name = "TURNED";
+    d.Operation = 180;
+  });
+  form->RunCommand(&TMainForm::CmRotateMirrorExecute);
+  EXPECT_EQ(DrawingList.DrawingName, "TURNED");
+  EXPECT_EQ(AutosaveMode, 0);
+  EXPECT_FALSE(form->HasUnsavedChanges());
 }
 
 TEST_F(UserStory, SavingWithoutAskingSurvivesOpeningADrawing) {

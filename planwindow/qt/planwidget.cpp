@@ -55,38 +55,46 @@ void PlanCanvas::keyPressEvent(QKeyEvent* event) {
   TMDIChild* child = child_;
   if (vk != 0) child->FormKeyDown(vk, event->modifiers() & Qt::ShiftModifier);
   // The handler may have closed the window.
-  if (child_ != child) return;
-  const QString text = event->text();
-  if (text.size() == 1) {
-    const int c = text.at(0).unicode();
-    if (c >= kFirstPrintable && c < 127)
-      child->FormKeyPress(char(c));
-    else if (c == '\r' || c == kBackspace || c == kEscape)
-      child->FormKeyPress(char(c == '\r' ? kEnter : c));
+  if (child_ == child) {
+    const QString text = event->text();
+    if (text.size() == 1) {
+      const int c = text.at(0).unicode();
+      if (c >= kFirstPrintable && c < 127)
+        child->FormKeyPress(char(c));
+      else if (c == '\r' || c == kBackspace || c == kEscape)
+        child->FormKeyPress(char(c == '\r' ? kEnter : c));
+    }
   }
+  emit InputHandled();
 }
 
 void PlanCanvas::keyReleaseEvent(QKeyEvent* event) {
   if (!child_ || event->isAutoRepeat()) return;
   const int vk = plat::VirtualKeyFromEvent(*event);
   if (vk != 0) child_->FormKeyUp(vk);
+  emit InputHandled();
 }
 
 void PlanCanvas::mousePressEvent(QMouseEvent* event) {
   setFocus();
   const int b = ButtonCode(event->button());
-  if (child_ && b) child_->OnMouseDown(b, event->position().toPoint().x(), event->position().toPoint().y());
+  if (!child_ || !b) return;
+  child_->OnMouseDown(b, event->position().toPoint().x(), event->position().toPoint().y());
+  emit InputHandled();
 }
 
 void PlanCanvas::mouseReleaseEvent(QMouseEvent* event) {
   const int b = ButtonCode(event->button());
-  if (child_ && b) child_->OnMouseUp(b, event->position().toPoint().x(), event->position().toPoint().y());
+  if (!child_ || !b) return;
+  child_->OnMouseUp(b, event->position().toPoint().x(), event->position().toPoint().y());
+  emit InputHandled();
 }
 
 void PlanCanvas::mouseMoveEvent(QMouseEvent* event) {
   if (!child_) return;
   const QPoint p = event->position().toPoint();
   child_->OnMouseMove(p.x(), p.y(), event->buttons() & Qt::LeftButton);
+  emit InputHandled();
 }
 
 // The window around the canvas owns the scroll bars the wheel works.

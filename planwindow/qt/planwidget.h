@@ -24,6 +24,11 @@ class PlanCanvas : public plat::BackbufferWidget {
   explicit PlanCanvas(QWidget* parent = nullptr);
   void SetChild(TMDIChild* child) { child_ = child; }
 
+ signals:
+  // A key or mouse event has been through the drawing window's logic, which
+  // may have changed the drawing with it.
+  void InputHandled();
+
  protected:
   void PaintBuffer(plat::DeviceContext& dc) override;
   void resizeEvent(QResizeEvent* event) override;

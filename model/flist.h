@@ -16,6 +16,7 @@
 
 #include "model/elements.h"
 #include "model/globals.h"
+#include "model/read_faults.h"
 #include "platform/files.h"
 
 // Which file a drawing record call writes or reads.
@@ -95,11 +96,11 @@ class TFlist {
   int32 UndoViews[UndoDepth] = {};  // view of each undo step, newest first; 0 none
 
   // What the last read of a drawing file found, for the commands that open
-  // a drawing to report: whether the file could be read, and whether every
-  // element its header counts was read and kept whole.
+  // a drawing to report: whether the file could be read, and whether all it
+  // holds was read and kept whole.
   struct ReadReport {
     plat::ReadStatus file = plat::ReadStatus::Ok;
-    bool complete = true;
+    bool complete = true;  // the file was read whole: nothing below holds a fault
     int32 expected = 0;  // elements the header counts
     int32 read = 0;      // elements read
     // Elements read that could not keep all their record held (texts
@@ -108,6 +109,8 @@ class TFlist {
     int32 cutElements = 0;
     std::int64_t cutCharacters = 0;
     std::int64_t cutPoints = 0;
+    // Where and why the read stopped early, and what else it read past.
+    ReadFaults faults;
   } LastRead;
 
   // Setters that hold each text to its limit.

@@ -346,8 +346,9 @@ class TMainForm {
   };
   // Forgets what was told and failed: a drawing was created or opened.
   void ForgetFailedWrites();
-  // Keeps a copy of a drawing that was read only in part and says so.
-  void ReportPartialRead(const std::string& name, const TFlist::ReadReport& read);
+  // Keeps a copy of a drawing that could not be read whole and says so, and
+  // how the read failed; opened tells whether what was read is shown.
+  void ReportDamagedDrawing(const std::string& name, const TFlist::ReadReport& read, bool opened);
   void StartDrawingTool(bool designRooms);
   void WriteNormalZoom();
   void SwitchView(int32 viewCode, int32 function);

@@ -1,7 +1,9 @@
 // The drawing life cycle of the main form: new, open, save, the save
 // question, the recent drawings, reopening the last drawing at start and
 // leaving through Exit.
+#include <cctype>
 #include <filesystem>
+#include <vector>
 
 #include "dialogs/shell_dialogs.h"
 #include "model/flist.h"
@@ -69,6 +71,100 @@ void ReadLastUndoViews() {
   for (int32& v : DrawingList.UndoViews) {
     if (!r.Int(v)) v = 0;
   }
+}
+
+// Keeps the live file of a drawing that could not be read whole beside it,
+// byte for byte, as NAME.DAMAGED (NAME.DAMAGED2 ... when older copies are
+// kept): "" when no copy could be made. A copy already kept of the same
+// bytes serves again, so a drawing refused at every start leaves one copy.
+std::string KeepDamagedCopy(const std::string& name) {
+  std::string data;
+  if (plat::ReadFile(LiveFile(name), data) != plat::ReadStatus::Ok) return {};
+  for (int n = 1; n <= kDamagedCopies; ++n) {
+    const std::string copy =
+        "DWGS\\" + name + (n == 1 ? std::string(".DAMAGED") : plat::Format(".DAMAGED%d", n));
+    const std::string path = ProgramFile(copy);
+    if (!plat::FileExists(path)) {
+      if (plat::WriteFileAtomic(path, data)) return copy;
+      continue;
+    }
+    std::error_code ec;
+    if (std::filesystem::file_size(plat::MapPath(path), ec) == data.size() && !ec &&
+        plat::ReadWholeFile(path) == data)
+      return copy;
+  }
+  return {};
+}
+
+// What kept a drawing from being read whole, in the user's words, each
+// beginning in lower case.
+std::vector<std::string> ReadFaultTexts(const TFlist::ReadReport& read) {
+  using Stop = ReadFaults::Stop;
+  const ReadFaults& f = read.faults;
+  std::vector<std::string> texts;
+  auto count = [](std::int64_t n, const char* one, const char* many) {
+    return n == 1 ? std::string(one) : plat::Format(many, static_cast<long long>(n));
+  };
+  if (read.file == plat::ReadStatus::Missing) texts.push_back("the file cannot be opened");
+  if (read.file == plat::ReadStatus::Failed)
+    texts.push_back("the file could not be read to its end");
+  switch (f.stop) {
+    case Stop::None: break;
+    case Stop::Empty:
+      texts.push_back(f.value == 0 ? "the file is empty"
+                                   : "the file holds nothing but blank space");
+      break;
+    case Stop::NotAHeader:
+      texts.push_back("the file does not begin with a drawing's header");
+      break;
+    case Stop::HeaderCut: texts.push_back("the header is incomplete"); break;
+    case Stop::NegativeCount:
+      texts.push_back(plat::Format("the header counts a negative number of elements (%lld)",
+                                   static_cast<long long>(f.value)));
+      break;
+    case Stop::Ended:
+      texts.push_back(f.kind == 0 ? "the header counts more elements than the file holds"
+                                  : plat::Format("the file ends within element %d (kind %d)",
+                                                 f.element, f.kind));
+      break;
+    case Stop::Broken:
+      texts.push_back(f.kind != 0
+                          ? plat::Format("element %d (kind %d) is broken", f.element, f.kind)
+                          : plat::Format("element %d does not begin with its kind", f.element));
+      break;
+    case Stop::PointsPastEnd:
+      texts.push_back(plat::Format("a polygon counts %lld points, more than the file holds",
+                                   static_cast<long long>(f.value)));
+      break;
+    case Stop::TextPastEnd:
+      texts.push_back(plat::Format("a text of %lld characters runs past the end of the file",
+                                   static_cast<long long>(f.value)));
+      break;
+  }
+  if (f.unknownKinds > 0)
+    texts.push_back(f.unknownKinds == 1
+                        ? plat::Format("a record of unknown kind %d", f.firstUnknownKind)
+                        : plat::Format("%d records of unknown kinds, the first of kind %d",
+                                       f.unknownKinds, f.firstUnknownKind));
+  if (read.cutElements > 0) {
+    std::string left;
+    if (read.cutCharacters > 0)
+      left = plat::Format("%lld characters of text", static_cast<long long>(read.cutCharacters));
+    if (read.cutPoints > 0)
+      left += (left.empty() ? "" : " and ") +
+              plat::Format("%lld polygon points", static_cast<long long>(read.cutPoints));
+    texts.push_back(plat::Format("%d %s could not be kept whole: %s left out", read.cutElements,
+                                 read.cutElements == 1 ? "element" : "elements", left.c_str()));
+  }
+  if (f.heldValues > 0)
+    texts.push_back(count(f.heldValues, "a number lies beyond the range a value can hold",
+                          "%lld numbers lie beyond the range a value can hold"));
+  if (f.negativeLengths > 0)
+    texts.push_back(count(f.negativeLengths, "a text length or point count is below zero",
+                          "%lld text lengths or point counts are below zero"));
+  if (f.trailing) texts.push_back("more follows the last element its header counts");
+  if (texts.empty()) texts.push_back("the file holds no elements");
+  return texts;
 }
 
 void WriteLastUndoViews() {
@@ -259,8 +355,10 @@ bool TMainForm::OpenNamedDrawing(const std::string& name) {
                      plat::mbCancel);
     else if (read.file == plat::ReadStatus::NoMemory)
       plat::ErrorBox(kNoMemory, plat::mbCancel);
+    else if (!plat::FileExists(LiveFile(name)))
+      plat::Ui().ShowMessage(kNoSuchDrawing);  // gone since it was looked for
     else
-      plat::Ui().ShowMessage(kNoSuchDrawing);
+      ReportDamagedDrawing(name, read, false);
     DrawingList.SetDrawingName(previous);
     SetUnits(previousUnits);
     if (drawingOpen_ && InGroupView()) {
@@ -274,7 +372,7 @@ bool TMainForm::OpenNamedDrawing(const std::string& name) {
   SetUnits(MetricUnits);
   // Whatever could not be read would be gone at the next write: the file as
   // it was is kept beside it first, and the user told.
-  if (!read.complete) ReportPartialRead(name, read);
+  if (!read.complete) ReportDamagedDrawing(name, read, true);
   // The group view is left: the undo store and the saved copy are the
   // drawing's again.
   CurrentView = view::Ground;
@@ -309,30 +407,22 @@ bool TMainForm::OpenNamedDrawing(const std::string& name) {
   return true;
 }
 
-void TMainForm::ReportPartialRead(const std::string& name, const TFlist::ReadReport& read) {
-  const std::string live = "DWGS\\" + name + ".KWV";
-  std::string copy;
-  std::string data;
-  if (plat::ReadFile(ProgramFile(live), data) == plat::ReadStatus::Ok) {
-    for (int n = 1; n <= kDamagedCopies && copy.empty(); ++n) {
-      const std::string candidate =
-          "DWGS\\" + name + (n == 1 ? std::string(".DAMAGED") : plat::Format(".DAMAGED%d", n));
-      if (!plat::FileExists(ProgramFile(candidate)) &&
-          plat::WriteFileAtomic(ProgramFile(candidate), data))
-        copy = candidate;
+void TMainForm::ReportDamagedDrawing(const std::string& name, const TFlist::ReadReport& read,
+                                     bool opened) {
+  const std::string copy = KeepDamagedCopy(name);
+  std::vector<std::string> faults = ReadFaultTexts(read);
+  std::string text;
+  if (opened) {
+    text = plat::Format("Only part of drawing %s could be read: %d of %d elements.", name.c_str(),
+                        read.read, read.expected);
+    for (std::string& fault : faults) {
+      fault[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(fault[0])));
+      text += " " + fault + ".";
     }
-  }
-  std::string text = plat::Format("Only part of drawing %s could be read: %d of %d elements.",
-                                  name.c_str(), read.read, read.expected);
-  if (read.cutElements > 0) {
-    std::string left;
-    if (read.cutCharacters > 0)
-      left = plat::Format("%lld characters of text", static_cast<long long>(read.cutCharacters));
-    if (read.cutPoints > 0)
-      left += (left.empty() ? "" : " and ") +
-              plat::Format("%lld polygon points", static_cast<long long>(read.cutPoints));
-    text += plat::Format(" %d %s could not be kept whole: %s left out.", read.cutElements,
-                         read.cutElements == 1 ? "element" : "elements", left.c_str());
+  } else {
+    text = "Drawing " + name + " could not be read and was not opened: ";
+    for (std::size_t i = 0; i < faults.size(); ++i) text += (i > 0 ? "; " : "") + faults[i];
+    text += ".";
   }
   text += copy.empty() ? " No copy of the file as it was could be kept."
                        : " The file as it was is kept as " + copy + ".";

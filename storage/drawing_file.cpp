@@ -33,13 +33,13 @@ void ReadTarget(TFlist& list, TDrawingTarget target, const storage::KeepFn& keep
   const storage::ReadResult r = storage::ReadListFilePlaced(path, list, place, keep);
   if (r.headerRead) storage::ApplyHeaderToGlobals(r.header);
   list.LastRead = {r.file,
-                   r.file == plat::ReadStatus::Ok && r.headerRead && r.complete &&
-                       r.cutElements == 0,
+                   r.Whole(),
                    r.header.count,
                    r.appended,
                    r.cutElements,
                    r.cut.characters,
-                   r.cut.points};
+                   r.cut.points,
+                   r.faults};
 }
 
 TFlist::StoredFile FileOf(TDrawingTarget target) {

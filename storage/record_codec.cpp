@@ -731,7 +731,10 @@ bool RecordReader::Refill() {
   // Held to 32 bits as the scalar reader holds it.
   constexpr std::uint64_t kLimit = std::uint64_t{1} << 31;
   const bool negative = (minus_ >> start) & 1;
-  const auto held = static_cast<std::int64_t>(std::min(magnitude, kLimit - !negative));
+  const std::uint64_t limit = kLimit - !negative;
+  if (magnitude > limit) [[unlikely]]
+    ++held_;
+  const auto held = static_cast<std::int64_t>(std::min(magnitude, limit));
   v = static_cast<int32>(negative ? -held : held);
   p_ = next_ = base_ + first + n;
   starts_ &= starts_ - 1;
@@ -774,7 +777,10 @@ bool RecordReader::ScanInt(int32& v) {
   }
   p_ = p;
   // Held to 32 bits: 2^31 - 1 upward, -2^31 downward.
-  const std::int64_t held = static_cast<std::int64_t>(std::min(magnitude, kLimit - !negative));
+  const std::uint64_t limit = kLimit - !negative;
+  if (magnitude > limit) [[unlikely]]
+    ++held_;
+  const std::int64_t held = static_cast<std::int64_t>(std::min(magnitude, limit));
   v = static_cast<int32>(negative ? -held : held);
   return true;
 }
@@ -796,6 +802,10 @@ bool RecordReader::AtLineEnd() const {
   return q < end_ && *q == '\n';
 }
 
+ReadFaults::Stop RecordReader::StopHere() {
+  return AtEnd() ? ReadFaults::Stop::Ended : ReadFaults::Stop::Broken;
+}
+
 bool RecordReader::ReadRecord(TObj& e, Variant v, const Placement& p) {
   const Layout& layout = *LayoutOfKind(e.Kind, v);
   const Shifts shift(p);
@@ -814,8 +824,13 @@ bool RecordReader::ReadRecord(TObj& e, Variant v, const Placement& p) {
         if (p_ < end_ && (*p_ == ' ' || *p_ == '\t')) ++p_;
         for (const TextSlot& t : layout.texts) {
           int32& len = FieldAtOffset(e, t.lengthOffset);
+          negative_ += len < 0;
           const std::size_t stored = static_cast<std::size_t>(std::max(len, 0));
-          if (stored > static_cast<std::size_t>(end_ - p_)) return false;
+          if (stored > static_cast<std::size_t>(end_ - p_)) {
+            stop_ = ReadFaults::Stop::TextPastEnd;
+            stopValue_ = len;
+            return false;
+          }
           const int32 take =
               static_cast<int32>(std::min(stored, static_cast<std::size_t>(t.capacity)));
           // Stored characters may include a zero; the length becomes that of
@@ -828,7 +843,15 @@ bool RecordReader::ReadRecord(TObj& e, Variant v, const Placement& p) {
       }
       case Op::Points: {
         auto& poly = static_cast<TPolyobj&>(e);
+        negative_ += poly.PointCount < 0;
         const int32 stored = std::max(poly.PointCount, 0);
+        // A point line takes at least six characters ("0 0 0\n"): a count
+        // the rest of the file cannot hold is told as such.
+        if (std::int64_t{stored} * 6 > end_ - p_) {
+          stop_ = ReadFaults::Stop::PointsPastEnd;
+          stopValue_ = stored;
+          return false;
+        }
         for (int32 i = 0; i < stored; ++i) {
           int32 xyz[3];
           for (int32& c : xyz) {
@@ -852,12 +875,22 @@ bool RecordReader::ReadRecord(TObj& e, Variant v, const Placement& p) {
 
 RecordReader::Status RecordReader::Next(Variant v, const Placement& p, std::unique_ptr<TObj>& out) {
   loss_ = {};
+  kind_ = 0;
+  stop_ = ReadFaults::Stop::None;
+  stopValue_ = 0;
   int32 k;
-  if (!Int(k)) return Status::End;
+  if (!Int(k)) {
+    stop_ = StopHere();
+    return Status::End;
+  }
+  kind_ = k;
   if (!HasLayout(k, v)) return Status::NoLayout;
   std::unique_ptr<TObj> e(NewElementOfKind(k));
   if (!e) return Status::NoLayout;
-  if (!ReadRecord(*e, v, p) || !AtLineEnd()) return Status::End;
+  if (!ReadRecord(*e, v, p) || !AtLineEnd()) {
+    if (stop_ == ReadFaults::Stop::None) stop_ = StopHere();
+    return Status::End;
+  }
   // The record repeats the kind. Its own kind stays only when the layout
   // that read the record would also write it: one of another class would
   // make the element's kind lie about its class, and one that this file
@@ -876,19 +909,40 @@ ReadResult ParseInto(std::string_view data, TFlist& list, const Placement& p, co
 ReadResult ParsePlaced(std::string_view data, TFlist& list, const PlaceFn& place,
                        const KeepFn& keep, Variant v) {
   ReadResult result;
+  ReadFaults& faults = result.faults;
   RecordReader r(data);
-  if (!r.Header(result.header)) return result;
+  if (!r.Header(result.header)) {
+    if (RecordReader(data).AtEnd()) {
+      faults.stop = ReadFaults::Stop::Empty;
+      faults.value = static_cast<std::int64_t>(data.size());
+    } else {
+      faults.stop = r.AtEnd() ? ReadFaults::Stop::HeaderCut : ReadFaults::Stop::NotAHeader;
+    }
+    faults.heldValues = r.HeldValues();
+    return result;
+  }
   result.headerRead = true;
   const Placement p = place(result.header);
   result.complete = true;
+  if (result.header.count < 0) {
+    faults.stop = ReadFaults::Stop::NegativeCount;
+    faults.value = result.header.count;
+  }
   for (int32 i = 0; i < result.header.count; ++i) {
     std::unique_ptr<TObj> e;
     const auto status = r.Next(v, p, e);
     if (status == RecordReader::Status::End) {
       result.complete = false;
+      faults.stop = r.LastStop();
+      faults.value = r.LastStopValue();
+      faults.element = i + 1;
+      faults.kind = r.LastKind();
       break;
     }
-    if (status == RecordReader::Status::NoLayout) continue;
+    if (status == RecordReader::Status::NoLayout) {
+      if (faults.unknownKinds++ == 0) faults.firstUnknownKind = r.LastKind();
+      continue;
+    }
     if (keep && !keep(*e)) continue;
     list.Add(e.release());
     ++result.appended;
@@ -898,6 +952,9 @@ ReadResult ParsePlaced(std::string_view data, TFlist& list, const PlaceFn& place
       result.cut.points += r.LastLoss().points;
     }
   }
+  faults.trailing = result.complete && !r.AtEnd();
+  faults.heldValues = r.HeldValues();
+  faults.negativeLengths = r.NegativeLengths();
   return result;
 }
 

@@ -20,6 +20,7 @@
 
 #include "model/elements.h"
 #include "model/globals.h"
+#include "model/read_faults.h"
 #include "platform/files.h"
 
 class TFlist;
@@ -94,9 +95,10 @@ std::string FormatList(const TFlist& list, FileHeader header, const Placement& p
 
 // Reads records from a text buffer. Accepts what the scanf formats accept:
 // any white space between values, an optional sign; values beyond 32 bits
-// are clamped. Values are never trusted for memory: point counts and text
-// lengths beyond their arrays are read in full (so the next record stays in
-// step) and the part that fits is kept.
+// are held at the limit (and counted). Values are never trusted for memory:
+// point counts and text lengths beyond their arrays are read in full (so the
+// next record stays in step) and the part that fits is kept; counts and
+// lengths below zero read as none (and are counted).
 class RecordReader {
  public:
   explicit RecordReader(std::string_view data) : p_(data.data()), end_(data.data() + data.size()) {}
@@ -107,7 +109,7 @@ class RecordReader {
   enum class Status {
     Element,   // out holds a complete element
     NoLayout,  // a kind line of a kind without record; nothing more was read
-    End,       // end of the file, or a broken record (nothing kept of it)
+    End,       // end of the file, or a broken record (nothing kept of it): LastStop
   };
   Status Next(Variant v, const Placement& p, std::unique_ptr<TObj>& out);
   // What the element Next gave last could not keep of its record: the
@@ -120,6 +122,15 @@ class RecordReader {
     bool Any() const { return characters > 0 || points > 0; }
   };
   const Loss& LastLoss() const { return loss_; }
+  // The kind line Next read last (0 when there was none).
+  int32 LastKind() const { return kind_; }
+  // Why Next gave End: Ended, Broken, PointsPastEnd or TextPastEnd.
+  ReadFaults::Stop LastStop() const { return stop_; }
+  std::int64_t LastStopValue() const { return stopValue_; }
+  // Numbers read so far that lay beyond 32 bits, and point counts and text
+  // lengths below zero.
+  std::int64_t HeldValues() const { return held_; }
+  std::int64_t NegativeLengths() const { return negative_; }
 
   bool AtEnd();
 
@@ -133,6 +144,9 @@ class RecordReader {
   bool ScanInt(int32& v);  // any input, byte by byte
   bool Refill();           // a window at p_; false near the end of the data
   bool ReadRecord(TObj& e, Variant v, const Placement& p);
+  // Why reading stopped where it did: the data ended, or something else
+  // stands where a value belongs.
+  ReadFaults::Stop StopHere();
   const char* p_;
   const char* end_;
   // The window: where the values of [base_, base_ + 64) start, which bytes
@@ -144,6 +158,11 @@ class RecordReader {
   std::uint64_t signs_ = 0;
   std::uint64_t minus_ = 0;
   Loss loss_;
+  int32 kind_ = 0;
+  ReadFaults::Stop stop_ = ReadFaults::Stop::None;
+  std::int64_t stopValue_ = 0;
+  std::int64_t held_ = 0;
+  std::int64_t negative_ = 0;
 };
 
 // Which elements a read keeps (all when empty).
@@ -161,12 +180,21 @@ struct ReadResult {
   // they left out (RecordReader::Loss).
   int32 cutElements = 0;
   RecordReader::Loss cut;
+  // Why the read stopped early, and what else it read past.
+  ReadFaults faults;
+  // The file was read and everything it holds was kept: a write loses
+  // nothing of it.
+  bool Whole() const {
+    return file == plat::ReadStatus::Ok && headerRead && complete && cutElements == 0 &&
+           !faults.Any();
+  }
 };
 
 // Reads the header and up to header.count records, appending the elements
 // that keep accepts to the list. Stops cleanly at the end of the data or at
 // a broken record; whole elements read before it are kept. A header or
 // record counts only when its last line is complete up to its line end.
+// What follows the last counted record is not read, only noted.
 ReadResult ParseInto(std::string_view data, TFlist& list, const Placement& p,
                      const KeepFn& keep = {}, Variant v = Variant::Drawing);
 // The placement of a file's elements, chosen once its header is read.

@@ -106,6 +106,36 @@ TEST_F(Lifecycle, ANewDrawingDoesNotSilentlyReplaceAStoredOne) {
   EXPECT_EQ(dir.ReadFile(kLive), stored);
 }
 
+TEST_F(Lifecycle, ADamagedLastDrawingIsKeptOnceBeforeANewOneOfItsNameReplacesIt) {
+  NewDrawing("HOUSE");
+  Edit(Line(18000, 11000, 22000, 11000));
+  form->CmSaveExecute();
+  form->CmExitExecute();
+  const std::string damaged = "-" + dir.ReadFile(kLive);  // a count below zero
+  dir.WriteFile(kLive, damaged);
+
+  // Every start reopens it, tells and keeps the one copy.
+  for (int start = 0; start < 2; ++start) {
+    form.reset();
+    ResetGlobals();
+    Start();
+    ui.ExpectMessageDlg(plat::MsgType::Information, plat::mbOK, plat::mrOk)
+        .Containing("Drawing HOUSE could not be read and was not opened: the header counts a "
+                    "negative number of elements (-7)");
+    timer.Fire();
+    EXPECT_FALSE(form->DrawingOpen());
+    EXPECT_EQ(form->RecentFiles[0], "HOUSE");
+  }
+  EXPECT_EQ(dir.ReadFile("DWGS\\HOUSE.DAMAGED"), damaged);
+  EXPECT_FALSE(dir.Exists("DWGS\\HOUSE.DAMAGED2"));
+
+  AnswerNewDrawing("HOUSE");
+  ui.ExpectQuestion(plat::mrYes).Containing("already exists");
+  form->CmFilenewExecute();
+  EXPECT_EQ(UserElementsIn(kLive), 0);
+  EXPECT_EQ(dir.ReadFile("DWGS\\HOUSE.DAMAGED"), damaged);
+}
+
 TEST_F(Lifecycle, DecliningToSaveTakesTheDrawingBackToTheLastSave) {
   NewDrawing("HOUSE");
   Edit(ExtWall(18000, 11000, 22000, 11000));
@@ -201,7 +231,9 @@ TEST_F(Lifecycle, ADrawingThatCannotBeReadLeavesTheOpenOneAndBothFilesAlone) {
   dir.WriteFile("DWGS\\BROKEN.KWV", "garbage\n");
   const std::string house = dir.ReadFile(kLive);
 
-  ui.ExpectShowMessage("no drawing of that name");
+  ui.ExpectMessageDlg(plat::MsgType::Information, plat::mbOK, plat::mrOk)
+      .WithText("Drawing BROKEN could not be read and was not opened: the file does not begin "
+                "with a drawing's header. The file as it was is kept as DWGS\\BROKEN.DAMAGED.");
   EXPECT_FALSE(form->OpenNamedDrawing("BROKEN"));
   ui.ExpectShowMessage("no drawing of that name");
   EXPECT_FALSE(form->OpenNamedDrawing("MISSING"));

@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <random>
 
 #include "platform/services.h"
 #include "shell/mainform.h"
@@ -63,8 +64,9 @@ TEST_F(DamagedFiles, OpeningADrawingReadInPartSaysSoAndKeepsTheFileAsItWas) {
   TMainForm form(timer);
   DefaultTestUi()
       .ExpectMessageDlg(plat::MsgType::Information, plat::mbOK, plat::mrOk)
-      .WithText("Only part of drawing HALL could be read: 4 of 9 elements. The file as it was "
-                "is kept as DWGS\\HALL.DAMAGED.");
+      .WithText("Only part of drawing HALL could be read: 4 of 9 elements. The header counts "
+                "more elements than the file holds. The file as it was is kept as "
+                "DWGS\\HALL.DAMAGED.");
   ASSERT_TRUE(form.OpenNamedDrawing("HALL"));
   EXPECT_EQ(dir.ReadFile("DWGS\\HALL.DAMAGED"), text);
   EXPECT_EQ(DrawingList.Count(), 4);
@@ -72,7 +74,7 @@ TEST_F(DamagedFiles, OpeningADrawingReadInPartSaysSoAndKeepsTheFileAsItWas) {
   // Rewritten whole, it opens without a word; an older copy is never lost.
   DrawingList.WriteDrawingFile(dtDrawing);
   ASSERT_TRUE(form.OpenNamedDrawing("HALL"));
-  dir.WriteFile("DWGS\\HALL.KWV", text);
+  dir.WriteFile("DWGS\\HALL.KWV", "8" + text.substr(1));
   DefaultTestUi().ExpectMessageDlg(plat::MsgType::Information, plat::mbOK, plat::mrOk)
       .Containing("kept as DWGS\\HALL.DAMAGED2.");
   ASSERT_TRUE(form.OpenNamedDrawing("HALL"));
@@ -108,6 +110,74 @@ TEST_F(DamagedFiles, ATextOrPolygonLargerThanItsElementIsToldAndTheFileKeptAsItW
   EXPECT_LT(dir.ReadFile("DWGS\\BIG.KWV").size(), text.size());
   EXPECT_EQ(dir.ReadFile("DWGS\\BIG.DAMAGED"), text);
   ASSERT_TRUE(form.OpenNamedDrawing("BIG"));
+}
+
+// Whatever a drawing's file holds, opening it never drops part of it
+// unsaid: the user is told what was wrong and the file is kept byte for
+// byte, whether what could be read is shown or the open drawing stays.
+TEST_F(DamagedFiles, AFileThatCannotBeReadWholeIsToldHowAndKeptAsItWas) {
+  const std::string header = "1 0 0 0 1 0\n";
+  const std::string circle = "6\n6 120 0 0 0 0 0 0 0 0 0 0 1 0\n";
+  const std::string text = "4\n4 120 0 0 0 0 0 0 0 0 4 0 1 0 10 400 HALL\n";
+  auto polygon = [](const char* points) {
+    return std::string("3131\n3131 120 0 0 0 0 ") + points +
+           " 0 0 0 0 0 0 0 0 0\n0\n0\n0\n0\n";
+  };
+  std::mt19937 random(7);
+  std::string noise(1 << 20, '\0');
+  for (char& c : noise) c = static_cast<char>(random());
+  const std::size_t big = 4 << 20;
+  struct Case {
+    const char* name;
+    std::string bytes;
+    bool opened;  // what could be read is shown
+    std::string how;
+  };
+  const Case cases[] = {
+      {"EMPTY", "", false, "the file is empty"},
+      {"NOISE", noise, false, "the file does not begin with a drawing's header"},
+      {"LINE", std::string(big, 'x'), false, "the file does not begin with a drawing's header"},
+      {"DIGITS", std::string(big, '7'), false, "the header is incomplete"},
+      {"SPACES", std::string(big, ' '), false, "the file holds nothing but blank space"},
+      {"NEGATIVE", "-1 0 0 0 1 0\n" + circle, false, "a negative number of elements (-1)"},
+      {"HEADER", "1 0 0", false, "the header is incomplete"},
+      {"POINTS", header + polygon("0 0 1000000") + "0 0 0\n", false,
+       "a polygon counts 1000000 points, more than the file holds"},
+      {"NOPOINTS", header + polygon("0 0 -3"), true, "A text length or point count is below zero"},
+      {"NONAME", header + "29000\n29000 40 0 0 0 0 0 0 0 0 0 0 0 -2 0 0 \n", true,
+       "A text length or point count is below zero"},
+      {"HUGETEXT", header + "4\n4 120 0 0 0 0 0 0 0 0 2000000000 0 1 0 10 400 HALL\n", false,
+       "a text of 2000000000 characters runs past the end of the file"},
+      {"NOTEXT", header + "4\n4 120 0 0 0 0 0 0 0 0 -4 0 1 0 10 400 \n", true,
+       "A text length or point count is below zero"},
+      {"INFO", header + "77777\n77777 120 0 0 0 0 0\n", false,
+       "the file ends within element 1 (kind 77777)"},
+      {"KIND", header + "25000\n25000 120 0 0 0 0 0\n", false, "a record of unknown kind 25000"},
+      {"BLANK", "0 0 0 0 1 0\n", false, "the file holds no elements"},
+      {"COUNT", header + circle + text, true, "More follows the last element its header counts"},
+      {"FAR", header + "6\n6 120 0 0 99999999999999999999 0 0 0 0 0 0 0 1 0\n", true,
+       "A number lies beyond the range a value can hold"},
+  };
+  ScratchProgramDir& dir = Dir();
+  plat::ManualTimer timer;
+  TMainForm form(timer);
+  for (const Case& c : cases) {
+    const std::string name = c.name;
+    dir.WriteFile("DWGS\\" + name + ".KWV", c.bytes);
+    DefaultTestUi()
+        .ExpectMessageDlg(plat::MsgType::Information, plat::mbOK, plat::mrOk)
+        .Containing(c.how);
+    EXPECT_EQ(form.OpenNamedDrawing(name), c.opened) << name;
+    const std::string told = DefaultTestUi().Log().back().text;
+    EXPECT_EQ(told.rfind(c.opened ? "Only part of drawing " + name + " could be read"
+                                  : "Drawing " + name + " could not be read and was not opened",
+                         0),
+              0u)
+        << told;
+    EXPECT_NE(told.find("kept as DWGS\\" + name + ".DAMAGED."), std::string::npos) << told;
+    EXPECT_TRUE(dir.ReadFile("DWGS\\" + name + ".DAMAGED") == c.bytes) << name;
+    if (c.opened) EXPECT_EQ(DrawingList.DrawingName, name);
+  }
 }
 
 TEST_F(DamagedFiles, PipesDevicesAndHugeFilesAreNeverRead) {

@@ -127,9 +127,10 @@ class TFlist {
   // The drawing's files, as their writes are reported.
   enum class StoredFile { Live, Group, SavedCopy, Backup, Wizard, UndoStep };
   // Told after every write of one of the drawing's files: problem is ""
-  // when the file was written, else what went wrong in plain words ("cannot
-  // write DWGS\HOUSE.KWV (No space left on device)"). The shell tells the
-  // user of failures through it.
+  // when the file was written, else what went wrong in plain words, the
+  // file named by its real path ("cannot write /home/u/tarnwick/DWGS/HOUSE.KWV
+  // (No space left on device)"). The shell tells the user of failures
+  // through it.
   std::function<void(StoredFile file, const std::string& problem)> OnWritten;
 
   // Writes the whole list to the target's file (nothing while a group drawing
@@ -260,7 +261,7 @@ class TFlist {
 
  private:
   // Tells OnWritten how a write ended; true when the file was written.
-  bool ReportWrite(StoredFile file, const std::string& path, const plat::WriteResult& written);
+  bool ReportWrite(StoredFile file, const plat::WriteResult& written);
 
   std::vector<TObj*> items_;
 };

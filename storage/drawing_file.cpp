@@ -75,16 +75,8 @@ std::string TFlist::DrawingReadPath(TDrawingTarget target) const {
   return {};
 }
 
-bool TFlist::ReportWrite(StoredFile file, const std::string& path,
-                         const plat::WriteResult& written) {
-  std::string problem;
-  if (!written) {
-    // Named as the program names its files, below the program directory.
-    const bool below = !ProgramDir.empty() && path.compare(0, ProgramDir.size(), ProgramDir) == 0;
-    problem = "cannot write " + (below ? path.substr(ProgramDir.size()) : path) + " (" +
-              written.Reason() + ")";
-  }
-  if (OnWritten) OnWritten(file, problem);
+bool TFlist::ReportWrite(StoredFile file, const plat::WriteResult& written) {
+  if (OnWritten) OnWritten(file, written.Problem());
   return bool(written);
 }
 
@@ -99,7 +91,7 @@ bool TFlist::WriteDrawingFile(TDrawingTarget target) {
   // (its old content may be another drawing's): what they could not take is
   // held in memory and read in their place.
   const bool readBack = target == dtDrawing || target == dtSavedCopy;
-  return ReportWrite(FileOf(target), path,
+  return ReportWrite(FileOf(target),
                      storage::WriteListFile(path, *this, storage::HeaderFromGlobals(0),
                                             storage::PageCentre(),
                                             readBack ? storage::OnFailure::HoldList

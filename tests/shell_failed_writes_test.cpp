@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 
@@ -24,10 +25,10 @@ using planfix::Line;
 
 constexpr const char* kLive = "DWGS\\HOUSE.KWV";
 constexpr const char* kSaved = "CFG\\tmp.cfg";
-constexpr const char* kLiveIsAFolder = "cannot write DWGS\\HOUSE.KWV (Is a directory)";
-constexpr const char* kReadOnlyDrawings = "cannot write DWGS\\HOUSE.KWV (Read-only file system)";
-constexpr const char* kSavedCopyIsAFolder = "cannot write CFG\\tmp.cfg (Is a directory)";
-constexpr const char* kNoUndoFolder = "cannot write ACT\\Action0.tmp (Not a directory)";
+constexpr const char* kUndoStep = "ACT\\Action0.tmp";
+constexpr const char* kIsAFolder = "Is a directory";
+constexpr const char* kReadOnly = "Read-only file system";
+constexpr const char* kNotAFolder = "Not a directory";
 constexpr int32 kInfoRecords = 6;
 
 std::string NotSaved(const std::string& problem) {
@@ -86,6 +87,12 @@ class FailedWrites : public planfix::ShellTest {
     DrawingList.Add(e);
     DrawingList.WriteDrawingFile(dtDrawing);
   }
+  // A failed write names the file where the user finds it: below the
+  // program directory, with slashes.
+  std::string CannotWrite(std::string file, const char* reason) {
+    std::replace(file.begin(), file.end(), '\\', '/');
+    return "cannot write " + dir.Root() + "/" + file + " (" + reason + ")";
+  }
   void ExpectError(const std::string& text) {
     ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk).WithText(text);
   }
@@ -121,17 +128,19 @@ class FailedWrites : public planfix::ShellTest {
 struct SaveCase {
   const char* story;
   Place place;
-  const char* problem;
+  const char* file;  // the file the failed write names
+  const char* reason;
 };
 
 class FailedSave : public FailedWrites, public ::testing::WithParamInterface<SaveCase> {};
 
 TEST_P(FailedSave, IsToldKeepsTheChangesAndExitAsksAgainUntilASaveWorks) {
   const SaveCase& c = GetParam();
+  const std::string problem = CannotWrite(c.file, c.reason);
   Edit(ExtWall(22000, 11000, 22000, 14000));
   Block(c.place);
 
-  ExpectError(NotSaved(c.problem));
+  ExpectError(NotSaved(problem));
   form->CmSaveExecute();
   EXPECT_EQ(AutosaveMode, 1) << c.story;
   EXPECT_TRUE(form->HasUnsavedChanges()) << c.story;
@@ -139,7 +148,7 @@ TEST_P(FailedSave, IsToldKeepsTheChangesAndExitAsksAgainUntilASaveWorks) {
 
   // Exit asks; a Yes whose save fails again keeps the program open.
   ExpectSaveQuestion(plat::mrYes);
-  ExpectError(NotSaved(c.problem));
+  ExpectError(NotSaved(problem));
   form->CmExitExecute();
   EXPECT_EQ(closes, 0) << c.story;
   EXPECT_EQ(frame.Open().size(), 1u) << c.story;
@@ -159,19 +168,18 @@ TEST_P(FailedSave, IsToldKeepsTheChangesAndExitAsksAgainUntilASaveWorks) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, FailedSave,
-    ::testing::Values(SaveCase{"the live file is a folder", Place::LiveFile, kLiveIsAFolder},
-                      SaveCase{"the drawings folder is read-only", Place::ReadOnlyDrawings,
-                               kReadOnlyDrawings},
-                      SaveCase{"the saved copy is a folder", Place::SavedCopy,
-                               kSavedCopyIsAFolder}));
+    ::testing::Values(
+        SaveCase{"the live file is a folder", Place::LiveFile, kLive, kIsAFolder},
+        SaveCase{"the drawings folder is read-only", Place::ReadOnlyDrawings, kLive, kReadOnly},
+        SaveCase{"the saved copy is a folder", Place::SavedCopy, kSaved, kIsAFolder}));
 
 TEST_F(FailedWrites, TheFileOnDiskStaysAsItWasAndDecliningLeaves) {
   const std::string stored = dir.ReadFile(kLive);
   Block(Place::ReadOnlyDrawings);
-  ExpectError(NotSaved(kReadOnlyDrawings));
+  ExpectError(NotSaved(CannotWrite(kLive, kReadOnly)));
   Edit(Line(18000, 12000, 22000, 12000));
   ExpectSaveQuestion(plat::mrYes);
-  ExpectError(NotSaved(kReadOnlyDrawings));
+  ExpectError(NotSaved(CannotWrite(kLive, kReadOnly)));
   form->CmExitExecute();
   EXPECT_EQ(closes, 0);
 
@@ -186,7 +194,7 @@ TEST_F(FailedWrites, SavingWithoutAskingAsksOnceASaveFailed) {
   form->CmAutosaveExecute();
   ASSERT_EQ(AutosaveMode, 2);
   Block(Place::LiveFile);
-  ExpectError(NotSaved(kLiveIsAFolder));
+  ExpectError(NotSaved(CannotWrite(kLive, kIsAFolder)));
   form->CmExitExecute();
   EXPECT_EQ(closes, 0);
   EXPECT_EQ(AutosaveMode, 2);
@@ -207,7 +215,9 @@ TEST_F(FailedWrites, ADrawingOnlyLookedAtLeavesQuietlyFromAFolderThatCannotBeWri
 struct EditCase {
   const char* story;
   Place place;
-  std::string message;
+  std::string (*message)(const std::string& problem);  // the message that tells of it
+  const char* file;
+  const char* reason;
   int32 autosaveAfter;  // a failed live file leaves the drawing changed
 };
 
@@ -217,7 +227,8 @@ TEST_P(FailedEdit, IsToldOnceUntilAWriteWorksAgainAndNothingShownIsTakenBack) {
   const EditCase& c = GetParam();
   form->CmSaveExecute();
   Block(c.place);
-  ExpectError(c.message);
+  const std::string message = c.message(CannotWrite(c.file, c.reason));
+  ExpectError(message);
   Change(Line(18000, 12000, 22000, 12000));
   EXPECT_EQ(AutosaveMode, c.autosaveAfter) << c.story;
   Change(Line(18000, 13000, 22000, 13000));  // not told again
@@ -228,16 +239,16 @@ TEST_P(FailedEdit, IsToldOnceUntilAWriteWorksAgainAndNothingShownIsTakenBack) {
   EXPECT_EQ(UserElementsIn(kLive), 4) << c.story;
 
   Block(c.place);
-  ExpectError(c.message);
+  ExpectError(message);
   Change(Line(18000, 15000, 22000, 15000));
   EXPECT_EQ(ElementsShown(), 5) << c.story;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, FailedEdit,
-    ::testing::Values(EditCase{"the live file", Place::LiveFile, NotSaved(kLiveIsAFolder), 1},
-                      EditCase{"the undo store", Place::UndoFolder, UndoNotKept(kNoUndoFolder),
-                               0}));
+    ::testing::Values(
+        EditCase{"the live file", Place::LiveFile, NotSaved, kLive, kIsAFolder, 1},
+        EditCase{"the undo store", Place::UndoFolder, UndoNotKept, kUndoStep, kNotAFolder, 0}));
 
 TEST_F(FailedWrites, AFileThatHoldsTheDrawingAlreadyNeedsNoWriteAndCountsAsWritten) {
   form->CmSaveExecute();
@@ -245,7 +256,7 @@ TEST_F(FailedWrites, AFileThatHoldsTheDrawingAlreadyNeedsNoWriteAndCountsAsWritt
   struct stat before;
   ASSERT_EQ(::stat(dir.Path(kLive).c_str(), &before), 0);
   Block(Place::ReadOnlyDrawings);
-  ExpectError(NotSaved(kReadOnlyDrawings));
+  ExpectError(NotSaved(CannotWrite(kLive, kReadOnly)));
   Change(Line(18000, 12000, 22000, 12000));
   EXPECT_EQ(ElementsShown(), 2);  // held in memory
 
@@ -259,17 +270,17 @@ TEST_F(FailedWrites, AFileThatHoldsTheDrawingAlreadyNeedsNoWriteAndCountsAsWritt
   EXPECT_EQ(after.st_ino, before.st_ino);
   EXPECT_EQ(dir.ReadFile(kLive), stored);
   Block(Place::ReadOnlyDrawings);
-  ExpectError(NotSaved(kReadOnlyDrawings));
+  ExpectError(NotSaved(CannotWrite(kLive, kReadOnly)));
   Change(Line(18000, 13000, 22000, 13000));
 }
 
 TEST_F(FailedWrites, ADrawingItsFileCouldNotTakeIsNotLeftForAnother) {
   Block(Place::LiveFile);
-  ExpectError(NotSaved(kLiveIsAFolder));
+  ExpectError(NotSaved(CannotWrite(kLive, kIsAFolder)));
   Change(Line(18000, 12000, 22000, 12000));
 
   AnswerNewDrawing("OTHER");
-  ExpectError(NotSaved(kLiveIsAFolder));
+  ExpectError(NotSaved(CannotWrite(kLive, kIsAFolder)));
   form->CmFilenewExecute();
   EXPECT_EQ(DrawingList.DrawingName, "HOUSE");
   EXPECT_EQ(ElementsShown(), 2);
@@ -283,7 +294,7 @@ TEST_F(FailedWrites, APrintWhoseWritesFailSaysSoOnceAndPrintsTheDrawingShown) {
     d.showScale = 1;  // the live file is written again for the scale text
   });
   // The undo step, the live file and the backup: one message.
-  ExpectError(NotSaved(kReadOnlyDrawings));
+  ExpectError(NotSaved(CannotWrite(kLive, kReadOnly)));
   form->CmPrintExecute();
   ASSERT_EQ(printer.pages, 1);
   int lines = 0;

@@ -139,6 +139,12 @@ class TFlist {
   // the live file or the saved copy is then held in memory and read in place
   // of the file until a write of it works (storage/unwritten_files.h).
   bool WriteDrawingFile(TDrawingTarget target);
+  // The drawing's files whose last write failed and whose content is held
+  // in memory: the live file, the group file and the saved copy. Whether
+  // any is held, and writing each again from what is held (reported as any
+  // write); true when none is held afterwards.
+  bool HoldsUnwrittenFiles() const;
+  bool WriteHeldFiles();
   // Appends the elements of the target's file; dtDrawing empties the list
   // first. A file that cannot be opened reads as nothing.
   void ReadDrawingFile(TDrawingTarget target);

@@ -309,14 +309,15 @@ class TMainForm {
   // beyond the six information records; false (and the user told) when the
   // drawing would lose what its file could not take.
   bool KeepCurrentDrawing();
-  // Writes the working file (the group file in the group view); true when
-  // the file holds the drawing afterwards: written now, or already holding
-  // it because its last write worked. Tells the user when false.
-  bool WorkingFileKept();
+  // Writes the working file (the group file in the group view), and what
+  // any of the drawing's files holds unwritten; true when the files hold
+  // the drawing afterwards: written now, or already holding it because
+  // their last writes worked. Tells the user when false.
+  bool DrawingFilesKept();
   // Writes the working file where its failure loses nothing.
   void WriteWorkingFileQuietly();
-  // Writes the working file and the saved copy: the drawing is saved. Tells
-  // the user when it is not.
+  // Writes the working file, the saved copy and whatever else is held
+  // unwritten: the drawing is saved. Tells the user when it is not.
   bool SaveDrawing();
 
   // ---- Failed writes of the drawing's files (shell/mainform_writes.cpp) -------------------
@@ -338,13 +339,17 @@ class TMainForm {
    private:
     TMainForm& form_;
   };
+  // The save question is owed whatever AutosaveMode says: a write failed
+  // since the last save, or a file's content is still held unwritten.
+  bool SaveFailed() const;
   // Forgets what was told and failed: a drawing was created or opened.
   void ForgetFailedWrites();
   // Keeps a copy of a drawing that was read only in part and says so.
   void ReportPartialRead(const std::string& name, const TFlist::ReadReport& read);
   void StartDrawingTool(bool designRooms);
   void WriteNormalZoom();
-  void SwitchView(int32 viewCode, int32 function);
+  // False when the view stays as it was: a save the user wanted failed.
+  bool SwitchView(int32 viewCode, int32 function);
   void ShowFloor(int32 viewCode);
   // The walls of a floor shown for the first time (shell/mainform_walls.cpp).
   void OfferWallsFromBelow(int32 viewCode);

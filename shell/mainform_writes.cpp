@@ -29,8 +29,10 @@ void Tell(const char* format, const std::string& problem) {
 }  // namespace
 
 bool TMainForm::HasUnsavedChanges() const {
-  return drawingOpen_ && (AutosaveMode == autosave::Changed || saveFailed_);
+  return drawingOpen_ && (AutosaveMode == autosave::Changed || SaveFailed());
 }
+
+bool TMainForm::SaveFailed() const { return saveFailed_ || DrawingList.HoldsUnwrittenFiles(); }
 
 void TMainForm::DrawingFileWritten(TFlist::StoredFile file, const std::string& problem) {
   FailedWrites& w = writes_;

@@ -1,8 +1,11 @@
 // The drawing record file: the live drawing, the saved copy, the backup and
 // wizard drawings, and the two filtering readers the paint handler uses.
+#include <array>
+
 #include "model/flist.h"
 #include "storage/record_codec.h"
 #include "storage/settings_files.h"
+#include "storage/unwritten_files.h"
 
 namespace {
 
@@ -78,6 +81,37 @@ std::string TFlist::DrawingReadPath(TDrawingTarget target) const {
 bool TFlist::ReportWrite(StoredFile file, const plat::WriteResult& written) {
   if (OnWritten) OnWritten(file, written.Problem());
   return bool(written);
+}
+
+namespace {
+
+struct HeldFile {
+  TFlist::StoredFile file;
+  std::string path;
+};
+
+// The files whose content a failed write leaves held in memory.
+std::array<HeldFile, 3> HeldFiles(const TFlist& list) {
+  return {{{TFlist::StoredFile::Live, list.DrawingWritePath(dtDrawing)},
+           {TFlist::StoredFile::Group, list.GroupFilePath()},
+           {TFlist::StoredFile::SavedCopy, list.DrawingWritePath(dtSavedCopy)}}};
+}
+
+}  // namespace
+
+bool TFlist::HoldsUnwrittenFiles() const {
+  for (const HeldFile& f : HeldFiles(*this))
+    if (storage::Unwritten(f.path)) return true;
+  return false;
+}
+
+bool TFlist::WriteHeldFiles() {
+  bool all = true;
+  for (const HeldFile& f : HeldFiles(*this)) {
+    if (!storage::Unwritten(f.path)) continue;
+    all = ReportWrite(f.file, storage::WriteUnwritten(f.path)) && all;
+  }
+  return all;
 }
 
 bool TFlist::WriteDrawingFile(TDrawingTarget target) {

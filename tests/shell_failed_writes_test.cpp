@@ -24,6 +24,7 @@ using planfix::ExtWall;
 using planfix::Line;
 
 constexpr const char* kLive = "DWGS\\HOUSE.KWV";
+constexpr const char* kGroup = "DWGS\\HOUSE.GPD";
 constexpr const char* kSaved = "CFG\\tmp.cfg";
 constexpr const char* kUndoStep = "ACT\\Action0.tmp";
 constexpr const char* kIsAFolder = "Is a directory";
@@ -38,7 +39,13 @@ std::string UndoNotKept(const std::string& problem) {
   return "the undo step could not be kept: " + problem;
 }
 
-enum class Place { LiveFile, ReadOnlyDrawings, SavedCopy, UndoFolder };
+enum class Place {
+  LiveFile,
+  ReadOnlyDrawings,
+  SavedCopy,
+  UndoFolder,
+  GroupFile
+};
 
 class FailedWrites : public planfix::ShellTest {
  protected:
@@ -105,6 +112,13 @@ class FailedWrites : public planfix::ShellTest {
     Window().Paint();
     return DrawingList.Count() - kInfoRecords;
   }
+  // A line drawn with the line tool in the window shown.
+  void DrawLine(int x1, int y1, int x2, int y2) {
+    form->CmLineExecute();
+    Child().OnMouseDown(1, x1, y1);
+    Child().OnMouseMove(x2, y2, true);
+    Child().OnMouseUp(1, x2, y2);
+  }
   int TemporaryFiles() {
     int n = 0;
     for (const auto& e : fs::recursive_directory_iterator(dir.Root()))
@@ -119,6 +133,7 @@ class FailedWrites : public planfix::ShellTest {
       case Place::ReadOnlyDrawings: break;
       case Place::SavedCopy: return {dir.Path(kSaved), false};
       case Place::UndoFolder: return {dir.Root() + "/ACT", true};
+      case Place::GroupFile: return {dir.Path(kGroup), false};
     }
     return {};
   }
@@ -301,6 +316,58 @@ TEST_F(FailedWrites, APrintWhoseWritesFailSaysSoOnceAndPrintsTheDrawingShown) {
   for (const auto& r : printer.PageRecords(0)) lines += r.op == plat::DcOp::Line ? 1 : 0;
   EXPECT_GT(lines, 0);
   EXPECT_TRUE(form->HasUnsavedChanges());
+}
+
+// The group drawing has a file of its own: a save that cannot write it keeps
+// the group view, and Exit asks again until the file takes the drawing.
+TEST_F(FailedWrites, AGroupDrawingItsFileCannotTakeKeepsItsViewAndExitAsksAgain) {
+  ExpectSaveQuestion(plat::mrYes);
+  form->CmGroupExecute();
+  ASSERT_EQ(CurrentView, view::Group);
+  Block(Place::GroupFile);
+  const std::string notSaved = NotSaved(CannotWrite(kGroup, kIsAFolder));
+  ExpectError(notSaved);
+  DrawLine(100, 100, 400, 100);
+
+  ExpectSaveQuestion(plat::mrYes);
+  ExpectError(notSaved);
+  form->CmPlanExecute();
+  EXPECT_EQ(CurrentView, view::Group);
+  EXPECT_EQ(Window().caption, "HOUSE.GPD");
+
+  ExpectSaveQuestion(plat::mrYes);
+  ExpectError(notSaved);
+  form->CmExitExecute();
+  EXPECT_EQ(closes, 0);
+  Window().Paint();
+  EXPECT_EQ(DrawingList.Count(), 1);  // the line, held in memory
+
+  Unblock(Place::GroupFile);
+  ExpectSaveQuestion(plat::mrYes);
+  form->CmExitExecute();
+  EXPECT_EQ(closes, 1);
+  EXPECT_EQ(UserElementsIn(kGroup) + kInfoRecords, 1);
+}
+
+// A group drawing left under the name of a new drawing is cleared; when its
+// file cannot take that, the next save from the floor writes it.
+TEST_F(FailedWrites, AGroupFileHeldUnwrittenIsSavedFromAFloorView) {
+  ExpectSaveQuestion(plat::mrYes);
+  form->CmGroupExecute();
+  DrawLine(100, 100, 400, 100);
+  fs::copy_file(dir.Path(kGroup), dir.Root() + "/DWGS/OTHER.GPD");
+
+  Block(Place::ReadOnlyDrawings);
+  AnswerNewDrawing("OTHER");
+  ExpectError(NotSaved(CannotWrite("DWGS\\OTHER.GPD", kReadOnly)));
+  form->CmFilenewExecute();
+  ASSERT_EQ(CurrentView, view::Ground);
+
+  Unblock(Place::ReadOnlyDrawings);
+  ExpectSaveQuestion(plat::mrYes);
+  form->CmExitExecute();
+  EXPECT_EQ(closes, 1);
+  EXPECT_EQ(UserElementsIn("DWGS\\OTHER.GPD") + kInfoRecords, 0);
 }
 
 }  // namespace

@@ -7,10 +7,12 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "model/flist.h"
+#include "platform/files.h"
 #include "platform/gdi_types.h"
 #include "platform/services.h"
 #include "tools/drawingtool.h"
@@ -339,6 +341,13 @@ class TMainForm {
    private:
     TMainForm& form_;
   };
+  // Every settings write ends here. One that fails is told once in the
+  // command (at the end of its WriteReport, unless the drawing's failure
+  // is told there, or once the event is done), and not again until a write
+  // of that file works. The drawing is not marked changed for it.
+  void SettingsFileWritten(const plat::WriteResult& written);
+  // Tells the settings failure the command met, if any.
+  void TellSettingsFailure();
   // The save question is owed whatever AutosaveMode says: a write failed
   // since the last save, or a file's content is still held unwritten.
   bool SaveFailed() const;
@@ -391,6 +400,8 @@ class TMainForm {
     bool quiet = false;        // a rewrite whose failure loses nothing
     std::string drawing;       // the first problems the reports met
     std::string undo;
+    plat::WriteResult settings;          // the first settings write that failed, untold
+    std::set<std::string> settingsTold;  // settings files told of and not written since
   } writes_;
 };
 

@@ -417,10 +417,13 @@ void TMainForm::CmExitExecute() {
       exiting_ = false;
       return;
     }
+    // Told before the window goes: the settings the next start reads.
+    WriteReport report(*this);
     cfg::Write(ProgramFile(cfgfile::LastDrawing), DrawingList.DrawingName + "\n");
     WriteLastUndoViews();
     RememberRecentFile(DrawingList.DrawingName);
   } else {
+    WriteReport report(*this);
     WriteRecentFiles();
   }
   CloseAllChildren();

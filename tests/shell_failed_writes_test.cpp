@@ -1,9 +1,11 @@
 // A drawing whose files cannot be written, as the user meets it: the
 // commands that save say so once in plain words, the drawing stays marked
 // changed, Exit asks again instead of leaving, and nothing the window shows
-// is taken back. The places are made unwritable with a folder where a file
-// belongs, a file where a folder belongs (both hold even for root, as the
-// tests run) or a drawings folder whose writes fail as on a read-only disk.
+// is taken back. Settings files that cannot be written are told too, and
+// leave the drawing alone. The places are made unwritable with a folder
+// where a file belongs, a file where a folder belongs (both hold even for
+// root, as the tests run) or a folder whose writes fail as on a read-only
+// or full disk.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -27,9 +29,12 @@ constexpr const char* kLive = "DWGS\\HOUSE.KWV";
 constexpr const char* kGroup = "DWGS\\HOUSE.GPD";
 constexpr const char* kSaved = "CFG\\tmp.cfg";
 constexpr const char* kUndoStep = "ACT\\Action0.tmp";
+constexpr const char* kAutosaveSetting = "CFG\\SAVE.CFG";
+constexpr const char* kLastDrawingSetting = "CFG\\LASTDWG.CFG";
 constexpr const char* kIsAFolder = "Is a directory";
 constexpr const char* kReadOnly = "Read-only file system";
 constexpr const char* kNotAFolder = "Not a directory";
+constexpr const char* kDiskFull = "No space left on device";
 constexpr int32 kInfoRecords = 6;
 
 std::string NotSaved(const std::string& problem) {
@@ -38,13 +43,18 @@ std::string NotSaved(const std::string& problem) {
 std::string UndoNotKept(const std::string& problem) {
   return "the undo step could not be kept: " + problem;
 }
+std::string SettingsNotKept(const std::string& problem) {
+  return "the settings could not be kept: " + problem;
+}
 
 enum class Place {
   LiveFile,
   ReadOnlyDrawings,
   SavedCopy,
   UndoFolder,
-  GroupFile
+  GroupFile,
+  AutosaveSetting,
+  FullSettingsDisk
 };
 
 class FailedWrites : public planfix::ShellTest {
@@ -65,8 +75,9 @@ class FailedWrites : public planfix::ShellTest {
 
   void Block(Place p) {
     blocked_.push_back(p);
-    if (p == Place::ReadOnlyDrawings) {
-      plat::SimulateWriteFailure("DWGS\\", EROFS);
+    if (p == Place::ReadOnlyDrawings || p == Place::FullSettingsDisk) {
+      const bool drawings = p == Place::ReadOnlyDrawings;
+      plat::SimulateWriteFailure(drawings ? "DWGS\\" : "CFG\\", drawings ? EROFS : ENOSPC);
       return;
     }
     const auto [path, folderIsFile] = Where(p);
@@ -80,7 +91,7 @@ class FailedWrites : public planfix::ShellTest {
   }
   void Unblock(Place p) {
     std::erase(blocked_, p);
-    if (p == Place::ReadOnlyDrawings) {
+    if (p == Place::ReadOnlyDrawings || p == Place::FullSettingsDisk) {
       plat::SimulateWriteFailure("", 0);
       return;
     }
@@ -130,10 +141,12 @@ class FailedWrites : public planfix::ShellTest {
   std::pair<std::string, bool> Where(Place p) {
     switch (p) {
       case Place::LiveFile: return {dir.Path(kLive), false};
-      case Place::ReadOnlyDrawings: break;
+      case Place::ReadOnlyDrawings:
+      case Place::FullSettingsDisk: break;
       case Place::SavedCopy: return {dir.Path(kSaved), false};
       case Place::UndoFolder: return {dir.Root() + "/ACT", true};
       case Place::GroupFile: return {dir.Path(kGroup), false};
+      case Place::AutosaveSetting: return {dir.Path(kAutosaveSetting), false};
     }
     return {};
   }
@@ -368,6 +381,29 @@ TEST_F(FailedWrites, AGroupFileHeldUnwrittenIsSavedFromAFloorView) {
   form->CmExitExecute();
   EXPECT_EQ(closes, 1);
   EXPECT_EQ(UserElementsIn("DWGS\\OTHER.GPD") + kInfoRecords, 0);
+}
+
+// Settings are not the drawing: a settings file that cannot be written is
+// told once, in the command that met it, and the drawing stays saved.
+TEST_F(FailedWrites, ASettingsFileThatCannotBeWrittenIsToldOnceAndLeavesTheDrawingSaved) {
+  form->CmSaveExecute();
+  Block(Place::AutosaveSetting);
+  ExpectError(SettingsNotKept(CannotWrite(kAutosaveSetting, kIsAFolder)));
+  form->CmAutosaveExecute();
+  form->CmAutosaveExecute();  // not told again
+  EXPECT_FALSE(form->HasUnsavedChanges());
+
+  Unblock(Place::AutosaveSetting);
+  form->CmAutosaveExecute();
+  Block(Place::AutosaveSetting);
+  ExpectError(SettingsNotKept(CannotWrite(kAutosaveSetting, kIsAFolder)));
+  form->CmAutosaveExecute();
+
+  // On a full disk Exit writes three settings files: one message, and it leaves.
+  Block(Place::FullSettingsDisk);
+  ExpectError(SettingsNotKept(CannotWrite(kLastDrawingSetting, kDiskFull)));
+  form->CmExitExecute();
+  EXPECT_EQ(closes, 1);
 }
 
 }  // namespace

@@ -130,9 +130,10 @@ class TFlist {
   // The drawing's files, as their writes are reported.
   enum class StoredFile { Live, Group, SavedCopy, Backup, Wizard, UndoStep };
   // Told after every write of one of the drawing's files: problem is ""
-  // when the file was written, else what went wrong in plain words ("cannot
-  // write DWGS\HOUSE.KWV (No space left on device)"). The shell tells the
-  // user of failures through it.
+  // when the file was written, else what went wrong in plain words, the
+  // file named by its real path ("cannot write /home/u/tarnwick/DWGS/HOUSE.KWV
+  // (No space left on device)"). The shell tells the user of failures
+  // through it.
   std::function<void(StoredFile file, const std::string& problem)> OnWritten;
 
   // Writes the whole list to the target's file (nothing while a group drawing
@@ -141,6 +142,12 @@ class TFlist {
   // the live file or the saved copy is then held in memory and read in place
   // of the file until a write of it works (storage/unwritten_files.h).
   bool WriteDrawingFile(TDrawingTarget target);
+  // The drawing's files whose last write failed and whose content is held
+  // in memory: the live file, the group file and the saved copy. Whether
+  // any is held, and writing each again from what is held (reported as any
+  // write); true when none is held afterwards.
+  bool HoldsUnwrittenFiles() const;
+  bool WriteHeldFiles();
   // Appends the elements of the target's file; dtDrawing empties the list
   // first. A file that cannot be opened reads as nothing.
   void ReadDrawingFile(TDrawingTarget target);
@@ -263,7 +270,7 @@ class TFlist {
 
  private:
   // Tells OnWritten how a write ended; true when the file was written.
-  bool ReportWrite(StoredFile file, const std::string& path, const plat::WriteResult& written);
+  bool ReportWrite(StoredFile file, const plat::WriteResult& written);
 
   std::vector<TObj*> items_;
 };

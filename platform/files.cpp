@@ -203,6 +203,10 @@ std::optional<std::string> ReadWholeFile(std::string_view programPath) {
 
 std::string WriteResult::Reason() const { return error ? std::strerror(error) : ""; }
 
+std::string WriteResult::Problem() const {
+  return error ? "cannot write " + path + " (" + Reason() + ")" : std::string();
+}
+
 namespace {
 
 struct SimulatedFailure {
@@ -235,12 +239,12 @@ int SimulatedError(const std::string& target) {
 
 WriteResult WriteThrough(const std::string& target,
                          const std::function<bool(std::FILE*)>& write) {
-  if (const int simulated = SimulatedError(target)) return {simulated};
+  if (const int simulated = SimulatedError(target)) return {simulated, target};
   // mkstemp opens with O_CREAT | O_EXCL: a name that exists, a link
   // included, is never opened but another one drawn.
   std::string temp = FolderOf(target) + "/" + kTemporaryPrefix + "XXXXXX";
   const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return {errno};
+  if (fd < 0) return {errno, target};
   // mkstemp creates the file private: a file being replaced keeps its own
   // permissions, a new one gets the usual ones. A link at the name is not
   // asked: it is replaced, not followed.
@@ -273,7 +277,7 @@ WriteResult WriteThrough(const std::string& target,
   if (!error && std::rename(temp.c_str(), target.c_str()) != 0) fail(errno);
   if (error) ::unlink(temp.c_str());
   else Report(FileTraffic::Op::Write, target, bytes);
-  return {error};
+  return {error, target};
 }
 
 // Whether the regular file at a real path holds exactly data: its size
@@ -318,7 +322,7 @@ WriteResult WriteFileAtomic(std::string_view programPath, std::string_view data)
   // less than the sync a replacement needs, and many of the program's files
   // (settings, empty undo steps, the saved copy) are written again unchanged.
   const std::string target = MapPath(programPath);
-  if (!SimulatedError(target) && Holds(target, data)) return {};
+  if (!SimulatedError(target) && Holds(target, data)) return {0, target};
   return WriteThrough(target, [data](std::FILE* out) {
     return std::fwrite(data.data(), 1, data.size(), out) == data.size();
   });

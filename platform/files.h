@@ -65,9 +65,14 @@ std::vector<std::string> ListFiles(std::string_view programFolder);
 // number of the step that failed.
 struct WriteResult {
   int error = 0;
+  // The real path of the file written, as the user finds it on this system.
+  std::string path;
   explicit operator bool() const { return error == 0; }
   // The system's words for the error ("No space left on device").
   std::string Reason() const;
+  // What the user is told of a failed write: "cannot write <real path>
+  // (<reason>)"; empty when the file was written.
+  std::string Problem() const;
 };
 
 // Replaces the file through a temporary file in the same folder and a

@@ -39,6 +39,7 @@ TMainForm::TMainForm(plat::Timer& timer1) : timer1_(timer1) {
   DrawingList.OnWritten = [this](TFlist::StoredFile file, const std::string& problem) {
     DrawingFileWritten(file, problem);
   };
+  cfg::SetWriteObserver([this](const plat::WriteResult& written) { SettingsFileWritten(written); });
 
   SetTool(tooltype::Line);
 
@@ -84,6 +85,7 @@ TMainForm::~TMainForm() {
     // open follows a folder of a form that is gone.
     DrawingList.ProgramDir.clear();
     DrawingList.OnWritten = nullptr;
+    cfg::SetWriteObserver(nullptr);
   }
 }
 

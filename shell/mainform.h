@@ -7,10 +7,12 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "model/flist.h"
+#include "platform/files.h"
 #include "platform/gdi_types.h"
 #include "platform/services.h"
 #include "tools/drawingtool.h"
@@ -315,14 +317,15 @@ class TMainForm {
   // beyond the six information records; false (and the user told) when the
   // drawing would lose what its file could not take.
   bool KeepCurrentDrawing();
-  // Writes the working file (the group file in the group view); true when
-  // the file holds the drawing afterwards: written now, or already holding
-  // it because its last write worked. Tells the user when false.
-  bool WorkingFileKept();
+  // Writes the working file (the group file in the group view), and what
+  // any of the drawing's files holds unwritten; true when the files hold
+  // the drawing afterwards: written now, or already holding it because
+  // their last writes worked. Tells the user when false.
+  bool DrawingFilesKept();
   // Writes the working file where its failure loses nothing.
   void WriteWorkingFileQuietly();
-  // Writes the working file and the saved copy: the drawing is saved. Tells
-  // the user when it is not.
+  // Writes the working file, the saved copy and whatever else is held
+  // unwritten: the drawing is saved. Tells the user when it is not.
   bool SaveDrawing();
 
   // ---- Failed writes of the drawing's files (shell/mainform_writes.cpp) -------------------
@@ -344,6 +347,16 @@ class TMainForm {
    private:
     TMainForm& form_;
   };
+  // Every settings write ends here. One that fails is told once in the
+  // command (at the end of its WriteReport, unless the drawing's failure
+  // is told there, or once the event is done), and not again until a write
+  // of that file works. The drawing is not marked changed for it.
+  void SettingsFileWritten(const plat::WriteResult& written);
+  // Tells the settings failure the command met, if any.
+  void TellSettingsFailure();
+  // The save question is owed whatever AutosaveMode says: a write failed
+  // since the last save, or a file's content is still held unwritten.
+  bool SaveFailed() const;
   // Forgets what was told and failed: a drawing was created or opened.
   void ForgetFailedWrites();
   // Keeps a copy of a drawing that could not be read whole and says so, and
@@ -351,7 +364,8 @@ class TMainForm {
   void ReportDamagedDrawing(const std::string& name, const TFlist::ReadReport& read, bool opened);
   void StartDrawingTool(bool designRooms);
   void WriteNormalZoom();
-  void SwitchView(int32 viewCode, int32 function);
+  // False when the view stays as it was: a save the user wanted failed.
+  bool SwitchView(int32 viewCode, int32 function);
   void ShowFloor(int32 viewCode);
   // The walls of a floor shown for the first time (shell/mainform_walls.cpp).
   void OfferWallsFromBelow(int32 viewCode);
@@ -393,6 +407,8 @@ class TMainForm {
     bool quiet = false;        // a rewrite whose failure loses nothing
     std::string drawing;       // the first problems the reports met
     std::string undo;
+    plat::WriteResult settings;          // the first settings write that failed, untold
+    std::set<std::string> settingsTold;  // settings files told of and not written since
   } writes_;
 };
 

@@ -191,30 +191,35 @@ void TMainForm::SetUnits(int32 metric) {
 
 bool TMainForm::KeepCurrentDrawing() {
   if (!drawingOpen_ || DrawingList.Count() <= kInfoRecords) return true;
-  return WorkingFileKept();
+  return DrawingFilesKept();
 }
 
-bool TMainForm::WorkingFileKept() {
-  if (!storage::Unwritten(WorkingFilePath())) {
-    // The file took the last write: it holds the drawing already, and a
+bool TMainForm::DrawingFilesKept() {
+  if (!DrawingList.HoldsUnwrittenFiles()) {
+    // Every file took its last write: they hold the drawing already, and a
     // rewrite that fails (a drawing only looked at in a folder that cannot
     // be written) loses nothing.
     WriteWorkingFileQuietly();
     return true;
   }
+  // What any of its files could not take, the group drawing's left behind
+  // in a floor view included, would go with the drawing.
   WriteReport report(*this, true);
-  return WriteWorkingFile();
+  return WriteWorkingFile() && DrawingList.WriteHeldFiles();
 }
 
 void TMainForm::WriteWorkingFileQuietly() {
   writes_.quiet = true;
-  WriteWorkingFile();
+  // Its file holds the drawing already: nothing need be held in its place.
+  if (!WriteWorkingFile()) storage::ReleaseUnwritten(WorkingFilePath());
   writes_.quiet = false;
 }
 
 bool TMainForm::SaveDrawing() {
   WriteReport report(*this, true);
-  if (!WriteWorkingFile() || !DrawingList.WriteDrawingFile(dtSavedCopy)) return false;
+  if (!WriteWorkingFile() || !DrawingList.WriteDrawingFile(dtSavedCopy) ||
+      !DrawingList.WriteHeldFiles())
+    return false;
   saveFailed_ = false;
   MarkSaved();
   return true;
@@ -456,16 +461,21 @@ void TMainForm::CmAutosaveExecute() {
 
 TMainForm::SaveAnswer TMainForm::AskSaveChanges() {
   if (!drawingOpen_) return SaveAnswer::NothingToSave;
-  // A save that failed is asked about again, even when saving goes without
-  // asking: declining is then the way to leave the changes.
-  if (AutosaveMode == autosave::SaveWithoutAsking && !saveFailed_)
+  // A save that failed, or a file whose content is still held unwritten,
+  // is asked about again, even when saving goes without asking: declining
+  // is then the way to leave the changes.
+  const bool failed = SaveFailed();
+  if (AutosaveMode == autosave::SaveWithoutAsking && !failed)
     return SaveDrawing() ? SaveAnswer::Saved : SaveAnswer::NotSaved;
-  if (AutosaveMode != autosave::Changed && !saveFailed_) return SaveAnswer::NothingToSave;
+  if (AutosaveMode != autosave::Changed && !failed) return SaveAnswer::NothingToSave;
   if (plat::AskYesNo(kSaveQuestion))
     return SaveDrawing() ? SaveAnswer::Saved : SaveAnswer::NotSaved;
   // Declined: back to the last save. A rewrite of the live file that fails
   // marks the drawing changed again, as its file still holds the changes.
+  // The saved copy holds no group drawing: what the group file could not
+  // take is given up with the rest.
   saveFailed_ = false;
+  storage::ReleaseUnwritten(DrawingList.GroupFilePath());
   MarkSaved();
   DrawingList.Clear();
   DrawingList.ReadDrawingFile(dtSavedCopy);
@@ -493,14 +503,17 @@ void TMainForm::CmExitExecute() {
     if (answer == SaveAnswer::Declined) {
       // The changes were given up: nothing is lost whatever the file holds.
       WriteWorkingFileQuietly();
-    } else if (!WorkingFileKept()) {
+    } else if (!DrawingFilesKept()) {
       exiting_ = false;
       return;
     }
+    // Told before the window goes: the settings the next start reads.
+    WriteReport report(*this);
     cfg::Write(ProgramFile(cfgfile::LastDrawing), DrawingList.DrawingName + "\n");
     WriteLastUndoViews();
     RememberRecentFile(DrawingList.DrawingName);
   } else {
+    WriteReport report(*this);
     WriteRecentFiles();
   }
   CloseAllChildren();

@@ -21,7 +21,7 @@ void TMainForm::StartOpeningTool(bool door) {
   if (!drawingOpen_ || !c || ViewState < 2) return;
   CurrentFunction = func::WindowsDoors;
   if (CurrentView < view::Ground || CurrentView > view::SubFloor) {
-    SwitchView(view::Ground, func::WindowsDoors);
+    if (!SwitchView(view::Ground, func::WindowsDoors)) return;
     c = ActiveChild();
     if (!c) return;
   }

@@ -80,7 +80,7 @@ void StartRoomEdit(TMainForm& form, const RoomEdit& edit) {
 void TMainForm::CmDroomExecute() {
   if (!RoomWindow(*this)) return;
   CurrentFunction = func::DesignRooms;
-  if (!IsRoomView(CurrentView)) SwitchView(view::LayoutGround, func::DesignRooms);
+  if (!IsRoomView(CurrentView) && !SwitchView(view::LayoutGround, func::DesignRooms)) return;
   StartDesignRooms();
 }
 
@@ -112,7 +112,7 @@ void TMainForm::CmMarkWallsExecute() {
   if (!c) return;
   CurrentFunction = func::Walls;
   if (LayoutHasWalledRooms() && !c->AskMissingRoomWallSize(view::LayoutGround)) return;
-  SwitchView(view::LayoutMarkingWalls, func::Walls);
+  if (!SwitchView(view::LayoutMarkingWalls, func::Walls)) return;
   c = ActiveChild();
   if (!c || CurrentView != view::LayoutMarkingWalls) return;
   SetTool(tooltype::Line);

@@ -86,11 +86,12 @@ void TMainForm::ShowView(int32 /*mode: callers pass 0*/, const std::string& exte
 }
 
 // Switching the view asks about unsaved changes, then shows the view's
-// window: the one already open for it, or a new one.
-void TMainForm::SwitchView(int32 viewCode, int32 function) {
-  if (!drawingOpen_) return;
+// window: the one already open for it, or a new one. A save that failed
+// keeps the view, so that what its file could not take stays in its window.
+bool TMainForm::SwitchView(int32 viewCode, int32 function) {
+  if (!drawingOpen_) return false;
   CurrentFunction = function;
-  AskSaveChanges();
+  if (AskSaveChanges() == SaveAnswer::NotSaved) return false;
   // A function under way belongs to the floor it was started on.
   SelectPickTool();
   CurrentFunction = function;
@@ -103,16 +104,19 @@ void TMainForm::SwitchView(int32 viewCode, int32 function) {
       c->RestoreViewState();
       LoadViewList(nullptr);
       c->Surface().InvalidateRect(nullptr);
-      return;
+      return true;
     }
   }
   ShowView(0, ViewExtension(viewCode));
+  return true;
 }
 
 void TMainForm::CmPlanExecute() {
   if (!drawingOpen_) return;
   CurrentFunction = func::View;
-  AskSaveChanges();
+  if (AskSaveChanges() == SaveAnswer::NotSaved) return;
+  // The view shown stays when a later save fails.
+  const int32 shown = CurrentView;
   CurrentView = view::Ground;
   if (DrawingList.QueryFloor(view::Ground) == 1) {
     // Back from an overlay to the floor alone, keeping the wall style.
@@ -120,10 +124,13 @@ void TMainForm::CmPlanExecute() {
     if (units >= kOverlayFirst && units <= kOverlayLast)
       WallDisplayMode = WallDisplayMode - units +
                         (units == kOverlayWithoutDimensions ? kHideDimensions : 0);
-    if (AutosaveMode > 0) AskSaveChanges();
+    if (AutosaveMode > 0 && AskSaveChanges() == SaveAnswer::NotSaved) {
+      CurrentView = shown;
+      return;
+    }
     DrawingList.CentreFloorOnPage(0);
   }
-  SwitchView(view::Ground, func::View);
+  if (!SwitchView(view::Ground, func::View)) CurrentView = shown;
 }
 
 void TMainForm::CmPlan1Execute() { ShowFloor(view::First); }
@@ -134,8 +141,7 @@ void TMainForm::CmSubfloorExecute() { ShowFloor(view::Basement); }
 // The upper floors and the sub floor: the floor's window, its walls when
 // they are to be taken from the floor below, and its drawing title.
 void TMainForm::ShowFloor(int32 v) {
-  if (!drawingOpen_) return;
-  SwitchView(v, func::View);
+  if (!drawingOpen_ || !SwitchView(v, func::View)) return;
   OfferWallsFromBelow(v);
   DrawingList.ReadDrawingFile(dtDrawing);
   DrawingList.BuildTitleBlock();
@@ -143,8 +149,7 @@ void TMainForm::ShowFloor(int32 v) {
 }
 
 void TMainForm::CmSiteExecute() {
-  if (!drawingOpen_) return;
-  SwitchView(view::Site, func::View);
+  if (!drawingOpen_ || !SwitchView(view::Site, func::View)) return;
   // The site plan starts from the ground floor's external walls.
   if (DrawingList.QueryFloor(view::Site) != 1) DrawingList.CopyWallsToSite();
   DrawingList.ReadDrawingFile(dtDrawing);

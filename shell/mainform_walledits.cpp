@@ -78,7 +78,7 @@ void TMainForm::CmIntwallExecute() {
   if (!c) return;
   CurrentFunction = func::Walls;
   if (!IsFloorView(CurrentView)) {
-    SwitchView(view::Ground, func::Walls);
+    if (!SwitchView(view::Ground, func::Walls)) return;
     c = ActiveChild();
     if (!c) return;
   }
@@ -103,7 +103,7 @@ void TMainForm::StartWallEdit(int32 step) {
   if (!c) return;
   CurrentFunction = func::Walls;
   if (!IsFloorView(CurrentView)) {
-    SwitchView(view::Ground, func::Walls);
+    if (!SwitchView(view::Ground, func::Walls)) return;
     c = ActiveChild();
     if (!c) return;
   }
@@ -148,7 +148,7 @@ void TMainForm::StartBaseChange(int32 step) {
     DrawingList.ReadDrawingFile(dtDrawing);
     WriteFloorsWithWalls();
     if (CurrentView != view::Ground) {
-      SwitchView(view::Ground, func::Walls);
+      if (!SwitchView(view::Ground, func::Walls)) return;
       c = ActiveChild();
       if (!c) return;
     }

@@ -53,7 +53,7 @@ void TMainForm::CmExtwallExecute() {
   if (!drawingOpen_ || !c || ViewState < 2) return;
   CurrentFunction = func::Walls;
   if (CurrentView < view::Ground || CurrentView > view::SubFloor) {
-    SwitchView(view::Ground, func::Walls);
+    if (!SwitchView(view::Ground, func::Walls)) return;
     c = ActiveChild();
     if (!c) return;
   }

@@ -1,6 +1,10 @@
 // Failed writes of the drawing's files. The drawing then stays marked
 // changed (the title keeps its star, the save question comes again) and the
-// user is told once, in plain words, until a write works again.
+// user is told once, in plain words, until a write works again. Failed
+// writes of settings files are told the same way, without touching the
+// drawing.
+#include <utility>
+
 #include "model/flist.h"
 #include "model/globals.h"
 #include "platform/services.h"
@@ -12,6 +16,7 @@ namespace {
 constexpr const char* kNotSaved =
     "the drawing could not be saved: %s; your changes are still open in the window";
 constexpr const char* kUndoNotKept = "the undo step could not be kept: %s";
+constexpr const char* kSettingsNotKept = "the settings could not be kept: %s";
 
 using File = TFlist::StoredFile;
 
@@ -29,8 +34,10 @@ void Tell(const char* format, const std::string& problem) {
 }  // namespace
 
 bool TMainForm::HasUnsavedChanges() const {
-  return drawingOpen_ && (AutosaveMode == autosave::Changed || saveFailed_);
+  return drawingOpen_ && (AutosaveMode == autosave::Changed || SaveFailed());
 }
+
+bool TMainForm::SaveFailed() const { return saveFailed_ || DrawingList.HoldsUnwrittenFiles(); }
 
 void TMainForm::DrawingFileWritten(TFlist::StoredFile file, const std::string& problem) {
   FailedWrites& w = writes_;
@@ -59,6 +66,30 @@ void TMainForm::DrawingFileWritten(TFlist::StoredFile file, const std::string& p
   plat::Ui().Later([format, problem] { Tell(format, problem); });
 }
 
+void TMainForm::SettingsFileWritten(const plat::WriteResult& written) {
+  FailedWrites& w = writes_;
+  if (written) {
+    w.settingsTold.erase(written.path);
+    return;
+  }
+  if (w.settingsTold.count(written.path) || w.settings.error) return;
+  w.settings = written;
+  if (w.reports > 0) return;
+  // A write in the middle of an event (a resize, a zoom) may be one of
+  // several: the first failure is told once the event is done.
+  plat::Ui().Later([] {
+    if (MainForm) MainForm->TellSettingsFailure();
+  });
+}
+
+void TMainForm::TellSettingsFailure() {
+  FailedWrites& w = writes_;
+  if (!w.settings.error) return;
+  const plat::WriteResult failed = std::exchange(w.settings, {});
+  w.settingsTold.insert(failed.path);
+  Tell(kSettingsNotKept, failed.Problem());
+}
+
 TMainForm::WriteReport::WriteReport(TMainForm& form, bool always) : form_(form) {
   ++form_.writes_.reports;
   form_.writes_.always = form_.writes_.always || always;
@@ -67,16 +98,21 @@ TMainForm::WriteReport::WriteReport(TMainForm& form, bool always) : form_(form) 
 TMainForm::WriteReport::~WriteReport() {
   FailedWrites& w = form_.writes_;
   if (--w.reports > 0) return;
-  // One message for the command: the drawing's before the undo store's.
+  // One message for the command: the drawing's, else the undo store's,
+  // else the settings'. A settings file left untold is told by the next
+  // command that cannot write it.
   if (!w.drawing.empty() && (w.always || !w.drawingTold)) {
     w.drawingTold = true;
     Tell(kNotSaved, w.drawing);
   } else if (w.drawing.empty() && !w.undo.empty() && (w.always || !w.undoTold)) {
     w.undoTold = true;
     Tell(kUndoNotKept, w.undo);
+  } else {
+    form_.TellSettingsFailure();
   }
   w.drawing.clear();
   w.undo.clear();
+  w.settings = {};
   w.always = false;
 }
 

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <limits>
+#include <utility>
 
 #include "platform/files.h"
 
@@ -85,8 +86,23 @@ std::string Reader::Chars(std::size_t n) {
   return s;
 }
 
+namespace {
+
+WriteObserver& Observer() {
+  static WriteObserver observer;
+  return observer;
+}
+
+}  // namespace
+
 bool Write(std::string_view programPath, std::string_view line) {
-  return bool(plat::WriteFileAtomic(programPath, line));
+  const plat::WriteResult written = plat::WriteFileAtomic(programPath, line);
+  if (const WriteObserver& observer = Observer()) observer(written);
+  return bool(written);
+}
+
+WriteObserver SetWriteObserver(WriteObserver observer) {
+  return std::exchange(Observer(), std::move(observer));
 }
 
 std::int32_t ReadFirstInt(std::string_view programPath, std::int32_t def) {

@@ -5,8 +5,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+
+#include "platform/files.h"
 
 namespace cfg {
 
@@ -43,8 +46,15 @@ class Reader {
 };
 
 // Writes a settings file through a temporary file; returns false when the
-// file cannot be written (the old one stays).
+// file cannot be written (the old one stays). Every write is told to the
+// observer, if one is set.
 bool Write(std::string_view programPath, std::string_view line);
+
+// Hears how every settings write ended: the main form tells the user of
+// those that fail. Sets the observer (an empty one: none) and returns the
+// one it replaces.
+using WriteObserver = std::function<void(const plat::WriteResult& written)>;
+WriteObserver SetWriteObserver(WriteObserver observer);
 
 // Convenience: the first value of a file, or def.
 std::int32_t ReadFirstInt(std::string_view programPath, std::int32_t def);

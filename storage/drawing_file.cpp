@@ -1,8 +1,11 @@
 // The drawing record file: the live drawing, the saved copy, the backup and
 // wizard drawings, and the two filtering readers the paint handler uses.
+#include <array>
+
 #include "model/flist.h"
 #include "storage/record_codec.h"
 #include "storage/settings_files.h"
+#include "storage/unwritten_files.h"
 
 namespace {
 
@@ -75,17 +78,40 @@ std::string TFlist::DrawingReadPath(TDrawingTarget target) const {
   return {};
 }
 
-bool TFlist::ReportWrite(StoredFile file, const std::string& path,
-                         const plat::WriteResult& written) {
-  std::string problem;
-  if (!written) {
-    // Named as the program names its files, below the program directory.
-    const bool below = !ProgramDir.empty() && path.compare(0, ProgramDir.size(), ProgramDir) == 0;
-    problem = "cannot write " + (below ? path.substr(ProgramDir.size()) : path) + " (" +
-              written.Reason() + ")";
-  }
-  if (OnWritten) OnWritten(file, problem);
+bool TFlist::ReportWrite(StoredFile file, const plat::WriteResult& written) {
+  if (OnWritten) OnWritten(file, written.Problem());
   return bool(written);
+}
+
+namespace {
+
+struct HeldFile {
+  TFlist::StoredFile file;
+  std::string path;
+};
+
+// The files whose content a failed write leaves held in memory.
+std::array<HeldFile, 3> HeldFiles(const TFlist& list) {
+  return {{{TFlist::StoredFile::Live, list.DrawingWritePath(dtDrawing)},
+           {TFlist::StoredFile::Group, list.GroupFilePath()},
+           {TFlist::StoredFile::SavedCopy, list.DrawingWritePath(dtSavedCopy)}}};
+}
+
+}  // namespace
+
+bool TFlist::HoldsUnwrittenFiles() const {
+  for (const HeldFile& f : HeldFiles(*this))
+    if (storage::Unwritten(f.path)) return true;
+  return false;
+}
+
+bool TFlist::WriteHeldFiles() {
+  bool all = true;
+  for (const HeldFile& f : HeldFiles(*this)) {
+    if (!storage::Unwritten(f.path)) continue;
+    all = ReportWrite(f.file, storage::WriteUnwritten(f.path)) && all;
+  }
+  return all;
 }
 
 bool TFlist::WriteDrawingFile(TDrawingTarget target) {
@@ -99,7 +125,7 @@ bool TFlist::WriteDrawingFile(TDrawingTarget target) {
   // (its old content may be another drawing's): what they could not take is
   // held in memory and read in their place.
   const bool readBack = target == dtDrawing || target == dtSavedCopy;
-  return ReportWrite(FileOf(target), path,
+  return ReportWrite(FileOf(target),
                      storage::WriteListFile(path, *this, storage::HeaderFromGlobals(0),
                                             storage::PageCentre(),
                                             readBack ? storage::OnFailure::HoldList

@@ -9,7 +9,7 @@ bool TFlist::WriteGroupFile() {
   // Read back by every paint of the group view, like the live file: what it
   // could not take is held in memory.
   const std::string path = GroupFilePath();
-  return ReportWrite(StoredFile::Group, path,
+  return ReportWrite(StoredFile::Group,
                      storage::WriteListFile(path, *this, storage::HeaderFromGlobals(0),
                                             storage::PageCentre(), storage::OnFailure::HoldList));
 }

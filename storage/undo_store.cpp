@@ -47,7 +47,7 @@ bool TFlist::WriteUndoSnapshot(int32 slot, int32 content) {
   // reads as empty.
   const plat::WriteResult written = plat::WriteFileAtomic(path, data);
   if (!written) plat::DeleteFile(path);
-  return ReportWrite(StoredFile::UndoStep, path, written);
+  return ReportWrite(StoredFile::UndoStep, written);
 }
 
 void TFlist::ReadUndoSnapshot(int32 slot) {

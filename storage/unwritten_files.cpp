@@ -34,4 +34,12 @@ const std::string* Unwritten(std::string_view path) {
   return it == held.end() ? nullptr : &it->second;
 }
 
+plat::WriteResult WriteUnwritten(std::string_view path) {
+  const std::string* held = Unwritten(path);
+  if (!held) return {};
+  plat::WriteResult written = plat::WriteFileAtomic(path, *held);
+  if (written) ReleaseUnwritten(path);
+  return written;
+}
+
 }  // namespace storage

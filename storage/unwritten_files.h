@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/files.h"
+
 namespace storage {
 
 // Holds data as the content of a program path whose write failed.
@@ -16,5 +18,8 @@ void HoldUnwritten(std::string_view path, std::string data);
 void ReleaseUnwritten(std::string_view path);
 // What is held for a path; nullptr when its file is up to date.
 const std::string* Unwritten(std::string_view path);
+// Writes what is held for a path to its file, and lets it go once written;
+// a path with nothing held counts as written.
+plat::WriteResult WriteUnwritten(std::string_view path);
 
 }  // namespace storage

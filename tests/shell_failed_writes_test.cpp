@@ -1,12 +1,15 @@
 // A drawing whose files cannot be written, as the user meets it: the
 // commands that save say so once in plain words, the drawing stays marked
 // changed, Exit asks again instead of leaving, and nothing the window shows
-// is taken back. The places are made unwritable with a folder where a file
-// belongs, a file where a folder belongs (both hold even for root, as the
-// tests run) or a drawings folder whose writes fail as on a read-only disk.
+// is taken back. Settings files that cannot be written are told too, and
+// leave the drawing alone. The places are made unwritable with a folder
+// where a file belongs, a file where a folder belongs (both hold even for
+// root, as the tests run) or a folder whose writes fail as on a read-only
+// or full disk.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 
@@ -23,11 +26,15 @@ using planfix::ExtWall;
 using planfix::Line;
 
 constexpr const char* kLive = "DWGS\\HOUSE.KWV";
+constexpr const char* kGroup = "DWGS\\HOUSE.GPD";
 constexpr const char* kSaved = "CFG\\tmp.cfg";
-constexpr const char* kLiveIsAFolder = "cannot write DWGS\\HOUSE.KWV (Is a directory)";
-constexpr const char* kReadOnlyDrawings = "cannot write DWGS\\HOUSE.KWV (Read-only file system)";
-constexpr const char* kSavedCopyIsAFolder = "cannot write CFG\\tmp.cfg (Is a directory)";
-constexpr const char* kNoUndoFolder = "cannot write ACT\\Action0.tmp (Not a directory)";
+constexpr const char* kUndoStep = "ACT\\Action0.tmp";
+constexpr const char* kAutosaveSetting = "CFG\\SAVE.CFG";
+constexpr const char* kLastDrawingSetting = "CFG\\LASTDWG.CFG";
+constexpr const char* kIsAFolder = "Is a directory";
+constexpr const char* kReadOnly = "Read-only file system";
+constexpr const char* kNotAFolder = "Not a directory";
+constexpr const char* kDiskFull = "No space left on device";
 constexpr int32 kInfoRecords = 6;
 
 std::string NotSaved(const std::string& problem) {
@@ -36,8 +43,19 @@ std::string NotSaved(const std::string& problem) {
 std::string UndoNotKept(const std::string& problem) {
   return "the undo step could not be kept: " + problem;
 }
+std::string SettingsNotKept(const std::string& problem) {
+  return "the settings could not be kept: " + problem;
+}
 
-enum class Place { LiveFile, ReadOnlyDrawings, SavedCopy, UndoFolder };
+enum class Place {
+  LiveFile,
+  ReadOnlyDrawings,
+  SavedCopy,
+  UndoFolder,
+  GroupFile,
+  AutosaveSetting,
+  FullSettingsDisk
+};
 
 class FailedWrites : public planfix::ShellTest {
  protected:
@@ -57,8 +75,9 @@ class FailedWrites : public planfix::ShellTest {
 
   void Block(Place p) {
     blocked_.push_back(p);
-    if (p == Place::ReadOnlyDrawings) {
-      plat::SimulateWriteFailure("DWGS\\", EROFS);
+    if (p == Place::ReadOnlyDrawings || p == Place::FullSettingsDisk) {
+      const bool drawings = p == Place::ReadOnlyDrawings;
+      plat::SimulateWriteFailure(drawings ? "DWGS\\" : "CFG\\", drawings ? EROFS : ENOSPC);
       return;
     }
     const auto [path, folderIsFile] = Where(p);
@@ -72,7 +91,7 @@ class FailedWrites : public planfix::ShellTest {
   }
   void Unblock(Place p) {
     std::erase(blocked_, p);
-    if (p == Place::ReadOnlyDrawings) {
+    if (p == Place::ReadOnlyDrawings || p == Place::FullSettingsDisk) {
       plat::SimulateWriteFailure("", 0);
       return;
     }
@@ -86,6 +105,12 @@ class FailedWrites : public planfix::ShellTest {
     DrawingList.Add(e);
     DrawingList.WriteDrawingFile(dtDrawing);
   }
+  // A failed write names the file where the user finds it: below the
+  // program directory, with slashes.
+  std::string CannotWrite(std::string file, const char* reason) {
+    std::replace(file.begin(), file.end(), '\\', '/');
+    return "cannot write " + dir.Root() + "/" + file + " (" + reason + ")";
+  }
   void ExpectError(const std::string& text) {
     ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk).WithText(text);
   }
@@ -98,6 +123,13 @@ class FailedWrites : public planfix::ShellTest {
     Window().Paint();
     return DrawingList.Count() - kInfoRecords;
   }
+  // A line drawn with the line tool in the window shown.
+  void DrawLine(int x1, int y1, int x2, int y2) {
+    form->CmLineExecute();
+    Child().OnMouseDown(1, x1, y1);
+    Child().OnMouseMove(x2, y2, true);
+    Child().OnMouseUp(1, x2, y2);
+  }
   int TemporaryFiles() {
     int n = 0;
     for (const auto& e : fs::recursive_directory_iterator(dir.Root()))
@@ -109,9 +141,12 @@ class FailedWrites : public planfix::ShellTest {
   std::pair<std::string, bool> Where(Place p) {
     switch (p) {
       case Place::LiveFile: return {dir.Path(kLive), false};
-      case Place::ReadOnlyDrawings: break;
+      case Place::ReadOnlyDrawings:
+      case Place::FullSettingsDisk: break;
       case Place::SavedCopy: return {dir.Path(kSaved), false};
       case Place::UndoFolder: return {dir.Root() + "/ACT", true};
+      case Place::GroupFile: return {dir.Path(kGroup), false};
+      case Place::AutosaveSetting: return {dir.Path(kAutosaveSetting), false};
     }
     return {};
   }
@@ -121,17 +156,19 @@ class FailedWrites : public planfix::ShellTest {
 struct SaveCase {
   const char* story;
   Place place;
-  const char* problem;
+  const char* file;  // the file the failed write names
+  const char* reason;
 };
 
 class FailedSave : public FailedWrites, public ::testing::WithParamInterface<SaveCase> {};
 
 TEST_P(FailedSave, IsToldKeepsTheChangesAndExitAsksAgainUntilASaveWorks) {
   const SaveCase& c = GetParam();
+  const std::string problem = CannotWrite(c.file, c.reason);
   Edit(ExtWall(22000, 11000, 22000, 14000));
   Block(c.place);
 
-  ExpectError(NotSaved(c.problem));
+  ExpectError(NotSaved(problem));
   form->CmSaveExecute();
   EXPECT_EQ(AutosaveMode, 1) << c.story;
   EXPECT_TRUE(form->HasUnsavedChanges()) << c.story;
@@ -139,7 +176,7 @@ TEST_P(FailedSave, IsToldKeepsTheChangesAndExitAsksAgainUntilASaveWorks) {
 
   // Exit asks; a Yes whose save fails again keeps the program open.
   ExpectSaveQuestion(plat::mrYes);
-  ExpectError(NotSaved(c.problem));
+  ExpectError(NotSaved(problem));
   form->CmExitExecute();
   EXPECT_EQ(closes, 0) << c.story;
   EXPECT_EQ(frame.Open().size(), 1u) << c.story;
@@ -159,19 +196,18 @@ TEST_P(FailedSave, IsToldKeepsTheChangesAndExitAsksAgainUntilASaveWorks) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, FailedSave,
-    ::testing::Values(SaveCase{"the live file is a folder", Place::LiveFile, kLiveIsAFolder},
-                      SaveCase{"the drawings folder is read-only", Place::ReadOnlyDrawings,
-                               kReadOnlyDrawings},
-                      SaveCase{"the saved copy is a folder", Place::SavedCopy,
-                               kSavedCopyIsAFolder}));
+    ::testing::Values(
+        SaveCase{"the live file is a folder", Place::LiveFile, kLive, kIsAFolder},
+        SaveCase{"the drawings folder is read-only", Place::ReadOnlyDrawings, kLive, kReadOnly},
+        SaveCase{"the saved copy is a folder", Place::SavedCopy, kSaved, kIsAFolder}));
 
 TEST_F(FailedWrites, TheFileOnDiskStaysAsItWasAndDecliningLeaves) {
   const std::string stored = dir.ReadFile(kLive);
   Block(Place::ReadOnlyDrawings);
-  ExpectError(NotSaved(kReadOnlyDrawings));
+  ExpectError(NotSaved(CannotWrite(kLive, kReadOnly)));
   Edit(Line(18000, 12000, 22000, 12000));
   ExpectSaveQuestion(plat::mrYes);
-  ExpectError(NotSaved(kReadOnlyDrawings));
+  ExpectError(NotSaved(CannotWrite(kLive, kReadOnly)));
   form->CmExitExecute();
   EXPECT_EQ(closes, 0);
 
@@ -186,7 +222,7 @@ TEST_F(FailedWrites, SavingWithoutAskingAsksOnceASaveFailed) {
   form->CmAutosaveExecute();
   ASSERT_EQ(AutosaveMode, 2);
   Block(Place::LiveFile);
-  ExpectError(NotSaved(kLiveIsAFolder));
+  ExpectError(NotSaved(CannotWrite(kLive, kIsAFolder)));
   form->CmExitExecute();
   EXPECT_EQ(closes, 0);
   EXPECT_EQ(AutosaveMode, 2);
@@ -207,7 +243,9 @@ TEST_F(FailedWrites, ADrawingOnlyLookedAtLeavesQuietlyFromAFolderThatCannotBeWri
 struct EditCase {
   const char* story;
   Place place;
-  std::string message;
+  std::string (*message)(const std::string& problem);  // the message that tells of it
+  const char* file;
+  const char* reason;
   int32 autosaveAfter;  // a failed live file leaves the drawing changed
 };
 
@@ -217,7 +255,8 @@ TEST_P(FailedEdit, IsToldOnceUntilAWriteWorksAgainAndNothingShownIsTakenBack) {
   const EditCase& c = GetParam();
   form->CmSaveExecute();
   Block(c.place);
-  ExpectError(c.message);
+  const std::string message = c.message(CannotWrite(c.file, c.reason));
+  ExpectError(message);
   Change(Line(18000, 12000, 22000, 12000));
   EXPECT_EQ(AutosaveMode, c.autosaveAfter) << c.story;
   Change(Line(18000, 13000, 22000, 13000));  // not told again
@@ -228,16 +267,16 @@ TEST_P(FailedEdit, IsToldOnceUntilAWriteWorksAgainAndNothingShownIsTakenBack) {
   EXPECT_EQ(UserElementsIn(kLive), 4) << c.story;
 
   Block(c.place);
-  ExpectError(c.message);
+  ExpectError(message);
   Change(Line(18000, 15000, 22000, 15000));
   EXPECT_EQ(ElementsShown(), 5) << c.story;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, FailedEdit,
-    ::testing::Values(EditCase{"the live file", Place::LiveFile, NotSaved(kLiveIsAFolder), 1},
-                      EditCase{"the undo store", Place::UndoFolder, UndoNotKept(kNoUndoFolder),
-                               0}));
+    ::testing::Values(
+        EditCase{"the live file", Place::LiveFile, NotSaved, kLive, kIsAFolder, 1},
+        EditCase{"the undo store", Place::UndoFolder, UndoNotKept, kUndoStep, kNotAFolder, 0}));
 
 TEST_F(FailedWrites, AFileThatHoldsTheDrawingAlreadyNeedsNoWriteAndCountsAsWritten) {
   form->CmSaveExecute();
@@ -245,7 +284,7 @@ TEST_F(FailedWrites, AFileThatHoldsTheDrawingAlreadyNeedsNoWriteAndCountsAsWritt
   struct stat before;
   ASSERT_EQ(::stat(dir.Path(kLive).c_str(), &before), 0);
   Block(Place::ReadOnlyDrawings);
-  ExpectError(NotSaved(kReadOnlyDrawings));
+  ExpectError(NotSaved(CannotWrite(kLive, kReadOnly)));
   Change(Line(18000, 12000, 22000, 12000));
   EXPECT_EQ(ElementsShown(), 2);  // held in memory
 
@@ -259,17 +298,17 @@ TEST_F(FailedWrites, AFileThatHoldsTheDrawingAlreadyNeedsNoWriteAndCountsAsWritt
   EXPECT_EQ(after.st_ino, before.st_ino);
   EXPECT_EQ(dir.ReadFile(kLive), stored);
   Block(Place::ReadOnlyDrawings);
-  ExpectError(NotSaved(kReadOnlyDrawings));
+  ExpectError(NotSaved(CannotWrite(kLive, kReadOnly)));
   Change(Line(18000, 13000, 22000, 13000));
 }
 
 TEST_F(FailedWrites, ADrawingItsFileCouldNotTakeIsNotLeftForAnother) {
   Block(Place::LiveFile);
-  ExpectError(NotSaved(kLiveIsAFolder));
+  ExpectError(NotSaved(CannotWrite(kLive, kIsAFolder)));
   Change(Line(18000, 12000, 22000, 12000));
 
   AnswerNewDrawing("OTHER");
-  ExpectError(NotSaved(kLiveIsAFolder));
+  ExpectError(NotSaved(CannotWrite(kLive, kIsAFolder)));
   form->CmFilenewExecute();
   EXPECT_EQ(DrawingList.DrawingName, "HOUSE");
   EXPECT_EQ(ElementsShown(), 2);
@@ -283,13 +322,88 @@ TEST_F(FailedWrites, APrintWhoseWritesFailSaysSoOnceAndPrintsTheDrawingShown) {
     d.showScale = 1;  // the live file is written again for the scale text
   });
   // The undo step, the live file and the backup: one message.
-  ExpectError(NotSaved(kReadOnlyDrawings));
+  ExpectError(NotSaved(CannotWrite(kLive, kReadOnly)));
   form->CmPrintExecute();
   ASSERT_EQ(printer.pages, 1);
   int lines = 0;
   for (const auto& r : printer.PageRecords(0)) lines += r.op == plat::DcOp::Line ? 1 : 0;
   EXPECT_GT(lines, 0);
   EXPECT_TRUE(form->HasUnsavedChanges());
+}
+
+// The group drawing has a file of its own: a save that cannot write it keeps
+// the group view, and Exit asks again until the file takes the drawing.
+TEST_F(FailedWrites, AGroupDrawingItsFileCannotTakeKeepsItsViewAndExitAsksAgain) {
+  ExpectSaveQuestion(plat::mrYes);
+  form->CmGroupExecute();
+  ASSERT_EQ(CurrentView, view::Group);
+  Block(Place::GroupFile);
+  const std::string notSaved = NotSaved(CannotWrite(kGroup, kIsAFolder));
+  ExpectError(notSaved);
+  DrawLine(100, 100, 400, 100);
+
+  ExpectSaveQuestion(plat::mrYes);
+  ExpectError(notSaved);
+  form->CmPlanExecute();
+  EXPECT_EQ(CurrentView, view::Group);
+  EXPECT_EQ(Window().caption, "HOUSE.GPD");
+
+  ExpectSaveQuestion(plat::mrYes);
+  ExpectError(notSaved);
+  form->CmExitExecute();
+  EXPECT_EQ(closes, 0);
+  Window().Paint();
+  EXPECT_EQ(DrawingList.Count(), 1);  // the line, held in memory
+
+  Unblock(Place::GroupFile);
+  ExpectSaveQuestion(plat::mrYes);
+  form->CmExitExecute();
+  EXPECT_EQ(closes, 1);
+  EXPECT_EQ(UserElementsIn(kGroup) + kInfoRecords, 1);
+}
+
+// A group drawing left under the name of a new drawing is cleared; when its
+// file cannot take that, the next save from the floor writes it.
+TEST_F(FailedWrites, AGroupFileHeldUnwrittenIsSavedFromAFloorView) {
+  ExpectSaveQuestion(plat::mrYes);
+  form->CmGroupExecute();
+  DrawLine(100, 100, 400, 100);
+  fs::copy_file(dir.Path(kGroup), dir.Root() + "/DWGS/OTHER.GPD");
+
+  Block(Place::ReadOnlyDrawings);
+  AnswerNewDrawing("OTHER");
+  ExpectError(NotSaved(CannotWrite("DWGS\\OTHER.GPD", kReadOnly)));
+  form->CmFilenewExecute();
+  ASSERT_EQ(CurrentView, view::Ground);
+
+  Unblock(Place::ReadOnlyDrawings);
+  ExpectSaveQuestion(plat::mrYes);
+  form->CmExitExecute();
+  EXPECT_EQ(closes, 1);
+  EXPECT_EQ(UserElementsIn("DWGS\\OTHER.GPD") + kInfoRecords, 0);
+}
+
+// Settings are not the drawing: a settings file that cannot be written is
+// told once, in the command that met it, and the drawing stays saved.
+TEST_F(FailedWrites, ASettingsFileThatCannotBeWrittenIsToldOnceAndLeavesTheDrawingSaved) {
+  form->CmSaveExecute();
+  Block(Place::AutosaveSetting);
+  ExpectError(SettingsNotKept(CannotWrite(kAutosaveSetting, kIsAFolder)));
+  form->CmAutosaveExecute();
+  form->CmAutosaveExecute();  // not told again
+  EXPECT_FALSE(form->HasUnsavedChanges());
+
+  Unblock(Place::AutosaveSetting);
+  form->CmAutosaveExecute();
+  Block(Place::AutosaveSetting);
+  ExpectError(SettingsNotKept(CannotWrite(kAutosaveSetting, kIsAFolder)));
+  form->CmAutosaveExecute();
+
+  // On a full disk Exit writes three settings files: one message, and it leaves.
+  Block(Place::FullSettingsDisk);
+  ExpectError(SettingsNotKept(CannotWrite(kLastDrawingSetting, kDiskFull)));
+  form->CmExitExecute();
+  EXPECT_EQ(closes, 1);
 }
 
 }  // namespace

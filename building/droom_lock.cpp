@@ -426,7 +426,7 @@ int32 RoomWallSizeOrReport(int32 view) {
   const int32 w = droom::RoomWallSize(view);
   if (w > 0) return w;
   plat::ErrorBox(std::string("The wall thickness round design rooms cannot be read from ") +
-                     cfgfile::RoomWalls.ForUnits() +
+                     ShownFile(cfgfile::RoomWalls.ForUnits()) +
                      " - the design rooms were not finished into walls.",
                  plat::mbOK);
   return 0;

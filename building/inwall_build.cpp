@@ -110,8 +110,8 @@ bool TInwallobjtool::ReadSpacing(int32& spacing) {
   }
   if (!spacingReported_) {
     spacingReported_ = true;
-    plat::ErrorBox(std::string("The internal wall spacing file ") +
-                       cfgfile::InWallSpacing.ForUnits() +
+    plat::ErrorBox("The internal wall spacing file " +
+                       ShownFile(cfgfile::InWallSpacing.ForUnits()) +
                        " cannot be read - the spacing chosen last is used.\nChoose Internal "
                        "Walls again to set the spacing.",
                    plat::mbOK);

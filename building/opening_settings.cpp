@@ -88,7 +88,7 @@ bool WriteDoorSwing(const DoorSwing& s) {
 }
 
 void ReportOpeningSettingsUnreadable(const char* file) {
-  plat::ErrorBox(std::string("The settings file ") + file +
+  plat::ErrorBox("The settings file " + ShownFile(file) +
                      " cannot be read.\nCopy it back from the program's own CFG folder, then "
                      "choose the window or door again.",
                  plat::mbOK);

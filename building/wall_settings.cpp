@@ -41,7 +41,7 @@ bool WriteExtWallSettings(const ExtWallSettings& s) {
 }
 
 void ReportExtWallSettingsMissing() {
-  plat::ErrorBox(std::string("The wall construction file ") + cfgfile::ExtWall.ForUnits() +
+  plat::ErrorBox("The wall construction file " + ShownFile(cfgfile::ExtWall.ForUnits()) +
                      " cannot be read.\nCopy it back from the program's own CFG folder, then "
                      "choose the walls again.",
                  plat::mbOK);
@@ -54,7 +54,7 @@ bool ReadExtWallSettingsOrReport(ExtWallSettings& s) {
 }
 
 void ReportRoomWallSettingsMissing() {
-  plat::ErrorBox(std::string("The room wall file ") + cfgfile::RoomWalls.ForUnits() +
+  plat::ErrorBox("The room wall file " + ShownFile(cfgfile::RoomWalls.ForUnits()) +
                      " cannot be read: the outline is used as it was traced, without fitting it "
                      "to the design rooms.",
                  plat::mbOK);

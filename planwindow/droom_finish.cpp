@@ -47,7 +47,7 @@ RoomCount CountRooms(int32 v) {
 bool TMDIChild::AskMissingRoomWallSize(int32 v) {
   if (droom::RoomWallSize(v) > 0) return true;
   plat::ErrorBox(std::string("The wall thickness round design rooms cannot be read from ") +
-                     cfgfile::RoomWalls.ForUnits() + " - set it again before the rooms are walled.",
+                     ShownFile(cfgfile::RoomWalls.ForUnits()) + " - set it again before the rooms are walled.",
                  plat::mbOK);
   return dlg::RunRoomWallDialog(v) && droom::RoomWallSize(v) > 0;
 }

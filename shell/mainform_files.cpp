@@ -356,7 +356,7 @@ bool TMainForm::OpenNamedDrawing(const std::string& name) {
     // Nothing of the drawing is kept: the one open before stays open, so no
     // later write can put a half-read drawing over either file.
     if (read.file == plat::ReadStatus::TooLarge)
-      plat::ErrorBox("DWGS\\" + name + ".KWV" + kTooLarge,
+      plat::ErrorBox(ShownFile("DWGS\\" + name + ".KWV") + kTooLarge,
                      plat::mbCancel);
     else if (read.file == plat::ReadStatus::NoMemory)
       plat::ErrorBox(kNoMemory, plat::mbCancel);
@@ -430,7 +430,7 @@ void TMainForm::ReportDamagedDrawing(const std::string& name, const TFlist::Read
     text += ".";
   }
   text += copy.empty() ? " No copy of the file as it was could be kept."
-                       : " The file as it was is kept as " + copy + ".";
+                       : " The file as it was is kept as " + ShownFile(copy) + ".";
   plat::InfoBox(text);
 }
 

@@ -9,6 +9,7 @@
 #include "planwindow/wizards.h"
 #include "platform/ui.h"
 #include "shell/mainform.h"
+#include "storage/settings_files.h"
 
 void TMainForm::CmWizardsExecute() {
   dlg::TTWizardsdlg choice;
@@ -30,7 +31,8 @@ void TMainForm::CmWizardsExecute() {
   // commands stay off) until File New starts the user's own.
   DrawingList.ReadDrawingFile(dtDrawing);
   if (DrawingList.Count() == 0)
-    plat::InfoBox("the wizard's example drawing WDS\\" + example + ".KWV is missing");
+    plat::InfoBox("the wizard's example drawing " + ShownFile("WDS\\" + example + ".KWV") +
+                  " is missing");
   SetUnits(MetricUnits);
   drawingOpen_ = false;
   crds.SetSimpleText("");

@@ -2,6 +2,7 @@
 
 #include "model/flist.h"
 #include "model/globals.h"
+#include "platform/files.h"
 
 namespace cfgfile {
 
@@ -10,3 +11,5 @@ const char* UnitsPair::ForUnits() const { return MetricUnits == 1 ? metric : imp
 }  // namespace cfgfile
 
 std::string ProgramFile(std::string_view rel) { return DrawingList.ProgramDir + std::string(rel); }
+
+std::string ShownFile(std::string_view rel) { return plat::MapPath(ProgramFile(rel)); }

@@ -131,3 +131,6 @@ inline constexpr const char* DoorSwing = "CFG\\INTERN.CFG";
 // A path below the program directory as the program opens it:
 // DrawingList.ProgramDir + rel.
 std::string ProgramFile(std::string_view rel);
+// The same file as the user finds it on this system, for messages: its real
+// path below the program directory.
+std::string ShownFile(std::string_view rel);

@@ -372,7 +372,7 @@ TEST_F(OpeningSettings, MissingBrokenOrZeroWidthSettingsAreRefusedWithAMessage) 
       {cfgfile::Window, "1 0 1200 0 1 10 1 0 0 0 0 0 0 0 0 0 0 0", 1, "has no width"},
       {cfgfile::Window, "1 1200 1200 0 1 10 1 0 0 -5 0 0 0 0 0 0 0 0", 1, "cannot be read"},
       {cfgfile::Window, "1 1200 1200 0 1 10 1 0 0 999999 0 0 0 0 0 0 0 0abc", 1, "cannot be read"},
-      {cfgfile::Window, "1 1200 1200", 1, "cannot be read"},
+      {cfgfile::Window, "1 1200 1200", 1, "/CFG/WIND.CFG cannot be read"},
       {cfgfile::Door, "11 0 820 1 0 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0", 2, "has no width"},
       {cfgfile::Door, "11 0 820 1 820 1 0 0 0 0 12 0 0 0 0 0 0 0 0 0 0 0short", 2, "cannot be read"},
       {cfgfile::Door, "24 0 1800 1 900 99 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0", 2, "outside 1 to 10"},

@@ -233,7 +233,8 @@ TEST_F(Lifecycle, ADrawingThatCannotBeReadLeavesTheOpenOneAndBothFilesAlone) {
 
   ui.ExpectMessageDlg(plat::MsgType::Information, plat::mbOK, plat::mrOk)
       .WithText("Drawing BROKEN could not be read and was not opened: the file does not begin "
-                "with a drawing's header. The file as it was is kept as DWGS\\BROKEN.DAMAGED.");
+                "with a drawing's header. The file as it was is kept as " +
+                dir.Root() + "/DWGS/BROKEN.DAMAGED.");
   EXPECT_FALSE(form->OpenNamedDrawing("BROKEN"));
   ui.ExpectShowMessage("no drawing of that name");
   EXPECT_FALSE(form->OpenNamedDrawing("MISSING"));

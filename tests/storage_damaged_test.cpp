@@ -65,8 +65,8 @@ TEST_F(DamagedFiles, OpeningADrawingReadInPartSaysSoAndKeepsTheFileAsItWas) {
   DefaultTestUi()
       .ExpectMessageDlg(plat::MsgType::Information, plat::mbOK, plat::mrOk)
       .WithText("Only part of drawing HALL could be read: 4 of 9 elements. The header counts "
-                "more elements than the file holds. The file as it was is kept as "
-                "DWGS\\HALL.DAMAGED.");
+                "more elements than the file holds. The file as it was is kept as " +
+                dir.Root() + "/DWGS/HALL.DAMAGED.");
   ASSERT_TRUE(form.OpenNamedDrawing("HALL"));
   EXPECT_EQ(dir.ReadFile("DWGS\\HALL.DAMAGED"), text);
   EXPECT_EQ(DrawingList.Count(), 4);
@@ -76,7 +76,7 @@ TEST_F(DamagedFiles, OpeningADrawingReadInPartSaysSoAndKeepsTheFileAsItWas) {
   ASSERT_TRUE(form.OpenNamedDrawing("HALL"));
   dir.WriteFile("DWGS\\HALL.KWV", "8" + text.substr(1));
   DefaultTestUi().ExpectMessageDlg(plat::MsgType::Information, plat::mbOK, plat::mrOk)
-      .Containing("kept as DWGS\\HALL.DAMAGED2.");
+      .Containing("kept as " + dir.Root() + "/DWGS/HALL.DAMAGED2.");
   ASSERT_TRUE(form.OpenNamedDrawing("HALL"));
 }
 
@@ -98,7 +98,7 @@ TEST_F(DamagedFiles, ATextOrPolygonLargerThanItsElementIsToldAndTheFileKeptAsItW
       .ExpectMessageDlg(plat::MsgType::Information, plat::mbOK, plat::mrOk)
       .WithText("Only part of drawing BIG could be read: 3 of 3 elements. 2 elements could not "
                 "be kept whole: 921 characters of text and 6 polygon points left out. The file "
-                "as it was is kept as DWGS\\BIG.DAMAGED.");
+                "as it was is kept as " + dir.Root() + "/DWGS/BIG.DAMAGED.");
   ASSERT_TRUE(form.OpenNamedDrawing("BIG"));
   ASSERT_EQ(DrawingList.Count(), 3);
   EXPECT_EQ(static_cast<TTextobj*>(DrawingList.At(1))->TextLength, kTextCapacity - 1);
@@ -174,7 +174,7 @@ TEST_F(DamagedFiles, AFileThatCannotBeReadWholeIsToldHowAndKeptAsItWas) {
                          0),
               0u)
         << told;
-    EXPECT_NE(told.find("kept as DWGS\\" + name + ".DAMAGED."), std::string::npos) << told;
+    EXPECT_NE(told.find("kept as " + dir.Root() + "/DWGS/" + name + ".DAMAGED."), std::string::npos) << told;
     EXPECT_TRUE(dir.ReadFile("DWGS\\" + name + ".DAMAGED") == c.bytes) << name;
     if (c.opened) EXPECT_EQ(DrawingList.DrawingName, name);
   }
@@ -204,7 +204,7 @@ TEST_F(DamagedFiles, PipesDevicesAndHugeFilesAreNeverRead) {
   EXPECT_FALSE(form.OpenNamedDrawing("PIPE"));
   DefaultTestUi()
       .ExpectMessageDlg(plat::MsgType::Error, plat::mbCancel, plat::mrCancel)
-      .WithText("DWGS\\HUGE.KWV is larger than any drawing can be and was not opened");
+      .WithText(dir.Root() + "/DWGS/HUGE.KWV is larger than any drawing can be and was not opened");
   EXPECT_FALSE(form.OpenNamedDrawing("HUGE"));
 }
 

@@ -50,7 +50,8 @@ constexpr int32 MinRoomSide(int32 metric) { return metric == 1 ? 100 : 96; }
 constexpr int32 NudgeStep(int32 metric) { return metric == 1 ? 25 : 24; }
 
 // Where a new room goes: its bottom left corner two logical units' worth of
-// PixelScale inside the bottom left of the visible area.
+// PixelScale inside (orgX, orgY), the bottom left of the part of the sheet
+// the window shows (VisibleSheet).
 Box NewRoomBox(int32 width, int32 height, int32 orgX, int32 orgY, int32 pixelScale);
 
 // The step a click selects a room with: 6 when it lies within 60 logical

@@ -461,7 +461,8 @@ void TDRoomobjtool::Execute(int32 a, int32 b, int32) {
   Type = tooltype::DesignRoom;
   RoomWidth = a;
   RoomHeight = b;
-  const Box box = droom::NewRoomBox(a, b, WindowOrgX, WindowOrgY, PixelScale);
+  const LogicalBox sheet = VisibleSheet();
+  const Box box = droom::NewRoomBox(a, b, sheet.left, sheet.bottom, PixelScale);
   SetPreviousFrame(box);
   SetRectangle(box);
   WallSize = droom::RoomWallSize(CurrentView);

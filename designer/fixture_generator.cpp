@@ -7,6 +7,7 @@
 #include "designer/fixture_kinds.h"
 #include "model/flist.h"
 #include "model/group_ids.h"
+#include "model/view_mapping.h"
 #include "tools/moveobjtool.h"
 
 namespace fixture {
@@ -342,14 +343,16 @@ void FitToSpan(int32 kind, int32 span, std::vector<int32>& values) {
 
 // The move tool's Command is the generator: the kind plus 100 builds the
 // symbol in the plan from the kind's parameter file, under a new group id,
-// a little inside the window's bottom-left corner. (The designer window
-// builds its preview into a list of its own.)
+// a little inside the bottom-left corner of the part of the sheet the
+// window shows. (The designer window builds its preview into a list of its
+// own.)
 void TMoveobjtool::Command(int32 code) {
   using namespace fixture;
-  constexpr int32 kInset = 100;  // logical units from the window origin
+  constexpr int32 kInset = 100;  // logical units from the corner
   const int32 kind = code - PlaceInPlan;
   if (!HasGenerator(kind)) return;
   const int32 link = NewGroupId(FloorGroupBase(CurrentView));
-  Generate(DrawingList, kind, ReadParams(kind), (WindowOrgX + kInset) * PixelScale,
-           (WindowOrgY + kInset) * PixelScale, CurrentView, link);
+  const LogicalBox sheet = VisibleSheet();
+  Generate(DrawingList, kind, ReadParams(kind), (sheet.left + kInset) * PixelScale,
+           (sheet.bottom + kInset) * PixelScale, CurrentView, link);
 }

@@ -5,6 +5,7 @@
 
 #include "model/elements.h"
 #include "model/flist.h"
+#include "model/view_mapping.h"
 #include "storage/cfgfile.h"
 #include "storage/settings_files.h"
 
@@ -103,8 +104,9 @@ std::string FormatInts(std::initializer_list<long long> values, bool newline) {
 bool AtNewRoomPlace(const TObj& e) {
   auto* room = dynamic_cast<const TRoomobj*>(&e);
   if (!room) return false;
-  const long long x = (1LL * WindowOrgX + 2LL * PixelScale) * PixelScale;
-  const long long y = (1LL * WindowOrgY + 2LL * PixelScale) * PixelScale + room->RoomHeight;
+  const LogicalBox sheet = VisibleSheet();
+  const long long x = (1LL * sheet.left + 2LL * PixelScale) * PixelScale;
+  const long long y = (1LL * sheet.bottom + 2LL * PixelScale) * PixelScale + room->RoomHeight;
   return e.X1 == x && e.Y1 == y;
 }
 

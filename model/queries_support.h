@@ -80,8 +80,9 @@ void WriteSettingsLine(std::string_view programPath, const std::string& line);
 std::string FormatInts(std::initializer_list<long long> values, bool newline);
 
 // A design room still standing where the design-room command puts a new
-// one, (WindowOrgX + 2 x PixelScale) x PixelScale across and that plus its
-// height up: it has not been placed yet.
+// one, (left + 2 x PixelScale) x PixelScale across and (bottom + 2 x
+// PixelScale) x PixelScale plus its height up, from the bottom left of the
+// part of the sheet the window shows: it has not been placed yet.
 bool AtNewRoomPlace(const TObj& e);
 
 // Whether a floor holds an external or internal wall (kinds 100 and 150),

@@ -1,5 +1,19 @@
 #include "model/view_mapping.h"
 
+#include <algorithm>
+
+LogicalBox VisibleSheet() {
+  auto span = [](int32 org, int32 ext, int32 size, int32& low, int32& high) {
+    const long long end = 1LL * org + ext;
+    low = std::clamp(org, 0, std::max(size, 0));
+    high = int32(std::clamp<long long>(end, low, std::max<long long>(size, low)));
+  };
+  LogicalBox b;
+  span(WindowOrgX, WindowExtX, DrawingWidth, b.left, b.right);
+  span(WindowOrgY, WindowExtY, DrawingHeight, b.bottom, b.top);
+  return b;
+}
+
 bool IsEmptyClient(const plat::Rect& client) { return client.Width() <= 0 || client.Height() <= 0; }
 
 void SetViewMapping(plat::DeviceContext& dc, const plat::Rect& client) {

@@ -7,6 +7,18 @@
 #include "model/globals.h"
 #include "platform/dc.h"
 
+// A box in logical units, y up.
+struct LogicalBox {
+  int32 left = 0, bottom = 0, right = 0, top = 0;
+};
+
+// The part of the sheet (0..DrawingWidth, 0..DrawingHeight) that the window
+// (WindowOrgX/Y, WindowExtX/Y) shows. A window larger than the sheet shows
+// all of it and more; a point placed relative to the window's corner or size
+// is placed relative to this box, so that it lands on the sheet at any
+// window size. While the sheet fills the window it is the window itself.
+LogicalBox VisibleSheet();
+
 // True when the client area has no pixels to map to (a minimised window):
 // nothing is drawn into it and no conversion divides by its size.
 bool IsEmptyClient(const plat::Rect& client);

@@ -286,6 +286,14 @@ class TMDIChild final : public TToolWindow {
   // Sets the design-room wizard's rooms (list entries 6 to 9) side by side
   // from the point the outline starts at, the room-wall size apart.
   void PlaceWizardRooms();
+  // The client pixel inset pixels in from the top left corner of the part of
+  // the sheet the window shows, so that it lies on the sheet at any window
+  // size (the window's own corner while the sheet fills the window). The
+  // wizards start tracing there.
+  plat::Point SheetCornerPixel(plat::Point inset) const;
+  // Where the ground floor's external walls start: the pointer goes there
+  // when their dialogs are done, and the wall wizard's first Enter takes it.
+  plat::Point WallStartCorner() const;
   // The wizard's rooms with Bed 1's top left corner on this drawing point.
   void PlaceWizardRooms(plat::Point corner);
 

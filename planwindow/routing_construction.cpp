@@ -62,6 +62,11 @@ int32 DirectionOfArrow(int32 key) {
   }
 }
 
+bool IsArrow(int32 key) {
+  return key == plat::VK_LEFT || key == plat::VK_RIGHT || key == plat::VK_UP ||
+         key == plat::VK_DOWN;
+}
+
 const char* ArrowPrompt(int32 key) {
   switch (key) {
     case plat::VK_LEFT: return "LEFT";
@@ -364,6 +369,8 @@ void TMDIChild::StepExecutor(int32 key, int32 distance, bool noQuestion) {
     if (last->Kind == kind::ExtWall && last->Floor == CurrentView)
       from = {last->X2 / PixelScale, last->Y2 / PixelScale};
   }
+  // What a scroll to the step changes, for a step the tool then refuses.
+  const plat::Point origin{WindowOrgX, WindowOrgY}, positions{horzPos_, vertPos_};
   int32 scrolled = 0;
   if (t->Type != tooltype::EnlargeShrink && t->Type < tooltype::DesignRoom)
     scrolled = ScrollToStep(distance, key, from.x, from.y);
@@ -380,13 +387,28 @@ void TMDIChild::StepExecutor(int32 key, int32 distance, bool noQuestion) {
     if (corner.x != t->X1 || corner.y != t->Y1) RecordUndo();
   }
   const int32 countBefore = DrawingList.Count();
-  if (!(t->Type == tooltype::InWall && t->Step == toolstep::MoveInWall))
-    CallToolKeyDown(key, cursor, distance);
+  const bool handedOn = !(t->Type == tooltype::InWall && t->Step == toolstep::MoveInWall);
+  if (handedOn) CallToolKeyDown(key, cursor, distance);
   t = Tool();
   if (!t) return;
   const bool finalKey = key == plat::VK_F || key == plat::VK_NUMPAD6 || key == plat::VK_ADD;
   const bool drawn = finalKey || DrawingList.Count() > countBefore;
   if (tracing && drawn) MarkDrawingChanged();
+  // A wall or segment the tool refused leaves the tool's point, the view,
+  // the read-out and the prompt as they were: the pointer stays over the
+  // point the next step starts from.
+  const bool segmentKey = key == plat::VK_RETURN || IsArrow(key);
+  const bool refused =
+      handedOn && segmentKey && !drawn && (tracing || t->Type == tooltype::InWall);
+  if (refused && scrolled == kStepScrolled) {
+    WindowOrgX = origin.x;
+    WindowOrgY = origin.y;
+    horzPos_ = positions.x;
+    vertPos_ = positions.y;
+    PushScrollBars();
+  }
+  if (scrolled == kStepScrolled) Surface().InvalidateRect(nullptr);
+  if (refused) return;
   if (t->Type == tooltype::PolygonCmd) {
     if (t->WallDirection == 1) {
       ReferenceX = t->X1;
@@ -395,7 +417,6 @@ void TMDIChild::StepExecutor(int32 key, int32 distance, bool noQuestion) {
     ReferenceX = t->X2;
     ReferenceY = t->Y2;
   }
-  if (scrolled == kStepScrolled) Surface().InvalidateRect(nullptr);
 
   if (t->Type == tooltype::Outline || t->Type == tooltype::ExtWall) {
     ReferenceX = t->Distance > 0 ? t->X1 : t->X2;

@@ -8,6 +8,7 @@
 #include "model/view_mapping.h"
 #include "planwindow/childwin.h"
 #include "planwindow/routing_support.h"
+#include "planwindow/wizards.h"
 #include "platform/keys.h"
 #include "platform/services.h"
 #include "platform/ui.h"
@@ -53,11 +54,6 @@ constexpr int32 kUnitsPerInch = 24;
 
 constexpr int32 kRotateStep = 5;
 constexpr int32 kFullCircle = 360;
-
-// Wizard start points (client pixels) handed to the tool instead of the pointer.
-constexpr plat::Point kWallWizardStartMetric{25, 25};
-constexpr plat::Point kWallWizardStartImperial{24, 24};
-constexpr plat::Point kRoomWizardStart{75, 75};
 
 // Views whose edits go to the group file.
 bool IsGroupView(int32 v) { return v >= view::Group && v <= view::Group + 4; }
@@ -336,13 +332,13 @@ void TMDIChild::RouteIdleEnter(plat::Point cursor) {
     return;
   }
 
-  // Wizards start from fixed points.
+  // Wizards start from their own corner of the sheet, not the pointer.
   plat::Point point = cursor;
   bool wizardRoomsStart = false;
   if (WizardActive == 1 && WizardStep == 5 && t->Type == tooltype::ExtWall) {
-    point = metric ? kWallWizardStartMetric : kWallWizardStartImperial;
+    point = WallStartCorner();
   } else if (WizardActive == 1 && WizardStep == 113 && t->Type == tooltype::Outline) {
-    point = kRoomWizardStart;
+    point = SheetCornerPixel(wizard::kRoomStart);
     wizardRoomsStart = true;
     WizardStep = 114;
     ShowRoomWizardStep(1);

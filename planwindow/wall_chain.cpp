@@ -25,9 +25,6 @@ constexpr int32 kWizardOutlineStep = 113;
 constexpr int32 kLastLayoutView = 49;
 constexpr int32 kFirstPlanView = 50;
 
-constexpr plat::Point kStartMetric{25, 25};
-constexpr plat::Point kStartImperial{24, 24};
-
 constexpr double kUnitsPerInch = 24.0;
 
 // The layers of a wall type, a custom one asked in the drawing's units;
@@ -129,7 +126,7 @@ void TMDIChild::ChooseExternalWalls() {
       WizardStep = kWizardStartStep;
       ShowWallWizardStep(1);
     }
-    plat::Ui().SetCursorPos(ClientToScreen(metric ? kStartMetric : kStartImperial));
+    plat::Ui().SetCursorPos(ClientToScreen(WallStartCorner()));
   } else if (CurrentView >= view::LayoutGround && CurrentView <= kLastLayoutView) {
     if (guided && !wallWizard) {
       // The design-room wizard's rooms stand where the outline starts, in

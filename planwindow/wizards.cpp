@@ -10,6 +10,7 @@
 #include "building/droom_settings.h"
 #include "model/elements.h"
 #include "model/flist.h"
+#include "model/view_mapping.h"
 #include "planwindow/childwin.h"
 #include "planwindow/routing_support.h"
 #include "shell/mainform.h"
@@ -102,9 +103,6 @@ std::string ExampleName(int32 kind) {
 
 namespace {
 
-// The design-room wizard's rooms: the first stands with its top left corner
-// on the point the outline is started from.
-constexpr plat::Point kRoomCornerPixel{75, 75};
 constexpr int32 kFirstRoomEntry = 6;
 constexpr int32 kLastRoomEntry = 9;
 constexpr const char* kFirstRoomName = "Bed 1";
@@ -169,7 +167,31 @@ void TMDIChild::EndWizard() {
   Surface().UpdateWindow();
 }
 
-void TMDIChild::PlaceWizardRooms() { PlaceWizardRooms(ClientToDrawing(kRoomCornerPixel)); }
+plat::Point TMDIChild::SheetCornerPixel(plat::Point inset) const {
+  const plat::Rect client = ClientRect();
+  const LogicalBox sheet = VisibleSheet();
+  int32 x = 0, y = 0;
+  {
+    plat::WindowDC dc(Surface());
+    WorldToDevice(*dc, client, sheet.left, sheet.top, x, y);
+  }
+  // A window that shows a sheet's edge from beyond it still has its
+  // corner inside.
+  x = std::clamp(x, 0, std::max(client.right - 1, 0));
+  y = std::clamp(y, 0, std::max(client.bottom - 1, 0));
+  return {std::min(x + inset.x, std::max(client.right - 1, 0)),
+          std::min(y + inset.y, std::max(client.bottom - 1, 0))};
+}
+
+plat::Point TMDIChild::WallStartCorner() const {
+  return SheetCornerPixel(MetricUnits == 1 ? wizard::kWallStartMetric : wizard::kWallStartImperial);
+}
+
+// The design-room wizard's rooms: the first stands with its top left corner
+// on the point the outline is started from.
+void TMDIChild::PlaceWizardRooms() {
+  PlaceWizardRooms(ClientToDrawing(SheetCornerPixel(wizard::kRoomStart)));
+}
 
 void TMDIChild::PlaceWizardRooms(plat::Point corner) {
   const std::optional<droom::RoomWallSizes> sizes = droom::ReadRoomWallSizes();

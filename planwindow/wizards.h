@@ -55,6 +55,14 @@ std::string StepText(int32 step, bool metric);
 // The status text some design-room steps write (nullptr: none).
 const char* StepStatus(int32 step);
 
+// Where tracing starts: client pixels in from the top left corner of the
+// part of the sheet the window shows (TMDIChild::SheetCornerPixel). The
+// external walls' corner is 625 mm (2 feet) in at normal zoom; the
+// design-room wizard's outline starts on Bed 1's corner.
+constexpr plat::Point kWallStartMetric{25, 25};
+constexpr plat::Point kWallStartImperial{24, 24};
+constexpr plat::Point kRoomStart{75, 75};
+
 // The example drawing a wizard kind shows first ("WDS\<name>.KWV").
 std::string ExampleName(int32 kind);
 

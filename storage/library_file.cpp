@@ -7,6 +7,7 @@
 #include "model/flist.h"
 #include "model/group_ids.h"
 #include "model/queries_support.h"
+#include "model/view_mapping.h"
 #include "platform/files.h"
 #include "storage/record_codec.h"
 #include "storage/settings_files.h"
@@ -140,11 +141,12 @@ int32 TFlist::ReadLibraryFile(std::string_view fileName) {
       plat::ReadWholeFile(ProgramFile(std::string("LIBS\\") + std::string(fileName)));
   if (!data) return 0;
 
-  // One eighth of the visible width right of the window's left edge and one
-  // sixth of its height above the bottom.
+  // One eighth of the visible width right of the left edge of the part of
+  // the sheet the window shows and one sixth of its height above its bottom.
+  const LogicalBox sheet = VisibleSheet();
   storage::Placement at;
-  at.dx = queries::ClampToInt32((WindowExtX / 8 + 1LL * WindowOrgX) * PixelScale);
-  at.dy = queries::ClampToInt32((WindowExtY / 6 + 1LL * WindowOrgY) * PixelScale);
+  at.dx = queries::ClampToInt32(((sheet.right - sheet.left) / 8 + 1LL * sheet.left) * PixelScale);
+  at.dy = queries::ClampToInt32(((sheet.top - sheet.bottom) / 6 + 1LL * sheet.bottom) * PixelScale);
   at.offsetRefPoint = false;
 
   const int32 id1 = NewGroupId(FloorGroupBase(CurrentView));

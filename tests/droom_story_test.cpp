@@ -21,6 +21,19 @@ plat::Point Centre(const TRoomobj& r) { return {r.X1 + r.RoomWidth / 2, r.Y1 - r
 
 class RoomStory : public RoomTest {};
 
+// In a window larger than the sheet a new room stands on the sheet, two
+// pixels inside its bottom left corner.
+TEST_F(RoomStory, InAWindowLargerThanTheSheetANewRoomStandsOnTheSheet) {
+  frame.clientSize = {1714, 870};
+  wallMetric.Answer([](dlg::TTRoomptndlg& d) { d.thickness = 100; });
+  AnswerRoom("Lounge", 4000, 3000);
+  NewDrawing("PLAN", 1, true);
+  const std::vector<TRoomobj> rooms = RoomsInFile();
+  ASSERT_EQ(rooms.size(), 1u);
+  EXPECT_EQ(rooms[0].X1, 50);
+  EXPECT_EQ(rooms[0].Y2, 50);
+}
+
 TEST_F(RoomStory, LayOutRoomsOnTheLayoutView) {
   wallMetric.Answer([](dlg::TTRoomptndlg& d) { d.thickness = 100; });
   AnswerRoom("Lounge", 4000, 3000);

@@ -455,6 +455,21 @@ TEST_F(WallStory, AStepOffTheSheetIsRefusedBeforeAWallIsDrawnOrAnUndoStepKept) {
   Key(plat::VK_RIGHT);
   EXPECT_EQ(WallsInFile().size(), 0u);
   EXPECT_EQ(UndoSteps(), 0);
+  // A step that stays on the sheet but whose wall would not: the wall is
+  // refused, and the point, the view, the pointer and the read-out stay.
+  const plat::Point pointer = ui.cursor;
+  const std::string readout = form->st.PanelText(panel::Guide);
+  const int32 scrolledTo = Child().VertPosition();
+  ui.ExpectInput("11995").WithPrompt("DOWN");
+  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbCancel, plat::mrCancel)
+      .WithText("This wall would reach beyond the edge of the drawing sheet - it was not drawn");
+  Key(plat::VK_DOWN);
+  EXPECT_EQ(WallsInFile().size(), 0u);
+  EXPECT_EQ(UndoSteps(), 0);
+  EXPECT_EQ(P(form->CurrentTool()->X1, form->CurrentTool()->Y1), P(16000, 12000));
+  EXPECT_EQ(ui.cursor, pointer);
+  EXPECT_EQ(form->st.PanelText(panel::Guide), readout);
+  EXPECT_EQ(Child().VertPosition(), scrolledTo);
   // The chain goes on from where it was.
   Step(plat::VK_RIGHT, "RIGHT", "3000");
   const auto w = WallsInFile();

@@ -260,6 +260,57 @@ TEST_P(WallWizard, WalksAUserFromTheExampleToTwoRoomsInSixWalls) {
 INSTANTIATE_TEST_SUITE_P(BothUnits, WallWizard, ::testing::Values(1, 0),
                          [](const auto& info) { return info.param == 1 ? "mm" : "FeetInches"; });
 
+// The window opens at most of the screen: from a small screen, where the
+// sheet fills the drawing area, to large ones, where the drawing area is
+// larger than the sheet. The wizard's corner is 25 pixels inside the top
+// left corner of the sheet as the window shows it, and the first wall is
+// drawn from there.
+struct WindowSize {
+  plat::Size client;
+  P corner;  // the pixel the pointer waits on
+};
+
+class WallWizardWindow : public WizardTest, public ::testing::WithParamInterface<WindowSize> {};
+
+TEST_P(WallWizardWindow, TheFirstWallStartsOnTheSheetWhateverTheWindowsSize) {
+  frame.clientSize = GetParam().client;
+  StartWizard(wizardkind::WallsMetric);
+  newDrawing.Answer([](dlg::TTNewdlg& d) {
+    d.name = "wizard";
+    d.designRooms = false;
+  });
+  wallType.Answer();
+  side.Answer();
+  form->CmFilenewExecute();
+  ExpectStep(5, " WIZARD - Starting Point of First Wall \n\n");
+  EXPECT_EQ(Window().window.ScreenToClient(ui.cursor), GetParam().corner);
+
+  const P corner = At(GetParam().corner);
+  Key(plat::VK_RETURN);
+  Arrow(plat::VK_RIGHT, "RIGHT", true);
+  ExpectStep(7, " WIZARD\n Press the DOWN Arrow key\n ");
+  const std::vector<TExtwallobj> walls = Walls();
+  ASSERT_EQ(walls.size(), 1u);
+  EXPECT_EQ(P(walls[0].X1, walls[0].Y1), corner);
+  EXPECT_EQ(P(walls[0].X2, walls[0].Y2), P(corner.x + 9000, corner.y));
+  // On the sheet with its inner lines, room left below it for the outline.
+  EXPECT_GT(walls[0].X1, 0);
+  EXPECT_LT(walls[0].X2, DrawingWidth * PixelScale);
+  EXPECT_LT(walls[0].Y1, DrawingHeight * PixelScale);
+  EXPECT_GT(walls[0].Y1 - 200 - 9000, 0);
+  EXPECT_NE(form->st.PanelText(panel::Guide).find("Distance from START POINT h 9000: v 0"),
+            std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ScreenSizes, WallWizardWindow,
+    ::testing::Values(WindowSize{{986, 598}, {25, 25}},      // a 1000 x 700 window
+                      WindowSize{{1714, 870}, {82, 55}},     // 90% of 1920 x 1080
+                      WindowSize{{2290, 1194}, {370, 207}}),  // 90% of 2560 x 1440
+    [](const auto& info) {
+      return std::to_string(info.param.client.cx) + "x" + std::to_string(info.param.client.cy);
+    });
+
 }  // namespace
 
 namespace {
@@ -514,6 +565,12 @@ TEST_F(WizardEnds, PlacingTheRoomsNeedsARoomFirstAndLeavesTheRestAlone) {
   NewDrawing("PLAN", 1, true);
   Child().PlaceWizardRooms();  // one room: placed alone
   EXPECT_EQ(P(RoomsInFile()[0].X1, RoomsInFile()[0].Y1), At({75, 75}));
+  // In a window larger than the sheet the room stands 75 pixels (1875 mm)
+  // inside the sheet's top left corner, not off the sheet.
+  Window().Resize({1714, 870});
+  Child().PlaceWizardRooms();
+  EXPECT_EQ(P(RoomsInFile()[0].X1, RoomsInFile()[0].Y1),
+            P(1875, DrawingHeight * PixelScale - 1875));
 
   Edit(planfix::Line(0, 0, 1000, 0, view::LayoutGround));
   AnswerRoom("B", 2000, 2500);

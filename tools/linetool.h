@@ -60,18 +60,25 @@ class TLinetool : public TDrawingtool {
   void DragRubberBand(plat::DeviceContext& dc, plat::Point p);
 
   // Keyboard drawing (one function per rule group).
-  void KeyArrow(plat::DeviceContext& dc, const plat::Rect& client, int32 key, int32 amount,
+  // The two segment steps answer false when a wall or outline segment was
+  // refused: the point, the guide lines and the pointer stay where they were.
+  bool KeyArrow(plat::DeviceContext& dc, const plat::Rect& client, int32 key, int32 amount,
                 plat::Point& end);
   void KeyFirstEnter(plat::DeviceContext& dc, const plat::Rect& client, plat::Point cursor);
-  void KeySecondEnter(plat::DeviceContext& dc, const plat::Rect& client, plat::Point cursor,
+  bool KeySecondEnter(plat::DeviceContext& dc, const plat::Rect& client, plat::Point cursor,
                       int32 amount, plat::Point& end);
-  void KeyCommonEnd(plat::DeviceContext& dc, const plat::Rect& client, plat::Point end);
+  void KeyCommonEnd(plat::DeviceContext& dc, const plat::Rect& client, plat::Point end,
+                    bool refused);
   void LayMultiLineCopies(plat::DeviceContext& dc, const plat::Rect& client,
                           plat::Point cursor);
   void SnapStartToLastElement();
   void MeasureSegment(bool straighten);
   void MeasureBearingAndLength();
-  void CommitSegment(plat::DeviceContext& dc, const plat::Rect& client);
+  // Hands the segment to the tool; false when nothing was stored.
+  bool CommitSegment(plat::DeviceContext& dc, const plat::Rect& client);
+  // Where a refused tracing step leaves the tool: on the point it was drawn
+  // from, as before the step.
+  void KeepPoint(plat::Point from, plat::Point lastEnd, plat::Point& end);
 };
 
 class TLineobjtool : public TLinetool {

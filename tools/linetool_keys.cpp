@@ -239,23 +239,24 @@ void TLinetool::KeyDown(plat::DeviceContext& dc, const plat::Rect& client, int32
   // The sheet's centre, unless a segment is drawn below.
   plat::Point end{DrawingWidth * PixelScale / 2, DrawingHeight * PixelScale / 2};
 
+  bool refused = false;
   switch (key) {
     case plat::VK_LEFT:
     case plat::VK_UP:
     case plat::VK_RIGHT:
     case plat::VK_DOWN:
-      KeyArrow(dc, client, key, amount, end);
+      refused = !KeyArrow(dc, client, key, amount, end);
       break;
     case plat::VK_RETURN:
       if (LineKeyState == linekey::StartsLine || CursorY == kStartNewKeyLine)
         KeyFirstEnter(dc, client, cursor);
       else if (LineKeyState == linekey::EndsSegment)
-        KeySecondEnter(dc, client, cursor, amount, end);
+        refused = !KeySecondEnter(dc, client, cursor, amount, end);
       break;
     default:
       break;
   }
-  KeyCommonEnd(dc, client, end);
+  KeyCommonEnd(dc, client, end, refused);
 }
 
 // A typed start lying within one unit of the last element's end is taken to
@@ -270,7 +271,8 @@ void TLinetool::SnapStartToLastElement() {
 
 // Swaps the segment when it starts on a wall's first end, records the undo
 // step of a line and hands the segment to the tool.
-void TLinetool::CommitSegment(plat::DeviceContext& dc, const plat::Rect& client) {
+bool TLinetool::CommitSegment(plat::DeviceContext& dc, const plat::Rect& client) {
+  const int32 before = DrawingList.Count();
   if (MatchWallEnd() == 0) {
     std::swap(X1, X2);
     std::swap(Y1, Y2);
@@ -280,11 +282,24 @@ void TLinetool::CommitSegment(plat::DeviceContext& dc, const plat::Rect& client)
   if (Type == tooltype::InWall) GuidesShown = Size;
   if (Type == tooltype::Line) DrawingList.UpdateUndoHistory(uoRecord, CurrentView);
   AddElement(dc, client);
+  return DrawingList.Count() > before;
 }
 
-void TLinetool::KeyArrow(plat::DeviceContext& dc, const plat::Rect& client, int32 key,
+void TLinetool::KeepPoint(plat::Point from, plat::Point lastEnd, plat::Point& end) {
+  X1 = X2 = from.x;
+  Y1 = Y2 = from.y;
+  CursorX = from.x / PixelScale;
+  CursorY = from.y / PixelScale;
+  LastSegmentEndX = lastEnd.x;
+  LastSegmentEndY = lastEnd.y;
+  end = from;
+}
+
+bool TLinetool::KeyArrow(plat::DeviceContext& dc, const plat::Rect& client, int32 key,
                          int32 amount, plat::Point& end) {
   SnapStartToLastElement();
+  const plat::Point from{X1, Y1};
+  const plat::Point lastEnd{LastSegmentEndX, LastSegmentEndY};
   Tag1 = amount;
   X2 = X1;
   Y2 = Y1;
@@ -313,8 +328,11 @@ void TLinetool::KeyArrow(plat::DeviceContext& dc, const plat::Rect& client, int3
     LastSegmentEndX = end.x;
     LastSegmentEndY = end.y;
   }
-  CommitSegment(dc, client);
+  const bool stored = CommitSegment(dc, client);
   LineKeyState = linekey::EndsSegment;
+  if (stored || !IsTracingTool(Type)) return true;
+  KeepPoint(from, lastEnd, end);
+  return false;
 }
 
 void TLinetool::KeyFirstEnter(plat::DeviceContext& dc, const plat::Rect& client,
@@ -352,8 +370,10 @@ void TLinetool::MeasureSegment(bool straighten) {
   LastSegmentEndY = Y2;
 }
 
-void TLinetool::KeySecondEnter(plat::DeviceContext& dc, const plat::Rect& client,
+bool TLinetool::KeySecondEnter(plat::DeviceContext& dc, const plat::Rect& client,
                                plat::Point cursor, int32 amount, plat::Point& end) {
+  const plat::Point from{X1, Y1};
+  const plat::Point lastEnd{LastSegmentEndX, LastSegmentEndY};
   plat::Point p;
   if (!WizardSegmentEnd(X1, Y1, p)) p = ClickToDrawing(dc, client, cursor.x, cursor.y);
   X2 = p.x;
@@ -364,24 +384,27 @@ void TLinetool::KeySecondEnter(plat::DeviceContext& dc, const plat::Rect& client
   end = {X2, Y2};
   CursorX = end.x / PixelScale;
   CursorY = end.y / PixelScale;
-  CommitSegment(dc, client);
+  if (!CommitSegment(dc, client) && IsTracingTool(Type)) {
+    KeepPoint(from, lastEnd, end);
+    return false;
+  }
   X1 = X2;
   Y1 = Y2;
   Angle = 0;
+  return true;
 }
 
 void TLinetool::KeyCommonEnd(plat::DeviceContext& dc, const plat::Rect& client,
-                             plat::Point end) {
+                             plat::Point end, bool refused) {
   if (LineKeyState != linekey::StartsLine) {
-    if (Type == tooltype::ExtWall)
-      MoveCursorTo(dc, client, LastSegmentEndX, LastSegmentEndY);
-    else
-      MoveCursorTo(dc, client, X2, Y2);
+    // A refused wall or segment leaves the pointer where it was.
+    const bool wall = Type == tooltype::ExtWall;
+    if (!refused) MoveCursorTo(dc, client, wall ? LastSegmentEndX : X2, wall ? LastSegmentEndY : Y2);
     if (IsTracingTool(Type)) {
       LineKeyState = linekey::EndsSegment;
       if (Type == tooltype::InWall) {
         GuideMode = 1;
-        if (Frame[0] == 1) Command(3);
+        if (Frame[0] == 1 && !refused) Command(3);
       } else {
         GuidesShown = 1;
       }

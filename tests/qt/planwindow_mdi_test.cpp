@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QImage>
 #include <QLabel>
 #include <QMdiArea>
@@ -15,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "dialogs/qt/qt_dialogs.h"
 #include "dialogs/shell_dialogs.h"
 #include "model/flist.h"
 #include "model/globals.h"
@@ -309,6 +311,34 @@ TEST_F(MdiWindow, TheWheelScrollsLikeTheScrollBarArrows) {
   EXPECT_EQ(plan->VerticalBar()->value(), child->VertPosition());
   wheel({0, -120}, Qt::ShiftModifier);
   EXPECT_GT(child->HorzPosition(), h);
+}
+
+}  // namespace
+
+namespace {
+
+// A paint that arrives while Help > Wizards is open draws the whole plan
+// behind the dialog, and Cancel leaves it as it was.
+TEST_F(MdiWindow, ThePlanStaysPaintedUnderAModalDialog) {
+  dlg::ScopedQtDialogs dialogs(window.get());
+  PlanWindow* plan = Plan();
+  ASSERT_NE(plan, nullptr);
+  plan->Canvas()->UpdateWindow();
+  const QImage before = plan->Canvas()->Buffer().copy();
+  ASSERT_GT(CountNot(before, qRgb(255, 255, 255)), 500);
+  QImage under;
+  QTimer::singleShot(0, [&] {
+    QWidget* modal = nullptr;
+    (void)QTest::qWaitFor([&] { return (modal = QApplication::activeModalWidget()) != nullptr; }, 2000);
+    plan->Canvas()->InvalidateRect(nullptr);
+    (void)QTest::qWaitFor([&] { return !plan->Canvas()->HasInvalidArea(); }, 2000);
+    under = plan->Canvas()->Buffer().copy();
+    if (auto* d = qobject_cast<QDialog*>(modal)) d->reject();
+  });
+  window->Command("Wizards...")->trigger();
+  EXPECT_EQ(under, before);
+  EXPECT_EQ(plan->Canvas()->Buffer(), before);
+  EXPECT_EQ(WizardActive, 0);
 }
 
 }  // namespace

@@ -62,11 +62,6 @@ int32 DirectionOfArrow(int32 key) {
   }
 }
 
-bool IsArrow(int32 key) {
-  return key == plat::VK_LEFT || key == plat::VK_RIGHT || key == plat::VK_UP ||
-         key == plat::VK_DOWN;
-}
-
 const char* ArrowPrompt(int32 key) {
   switch (key) {
     case plat::VK_LEFT: return "LEFT";
@@ -397,7 +392,7 @@ void TMDIChild::StepExecutor(int32 key, int32 distance, bool noQuestion) {
   // A wall or segment the tool refused leaves the tool's point, the view,
   // the read-out and the prompt as they were: the pointer stays over the
   // point the next step starts from.
-  const bool segmentKey = key == plat::VK_RETURN || IsArrow(key);
+  const bool segmentKey = key == plat::VK_RETURN || plat::IsArrowKey(key);
   const bool refused =
       handedOn && segmentKey && !drawn && (tracing || t->Type == tooltype::InWall);
   if (refused && scrolled == kStepScrolled) {

@@ -58,11 +58,6 @@ constexpr int32 kFullCircle = 360;
 // Views whose edits go to the group file.
 bool IsGroupView(int32 v) { return v >= view::Group && v <= view::Group + 4; }
 
-bool IsArrow(int32 key) {
-  return key == plat::VK_LEFT || key == plat::VK_UP || key == plat::VK_RIGHT ||
-         key == plat::VK_DOWN;
-}
-
 bool ViewHoldsKind(int32 k) {
   for (int32 i = 6; i < DrawingList.Count(); ++i) {
     const TObj* e = DrawingList.At(i);
@@ -180,7 +175,7 @@ void TMDIChild::EscapeToPickTool() {
 // ---- Idle table --------------------------------------------------------------------
 
 void TMDIChild::RouteIdleKey(int32 key, plat::Point cursor) {
-  if (IsArrow(key)) {
+  if (plat::IsArrowKey(key)) {
     RouteIdleArrow(key, cursor);
   } else if (key == plat::VK_ADD || key == plat::VK_SUBTRACT) {
     TDrawingtool* t = Tool();

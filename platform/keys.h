@@ -46,4 +46,9 @@ enum VirtualKey : int {
   VK_OEM_PERIOD = 190,
 };
 
+// The four arrow keys, which step the cursor and draw segments.
+constexpr bool IsArrowKey(int key) {
+  return key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN;
+}
+
 }  // namespace plat

@@ -100,12 +100,15 @@ std::array<HeldFile, 3> HeldFiles(const TFlist& list) {
 }  // namespace
 
 bool TFlist::HoldsUnwrittenFiles() const {
+  // Asked for the title after every command and plan event.
+  if (!storage::AnyUnwritten()) return false;
   for (const HeldFile& f : HeldFiles(*this))
     if (storage::Unwritten(f.path)) return true;
   return false;
 }
 
 bool TFlist::WriteHeldFiles() {
+  if (!storage::AnyUnwritten()) return true;
   bool all = true;
   for (const HeldFile& f : HeldFiles(*this)) {
     if (!storage::Unwritten(f.path)) continue;

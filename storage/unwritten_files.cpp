@@ -27,6 +27,8 @@ void ReleaseUnwritten(std::string_view path) {
   if (!held.empty()) held.erase(plat::MapPath(path));
 }
 
+bool AnyUnwritten() { return !Held().empty(); }
+
 const std::string* Unwritten(std::string_view path) {
   auto& held = Held();
   if (held.empty()) return nullptr;

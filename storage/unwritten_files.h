@@ -16,6 +16,9 @@ namespace storage {
 void HoldUnwritten(std::string_view path, std::string data);
 // The file was written (or deleted): its own content counts again.
 void ReleaseUnwritten(std::string_view path);
+// Whether anything is held at all: the usual answer, had without mapping a
+// path.
+bool AnyUnwritten();
 // What is held for a path; nullptr when its file is up to date.
 const std::string* Unwritten(std::string_view path);
 // Writes what is held for a path to its file, and lets it go once written;

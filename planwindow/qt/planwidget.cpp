@@ -93,8 +93,8 @@ void PlanCanvas::mouseReleaseEvent(QMouseEvent* event) {
 void PlanCanvas::mouseMoveEvent(QMouseEvent* event) {
   if (!child_) return;
   const QPoint p = event->position().toPoint();
+  // A move only previews: the press or release that ends it tells.
   child_->OnMouseMove(p.x(), p.y(), event->buttons() & Qt::LeftButton);
-  emit InputHandled();
 }
 
 // The window around the canvas owns the scroll bars the wheel works.

@@ -25,6 +25,7 @@ void TFlist::Add(TObj* e) { items_.push_back(e); }
 void TFlist::Clear() {
   for (TObj* e : items_) delete e;
   items_.clear();
+  content_ = Content::Unknown;
 }
 
 void TFlist::RemoveAt(int32 i) { delete Detach(i); }

@@ -10,6 +10,7 @@
 
 #include <cassert>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,10 @@ enum TUndoOp : int32 {
 
 // Steps kept on each of the undo and redo stacks.
 constexpr int32 UndoDepth = 10;
+
+namespace storage {
+struct ReadResult;
+}
 
 class TFlist {
  public:
@@ -111,6 +116,11 @@ class TFlist {
     std::int64_t cutPoints = 0;
     // Where and why the read stopped early, and what else it read past.
     ReadFaults faults;
+    // A live or group file not read whole is kept as it was before
+    // anything can write over it: the copy's program path, or why no copy
+    // could be kept (the file is then not written over).
+    std::string keptAs;
+    std::string notKept;
   } LastRead;
 
   // Setters that hold each text to its limit.
@@ -135,12 +145,26 @@ class TFlist {
   // (No space left on device)"). The shell tells the user of failures
   // through it.
   std::function<void(StoredFile file, const std::string& problem)> OnWritten;
+  // Told when a read of the live file or the group file finds it damaged
+  // (not read whole), once for each content it is found with; read says how
+  // and where its bytes are kept (storage/damaged_files.h).
+  std::function<void(StoredFile file, const ReadReport& read)> OnReadDamaged;
 
-  // Writes the whole list to the target's file (nothing while a group drawing
-  // is shown, CurrentView 80 or 1080). The file is replaced whole; when it
-  // cannot be written the old one stays and false is returned. The list of
-  // the live file or the saved copy is then held in memory and read in place
-  // of the file until a write of it works (storage/unwritten_files.h).
+  // Which drawing the elements came from: a list read from the floors' files
+  // (live file, saved copy, undo step) is never written to the group file,
+  // nor a group drawing to the floors' files. Emptying the list forgets it.
+  enum class Content { Unknown, Floors, Group };
+  Content Holds() const { return content_; }
+  void SetContent(Content c) { content_ = c; }
+
+  // Writes the whole list to the target's file. The file is replaced whole;
+  // when it cannot be written the old one stays and false is returned. The
+  // list of the live file or the saved copy is then held in memory and read
+  // in place of the file until a write of it works
+  // (storage/unwritten_files.h). While a group drawing is shown (or its list
+  // is held) the drawing is the group drawing: dtDrawing writes the group
+  // file, and the floors' copies (saved copy, backup, wizard drawing) are
+  // never made of it, so nothing is written for them.
   bool WriteDrawingFile(TDrawingTarget target);
   // The drawing's files whose last write failed and whose content is held
   // in memory: the live file, the group file and the saved copy. Whether
@@ -149,7 +173,8 @@ class TFlist {
   bool HoldsUnwrittenFiles() const;
   bool WriteHeldFiles();
   // Appends the elements of the target's file; dtDrawing empties the list
-  // first. A file that cannot be opened reads as nothing.
+  // first, and reads the group file while a group drawing is shown. A file
+  // that cannot be opened reads as nothing.
   void ReadDrawingFile(TDrawingTarget target);
   // Empties the list and reads the live file as ReadDrawingFile does, but
   // its elements are placed about the sheet in force once unitsRead, called
@@ -182,9 +207,23 @@ class TFlist {
   int32 ReadLibraryFile(std::string_view fileName);
 
   // Group file DWGS\<name>.GPD; held like the live file when it cannot be
-  // written.
+  // written. A list read from the floors' files is not written there.
   bool WriteGroupFile();
   void ReadGroupFile();
+  // Whether a group drawing is shown (CurrentView 80 to 84, or 1080 while it
+  // prints).
+  static bool GroupShown();
+  // Records in LastRead how a read of the live or group file (at path)
+  // went; keeps a damaged file's bytes and tells OnReadDamaged. Called by
+  // the readers of those files.
+  void NoteRead(StoredFile file, const std::string& path, storage::ReadResult& read);
+  // The group file as of the last save, which declining changes goes back
+  // to, as the saved copy is for the floors: taken when the drawing is
+  // saved, opened or created. RestoreSavedGroup puts it back when the group
+  // file was written since (the write reported as any write of the group
+  // file); nothing happens when it was not, or when it could not be taken.
+  void KeepGroupAsSaved();
+  bool RestoreSavedGroup();
   std::string GroupFilePath() const;
   // Writes the list where the view shown keeps its elements: the group file
   // while a group view (80 to 84) is shown, the live drawing file otherwise.
@@ -271,6 +310,13 @@ class TFlist {
  private:
   // Tells OnWritten how a write ended; true when the file was written.
   bool ReportWrite(StoredFile file, const plat::WriteResult& written);
+
+  Content content_ = Content::Unknown;
+  // The group file's bytes at the last save (nullopt: there was none), when
+  // they could be read; whether it was written since.
+  std::optional<std::string> savedGroup_;
+  bool savedGroupKnown_ = false;
+  bool groupWritten_ = false;
 
   std::vector<TObj*> items_;
 };

@@ -383,6 +383,7 @@ void TFlist::RotateDrawingFile(int32 angle, std::string_view newName) {
   const Turn turn{angle, std::cos(radians), std::sin(radians), centre.dx, centre.dy};
   const Mirror reflect{centre.dx, centre.dy};
   Clear();
+  SetContent(Content::Floors);  // whatever view is shown
   for (int32 i = 0; i < stored.Count(); ++i) {
     std::unique_ptr<TObj> e(stored.At(i));
     stored.At(i) = nullptr;

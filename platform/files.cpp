@@ -133,6 +133,13 @@ bool FileExists(std::string_view programPath) {
   return ::stat(MapPath(programPath).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+PathKind WhatIsAt(std::string_view programPath) {
+  struct stat st;
+  if (::lstat(MapPath(programPath).c_str(), &st) != 0) return PathKind::Nothing;
+  if (S_ISREG(st.st_mode)) return PathKind::File;
+  return S_ISDIR(st.st_mode) ? PathKind::Folder : PathKind::Other;
+}
+
 bool DeleteFile(std::string_view programPath) {
   return ::unlink(MapPath(programPath).c_str()) == 0;
 }
@@ -201,7 +208,10 @@ std::optional<std::string> ReadWholeFile(std::string_view programPath) {
   return data;
 }
 
-std::string WriteResult::Reason() const { return error ? std::strerror(error) : ""; }
+std::string WriteResult::Reason() const {
+  if (!error) return "";
+  return why.empty() ? std::strerror(error) : why;
+}
 
 std::string WriteResult::Problem() const {
   return error ? "cannot write " + path + " (" + Reason() + ")" : std::string();
@@ -311,6 +321,10 @@ bool Holds(const std::string& path, std::string_view data) {
 }
 
 }  // namespace
+
+bool FileHolds(std::string_view programPath, std::string_view data) {
+  return Holds(MapPath(programPath), data);
+}
 
 WriteResult WriteFileThrough(std::string_view programPath,
                              const std::function<bool(std::FILE*)>& write) {

@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace plat {
@@ -31,6 +32,12 @@ std::string MapPath(std::string_view programPath);
 std::FILE* OpenFile(std::string_view programPath, const char* mode);
 
 bool FileExists(std::string_view programPath);
+// What stands at a program path, links not followed.
+enum class PathKind { Nothing, File, Folder, Other };
+PathKind WhatIsAt(std::string_view programPath);
+// Whether the regular file at a program path (not a link to one) holds
+// exactly data.
+bool FileHolds(std::string_view programPath, std::string_view data);
 bool DeleteFile(std::string_view programPath);
 // Makes the folder when it is missing (its parent must exist); true when
 // it exists afterwards.
@@ -64,11 +71,17 @@ std::vector<std::string> ListFiles(std::string_view programFolder);
 // How a write ended: 0 when the file was written, else the system's error
 // number of the step that failed.
 struct WriteResult {
+  WriteResult() = default;
+  WriteResult(int e, std::string realPath, std::string refusal = {})
+      : error(e), path(std::move(realPath)), why(std::move(refusal)) {}
   int error = 0;
   // The real path of the file written, as the user finds it on this system.
   std::string path;
+  // Why the program itself refused the write, when it did; the system's
+  // words for the error otherwise.
+  std::string why;
   explicit operator bool() const { return error == 0; }
-  // The system's words for the error ("No space left on device").
+  // Why the write failed ("No space left on device").
   std::string Reason() const;
   // What the user is told of a failed write: "cannot write <real path>
   // (<reason>)"; empty when the file was written.

@@ -39,6 +39,9 @@ TMainForm::TMainForm(plat::Timer& timer1) : timer1_(timer1) {
   DrawingList.OnWritten = [this](TFlist::StoredFile file, const std::string& problem) {
     DrawingFileWritten(file, problem);
   };
+  DrawingList.OnReadDamaged = [this](TFlist::StoredFile file, const TFlist::ReadReport& read) {
+    DrawingFileDamaged(file, read);
+  };
   cfg::SetWriteObserver([this](const plat::WriteResult& written) { SettingsFileWritten(written); });
 
   SetTool(tooltype::Line);
@@ -85,6 +88,7 @@ TMainForm::~TMainForm() {
     // open follows a folder of a form that is gone.
     DrawingList.ProgramDir.clear();
     DrawingList.OnWritten = nullptr;
+    DrawingList.OnReadDamaged = nullptr;
     cfg::SetWriteObserver(nullptr);
   }
 }

@@ -359,9 +359,16 @@ class TMainForm {
   bool SaveFailed() const;
   // Forgets what was told and failed: a drawing was created or opened.
   void ForgetFailedWrites();
-  // Keeps a copy of a drawing that could not be read whole and says so, and
-  // how the read failed; opened tells whether what was read is shown.
+  // Says that a drawing being opened could not be read whole, how the read
+  // failed and where its bytes are kept; opened tells whether what was read
+  // is shown.
   void ReportDamagedDrawing(const std::string& name, const TFlist::ReadReport& read, bool opened);
+  // Every read of the live or group file that finds it damaged, outside an
+  // open, ends here: told once the event is done.
+  void DrawingFileDamaged(TFlist::StoredFile file, const TFlist::ReadReport& read);
+  enum class DamagedWhen { Opened, NotOpened, WhileOpen, GroupRead };
+  static std::string DamagedDrawingText(const std::string& name, const TFlist::ReadReport& read,
+                                        DamagedWhen when);
   void StartDrawingTool(bool designRooms);
   void WriteNormalZoom();
   // False when the view stays as it was: a save the user wanted failed.
@@ -388,6 +395,7 @@ class TMainForm {
   std::vector<std::unique_ptr<TMDIChild>> children_;
   bool drawingOpen_ = false;
   bool exiting_ = false;
+  bool readingToOpen_ = false;  // the open reads the drawing and tells what it finds
   // The drawing whose steps the undo store holds since a drawing was first
   // created or opened; until then the store holds the steps of the drawing
   // Exit left last, with their views in "CFG\LASTACT.CFG".

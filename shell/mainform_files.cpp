@@ -14,6 +14,7 @@
 #include "platform/ui.h"
 #include "shell/mainform.h"
 #include "storage/cfgfile.h"
+#include "storage/damaged_files.h"
 #include "storage/record_codec.h"
 #include "storage/settings_files.h"
 #include "storage/unwritten_files.h"
@@ -26,8 +27,8 @@ constexpr const char* kOnlyDrawingsFolder =
     "Drawings are opened from the DWGS folder only: choose a drawing there";
 constexpr const char* kTooLarge = " is larger than any drawing can be and was not opened";
 constexpr const char* kNoMemory = "There is not enough memory to open the drawing";
-// Copies kept of damaged drawings: NAME.DAMAGED, NAME.DAMAGED2 ...
-constexpr int kDamagedCopies = 99;
+constexpr const char* kNotADrawing =
+    "Drawing %s cannot be read as a drawing: %s is not a file, and it was not opened.";
 constexpr const char* kReplaceQuestion =
     "a drawing of that name already exists - do you wish to replace it?";
 
@@ -44,12 +45,10 @@ bool InDrawingsFolder(const std::string& path) {
   return !ec && std::filesystem::equivalent(folder, parent, ec) && !ec;
 }
 
-bool InGroupView() { return CurrentView == view::Group || CurrentView == view::GroupPrint; }
+bool InGroupView() { return TFlist::GroupShown(); }
 
 // The live file, or the group file while a group drawing is shown.
-bool WriteWorkingFile() {
-  return InGroupView() ? DrawingList.WriteGroupFile() : DrawingList.WriteDrawingFile(dtDrawing);
-}
+bool WriteWorkingFile() { return DrawingList.WriteDrawingFile(dtDrawing); }
 
 std::string WorkingFilePath() {
   return InGroupView() ? DrawingList.GroupFilePath() : DrawingList.DrawingWritePath(dtDrawing);
@@ -71,29 +70,6 @@ void ReadLastUndoViews() {
   for (int32& v : DrawingList.UndoViews) {
     if (!r.Int(v)) v = 0;
   }
-}
-
-// Keeps the live file of a drawing that could not be read whole beside it,
-// byte for byte, as NAME.DAMAGED (NAME.DAMAGED2 ... when older copies are
-// kept): "" when no copy could be made. A copy already kept of the same
-// bytes serves again, so a drawing refused at every start leaves one copy.
-std::string KeepDamagedCopy(const std::string& name) {
-  std::string data;
-  if (plat::ReadFile(LiveFile(name), data) != plat::ReadStatus::Ok) return {};
-  for (int n = 1; n <= kDamagedCopies; ++n) {
-    const std::string copy =
-        "DWGS\\" + name + (n == 1 ? std::string(".DAMAGED") : plat::Format(".DAMAGED%d", n));
-    const std::string path = ProgramFile(copy);
-    if (!plat::FileExists(path)) {
-      if (plat::WriteFileAtomic(path, data)) return copy;
-      continue;
-    }
-    std::error_code ec;
-    if (std::filesystem::file_size(plat::MapPath(path), ec) == data.size() && !ec &&
-        plat::ReadWholeFile(path) == data)
-      return copy;
-  }
-  return {};
 }
 
 // What kept a drawing from being read whole, in the user's words, each
@@ -190,7 +166,13 @@ void TMainForm::SetUnits(int32 metric) {
 }
 
 bool TMainForm::KeepCurrentDrawing() {
-  if (!drawingOpen_ || DrawingList.Count() <= kInfoRecords) return true;
+  if (!drawingOpen_) return true;
+  // What a failed write holds goes only with the user's word: asked as
+  // Exit asks, Yes writing every held file.
+  if (SaveFailed()) return AskSaveChanges() != SaveAnswer::NotSaved;
+  // A floor drawing of nothing but its information records needs no
+  // write; a group drawing has no such records.
+  if (!InGroupView() && DrawingList.Count() <= kInfoRecords) return true;
   return DrawingFilesKept();
 }
 
@@ -217,9 +199,12 @@ void TMainForm::WriteWorkingFileQuietly() {
 
 bool TMainForm::SaveDrawing() {
   WriteReport report(*this, true);
-  if (!WriteWorkingFile() || !DrawingList.WriteDrawingFile(dtSavedCopy) ||
+  // The saved copy is the floors' drawing: in the group view the group
+  // file as it now stands becomes the saved group drawing instead.
+  if (!WriteWorkingFile() || (!InGroupView() && !DrawingList.WriteDrawingFile(dtSavedCopy)) ||
       !DrawingList.WriteHeldFiles())
     return false;
+  DrawingList.KeepGroupAsSaved();
   saveFailed_ = false;
   MarkSaved();
   return true;
@@ -258,6 +243,8 @@ void TMainForm::CmFilenewExecute() {
   }
 
   if (!KeepCurrentDrawing()) return;
+  // The user chose to replace what stands under the name, damaged or not.
+  storage::ForgetDamaged(LiveFile(choice.name));
   CloseAllChildren();
   SetUnits(choice.metric);
   DrawingList.SetDrawingName(choice.name);
@@ -306,6 +293,7 @@ void TMainForm::CmFilenewExecute() {
   InitDrawingList();
   DrawingList.WriteDrawingFile(dtDrawing);
   DrawingList.WriteDrawingFile(dtSavedCopy);
+  DrawingList.KeepGroupAsSaved();
   WriteNormalZoom();
   StartDrawingTool(choice.designRooms);
 }
@@ -331,8 +319,16 @@ void TMainForm::CmFileopenExecute() {
 
 bool TMainForm::OpenNamedDrawing(const std::string& name) {
   CurrentFunction = func::File;
-  if (!dlg::ValidDrawingName(name) || !plat::FileExists(LiveFile(name))) {
+  if (!dlg::ValidDrawingName(name) || plat::WhatIsAt(LiveFile(name)) == plat::PathKind::Nothing) {
     plat::Ui().ShowMessage(kNoSuchDrawing);
+    return false;
+  }
+  if (!plat::FileExists(LiveFile(name))) {
+    // A folder, a pipe or a device where the drawing belongs: the name
+    // stays a drawing's, and nothing is read.
+    plat::ErrorBox(plat::Format(kNotADrawing, name.c_str(),
+                                ShownFile("DWGS\\" + name + ".KWV").c_str()),
+                   plat::mbCancel);
     return false;
   }
   // A wizard's example would otherwise be read in place of the drawing.
@@ -346,13 +342,18 @@ bool TMainForm::OpenNamedDrawing(const std::string& name) {
   // is written back (the saved copy below) and shown: the window keeps the
   // list while that placement stays.
   storage::Placement placed;
+  readingToOpen_ = true;  // what the read finds is told below
   DrawingList.ReadDrawingFileInUnits([&](int32 units) {
     SetUnits(units);
     placed = storage::PageCentre();
   });
+  readingToOpen_ = false;
   const TFlist::ReadReport read = DrawingList.LastRead;
+  // A damaged drawing is opened only when its bytes are kept: its first
+  // write would otherwise put what was read over the only copy.
+  const bool unkept = !read.complete && read.keptAs.empty();
   if (DrawingList.Count() == 0 || read.file == plat::ReadStatus::TooLarge ||
-      read.file == plat::ReadStatus::NoMemory) {
+      read.file == plat::ReadStatus::NoMemory || unkept) {
     // Nothing of the drawing is kept: the one open before stays open, so no
     // later write can put a half-read drawing over either file.
     if (read.file == plat::ReadStatus::TooLarge)
@@ -360,7 +361,7 @@ bool TMainForm::OpenNamedDrawing(const std::string& name) {
                      plat::mbCancel);
     else if (read.file == plat::ReadStatus::NoMemory)
       plat::ErrorBox(kNoMemory, plat::mbCancel);
-    else if (!plat::FileExists(LiveFile(name)))
+    else if (plat::WhatIsAt(LiveFile(name)) == plat::PathKind::Nothing)
       plat::Ui().ShowMessage(kNoSuchDrawing);  // gone since it was looked for
     else
       ReportDamagedDrawing(name, read, false);
@@ -396,6 +397,7 @@ bool TMainForm::OpenNamedDrawing(const std::string& name) {
       ReadLastUndoViews();
     DrawingList.WriteDrawingFile(dtSavedCopy);
   }
+  DrawingList.KeepGroupAsSaved();
   undoOwner_ = name;
   undoViewsKeptByExit_ = false;
   DrawingList.ShownRepaint = 2;
@@ -414,32 +416,79 @@ bool TMainForm::OpenNamedDrawing(const std::string& name) {
 
 void TMainForm::ReportDamagedDrawing(const std::string& name, const TFlist::ReadReport& read,
                                      bool opened) {
-  const std::string copy = KeepDamagedCopy(name);
+  plat::InfoBox(DamagedDrawingText(name, read,
+                                   opened ? DamagedWhen::Opened : DamagedWhen::NotOpened));
+}
+
+void TMainForm::DrawingFileDamaged(TFlist::StoredFile file, const TFlist::ReadReport& read) {
+  // The open that reads a drawing tells what it found itself.
+  if (readingToOpen_) return;
+  const std::string text = DamagedDrawingText(
+      DrawingList.DrawingName, read,
+      file == TFlist::StoredFile::Group ? DamagedWhen::GroupRead : DamagedWhen::WhileOpen);
+  // Met in the middle of a paint or an edit: told once the event is done.
+  plat::Ui().Later([text] { plat::InfoBox(text); });
+}
+
+std::string TMainForm::DamagedDrawingText(const std::string& name, const TFlist::ReadReport& read,
+                                          DamagedWhen when) {
   std::vector<std::string> faults = ReadFaultTexts(read);
+  const char* drawing = name.c_str();
+  const bool all = read.read >= read.expected;
   std::string text;
-  if (opened) {
-    text = plat::Format("Only part of drawing %s could be read: %d of %d elements.", name.c_str(),
-                        read.read, read.expected);
-    for (std::string& fault : faults) {
-      fault[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(fault[0])));
-      text += " " + fault + ".";
-    }
-  } else {
-    text = "Drawing " + name + " could not be read and was not opened: ";
-    for (std::size_t i = 0; i < faults.size(); ++i) text += (i > 0 ? "; " : "") + faults[i];
-    text += ".";
+  switch (when) {
+    case DamagedWhen::NotOpened:
+      text = plat::Format("Drawing %s could not be read %sand was not opened: ", drawing,
+                          read.read > 0 ? "whole " : "");
+      for (std::size_t i = 0; i < faults.size(); ++i) text += (i > 0 ? "; " : "") + faults[i];
+      text += ".";
+      faults.clear();
+      break;
+    case DamagedWhen::Opened:
+      text = all ? plat::Format("Drawing %s was opened with all %d of its elements.", drawing,
+                                read.read)
+                 : plat::Format("Only part of drawing %s could be read: %d of %d elements.",
+                                drawing, read.read, read.expected);
+      break;
+    case DamagedWhen::WhileOpen:
+      text = all ? plat::Format("Drawing %s changed outside the program: all %d of its elements "
+                                "were read.",
+                                drawing, read.read)
+                 : plat::Format("Drawing %s changed outside the program and only part of it "
+                                "could be read: %d of %d elements.",
+                                drawing, read.read, read.expected);
+      break;
+    case DamagedWhen::GroupRead:
+      text = all ? plat::Format("The group drawing of %s was read with all %d of its elements.",
+                                drawing, read.read)
+                 : plat::Format("Only part of the group drawing of %s could be read: %d of %d "
+                                "elements.",
+                                drawing, read.read, read.expected);
+      break;
   }
-  text += copy.empty() ? " No copy of the file as it was could be kept."
-                       : " The file as it was is kept as " + ShownFile(copy) + ".";
-  plat::InfoBox(text);
+  for (std::string& fault : faults) {
+    fault[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(fault[0])));
+    text += " " + fault + ".";
+  }
+  // A file read whole, or one that could not be opened at all, holds
+  // nothing the program could lose.
+  if (!read.keptAs.empty())
+    text += " The file as it was is kept as " + plat::MapPath(read.keptAs) + ".";
+  else if (!read.complete && read.file != plat::ReadStatus::Missing)
+    text += " No copy of the file as it was could be kept (" + read.notKept +
+            (when == DamagedWhen::NotOpened || when == DamagedWhen::Opened
+                 ? "), so it is left as it is."
+                 : "), so the program does not write over it.");
+  return text;
 }
 
 void TMainForm::OpenRecentFile(int index) {
   if (index < 0 || index >= kRecentFileCount || RecentFiles[index].empty()) return;
   const std::string name = RecentFiles[index];
   // A drawing that is gone would otherwise come back with its message at
-  // every start.
-  if (!OpenNamedDrawing(name) && !plat::FileExists(LiveFile(name))) ForgetRecentFile(name);
+  // every start; one that is there but cannot be opened keeps its place.
+  if (!OpenNamedDrawing(name) && plat::WhatIsAt(LiveFile(name)) == plat::PathKind::Nothing)
+    ForgetRecentFile(name);
 }
 
 void TMainForm::CmSaveExecute() {
@@ -456,7 +505,9 @@ void TMainForm::CmAutosaveExecute() {
                                                              : autosave::SaveWithoutAsking;
   cfg::Write(ProgramFile(cfgfile::Autosave), plat::Format("%d\n", AutosaveMode));
   WriteReport report(*this);
-  if (drawingOpen_) DrawingList.WriteDrawingFile(dtSavedCopy);
+  if (!drawingOpen_) return;
+  if (!InGroupView()) DrawingList.WriteDrawingFile(dtSavedCopy);
+  DrawingList.KeepGroupAsSaved();
 }
 
 TMainForm::SaveAnswer TMainForm::AskSaveChanges() {
@@ -470,21 +521,23 @@ TMainForm::SaveAnswer TMainForm::AskSaveChanges() {
   if (AutosaveMode != autosave::Changed && !failed) return SaveAnswer::NothingToSave;
   if (plat::AskYesNo(kSaveQuestion))
     return SaveDrawing() ? SaveAnswer::Saved : SaveAnswer::NotSaved;
-  // Declined: back to the last save. A rewrite of the live file that fails
-  // marks the drawing changed again, as its file still holds the changes.
-  // The saved copy holds no group drawing: what the group file could not
-  // take is given up with the rest.
+  // Declined: each file back to its last save, the group file to the
+  // group drawing as last saved and the live file to the saved copy, never
+  // one from the other. A rewrite that fails marks the drawing changed
+  // again, as its file still holds the changes.
   saveFailed_ = false;
-  storage::ReleaseUnwritten(DrawingList.GroupFilePath());
   MarkSaved();
+  DrawingList.RestoreSavedGroup();
   DrawingList.Clear();
   DrawingList.ReadDrawingFile(dtSavedCopy);
   if (DrawingList.Count() > 0)
-    DrawingList.WriteDrawingFile(dtDrawing);
+    DrawingList.WriteDrawingFile(dtDrawing);  // the floors' drawing, whatever the view
   else if (DrawingList.DeleteDrawingFile() == 1)
     drawingOpen_ = false;  // never saved: nothing is left of it
-  else
-    DrawingList.ReadDrawingFile(dtDrawing);  // an unreadable saved copy proves nothing
+  // The list holds the view's drawing again (an unreadable saved copy
+  // proves nothing: the live file stays as it is).
+  if (drawingOpen_ && (InGroupView() || DrawingList.Count() == 0))
+    DrawingList.ReadDrawingFile(dtDrawing);
   return SaveAnswer::Declined;
 }
 

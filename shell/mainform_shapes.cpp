@@ -194,6 +194,7 @@ void TMainForm::ShowRotatedDrawing() {
     if (DrawingList.WriteDrawingFile(dtSavedCopy) && AutosaveMode == autosave::Changed)
       AutosaveMode = autosave::Unchanged;
   }
+  DrawingList.KeepGroupAsSaved();
   RememberRecentFile(DrawingList.DrawingName);
   CloseAllChildren();
   ShowView(0, ViewExtension(CurrentView));

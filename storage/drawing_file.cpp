@@ -3,6 +3,7 @@
 #include <array>
 
 #include "model/flist.h"
+#include "storage/damaged_files.h"
 #include "storage/record_codec.h"
 #include "storage/settings_files.h"
 #include "storage/unwritten_files.h"
@@ -21,10 +22,21 @@ bool WizardStarting() {
 
 // unitsRead, when given, hears the units of the file's header before any
 // element is placed, and may change the sheet the elements are placed on.
-void ReadTarget(TFlist& list, TDrawingTarget target, const storage::KeepFn& keep,
-                const std::function<void(int32)>& unitsRead = {}) {
-  const std::string path = list.DrawingReadPath(target);
-  if (path.empty()) return;
+TFlist::ReadReport ReportOf(const storage::ReadResult& r) {
+  TFlist::ReadReport report;
+  report.file = r.file;
+  report.complete = r.Whole();
+  report.expected = r.header.count;
+  report.read = r.appended;
+  report.cutElements = r.cutElements;
+  report.cutCharacters = r.cut.characters;
+  report.cutPoints = r.cut.points;
+  report.faults = r.faults;
+  return report;
+}
+
+storage::ReadResult ReadPlaced(TFlist& list, const std::string& path, const storage::KeepFn& keep,
+                               const std::function<void(int32)>& unitsRead = {}) {
   // The offset comes from the sheet and units in force before the header's
   // units flag is taken over.
   const storage::Placement centre = storage::PageCentre();
@@ -33,16 +45,23 @@ void ReadTarget(TFlist& list, TDrawingTarget target, const storage::KeepFn& keep
     unitsRead(h.units);
     return storage::PageCentre();
   };
-  const storage::ReadResult r = storage::ReadListFilePlaced(path, list, place, keep);
+  storage::ReadResult r = storage::ReadListFilePlaced(path, list, place, keep);
   if (r.headerRead) storage::ApplyHeaderToGlobals(r.header);
-  list.LastRead = {r.file,
-                   r.Whole(),
-                   r.header.count,
-                   r.appended,
-                   r.cutElements,
-                   r.cut.characters,
-                   r.cut.points,
-                   r.faults};
+  return r;
+}
+
+void ReadTarget(TFlist& list, TDrawingTarget target, const storage::KeepFn& keep,
+                const std::function<void(int32)>& unitsRead = {}) {
+  const std::string path = list.DrawingReadPath(target);
+  if (path.empty()) return;
+  storage::ReadResult r = ReadPlaced(list, path, keep, unitsRead);
+  list.SetContent(TFlist::Content::Floors);
+  // Only the drawing's own live file is kept when damaged: a wizard's
+  // example is never written, the saved copy is the program's own.
+  if (target == dtDrawing && !WizardStarting())
+    list.NoteRead(TFlist::StoredFile::Live, path, r);
+  else
+    list.LastRead = ReportOf(r);
 }
 
 TFlist::StoredFile FileOf(TDrawingTarget target) {
@@ -117,9 +136,36 @@ bool TFlist::WriteHeldFiles() {
   return all;
 }
 
+void TFlist::NoteRead(StoredFile file, const std::string& path, storage::ReadResult& r) {
+  LastRead = ReportOf(r);
+  // A file that is not there, or not a file, holds nothing to keep.
+  if (r.held || r.file == plat::ReadStatus::Missing) return;
+  if (LastRead.complete) {
+    storage::ForgetDamaged(path);
+    return;
+  }
+  const bool readToEnd = r.file == plat::ReadStatus::Ok;
+  const storage::DamagedRead damaged = storage::FileFoundDamaged(
+      path, readToEnd ? &r.bytes : nullptr,
+      r.file == plat::ReadStatus::TooLarge   ? "it is larger than any drawing can be"
+      : r.file == plat::ReadStatus::NoMemory ? "there was not enough memory to read it"
+                                             : "");
+  LastRead.keptAs = damaged.kept.copy;
+  LastRead.notKept = damaged.kept.problem;
+  if (damaged.fresh && OnReadDamaged) OnReadDamaged(file, LastRead);
+}
+
+bool TFlist::GroupShown() {
+  constexpr int32 kLastGroupView = view::Group + 4;
+  return (CurrentView >= view::Group && CurrentView <= kLastGroupView) ||
+         CurrentView == view::GroupPrint;
+}
+
 bool TFlist::WriteDrawingFile(TDrawingTarget target) {
-  // Group drawings live in the group file; the live file stays as it is.
-  if (CurrentView == view::Group || CurrentView == view::GroupPrint) return true;
+  // A group drawing lives in the group file; the floors' files and their
+  // copies are never made of it.
+  if (content_ == Content::Group || (content_ == Content::Unknown && GroupShown()))
+    return target == dtDrawing ? WriteGroupFile() : true;
   const std::string path = DrawingWritePath(target);
   if (path.empty()) return true;
   if (Count() > 0) ViewState = kViewStateReady;
@@ -136,7 +182,14 @@ bool TFlist::WriteDrawingFile(TDrawingTarget target) {
 }
 
 void TFlist::ReadDrawingFile(TDrawingTarget target) {
-  if (target == dtDrawing) Clear();
+  if (target == dtDrawing) {
+    Clear();
+    // The drawing of the view shown.
+    if (GroupShown()) {
+      ReadGroupFile();
+      return;
+    }
+  }
   ReadTarget(*this, target, {});
 }
 

@@ -1,27 +1,80 @@
 // The group file DWGS\<name>.GPD: the group drawing in the drawing layout,
 // written and read whatever the current view.
+#include <cerrno>
+
 #include "model/flist.h"
 #include "storage/record_codec.h"
+#include "storage/unwritten_files.h"
 
 std::string TFlist::GroupFilePath() const { return ProgramDir + "DWGS\\" + DrawingName + ".GPD"; }
 
 bool TFlist::WriteGroupFile() {
+  const std::string path = GroupFilePath();
+  // The floors' drawing is no group drawing: written there it would put
+  // the group out of reach.
+  if (content_ == Content::Floors)
+    return ReportWrite(StoredFile::Group,
+                       {EINVAL, plat::MapPath(path),
+                        "the floors' drawing is never written into the group file"});
+  groupWritten_ = true;
   // Read back by every paint of the group view, like the live file: what it
   // could not take is held in memory.
-  const std::string path = GroupFilePath();
   return ReportWrite(StoredFile::Group,
                      storage::WriteListFile(path, *this, storage::HeaderFromGlobals(0),
                                             storage::PageCentre(), storage::OnFailure::HoldList));
 }
 
-bool TFlist::WriteViewFile() {
-  constexpr int32 kLastGroupView = 84;
-  if (CurrentView >= view::Group && CurrentView <= kLastGroupView) return WriteGroupFile();
-  return WriteDrawingFile(dtDrawing);
-}
+bool TFlist::WriteViewFile() { return WriteDrawingFile(dtDrawing); }
 
 void TFlist::ReadGroupFile() {
+  const std::string path = GroupFilePath();
   const storage::Placement centre = storage::PageCentre();
-  const storage::ReadResult r = storage::ReadListFile(GroupFilePath(), *this, centre);
+  storage::ReadResult r = storage::ReadListFile(path, *this, centre);
   if (r.headerRead) storage::ApplyHeaderToGlobals(r.header);
+  content_ = Content::Group;
+  NoteRead(StoredFile::Group, path, r);
+}
+
+void TFlist::KeepGroupAsSaved() {
+  const std::string path = GroupFilePath();
+  groupWritten_ = false;
+  savedGroupKnown_ = true;
+  if (const std::string* held = storage::Unwritten(path)) {
+    savedGroup_ = *held;
+    return;
+  }
+  std::string data;
+  switch (plat::ReadFile(path, data)) {
+    case plat::ReadStatus::Ok: savedGroup_ = std::move(data); break;
+    case plat::ReadStatus::Missing:
+      // A folder or a device at its name is not the program's to remove.
+      savedGroup_.reset();
+      savedGroupKnown_ = plat::WhatIsAt(path) == plat::PathKind::Nothing;
+      break;
+    default: savedGroupKnown_ = false; break;
+  }
+}
+
+bool TFlist::RestoreSavedGroup() {
+  const std::string path = GroupFilePath();
+  if (!groupWritten_ && !storage::Unwritten(path)) return true;
+  groupWritten_ = false;
+  if (!savedGroupKnown_) {
+    // Nothing to go back to: what is held unwritten is given up.
+    storage::ReleaseUnwritten(path);
+    return true;
+  }
+  if (!savedGroup_) {
+    storage::ReleaseUnwritten(path);
+    // There was no group drawing at the last save.
+    const bool deleted = plat::DeleteFile(path);
+    const int error = deleted ? 0 : errno;
+    const bool gone = deleted || plat::WhatIsAt(path) == plat::PathKind::Nothing;
+    return ReportWrite(StoredFile::Group, {gone ? 0 : error, plat::MapPath(path)});
+  }
+  const bool written = ReportWrite(
+      StoredFile::Group, storage::ReplaceFile(path, *savedGroup_, storage::OnFailure::HoldList));
+  // The write above is the saved state again, not a change.
+  groupWritten_ = false;
+  return written;
 }

@@ -15,6 +15,7 @@
 
 #include "model/flist.h"
 #include "platform/files.h"
+#include "storage/damaged_files.h"
 #include "storage/unwritten_files.h"
 
 namespace storage {
@@ -963,12 +964,18 @@ ReadResult ParsePlaced(std::string_view data, TFlist& list, const PlaceFn& place
 plat::WriteResult WriteListFile(std::string_view path, const TFlist& list,
                                 const FileHeader& header, const Placement& p,
                                 OnFailure onFailure) {
-  std::string data = FormatList(list, header, p);
-  const plat::WriteResult written = plat::WriteFileAtomic(path, data);
-  if (written)
+  return ReplaceFile(path, FormatList(list, header, p), onFailure);
+}
+
+plat::WriteResult ReplaceFile(std::string_view path, std::string data, OnFailure onFailure) {
+  plat::WriteResult written = MayReplace(path);
+  if (written) written = plat::WriteFileAtomic(path, data);
+  if (written) {
     ReleaseUnwritten(path);
-  else if (onFailure == OnFailure::HoldList)
+    ForgetDamaged(path);
+  } else if (onFailure == OnFailure::HoldList) {
     HoldUnwritten(path, std::move(data));
+  }
   return written;
 }
 
@@ -989,6 +996,8 @@ ReadResult ReadListFilePlaced(std::string_view path, TFlist& list, const PlaceFn
     result =
         ParsePlaced(held ? std::string_view(*held) : std::string_view(data), list, place, keep);
     result.file = file;
+    result.held = held != nullptr;
+    if (!held && !result.Whole()) result.bytes = std::move(data);
   } catch (const std::bad_alloc&) {
     // The elements read so far stay; the rest is reported as not read.
     result.file = plat::ReadStatus::NoMemory;

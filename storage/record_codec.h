@@ -182,6 +182,12 @@ struct ReadResult {
   RecordReader::Loss cut;
   // Why the read stopped early, and what else it read past.
   ReadFaults faults;
+  // What was read is the content held for the file after a failed write
+  // (storage/unwritten_files.h), not the file itself.
+  bool held = false;
+  // The file's bytes when it was read to its end but not whole, for a copy
+  // to be kept before anything writes over them.
+  std::string bytes;
   // The file was read and everything it holds was kept: a write loses
   // nothing of it.
   bool Whole() const {
@@ -209,12 +215,17 @@ enum class OnFailure { KeepOldFile, HoldList };
 
 // Whole-file helpers on program paths. WriteListFile replaces the file
 // through a temporary file; when it cannot be written the old file stays.
+// Neither it nor ReplaceFile writes over a damaged file of which no copy
+// could be kept (storage/damaged_files.h).
 // ReadListFile returns headerRead false when the file cannot be opened or
 // has no complete header (nothing is appended then); it reads a held list
 // in place of its file.
 plat::WriteResult WriteListFile(std::string_view path, const TFlist& list,
                                 const FileHeader& header, const Placement& p,
                                 OnFailure onFailure = OnFailure::KeepOldFile);
+// Replaces a list file with data, as WriteListFile does with a list.
+plat::WriteResult ReplaceFile(std::string_view path, std::string data,
+                              OnFailure onFailure = OnFailure::KeepOldFile);
 ReadResult ReadListFile(std::string_view path, TFlist& list, const Placement& p,
                         const KeepFn& keep = {});
 ReadResult ReadListFilePlaced(std::string_view path, TFlist& list, const PlaceFn& place,

@@ -24,7 +24,9 @@ constexpr int32 kEmptySnapshot = 0;
 constexpr int32 kRecordedStep = 1;
 constexpr int32 kReplacedDrawing = 2;
 
-bool GroupShown() { return CurrentView == view::Group; }
+// The undo store keeps nothing of the group drawing on screen; its print
+// records a step like any print.
+bool GroupOnScreen() { return CurrentView == view::Group; }
 
 }  // namespace
 
@@ -33,7 +35,7 @@ std::string TFlist::UndoSlotPath(int32 slot) const {
 }
 
 bool TFlist::WriteUndoSnapshot(int32 slot, int32 content) {
-  if (GroupShown()) return true;
+  if (GroupOnScreen()) return true;
   const std::string path = UndoSlotPath(slot);
   const bool whole = content != kEmptySnapshot;
   if (whole && Count() > 0) ViewState = kViewStateReady;
@@ -51,10 +53,11 @@ bool TFlist::WriteUndoSnapshot(int32 slot, int32 content) {
 }
 
 void TFlist::ReadUndoSnapshot(int32 slot) {
-  if (GroupShown()) return;
+  if (GroupOnScreen()) return;
   const storage::Placement centre = storage::PageCentre();
   const storage::ReadResult r = storage::ReadListFile(UndoSlotPath(slot), *this, centre);
   if (r.headerRead) storage::ApplyHeaderToGlobals(r.header);
+  content_ = Content::Floors;
 }
 
 namespace {
@@ -118,7 +121,7 @@ bool Exchange(TFlist& list, int32 from, int32 to, bool pushView, int32 view) {
 }  // namespace
 
 bool TFlist::UpdateUndoHistory(int32 op, int32 view) {
-  if (GroupShown()) return true;
+  if (GroupOnScreen()) return true;
   switch (op) {
     case uoReset: {
       bool written = true;

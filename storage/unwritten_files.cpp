@@ -3,6 +3,7 @@
 #include <map>
 
 #include "platform/files.h"
+#include "storage/record_codec.h"
 
 namespace storage {
 
@@ -39,9 +40,8 @@ const std::string* Unwritten(std::string_view path) {
 plat::WriteResult WriteUnwritten(std::string_view path) {
   const std::string* held = Unwritten(path);
   if (!held) return {};
-  plat::WriteResult written = plat::WriteFileAtomic(path, *held);
-  if (written) ReleaseUnwritten(path);
-  return written;
+  // Written as any list file is, and held again when it fails.
+  return ReplaceFile(path, *held, OnFailure::HoldList);
 }
 
 }  // namespace storage

@@ -308,6 +308,7 @@ TEST_F(FailedWrites, ADrawingItsFileCouldNotTakeIsNotLeftForAnother) {
   Change(Line(18000, 12000, 22000, 12000));
 
   AnswerNewDrawing("OTHER");
+  ExpectSaveQuestion(plat::mrYes);
   ExpectError(NotSaved(CannotWrite(kLive, kIsAFolder)));
   form->CmFilenewExecute();
   EXPECT_EQ(DrawingList.DrawingName, "HOUSE");

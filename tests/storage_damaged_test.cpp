@@ -96,7 +96,7 @@ TEST_F(DamagedFiles, ATextOrPolygonLargerThanItsElementIsToldAndTheFileKeptAsItW
   TMainForm form(timer);
   DefaultTestUi()
       .ExpectMessageDlg(plat::MsgType::Information, plat::mbOK, plat::mrOk)
-      .WithText("Only part of drawing BIG could be read: 3 of 3 elements. 2 elements could not "
+      .WithText("Drawing BIG was opened with all 3 of its elements. 2 elements could not "
                 "be kept whole: 921 characters of text and 6 polygon points left out. The file "
                 "as it was is kept as " + dir.Root() + "/DWGS/BIG.DAMAGED.");
   ASSERT_TRUE(form.OpenNamedDrawing("BIG"));
@@ -169,11 +169,18 @@ TEST_F(DamagedFiles, AFileThatCannotBeReadWholeIsToldHowAndKeptAsItWas) {
         .Containing(c.how);
     EXPECT_EQ(form.OpenNamedDrawing(name), c.opened) << name;
     const std::string told = DefaultTestUi().Log().back().text;
-    EXPECT_EQ(told.rfind(c.opened ? "Only part of drawing " + name + " could be read"
-                                  : "Drawing " + name + " could not be read and was not opened",
+    // Every element counted was read in the cases that open.
+    EXPECT_EQ(told.rfind(c.opened ? "Drawing " + name + " was opened with all"
+                                  : "Drawing " + name + " could not be read",
                          0),
               0u)
         << told;
+    // A file read whole that holds no element loses nothing: it is not copied.
+    if (name == "BLANK") {
+      EXPECT_EQ(told, "Drawing BLANK could not be read and was not opened: the file holds no "
+                      "elements.");
+      continue;
+    }
     EXPECT_NE(told.find("kept as " + dir.Root() + "/DWGS/" + name + ".DAMAGED."), std::string::npos) << told;
     EXPECT_TRUE(dir.ReadFile("DWGS\\" + name + ".DAMAGED") == c.bytes) << name;
     if (c.opened) EXPECT_EQ(DrawingList.DrawingName, name);
@@ -198,10 +205,21 @@ TEST_F(DamagedFiles, PipesDevicesAndHugeFilesAreNeverRead) {
   EXPECT_EQ(plat::ReadFile("DWGS\\HUGE.KWV", data), plat::ReadStatus::TooLarge);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 
+  // Not drawings, but where drawings belong: said so, and the names stay
+  // in the recent list.
+  std::filesystem::create_directory(dir.Path("DWGS\\") + "FOLDER.KWV");
+  dir.WriteFile("CFG\\LASTFILES.CFG", "PIPE\nZERO\nFOLDER\n");
   plat::ManualTimer timer;
   TMainForm form(timer);
-  DefaultTestUi().ExpectShowMessage("no drawing of that name");
-  EXPECT_FALSE(form.OpenNamedDrawing("PIPE"));
+  for (int recent = 0; recent < 3; ++recent) {
+    const std::string name = form.RecentFiles[recent];
+    DefaultTestUi()
+        .ExpectMessageDlg(plat::MsgType::Error, plat::mbCancel, plat::mrCancel)
+        .WithText("Drawing " + name + " cannot be read as a drawing: " + dir.Root() + "/DWGS/" +
+                  name + ".KWV is not a file, and it was not opened.");
+    form.OpenRecentFile(recent);
+  }
+  EXPECT_EQ(dir.ReadFile("CFG\\LASTFILES.CFG"), "PIPE\nZERO\nFOLDER\n");
   DefaultTestUi()
       .ExpectMessageDlg(plat::MsgType::Error, plat::mbCancel, plat::mrCancel)
       .WithText(dir.Root() + "/DWGS/HUGE.KWV is larger than any drawing can be and was not opened");

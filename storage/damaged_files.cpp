@@ -1,0 +1,131 @@
+#include "storage/damaged_files.h"
+
+#include <cctype>
+#include <cerrno>
+#include <functional>
+#include <map>
+
+namespace storage {
+
+namespace {
+
+// Copies kept of one file: NAME.DAMAGED, NAME.DAMAGED2 ... NAME.DAMAGED99.
+constexpr int kCopyNames = 99;
+
+// A damaged file met since the program started, by real path.
+struct Damaged {
+  bool readable = false;  // the bytes were read to the end
+  std::size_t size = 0;
+  std::size_t hash = 0;
+  DamagedCopy kept;
+  std::string bytes;  // held only while no copy of them could be kept
+};
+
+std::map<std::string, Damaged>& Met() {
+  static std::map<std::string, Damaged> met;
+  return met;
+}
+
+std::string CopyName(const std::string& stem, int n) {
+  return stem + (n == 1 ? std::string(".DAMAGED") : ".DAMAGED" + std::to_string(n));
+}
+
+bool EndsWithNoCase(std::string_view s, std::string_view end) {
+  if (s.size() < end.size()) return false;
+  for (std::size_t i = 0; i < end.size(); ++i) {
+    const char a = s[s.size() - end.size() + i];
+    if (std::tolower(static_cast<unsigned char>(a)) != std::tolower(static_cast<unsigned char>(end[i])))
+      return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string DamagedCopyStem(std::string_view path) {
+  constexpr std::string_view kDrawing = ".KWV";
+  if (EndsWithNoCase(path, kDrawing)) path.remove_suffix(kDrawing.size());
+  return std::string(path);
+}
+
+DamagedCopy KeepDamagedCopy(std::string_view path, std::string_view data) {
+  const std::string stem = DamagedCopyStem(path);
+  for (int n = 1; n <= kCopyNames; ++n) {
+    const std::string copy = CopyName(stem, n);
+    switch (plat::WhatIsAt(copy)) {
+      case plat::PathKind::Nothing: {
+        // A failure here (a full or read-only disk) is no better under
+        // another name.
+        const plat::WriteResult written = plat::WriteFileAtomic(copy, data);
+        if (written) return {copy, ""};
+        return {"", written.Problem()};
+      }
+      case plat::PathKind::File:
+        // A copy kept before of the same bytes serves again, so a file met
+        // damaged at every start leaves one copy.
+        if (plat::FileHolds(copy, data)) return {copy, ""};
+        break;
+      case plat::PathKind::Folder:
+      case plat::PathKind::Other: break;  // never a copy, never written through
+    }
+  }
+  return {"", "every name from " + plat::MapPath(CopyName(stem, 1)) + " to " +
+                  plat::MapPath(CopyName(stem, kCopyNames)) + " is taken"};
+}
+
+DamagedRead FileFoundDamaged(std::string_view path, const std::string* data,
+                             std::string_view unreadReason) {
+  Damaged found;
+  found.readable = data != nullptr;
+  if (data) {
+    found.size = data->size();
+    found.hash = std::hash<std::string_view>{}(*data);
+  }
+  auto& met = Met();
+  const std::string real = plat::MapPath(path);
+  if (auto it = met.find(real); it != met.end()) {
+    const Damaged& before = it->second;
+    // The paint reads the live file again and again: the same bytes are
+    // kept, and told, once.
+    if (before.readable == found.readable && before.size == found.size &&
+        before.hash == found.hash && (!data || before.kept.Kept() || before.bytes == *data))
+      return {before.kept, false};
+  }
+  if (data) {
+    found.kept = KeepDamagedCopy(path, *data);
+    if (!found.kept.Kept()) found.bytes = *data;
+  } else {
+    found.kept.problem = std::string(unreadReason.empty() ? "the file could not be read to its end"
+                                                          : unreadReason);
+  }
+  DamagedRead read{found.kept, true};
+  met[real] = std::move(found);
+  return read;
+}
+
+void ForgetDamaged(std::string_view path) {
+  auto& met = Met();
+  if (!met.empty()) met.erase(plat::MapPath(path));
+}
+
+plat::WriteResult MayReplace(std::string_view path) {
+  auto& met = Met();
+  if (met.empty()) return {};
+  const std::string real = plat::MapPath(path);
+  auto it = met.find(real);
+  if (it == met.end() || it->second.kept.Kept()) return {};
+  Damaged& d = it->second;
+  // The copy may fit now (a copy removed, room made on the disk).
+  if (d.readable) {
+    d.kept = KeepDamagedCopy(path, d.bytes);
+    if (d.kept.Kept()) {
+      d.bytes = std::string();
+      return {};
+    }
+  }
+  return {ECANCELED, real,
+          "it could not be read whole and no copy of it as it was could be kept (" +
+              d.kept.problem + "), so it is not written over"};
+}
+
+}  // namespace storage

@@ -1,0 +1,54 @@
+// Drawing files the program could not read whole. What a read could not
+// take would be gone at the next write of the file, so the bytes the read
+// found are kept beside it first, as a copy the program wrote itself
+// (HOUSE.DAMAGED for DWGS\HOUSE.KWV, HOUSE.GPD.DAMAGED for the group file,
+// numbered HOUSE.DAMAGED2 ... when older copies are kept). A file of which
+// no copy could be kept is not written over: its writes fail until a copy
+// can be made.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/files.h"
+
+namespace storage {
+
+// What became of a damaged file's bytes.
+struct DamagedCopy {
+  std::string copy;     // the program path of the copy kept; "" when none
+  std::string problem;  // why none could be kept, in plain words
+  bool Kept() const { return !copy.empty(); }
+};
+
+// The name of the copies of a file: its name without ".KWV", or the whole
+// name for any other file ("DWGS\\HOUSE.GPD").
+std::string DamagedCopyStem(std::string_view path);
+
+// Keeps data beside path as the first free copy name: a name nothing holds,
+// or a regular file that holds exactly data already (a copy kept before). A
+// link, folder or device at a copy's name is never taken as a copy nor
+// written through.
+DamagedCopy KeepDamagedCopy(std::string_view path, std::string_view data);
+
+// What a read found that was not the whole file. data: the bytes read, when
+// the file could be read to its end (nullptr otherwise). The bytes are kept
+// once for each content the file is found with: `fresh` is true the first
+// time, false when the same bytes were met and kept (or refused) before.
+struct DamagedRead {
+  DamagedCopy kept;
+  bool fresh = false;
+};
+DamagedRead FileFoundDamaged(std::string_view path, const std::string* data,
+                             std::string_view unreadReason = {});
+
+// The file's content is the program's own again (it was written whole, or a
+// new drawing took its name): it is no longer a damaged file.
+void ForgetDamaged(std::string_view path);
+
+// Whether a write may replace the file: a damaged file of which no copy
+// could be kept is tried once more, and refused (the result says why) while
+// no copy can be made.
+plat::WriteResult MayReplace(std::string_view path);
+
+}  // namespace storage

@@ -1,0 +1,175 @@
+// A drawing's files found damaged at any read, not only at the open: the
+// group file, and the live file changed from outside while the drawing is
+// open. The user is told once, the bytes are kept beside the file as a
+// copy the program wrote before anything writes over them, and a file of
+// which no copy can be kept is never written over.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "model/flist.h"
+#include "model/globals.h"
+#include "planwindow/childwin.h"
+#include "storage/record_codec.h"
+#include "tests/planwindow_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using planfix::Line;
+
+constexpr const char* kLive = "DWGS\\HOUSE.KWV";
+constexpr const char* kGroup = "DWGS\\HOUSE.GPD";
+
+// The record of the last line in a drawing file with one of its numbers
+// made unreadable, as an outside edit can leave it.
+std::string BreakLastLine(std::string text) {
+  const std::size_t record = text.rfind("\n1 120 ");
+  const std::size_t number = text.find(' ', record + 7) + 1;  // the fourth value
+  return text.replace(number, text.find(' ', number) - number, "-48x5");
+}
+
+class DamagedDrawing : public planfix::ShellTest {
+ protected:
+  plat::ScriptedUi& ui = DefaultTestUi();
+
+  void SetUp() override {
+    ShellTest::SetUp();
+    NewDrawing("HOUSE");
+    for (int i = 0; i < 5; ++i) Edit(Line(18000, 11000 + 500 * i, 22000, 11000 + 500 * i));
+    form->CmSaveExecute();
+  }
+  void Repaint() {
+    Window().window.InvalidateRect(nullptr);
+    Window().Paint();
+  }
+  void ExpectTold(const std::string& text) {
+    ui.ExpectMessageDlg(plat::MsgType::Information, plat::mbOK, plat::mrOk).WithText(text);
+  }
+  std::string Shown(const std::string& file) { return dir.Root() + "/DWGS/" + file; }
+  void RemoveCopies() {
+    std::vector<fs::path> copies;
+    for (const auto& e : fs::directory_iterator(dir.Path("DWGS\\")))
+      if (e.path().filename().string().find("DAMAGED") != std::string::npos) copies.push_back(e);
+    for (const fs::path& p : copies) fs::remove_all(p);
+  }
+};
+
+TEST_F(DamagedDrawing, ALiveFileChangedOutsideIsKeptAndToldOnceBeforeTheNextWrite) {
+  const std::string damaged = BreakLastLine(dir.ReadFile(kLive));
+  dir.WriteFile(kLive, damaged);
+  ExpectTold("Drawing HOUSE changed outside the program and only part of it could be read: 10 "
+             "of 11 elements. Element 11 (kind 1) is broken. The file as it was is kept as " +
+             Shown("HOUSE.DAMAGED") + ".");
+  Repaint();
+  Repaint();  // the same bytes again: nothing more to tell
+  Edit(Line(18000, 14000, 22000, 14000));
+  Repaint();
+  EXPECT_EQ(dir.ReadFile("DWGS\\HOUSE.DAMAGED"), damaged);
+  EXPECT_EQ(UserElementsIn(kLive), 5);
+}
+
+TEST_F(DamagedDrawing, AGroupFileReadInPartIsKeptBesideItAndTold) {
+  // One element counted, two held.
+  TFlist lines;
+  for (int i = 0; i < 2; ++i) lines.Add(Line(1000, 1000 + 100 * i, 2000, 1000, view::Group));
+  std::string group = storage::FormatList(lines, storage::HeaderFromGlobals(0), {});
+  group[0] = '1';
+  dir.WriteFile(kGroup, group);
+  ExpectTold("The group drawing of HOUSE was read with all 1 of its elements. More follows the "
+             "last element its header counts. The file as it was is kept as " +
+             Shown("HOUSE.GPD.DAMAGED") + ".");
+  form->CmGroupExecute();
+  form->CmLineExecute();
+  Child().OnMouseDown(1, 100, 100);
+  Child().OnMouseMove(400, 100, true);
+  Child().OnMouseUp(1, 400, 100);
+  Repaint();
+  EXPECT_EQ(dir.ReadFile("DWGS\\HOUSE.GPD.DAMAGED"), group);
+  EXPECT_EQ(UserElementsIn(kGroup) + 6, 2);
+}
+
+// Whatever stands at the copies' names, a copy is a regular file the
+// program wrote: a link or a folder is passed over, and a drawing of which
+// no copy can be kept is neither opened nor, once open, written over.
+TEST_F(DamagedDrawing, ACopyIsAlwaysAFileTheProgramWroteOrNothingIsWritten) {
+  const std::string whole = dir.ReadFile(kLive);
+  const std::string damaged = BreakLastLine(whole);
+  NewDrawing("OTHER");
+  const std::string other = dir.ReadFile("DWGS\\OTHER.KWV");
+  const std::string shipped = "Element 11 (kind 1) is broken.";
+  struct Case {
+    const char* planted;
+    std::function<void(ScratchProgramDir&)> plant;
+    const char* keptAs;  // "" when no copy can be kept
+  };
+  auto everyName = [](ScratchProgramDir& d) {
+    d.WriteFile("DWGS\\HOUSE.DAMAGED", "older");
+    for (int n = 2; n <= 99; ++n) d.WriteFile("DWGS\\HOUSE.DAMAGED" + std::to_string(n), "older");
+  };
+  const Case cases[] = {
+      {"link",
+       [](ScratchProgramDir& d) {
+         fs::create_symlink(d.Path(kLive), d.Path("DWGS\\") + "HOUSE.DAMAGED");
+       },
+       "HOUSE.DAMAGED2"},
+      {"folder",
+       [](ScratchProgramDir& d) { fs::create_directory(d.Path("DWGS\\") + "HOUSE.DAMAGED"); },
+       "HOUSE.DAMAGED2"},
+      {"every name", everyName, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.planted);
+    RemoveCopies();
+    dir.WriteFile(kLive, damaged);
+    c.plant(dir);
+    const std::string keptAs = c.keptAs;
+    if (keptAs.empty()) {
+      ui.ExpectMessageDlg(plat::MsgType::Information, plat::mbOK, plat::mrOk)
+          .WithText("Drawing HOUSE could not be read whole and was not opened: element 11 (kind "
+                    "1) is broken. No copy of the file as it was could be kept (every name from " +
+                    Shown("HOUSE.DAMAGED") + " to " + Shown("HOUSE.DAMAGED99") +
+                    " is taken), so it is left as it is.");
+      EXPECT_FALSE(form->OpenNamedDrawing("HOUSE"));
+      EXPECT_EQ(DrawingList.DrawingName, "OTHER");
+      form->CmSaveExecute();
+      EXPECT_EQ(dir.ReadFile("DWGS\\OTHER.KWV"), other);
+      EXPECT_EQ(dir.ReadFile(kLive), damaged);
+      continue;
+    }
+    ui.ExpectMessageDlg(plat::MsgType::Information, plat::mbOK, plat::mrOk)
+        .WithText("Only part of drawing HOUSE could be read: 10 of 11 elements. " + shipped +
+                  " The file as it was is kept as " + Shown(keptAs) + ".");
+    ASSERT_TRUE(form->OpenNamedDrawing("HOUSE"));
+    Edit(Line(18000, 14000, 22000, 14000));
+    EXPECT_EQ(dir.ReadFile("DWGS\\" + keptAs), damaged);
+    EXPECT_NE(fs::symlink_status(dir.Path("DWGS\\") + "HOUSE.DAMAGED").type(),
+              fs::file_type::regular);
+    ASSERT_TRUE(form->OpenNamedDrawing("OTHER"));
+  }
+
+  // Once open, a drawing damaged from outside with no name left for a copy
+  // is not written over: the edit is held and the failure told, until a
+  // copy can be kept.
+  RemoveCopies();
+  dir.WriteFile(kLive, whole);
+  ASSERT_TRUE(form->OpenNamedDrawing("HOUSE"));
+  everyName(dir);
+  dir.WriteFile(kLive, damaged);
+  ui.ExpectMessageDlg(plat::MsgType::Information, plat::mbOK, plat::mrOk)
+      .Containing("No copy of the file as it was could be kept");
+  Repaint();
+  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk)
+      .Containing("so it is not written over");
+  Edit(Line(18000, 14000, 22000, 14000));
+  Repaint();
+  EXPECT_EQ(dir.ReadFile(kLive), damaged);
+  EXPECT_TRUE(form->HasUnsavedChanges());
+
+  fs::remove(dir.Path("DWGS\\") + "HOUSE.DAMAGED50");
+  form->CmSaveExecute();
+  EXPECT_EQ(dir.ReadFile("DWGS\\HOUSE.DAMAGED50"), damaged);
+  EXPECT_EQ(UserElementsIn(kLive), 5);
+}
+
+}  // namespace

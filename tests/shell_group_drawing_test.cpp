@@ -1,0 +1,220 @@
+// What is drawn in the group drawing is never lost nor mixed with the
+// floors: declining changes goes back to the group drawing as last saved,
+// leaving the drawing keeps it (asking first when a write failed), and
+// whatever a command sets down there (a paste, a library item, an Easy Draw
+// symbol) lands in the group file.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <functional>
+
+#include "designer/fixture_dialogs.h"
+#include "designer/miscdesigner.h"
+#include "dialogs/addtolibdlg.h"
+#include "dialogs/liblistdlg.h"
+#include "model/flist.h"
+#include "model/globals.h"
+#include "planwindow/childwin.h"
+#include "platform/keys.h"
+#include "storage/library_file.h"
+#include "storage/record_codec.h"
+#include "tests/planwindow_fixture.h"
+
+namespace {
+
+constexpr const char* kLive = "DWGS\\HOUSE.KWV";
+constexpr const char* kGroup = "DWGS\\HOUSE.GPD";
+constexpr const char* kSaveQuestion = "do you wish to save drawing changes?";
+
+// What the tables below drive is public to them.
+class GroupDrawing : public planfix::ShellTest {
+ public:
+  using planfix::ShellTest::AnswerNewDrawing;
+  using planfix::ShellTest::form;
+  plat::ScriptedUi& ui = DefaultTestUi();
+  int closes = 0;
+
+  // A saved house with a wall, and another drawing to go to; the group
+  // drawing shown.
+  void SetUp() override {
+    ShellTest::SetUp();
+    form->onCloseRequested = [this] { ++closes; };
+    NewDrawing("OTHER");
+    NewDrawing("HOUSE");
+    Edit(planfix::ExtWall(18000, 11000, 22000, 11000));
+    form->CmSaveExecute();
+    form->CmGroupExecute();
+    ASSERT_EQ(CurrentView, view::Group);
+  }
+  void Press(int x, int y) { Child().OnMouseDown(1, x, y); }
+  void Release(int x, int y) { Child().OnMouseUp(1, x, y); }
+  void Drag(int x1, int y1, int x2, int y2) {
+    Press(x1, y1);
+    Child().OnMouseMove((x1 + x2) / 2, (y1 + y2) / 2, true);
+    Child().OnMouseMove(x2, y2, true);
+    Release(x2, y2);
+  }
+  void DrawLine(int y) {
+    form->CmLineExecute();
+    Drag(100, y, 400, y);
+  }
+  void ExpectSaveQuestion(int answer) {
+    ui.ExpectMessageDlg(plat::MsgType::Confirmation, plat::mbYes | plat::mbNo, answer)
+        .WithText(kSaveQuestion);
+  }
+  // The elements of the group file, every one of the group view.
+  int GroupElements() { return ElementsIn(kGroup, true); }
+  // The user elements of the live file, none of the group view.
+  int LiveElements() { return ElementsIn(kLive, false); }
+  int ElementsIn(const std::string& file, bool group) {
+    TFlist read;
+    const int32 units = MetricUnits;
+    storage::ReadListFile(dir.Path(file), read, {});
+    MetricUnits = units;
+    int n = 0;
+    for (int32 i = 0; i < read.Count(); ++i) {
+      const TObj& e = *read.At(i);
+      EXPECT_EQ(e.Floor == view::Group, group) << file << " element " << i;
+      n += !kind::IsInfoKind(e.Kind);
+    }
+    return n;
+  }
+};
+
+// ---- Leaving the group drawing -------------------------------------------------------
+
+struct Road {
+  const char* name;
+  std::function<void(GroupDrawing&)> take;
+  bool asks;  // the save question comes, and No gives the changes up
+};
+
+class LeavingTheGroupDrawing : public GroupDrawing,
+                               public ::testing::WithParamInterface<std::tuple<Road, bool>> {};
+
+// One line saved, one drawn after; then the road out. A road that asks
+// gives up the second line when told No; one that does not ask keeps it,
+// but asks first (Yes writes it) while a failed write holds it. The floors'
+// file never changes, nor takes anything of the group.
+TEST_P(LeavingTheGroupDrawing, GivesUpOnlyWhatCameAfterTheSaveAndKeepsTheFilesApart) {
+  const auto& [road, held] = GetParam();
+  DrawLine(100);
+  form->CmSaveExecute();
+  ASSERT_EQ(GroupElements(), 1);
+  if (held) {
+    plat::SimulateWriteFailure("DWGS\\", EROFS);
+    ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk)
+        .Containing("HOUSE.GPD (Read-only file system)");
+  }
+  DrawLine(200);
+  plat::SimulateWriteFailure("", 0);
+  if (road.asks || held) ExpectSaveQuestion(road.asks && !held ? plat::mrNo : plat::mrYes);
+  road.take(*this);
+
+  EXPECT_EQ(GroupElements(), road.asks && !held ? 1 : 2);
+  EXPECT_EQ(LiveElements(), 1);
+}
+
+const Road kRoads[] = {
+    {"Exit", [](GroupDrawing& t) { t.form->CmExitExecute(); }, true},
+    {"CloseButton", [](GroupDrawing& t) { t.form->FormCloseQuery(); }, true},
+    {"ViewSwitch", [](GroupDrawing& t) { t.form->CmPlanExecute(); }, true},
+    {"New",
+     [](GroupDrawing& t) {
+       t.AnswerNewDrawing("THIRD");
+       t.form->CmFilenewExecute();
+       EXPECT_EQ(DrawingList.DrawingName, "THIRD");
+     },
+     false},
+    {"Open", [](GroupDrawing& t) { EXPECT_TRUE(t.form->OpenNamedDrawing("OTHER")); }, false},
+    {"Recent",
+     [](GroupDrawing& t) {
+       t.form->OpenRecentFile(1);
+       EXPECT_EQ(DrawingList.DrawingName, "OTHER");
+     },
+     false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Roads, LeavingTheGroupDrawing,
+                         ::testing::Combine(::testing::ValuesIn(kRoads), ::testing::Bool()),
+                         [](const auto& info) {
+                           return std::string(std::get<0>(info.param).name) +
+                                  (std::get<1>(info.param) ? "WithAHeldWrite" : "");
+                         });
+
+// ---- Setting things down in the group drawing --------------------------------------------
+
+struct Placing {
+  const char* name;
+  std::function<void(GroupDrawing&)> start;  // ends with the item waiting to be placed
+};
+
+class PlacingInTheGroupDrawing : public GroupDrawing,
+                                 public ::testing::WithParamInterface<Placing> {
+ public:
+  dlg::InstalledScript<TTAddtolibdlg> add;
+  dlg::InstalledScript<TTLiblistdlg> list;
+  dlg::InstalledScript<TEasydrawdlg> picker;
+  dlg::InstalledScript<TBedDlg> bed;
+  dlg::InstalledScript<TMiscChild> designer;
+};
+
+TEST_P(PlacingInTheGroupDrawing, WhatIsSetDownIsKeptInTheGroupFile) {
+  DrawLine(100);
+  form->CmSaveExecute();
+  // The window paints between the events, as the window system has it do.
+  GetParam().start(*this);
+  Window().Paint();
+  Press(500, 300);
+  Release(500, 300);
+  Window().Paint();
+  Child().FormKeyDown(plat::VK_RETURN, false);
+  Window().Paint();
+  const int placed = GroupElements();
+  EXPECT_GT(placed, 1);
+
+  ExpectSaveQuestion(plat::mrYes);
+  form->CmExitExecute();
+  EXPECT_EQ(closes, 1);
+  EXPECT_EQ(GroupElements(), placed);
+  EXPECT_EQ(LiveElements(), 1);
+}
+
+const Placing kPlacings[] = {
+    {"Paste",
+     [](GroupDrawing& t) {
+       t.form->CmCopyExecute();
+       t.Drag(80, 80, 420, 120);
+       t.form->CmPasteExecute();
+     }},
+    {"LibraryItem",
+     [](GroupDrawing& g) {
+       auto& t = static_cast<PlacingInTheGroupDrawing&>(g);
+       t.form->CmAddToLibraryExecute();
+       t.add.Answer([](TTAddtolibdlg& d) {
+         d.name = "Group line";
+         d.category = library::Furniture;
+       });
+       t.Drag(80, 80, 420, 120);
+       t.list.Answer([](TTLiblistdlg& d) { d.Choose(0); });
+       t.form->CmFurnitureExecute();
+     }},
+    {"EasyDraw",
+     [](GroupDrawing& g) {
+       auto& t = static_cast<PlacingInTheGroupDrawing&>(g);
+       t.picker.Answer([](TEasydrawdlg& d) { d.item = 1; });
+       t.form->CmEasyDrawExecute();
+       t.bed.Answer([](TBedDlg&) {});  // as it comes
+       t.bed.Answer([](TBedDlg&) {});  // Show Changes
+       t.designer.Answer([](TMiscChild& m) { ASSERT_TRUE(m.ShowChanges()); });
+       t.ui.ExpectMessageDlg(plat::MsgType::Information, plat::mbYes | plat::mbNo, plat::mrNo)
+           .WithText("do you want to add this object to your libraries ?");
+       t.Press(300, 250);
+       t.Release(300, 250);
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Commands, PlacingInTheGroupDrawing, ::testing::ValuesIn(kPlacings),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace

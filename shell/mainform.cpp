@@ -39,7 +39,9 @@ TMainForm::TMainForm(plat::Timer& timer1) : timer1_(timer1) {
   DrawingList.OnWritten = [this](TFlist::StoredFile file, const std::string& problem) {
     DrawingFileWritten(file, problem);
   };
-  cfg::SetWriteObserver([this](const plat::WriteResult& written) { SettingsFileWritten(written); });
+  cfg::SetWriteObserver([this](const plat::WriteResult& written, cfg::Kept what) {
+    SettingsFileWritten(written, what);
+  });
 
   SetTool(tooltype::Line);
 

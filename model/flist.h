@@ -199,7 +199,7 @@ class TFlist {
   // Symbol libraries and the paste buffer (storage/library_file.cpp).
   // Writes the elements of the selection hand-over to LIBS\ + fileName in
   // the library layout, each relative to its listed origin; false when the
-  // file could not be written.
+  // file could not be written (told through cfg::Write's observer).
   bool WriteLibraryFile(std::string_view fileName);
   // Appends the records of LIBS\ + fileName on the current view, a little
   // inside the window's bottom-left corner, under new group ids; returns the

@@ -42,7 +42,9 @@ TMainForm::TMainForm(plat::Timer& timer1) : timer1_(timer1) {
   DrawingList.OnReadDamaged = [this](TFlist::StoredFile file, const TFlist::ReadReport& read) {
     DrawingFileDamaged(file, read);
   };
-  cfg::SetWriteObserver([this](const plat::WriteResult& written) { SettingsFileWritten(written); });
+  cfg::SetWriteObserver([this](const plat::WriteResult& written, cfg::Kept what) {
+    SettingsFileWritten(written, what);
+  });
 
   SetTool(tooltype::Line);
 

@@ -15,6 +15,7 @@
 #include "platform/files.h"
 #include "platform/gdi_types.h"
 #include "platform/services.h"
+#include "storage/cfgfile.h"
 #include "tools/drawingtool.h"
 
 namespace storage {
@@ -347,12 +348,15 @@ class TMainForm {
    private:
     TMainForm& form_;
   };
-  // Every settings write ends here. One that fails is told once in the
-  // command (at the end of its WriteReport, unless the drawing's failure
-  // is told there, or once the event is done), and not again until a write
-  // of that file works. The drawing is not marked changed for it.
-  void SettingsFileWritten(const plat::WriteResult& written);
-  // Tells the settings failure the command met, if any.
+  // Every write of a file besides the drawing's (cfg::Write: settings,
+  // library items, the paste buffer) ends here. One that fails is told once
+  // in the command (at the end of its WriteReport, unless the drawing's
+  // failure is told there, or once the event is done); a settings file not
+  // again until a write of it works, a library item or the paste buffer
+  // each time the user asks for one. The drawing is not marked changed for
+  // it.
+  void SettingsFileWritten(const plat::WriteResult& written, cfg::Kept what);
+  // Tells the failure of such a file the command met, if any.
   void TellSettingsFailure();
   // The save question is owed whatever AutosaveMode says: a write failed
   // since the last save, or a file's content is still held unwritten.
@@ -416,6 +420,7 @@ class TMainForm {
     std::string drawing;       // the first problems the reports met
     std::string undo;
     plat::WriteResult settings;          // the first settings write that failed, untold
+    cfg::Kept settingsKept = cfg::Kept::Settings;  // what that file keeps
     std::set<std::string> settingsTold;  // settings files told of and not written since
   } writes_;
 };

@@ -1,8 +1,8 @@
 // Failed writes of the drawing's files. The drawing then stays marked
 // changed (the title keeps its star, the save question comes again) and the
 // user is told once, in plain words, until a write works again. Failed
-// writes of settings files are told the same way, without touching the
-// drawing.
+// writes of the other files (settings, library items, the paste buffer)
+// are told the same way, without touching the drawing.
 #include <utility>
 
 #include "model/flist.h"
@@ -17,6 +17,8 @@ constexpr const char* kNotSaved =
     "the drawing could not be saved: %s; your changes are still open in the window";
 constexpr const char* kUndoNotKept = "the undo step could not be kept: %s";
 constexpr const char* kSettingsNotKept = "the settings could not be kept: %s";
+constexpr const char* kLibraryItemNotKept = "the library item could not be stored: %s";
+constexpr const char* kPasteBufferNotKept = "the copy could not be kept for pasting: %s";
 
 using File = TFlist::StoredFile;
 
@@ -26,6 +28,18 @@ bool IsWorkingFile(File f) { return f == File::Live || f == File::Group; }
 
 // The files without which the drawing is not saved.
 bool KeepsTheDrawing(File f) { return IsWorkingFile(f) || f == File::SavedCopy; }
+
+// A file written because the user asked for it, rather than on the way.
+bool AskedFor(cfg::Kept what) { return what != cfg::Kept::Settings; }
+
+const char* NotKept(cfg::Kept what) {
+  switch (what) {
+    case cfg::Kept::Settings: break;
+    case cfg::Kept::LibraryItem: return kLibraryItemNotKept;
+    case cfg::Kept::PasteBuffer: return kPasteBufferNotKept;
+  }
+  return kSettingsNotKept;
+}
 
 void Tell(const char* format, const std::string& problem) {
   plat::ErrorBox(plat::Format(format, problem.c_str()), plat::mbOK);
@@ -66,7 +80,7 @@ void TMainForm::DrawingFileWritten(TFlist::StoredFile file, const std::string& p
   plat::Ui().Later([format, problem] { Tell(format, problem); });
 }
 
-void TMainForm::SettingsFileWritten(const plat::WriteResult& written) {
+void TMainForm::SettingsFileWritten(const plat::WriteResult& written, cfg::Kept what) {
   FailedWrites& w = writes_;
   if (written) {
     w.settingsTold.erase(written.path);
@@ -74,6 +88,7 @@ void TMainForm::SettingsFileWritten(const plat::WriteResult& written) {
   }
   if (w.settingsTold.count(written.path) || w.settings.error) return;
   w.settings = written;
+  w.settingsKept = what;
   if (w.reports > 0) return;
   // A write in the middle of an event (a resize, a zoom) may be one of
   // several: the first failure is told once the event is done.
@@ -86,8 +101,8 @@ void TMainForm::TellSettingsFailure() {
   FailedWrites& w = writes_;
   if (!w.settings.error) return;
   const plat::WriteResult failed = std::exchange(w.settings, {});
-  w.settingsTold.insert(failed.path);
-  Tell(kSettingsNotKept, failed.Problem());
+  if (!AskedFor(w.settingsKept)) w.settingsTold.insert(failed.path);
+  Tell(NotKept(w.settingsKept), failed.Problem());
 }
 
 TMainForm::WriteReport::WriteReport(TMainForm& form, bool always) : form_(form) {

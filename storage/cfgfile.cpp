@@ -95,9 +95,9 @@ WriteObserver& Observer() {
 
 }  // namespace
 
-bool Write(std::string_view programPath, std::string_view line) {
-  const plat::WriteResult written = plat::WriteFileAtomic(programPath, line);
-  if (const WriteObserver& observer = Observer()) observer(written);
+bool Write(std::string_view programPath, std::string_view data, Kept what) {
+  const plat::WriteResult written = plat::WriteFileAtomic(programPath, data);
+  if (const WriteObserver& observer = Observer()) observer(written, what);
   return bool(written);
 }
 

@@ -45,15 +45,22 @@ class Reader {
   int count_ = 0;
 };
 
-// Writes a settings file through a temporary file; returns false when the
-// file cannot be written (the old one stays). Every write is told to the
-// observer, if one is set.
-bool Write(std::string_view programPath, std::string_view line);
+// What a file written here keeps besides the drawing, for the words a
+// failed write is told in. A library item or the paste buffer is written
+// because the user asked for it, and each one that fails is told; settings
+// (the selection hand-over among them) are written on the way, and told
+// once until the file takes a write again.
+enum class Kept { Settings, LibraryItem, PasteBuffer };
 
-// Hears how every settings write ended: the main form tells the user of
-// those that fail. Sets the observer (an empty one: none) and returns the
-// one it replaces.
-using WriteObserver = std::function<void(const plat::WriteResult& written)>;
+// Writes a file through a temporary file; returns false when it cannot be
+// written (the old one stays). Every write is told to the observer, if one
+// is set.
+bool Write(std::string_view programPath, std::string_view data, Kept what = Kept::Settings);
+
+// Hears how every write here ended: the main form tells the user of those
+// that fail. Sets the observer (an empty one: none) and returns the one it
+// replaces.
+using WriteObserver = std::function<void(const plat::WriteResult& written, Kept what)>;
 WriteObserver SetWriteObserver(WriteObserver observer);
 
 // Convenience: the first value of a file, or def.

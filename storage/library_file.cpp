@@ -9,6 +9,7 @@
 #include "model/queries_support.h"
 #include "model/view_mapping.h"
 #include "platform/files.h"
+#include "storage/cfgfile.h"
 #include "storage/record_codec.h"
 #include "storage/settings_files.h"
 
@@ -115,8 +116,8 @@ bool TFlist::WriteLibraryFile(std::string_view fileName) {
   const std::vector<selection::Entry> entries = selection::ReadValidList(*this);
   int32 count = 0;
   const std::string body = ListedRecords(*this, entries, storage::Variant::Library, count, true);
-  return bool(plat::WriteFileAtomic(ProgramFile(std::string("LIBS\\") + std::string(fileName)),
-                                    HeaderLine(count, library::kLibraryUnitsFlag) + body));
+  return cfg::Write(ProgramFile(std::string("LIBS\\") + std::string(fileName)),
+                    HeaderLine(count, library::kLibraryUnitsFlag) + body, cfg::Kept::LibraryItem);
 }
 
 bool LibraryFileExtension(int32 category, std::string_view name) {
@@ -129,7 +130,8 @@ int32 WritePasteBuffer(const TFlist& list, const std::vector<selection::Entry>& 
   int32 count = 0;
   const std::string body = ListedRecords(const_cast<TFlist&>(list), entries,
                                          storage::Variant::Paste, count, false);
-  if (!plat::WriteFileAtomic(ProgramFile(cfgfile::PasteBuffer), HeaderLine(count, MetricUnits) + body))
+  if (!cfg::Write(ProgramFile(cfgfile::PasteBuffer), HeaderLine(count, MetricUnits) + body,
+                  cfg::Kept::PasteBuffer))
     return 0;
   return count;
 }

@@ -51,10 +51,11 @@ constexpr int32 kPasteIdBias = 400;
 
 // Writes the elements listed in the selection hand-over as the symbol name
 // of the category in the current units; false for another category or when
-// the file cannot be written.
+// the file cannot be written (a failed write is told as every cfg::Write).
 bool LibraryFileExtension(int32 category, std::string_view name);
 
 // Writes the listed elements of list to the paste buffer "LIBS\PASTE.CFG":
 // only the kinds that can be pasted, each relative to its listed origin.
-// Returns the number of elements stored.
+// Returns the number of elements stored, 0 when the file could not be
+// written (told as every cfg::Write).
 int32 WritePasteBuffer(const TFlist& list, const std::vector<selection::Entry>& entries);

@@ -183,7 +183,9 @@ TEST_F(DamagedFiles, AFileThatCannotBeReadWholeIsToldHowAndKeptAsItWas) {
     }
     EXPECT_NE(told.find("kept as " + dir.Root() + "/DWGS/" + name + ".DAMAGED."), std::string::npos) << told;
     EXPECT_TRUE(dir.ReadFile("DWGS\\" + name + ".DAMAGED") == c.bytes) << name;
-    if (c.opened) EXPECT_EQ(DrawingList.DrawingName, name);
+    if (c.opened) {
+      EXPECT_EQ(DrawingList.DrawingName, name);
+    }
   }
 }
 

@@ -193,7 +193,9 @@ TEST_F(Dimensions, ASlopedWallIsDimensionedOffItsOutsideFace) {
   int32 arrows = 0, unlinked = 0;
   for (int32 i = 6; i < DrawingList.Count(); ++i) {
     const TObj& e = *DrawingList.At(i);
-    if (e.Kind == kind::Text34) EXPECT_EQ(e.LinkId, 7);
+    if (e.Kind == kind::Text34) {
+      EXPECT_EQ(e.LinkId, 7);
+    }
     if (e.Kind != kind::Arrow) continue;
     ++arrows;
     const bool sloped = e.Tag1 == slopeGroup;

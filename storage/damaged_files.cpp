@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cerrno>
+#include <filesystem>
 #include <functional>
 #include <map>
 
@@ -38,6 +39,15 @@ bool EndsWithNoCase(std::string_view s, std::string_view end) {
       return false;
   }
   return true;
+}
+
+// Whether a copy kept is still a regular file of its size: one removed
+// since is made again.
+bool StillThere(const std::string& copy, std::size_t size) {
+  std::error_code ec;
+  const std::filesystem::path path = plat::MapPath(copy);
+  return std::filesystem::is_regular_file(std::filesystem::symlink_status(path, ec)) &&
+         std::filesystem::file_size(path, ec) == size && !ec;
 }
 
 }  // namespace
@@ -86,9 +96,11 @@ DamagedRead FileFoundDamaged(std::string_view path, const std::string* data,
   if (auto it = met.find(real); it != met.end()) {
     const Damaged& before = it->second;
     // The paint reads the live file again and again: the same bytes are
-    // kept, and told, once.
-    if (before.readable == found.readable && before.size == found.size &&
-        before.hash == found.hash && (!data || before.kept.Kept() || before.bytes == *data))
+    // kept, and told, once, while their copy is there.
+    const bool same = before.readable == found.readable && before.size == found.size &&
+                      before.hash == found.hash &&
+                      (!data || before.kept.Kept() || before.bytes == *data);
+    if (same && (!before.kept.Kept() || StillThere(before.kept.copy, before.size)))
       return {before.kept, false};
   }
   if (data) {

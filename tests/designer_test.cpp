@@ -262,6 +262,24 @@ TEST_F(DesignerRound, StairsAreNotOfferedToALibraryAndCancelPlacesNothing) {
   EXPECT_EQ(Tool()->Type, tooltype::Pick);
 }
 
+// A window scrolled past the sheet's bottom left corner shows more than the
+// sheet: the symbol stands a little inside the sheet's corner, not the
+// window's, so that it is on the sheet until it is placed.
+TEST_F(DesignerRound, ASymbolStandsOnTheSheetWhenTheWindowShowsMoreThanIt) {
+  WindowOrgX = -100;
+  WindowOrgY = -50;
+  form->CmStairsExecute();
+  stairsDialog.Answer();
+  window.Answer();
+  const int32 first = DrawingList.Count();
+  Click(1800, 1000);
+  DrawingList.ReadDrawingFile(dtDrawing);
+  ASSERT_GT(DrawingList.Count(), first);
+  const Extent at = ExtentOf(DrawingList, first);
+  EXPECT_EQ(at.minX, 500);
+  EXPECT_EQ(at.minY, 500);
+}
+
 // "Show Changes" only shows: a design cancelled in the designer window
 // leaves the kind's file, and so the next design's defaults, as they were.
 TEST_F(DesignerRound, ACancelledDesignLeavesTheKindsFileAsItWas) {

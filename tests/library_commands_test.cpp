@@ -116,6 +116,25 @@ TEST_F(LibraryCommands, PreviewsNeverReachTheDrawingOnlyTheChosenItemIsPlaced) {
   EXPECT_EQ(form->st.PanelText(panel::Guide), "GUIDE: Select a function or drawing tool");
 }
 
+// A window scrolled past the sheet's bottom left corner shows more than the
+// sheet: a chosen item stands with its centre on the part of the sheet the
+// window shows (524 x 296 of the window's 624 x 346), an eighth of its
+// width in and a sixth of its height up, until it is placed.
+TEST_F(LibraryCommands, AnItemStandsOnTheSheetWhenTheWindowShowsMoreThanIt) {
+  DrawSymbol(1000);
+  AddToLibrary(library::Furniture, "Bench");
+  Open(true);
+  WindowOrgX = -100;
+  WindowOrgY = -50;
+  list.Answer([](TTLiblistdlg& d) { d.Choose(0); });
+  form->CmFurnitureExecute();
+  DrawingList.ReadDrawingFile(dtDrawing);
+  ASSERT_EQ(DrawingList.Count(), 8);
+  const TObj& line = *DrawingList.At(6);  // across the item's centre
+  EXPECT_EQ((line.X1 + line.X2) / 2, 524 / 8 * PixelScale);
+  EXPECT_EQ(line.Y1, 296 / 6 * PixelScale);
+}
+
 TEST_F(LibraryCommands, NamesMustBeSafeAndAnExistingItemIsReplacedOnlyWhenAsked) {
   DrawSymbol(1000);
   AddToLibrary(library::Plumbing, "Basin");

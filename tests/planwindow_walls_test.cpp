@@ -478,6 +478,30 @@ TEST_F(WallStory, AStepOffTheSheetIsRefusedBeforeAWallIsDrawnOrAnUndoStepKept) {
   EXPECT_EQ(UndoSteps(), 1);
 }
 
+// A wall pointed to with the mouse whose layers would leave the sheet is
+// refused at the second Enter: the tool keeps its point, the pointer and
+// the read-out stay, and the chain goes on from where it was.
+TEST_F(WallStory, AWallPointedToOffTheSheetIsRefusedAndTheChainGoesOnFromItsPoint) {
+  NewWithWalls(walltype::Walling200);
+  EnterAt(16000, 12000);
+  Step(plat::VK_UP, "UP", "3000");
+  const std::string readout = form->st.PanelText(panel::Guide);
+  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbCancel, plat::mrCancel)
+      .WithText("This wall would reach beyond the edge of the drawing sheet - it was not drawn");
+  PointAt(16000, 5);
+  const plat::Point pointer = ui.cursor;
+  Key(plat::VK_RETURN);
+  EXPECT_EQ(WallsInFile().size(), 1u);
+  EXPECT_EQ(P(form->CurrentTool()->X1, form->CurrentTool()->Y1), P(16000, 15000));
+  EXPECT_EQ(ui.cursor, pointer);
+  EXPECT_EQ(form->st.PanelText(panel::Guide), readout);
+
+  Step(plat::VK_RIGHT, "RIGHT", "3000");
+  const auto w = WallsInFile();
+  ASSERT_EQ(w.size(), 2u);
+  EXPECT_EQ(P(w[1].X1, w[1].Y1), P(16000, 15000));
+}
+
 TEST(StartPointReadout, ShowsFeetInchesAndWholeEighthsRoundedDown) {
   ScratchProgramDir dir;
   MetricUnits = 1;

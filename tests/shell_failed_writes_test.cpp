@@ -363,9 +363,52 @@ TEST_F(FailedWrites, AGroupDrawingItsFileCannotTakeKeepsItsViewAndExitAsksAgain)
   EXPECT_EQ(UserElementsIn(kGroup) + kInfoRecords, 1);
 }
 
+// Every command that leaves the group view asks first; a save that fails
+// keeps the group view and what its file could not take.
+struct ViewSwitch {
+  const char* command;
+  void (TMainForm::*run)();
+};
+
+class GroupViewSwitch : public FailedWrites, public ::testing::WithParamInterface<ViewSwitch> {};
+
+TEST_P(GroupViewSwitch, WaitsForASaveThatFailed) {
+  ExpectSaveQuestion(plat::mrYes);
+  form->CmGroupExecute();
+  Block(Place::GroupFile);
+  const std::string notSaved = NotSaved(CannotWrite(kGroup, kIsAFolder));
+  ExpectError(notSaved);
+  DrawLine(100, 100, 400, 100);
+
+  ExpectSaveQuestion(plat::mrYes);
+  ExpectError(notSaved);
+  (*form.*GetParam().run)();
+  EXPECT_EQ(CurrentView, view::Group);
+  EXPECT_EQ(Window().caption, "HOUSE.GPD");
+  Window().Paint();
+  EXPECT_EQ(DrawingList.Count(), 1);  // the line, held in memory
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, GroupViewSwitch,
+    ::testing::Values(ViewSwitch{"FirstFloor", &TMainForm::CmPlan1Execute},
+                      ViewSwitch{"Site", &TMainForm::CmSiteExecute},
+                      ViewSwitch{"Layout", &TMainForm::CmLayoutExecute},
+                      ViewSwitch{"ExternalWalls", &TMainForm::CmExtwallExecute}),
+    [](const auto& info) { return std::string(info.param.command); });
+
 // A group drawing left under the name of a new drawing is cleared; when its
-// file cannot take that, the next save from the floor writes it.
-TEST_F(FailedWrites, AGroupFileHeldUnwrittenIsSavedFromAFloorView) {
+// file cannot take that, whatever next keeps the drawing from its floor
+// writes it: a save, Exit, or opening another drawing.
+enum class Keep { Save, Exit, OpenAnother };
+struct Keeping {
+  const char* name;
+  Keep how;
+};
+
+class HeldGroupFile : public FailedWrites, public ::testing::WithParamInterface<Keeping> {};
+
+TEST_P(HeldGroupFile, IsWrittenByWhatKeepsTheDrawingFromAFloorView) {
   ExpectSaveQuestion(plat::mrYes);
   form->CmGroupExecute();
   DrawLine(100, 100, 400, 100);
@@ -376,13 +419,26 @@ TEST_F(FailedWrites, AGroupFileHeldUnwrittenIsSavedFromAFloorView) {
   ExpectError(NotSaved(CannotWrite("DWGS\\OTHER.GPD", kReadOnly)));
   form->CmFilenewExecute();
   ASSERT_EQ(CurrentView, view::Ground);
-
   Unblock(Place::ReadOnlyDrawings);
-  ExpectSaveQuestion(plat::mrYes);
-  form->CmExitExecute();
-  EXPECT_EQ(closes, 1);
+  Edit(Line(18000, 12000, 22000, 12000));  // a drawing worth keeping
+
+  switch (GetParam().how) {
+    case Keep::Save: form->CmSaveExecute(); break;
+    case Keep::Exit:
+      ExpectSaveQuestion(plat::mrYes);
+      form->CmExitExecute();
+      EXPECT_EQ(closes, 1);
+      break;
+    case Keep::OpenAnother: EXPECT_TRUE(form->OpenNamedDrawing("HOUSE")); break;
+  }
   EXPECT_EQ(UserElementsIn("DWGS\\OTHER.GPD") + kInfoRecords, 0);
+  EXPECT_FALSE(form->HasUnsavedChanges());
 }
+
+INSTANTIATE_TEST_SUITE_P(Table, HeldGroupFile,
+                         ::testing::Values(Keeping{"Save", Keep::Save}, Keeping{"Exit", Keep::Exit},
+                                           Keeping{"OpenAnother", Keep::OpenAnother}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Settings are not the drawing: a settings file that cannot be written is
 // told once, in the command that met it, and the drawing stays saved.

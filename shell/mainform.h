@@ -314,16 +314,13 @@ class TMainForm {
 
  private:
   void ReadColours();
-  // Writes the live file of the drawing being left when it holds anything
-  // beyond the six information records; false (and the user told) when the
-  // drawing would lose what its file could not take.
+  // Before another drawing is created or opened: asks the save question
+  // while a write failed or anything is held unwritten (false when a save
+  // the user wanted failed), else writes the working file of a drawing
+  // that holds anything.
   bool KeepCurrentDrawing();
-  // Writes the working file (the group file in the group view), and what
-  // any of the drawing's files holds unwritten; true when the files hold
-  // the drawing afterwards: written now, or already holding it because
-  // their last writes worked. Tells the user when false.
-  bool DrawingFilesKept();
-  // Writes the working file where its failure loses nothing.
+  // Writes the working file (the group file in the group view) where its
+  // failure loses nothing.
   void WriteWorkingFileQuietly();
   // Writes the working file, the saved copy and whatever else is held
   // unwritten: the drawing is saved. Tells the user when it is not.

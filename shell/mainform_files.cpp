@@ -173,21 +173,11 @@ bool TMainForm::KeepCurrentDrawing() {
   // A floor drawing of nothing but its information records needs no
   // write; a group drawing has no such records.
   if (!InGroupView() && DrawingList.Count() <= kInfoRecords) return true;
-  return DrawingFilesKept();
-}
-
-bool TMainForm::DrawingFilesKept() {
-  if (!DrawingList.HoldsUnwrittenFiles()) {
-    // Every file took its last write: they hold the drawing already, and a
-    // rewrite that fails (a drawing only looked at in a folder that cannot
-    // be written) loses nothing.
-    WriteWorkingFileQuietly();
-    return true;
-  }
-  // What any of its files could not take, the group drawing's left behind
-  // in a floor view included, would go with the drawing.
-  WriteReport report(*this, true);
-  return WriteWorkingFile() && DrawingList.WriteHeldFiles();
+  // Every file took its last write: they hold the drawing already, and a
+  // rewrite that fails (a drawing only looked at in a folder that cannot be
+  // written) loses nothing.
+  WriteWorkingFileQuietly();
+  return true;
 }
 
 void TMainForm::WriteWorkingFileQuietly() {
@@ -553,13 +543,9 @@ void TMainForm::CmExitExecute() {
     return;
   }
   if (drawingOpen_) {
-    if (answer == SaveAnswer::Declined) {
-      // The changes were given up: nothing is lost whatever the file holds.
-      WriteWorkingFileQuietly();
-    } else if (!DrawingFilesKept()) {
-      exiting_ = false;
-      return;
-    }
+    // Saved, given up, or held nowhere (anything held was asked about):
+    // nothing is lost whatever the rewrite does.
+    WriteWorkingFileQuietly();
     // Told before the window goes: the settings the next start reads.
     WriteReport report(*this);
     cfg::Write(ProgramFile(cfgfile::LastDrawing), DrawingList.DrawingName + "\n");

@@ -429,7 +429,10 @@ TEST_P(HeldGroupFile, IsWrittenByWhatKeepsTheDrawingFromAFloorView) {
       form->CmExitExecute();
       EXPECT_EQ(closes, 1);
       break;
-    case Keep::OpenAnother: EXPECT_TRUE(form->OpenNamedDrawing("HOUSE")); break;
+    case Keep::OpenAnother:
+      ExpectSaveQuestion(plat::mrYes);
+      EXPECT_TRUE(form->OpenNamedDrawing("HOUSE"));
+      break;
   }
   EXPECT_EQ(UserElementsIn("DWGS\\OTHER.GPD") + kInfoRecords, 0);
   EXPECT_FALSE(form->HasUnsavedChanges());

@@ -281,7 +281,8 @@ class TFlist {
   int32 QueryFloor(int32 floor);                            // 1 when the floor holds a wall
   int32 PickElementAt(int32 mode, int32 x, int32 y) const;  // index, or kNothingFound
   void FindLowestCorner(int32& x, int32& y) const;          // drawing units; 0, 0 none
-  void CopyWallsToSite();
+  // True when any wall was copied (the walls there already are not again).
+  bool CopyWallsToSite();
   // Deletes the live drawing file of a drawing never saved; nonzero when it
   // was deleted.
   int32 DeleteDrawingFile();
@@ -290,13 +291,16 @@ class TFlist {
   // Layout grid, scale text and drawing title (model/layout_grid.cpp,
   // model/queries_titles.cpp).
   void AddLayoutGrid();
-  void BuildTitleBlock();
+  // True when the view's title was added or placed anew; a title already
+  // standing as it would be built is left as it is.
+  bool BuildTitleBlock();
   // 1 when a scale text was appended as the last element. It is there for
   // the print only: nothing is stored.
   int32 AddScaleText(int32 scale, int32 showScale);
 
-  // Floor centring (model/floor_centring.cpp); how is always 0.
-  void CentreFloorOnPage(int32 how);
+  // Floor centring (model/floor_centring.cpp); how is always 0. True when
+  // the floor moved.
+  bool CentreFloorOnPage(int32 how);
 
   // Drawing rotation (model/rotation.cpp).
   // Turns (90, 180, 270) or mirrors (1) the live drawing file and stores it

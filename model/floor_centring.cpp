@@ -35,7 +35,7 @@ int32 ToStep(long long shift, int32 step) { return queries::ClampToInt32(shift /
 
 }  // namespace
 
-void TFlist::CentreFloorOnPage(int32 /*how*/) {
+bool TFlist::CentreFloorOnPage(int32 /*how*/) {
   const int32 v = CurrentView;
   ViewExtents ext;
   bool hasWall = false;
@@ -56,7 +56,7 @@ void TFlist::CentreFloorOnPage(int32 /*how*/) {
     }
   }
   // Without walls the extents mean nothing: leave the view and its file.
-  if (!hasWall) return;
+  if (!hasWall) return false;
 
   const long long W = 1LL * DrawingWidth * PixelScale;
   const long long H = 1LL * DrawingHeight * PixelScale;
@@ -66,4 +66,5 @@ void TFlist::CentreFloorOnPage(int32 /*how*/) {
   for (int32 i = 0; i < Count(); ++i)
     if (At(i)->Floor == v) ShiftElement(*At(i), dx, dy);
   WriteDrawingFile(dtDrawing);
+  return dx != 0 || dy != 0;
 }

@@ -179,7 +179,7 @@ void TFlist::FindLowestCorner(int32& x, int32& y) const {
   }
 }
 
-void TFlist::CopyWallsToSite() {
+bool TFlist::CopyWallsToSite() {
   // Walls already copied are not copied again, so running the site command
   // twice does not double the site plan's walls.
   const int32 present = Count();
@@ -190,6 +190,7 @@ void TFlist::CopyWallsToSite() {
     Add(SiteCopyOf(*w));
   }
   WriteDrawingFile(dtDrawing);
+  return Count() > present;
 }
 
 int32 TFlist::DeleteDrawingFile() {

@@ -3,6 +3,8 @@
 // the external dimensions by the dimension offsets.
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -80,6 +82,26 @@ bool RemoveTitles(TFlist& list, int32 v, const std::string& title) {
   return removed;
 }
 
+// The view's one title of exactly this text; none when there is none or more.
+const TTextobj* OnlyTitle(const TFlist& list, int32 v, const std::string& title) {
+  const TTextobj* only = nullptr;
+  for (int32 i = 0; i < list.Count(); ++i) {
+    auto* t = dynamic_cast<const TTextobj*>(list.At(i));
+    if (!t || t->Kind != kind::DrawingTitle || t->Floor != v || title != t->Text) continue;
+    if (only) return nullptr;
+    only = t;
+  }
+  return only;
+}
+
+// Whether a title stands and looks as another: place, bearing, colour,
+// alignment and font.
+bool SameTitle(const TTextobj& a, const TTextobj& b) {
+  return a.X1 == b.X1 && a.Y1 == b.Y1 && a.X2 == b.X2 && a.Y2 == b.Y2 && a.Colour == b.Colour &&
+         a.Escapement == b.Escapement && a.Alignment == b.Alignment && a.Size == b.Size &&
+         a.Weight == b.Weight && std::strcmp(a.FontFace, b.FontFace) == 0;
+}
+
 TTextobj* NewText(int32 kindCode, int32 floor, long long x, long long y, int32 alignment,
                   int32 size, int32 weight, const char* face, const std::string& text) {
   using queries::ClampToInt32;
@@ -128,24 +150,33 @@ std::optional<int32> LowestWallLine(const TFlist& list, int32 base) {
 
 }  // namespace
 
-void TFlist::BuildTitleBlock() {
+bool TFlist::BuildTitleBlock() {
   const int32 v = CurrentView;
   const std::optional<WallSpan> walls = TitleWalls(*this, v);
-  if (!walls) return;
+  if (!walls) return false;
 
   const queries::DimensionOffsets offsets = queries::ReadDimensionOffsets();
   long long y = 1LL * walls->lowest - (2LL * offsets.external + offsets.overall);
   const long long x = walls->left + (1LL * walls->right - walls->left) / 2;
   const std::string title = TitleOfView(v);
   if (v == view::Site) y -= 1LL * kSiteTitleDrop * PixelScale;
+  auto build = [&] {
+    return NewText(kind::DrawingTitle, v, x, y, kAlignByEscapement, TextSize, TextWeight,
+                   TextFontName.c_str(), title);
+  };
 
+  // Showing a view again leaves its title, and so the drawing, as it was.
+  if (const TTextobj* standing = OnlyTitle(*this, v, title)) {
+    const std::unique_ptr<TTextobj> built(build());
+    if (SameTitle(*standing, *built)) return false;
+  }
   if (RemoveTitles(*this, v, title)) {
     WriteDrawingFile(dtDrawing);
     ReadDrawingFile(dtDrawing);
   }
-  Add(NewText(kind::DrawingTitle, v, x, y, kAlignByEscapement, TextSize, TextWeight,
-              TextFontName.c_str(), title));
+  Add(build());
   WriteDrawingFile(dtDrawing);
+  return true;
 }
 
 int32 TFlist::AddScaleText(int32 scale, int32 showScale) {

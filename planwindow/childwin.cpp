@@ -163,9 +163,21 @@ void TMDIChild::PaintView() {
 // places the elements, and drawing writes to no element, so the layers are
 // what a read of the shapes and a read of the rest would give.
 void TMDIChild::PaintFloorView(plat::DeviceContext& dc, const plat::Rect& client) {
+  const int32 shown = CurrentView;
   DrawingList.ReadDrawingFile(dtDrawing);
   DrawingList.DrawInLayers([&] { DrawingList.DrawView(dc, client); });
+  // Overlaid floors are worked on at the highest one shown.
+  if (CurrentView != shown) FollowWorkingFloor();
   UpdateReferenceAfterPaint();
+}
+
+void TMDIChild::FollowWorkingFloor() {
+  if (ViewCode == CurrentView) return;
+  ViewCode = CurrentView;
+  Caption = DrawingList.DrawingName + ViewExtension(CurrentView);
+  // Prints are named after the active window's view.
+  if (!MainForm || MainForm->ActiveChild() == this) DrawingList.SetViewFileName(Caption);
+  Host().SetCaption(Caption);
 }
 
 void TMDIChild::PaintLayoutView(plat::DeviceContext& dc, const plat::Rect& client) {

@@ -138,6 +138,9 @@ class TMDIChild final : public TToolWindow {
   // view's extension). Activating the window makes them current again.
   int32 ViewCode = 0;
   std::string Caption;
+  // Makes the floor edits now go to (CurrentView) the window's view, and
+  // names it in the caption.
+  void FollowWorkingFloor();
 
   // ---- Creation, closing, resizing, painting ---------------------------------------------
   void InitWindow();

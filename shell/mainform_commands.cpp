@@ -12,9 +12,10 @@ namespace {
 
 // The commands that leave the open drawing as it is: its files, printing and
 // pictures, the views and the zoom, the screen aids, settings kept in files
-// of their own, and help. A view that builds part of a floor when it is
-// first shown (walls copied from below) marks that itself. Every other
-// command can change the drawing.
+// of their own, and help. A view that changes the drawing when it is shown
+// (walls copied from below or to the site plan, its title placed, the
+// ground floor centred on the sheet) marks that itself, once it has.
+// Every other command can change the drawing.
 constexpr TMainForm::Command kLeaveDrawingAsItIs[] = {
     // Files, printing and pictures.
     &TMainForm::CmFilenewExecute, &TMainForm::CmFileopenExecute, &TMainForm::CmSaveExecute,

@@ -118,6 +118,7 @@ void TMainForm::CmPlanExecute() {
   // The view shown stays when a later save fails.
   const int32 shown = CurrentView;
   CurrentView = view::Ground;
+  bool moved = false;
   if (DrawingList.QueryFloor(view::Ground) == 1) {
     // Back from an overlay to the floor alone, keeping the wall style.
     const int32 units = WallDisplayMode % 10;
@@ -128,9 +129,12 @@ void TMainForm::CmPlanExecute() {
       CurrentView = shown;
       return;
     }
-    DrawingList.CentreFloorOnPage(0);
+    moved = DrawingList.CentreFloorOnPage(0);
   }
   if (!SwitchView(view::Ground, func::View)) CurrentView = shown;
+  // Marked once the view's own save question is past, which asks only
+  // about what came before.
+  if (moved) MarkDrawingChanged();
 }
 
 void TMainForm::CmPlan1Execute() { ShowFloor(view::First); }
@@ -144,16 +148,17 @@ void TMainForm::ShowFloor(int32 v) {
   if (!drawingOpen_ || !SwitchView(v, func::View)) return;
   OfferWallsFromBelow(v);
   DrawingList.ReadDrawingFile(dtDrawing);
-  DrawingList.BuildTitleBlock();
+  if (DrawingList.BuildTitleBlock()) MarkDrawingChanged();
   if (TMDIChild* c = ActiveChild()) c->Surface().InvalidateRect(nullptr);
 }
 
 void TMainForm::CmSiteExecute() {
   if (!drawingOpen_ || !SwitchView(view::Site, func::View)) return;
   // The site plan starts from the ground floor's external walls.
-  if (DrawingList.QueryFloor(view::Site) != 1) DrawingList.CopyWallsToSite();
+  bool changed = DrawingList.QueryFloor(view::Site) != 1 && DrawingList.CopyWallsToSite();
   DrawingList.ReadDrawingFile(dtDrawing);
-  DrawingList.BuildTitleBlock();
+  changed = DrawingList.BuildTitleBlock() || changed;
+  if (changed) MarkDrawingChanged();
   if (TMDIChild* c = ActiveChild()) c->Surface().InvalidateRect(nullptr);
 }
 

@@ -434,6 +434,8 @@ TPlanWindowHost& MainWindow::NewChildWindow(const std::string& caption) {
   plan->SetCaption(caption);
   // What is done in the plan ends a command as a menu entry does.
   connect(plan->Canvas(), &PlanCanvas::InputHandled, this, &MainWindow::UpdateTitle);
+  // A window that follows the floor it works on renames itself as it paints.
+  connect(plan, &QWidget::windowTitleChanged, this, &MainWindow::UpdateTitle);
   QMdiSubWindow* sub = mdi_->addSubWindow(plan);
   sub->setAttribute(Qt::WA_DeleteOnClose);
   sub->showMaximized();

@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "dialogs/plan_dialogs.h"
 #include "dialogs/qt/qt_dialogs.h"
 #include "dialogs/shell_dialogs.h"
 #include "model/flist.h"
@@ -253,6 +254,31 @@ TEST_F(MdiWindow, CascadeKeepsUsableSizesAndTheWindowMenuListsTheWindows) {
   QApplication::processEvents();
   EXPECT_EQ(CurrentView, view::Ground);
   EXPECT_TRUE(window->Command("1 HOUSE.PLN")->isChecked());
+}
+
+// A two-storey house shown at its first floor: overlaying the ground floor
+// alone (the ticks as they come) makes the ground floor the one worked on,
+// and the window's caption, in the main window's title too, then names it.
+TEST_F(MdiWindow, OverlaidFloorsAreCaptionedWithTheFloorEditsGoTo) {
+  for (int32 i = DrawingList.Count() - 1; i >= 6; --i)
+    if (DrawingList.At(i)->Kind == kind::ExtWall) {
+      auto* upper = new TExtwallobj(*dynamic_cast<TExtwallobj*>(DrawingList.At(i)));
+      upper->Floor = view::First;
+      DrawingList.Add(upper);
+    }
+  DrawingList.WriteDrawingFile(dtDrawing);
+  window->Command("First Floor")->trigger();
+  QApplication::processEvents();
+  ASSERT_EQ(window->windowTitle().remove(" *").toStdString(), "Tarnwick 11.2 - [HOUSE.PL1]");
+
+  dlg::InstalledScript<TTOverdlg> overlay;
+  overlay.Answer();
+  window->Command("Overlay Floors...")->trigger();
+  Painted(Plan());
+  EXPECT_EQ(CurrentView, view::Ground);
+  EXPECT_EQ(Plan()->windowTitle().toStdString(), "HOUSE.PLN");
+  // (A star aside: showing the first floor placed its title.)
+  EXPECT_EQ(window->windowTitle().remove(" *").toStdString(), "Tarnwick 11.2 - [HOUSE.PLN]");
 }
 
 }  // namespace

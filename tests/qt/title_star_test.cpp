@@ -61,10 +61,11 @@ QStringList DrawingEntries() {
   return entries;
 }
 
-// The entries that leave the drawing as it is: printing and pictures, the
-// views and the zoom, the screen aids, the style and colour of new shapes,
-// adding to a library.
-const QSet<QString> kLeaveDrawing = {
+// The entries that do not star a drawing they leave as it was: printing and
+// pictures, the views and the zoom, the screen aids, the style and colour of
+// new shapes, adding to a library. Every other entry can change the drawing
+// and stars it whatever it then does.
+const QSet<QString> kStarOnlyAChange = {
     "Save", "Print...", "Print Part...", "Split Print...", "Export Picture as BMP...",
     "Export Picture as PNG...",
     "Ground Floor", "First Floor", "Second Floor", "Third Floor", "Sub Floor", "Site Plan",
@@ -114,27 +115,47 @@ void ExpectSaid(plat::ScriptedUi& ui, const QString& entry) {
   }
 }
 
-// Each entry chosen on the house just reopened, its title without a star.
+// Each entry chosen on the house just reopened, its title without a star,
+// first as drawn (off the sheet's middle, no site plan yet: the views that
+// centre the ground floor and start the site plan change it), then as those
+// views left it. An entry that changed the drawing armed the save question.
 TEST(TitleStar, EveryEntryThatCanChangeTheDrawingArmsTheSaveQuestionAndStarsTheTitle) {
   ScratchProgramDir dir;
   const QStringList entries = DrawingEntries();
-  ASSERT_GT(entries.size(), kLeaveDrawing.size());
+  ASSERT_GT(entries.size(), kStarOnlyAChange.size());
   plat::ScriptedUi& ui = DefaultTestUi();
-  for (const QString& entry : entries) {
-    SCOPED_TRACE(entry.toStdString());
+  std::string shownBefore;
+  {
     ResetGlobals();
     MainWindow window;
     StoreHouse();
     window.show();
     ASSERT_TRUE(window.Form().OpenNamedDrawing("HOUSE"));
-    ASSERT_FALSE(Starred(window));
+    for (const char* entry : {"Site Plan", "Save", "Ground Floor", "Save"})
+      window.Command(entry)->trigger();
+    shownBefore = dir.ReadFile(kLive);
+  }
+  for (const bool asDrawn : {true, false}) {
+    for (const QString& entry : entries) {
+      SCOPED_TRACE((asDrawn ? "as drawn: " : "as shown before: ") + entry.toStdString());
+      ResetGlobals();
+      MainWindow window;
+      StoreHouse();
+      if (!asDrawn) dir.WriteFile(kLive, shownBefore);
+      window.show();
+      ASSERT_TRUE(window.Form().OpenNamedDrawing("HOUSE"));
+      ASSERT_FALSE(Starred(window));
+      const std::string before = dir.ReadFile(kLive);
 
-    ExpectSaid(ui, entry);
-    window.Command(entry)->trigger();
-    ui.CheckAllAsked();
-    const bool changes = !kLeaveDrawing.contains(entry);
-    EXPECT_EQ(AutosaveMode, changes ? autosave::Changed : autosave::Unchanged);
-    EXPECT_EQ(Starred(window), changes) << window.windowTitle().toStdString();
+      ExpectSaid(ui, entry);
+      window.Command(entry)->trigger();
+      ui.CheckAllAsked();
+      const bool changed = dir.ReadFile(kLive) != before;
+      const bool starred = changed || !kStarOnlyAChange.contains(entry);
+      EXPECT_EQ(AutosaveMode, starred ? autosave::Changed : autosave::Unchanged)
+          << (changed ? "changed" : "unchanged");
+      EXPECT_EQ(Starred(window), starred) << window.windowTitle().toStdString();
+    }
   }
 }
 

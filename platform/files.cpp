@@ -27,6 +27,17 @@ std::string& ProgramDirStorage() {
   return dir;
 }
 
+WriteCheck& Check() {
+  static WriteCheck check;
+  return check;
+}
+
+// Why a change to a real path is refused; empty when it may go ahead.
+std::string RefusalOf(const std::string& path) {
+  const WriteCheck& check = Check();
+  return check ? check(path) : std::string();
+}
+
 FileObserver& Observer() {
   static FileObserver observer;
   return observer;
@@ -141,7 +152,8 @@ PathKind WhatIsAt(std::string_view programPath) {
 }
 
 bool DeleteFile(std::string_view programPath) {
-  return ::unlink(MapPath(programPath).c_str()) == 0;
+  const std::string path = MapPath(programPath);
+  return RefusalOf(path).empty() && ::unlink(path.c_str()) == 0;
 }
 
 bool CreateFolder(std::string_view programPath) {
@@ -152,7 +164,9 @@ bool CreateFolder(std::string_view programPath) {
 }
 
 bool RenameFile(std::string_view from, std::string_view to) {
-  return std::rename(MapPath(from).c_str(), MapPath(to).c_str()) == 0;
+  const std::string source = MapPath(from), target = MapPath(to);
+  return RefusalOf(source).empty() && RefusalOf(target).empty() &&
+         std::rename(source.c_str(), target.c_str()) == 0;
 }
 
 ReadStatus ReadFile(std::string_view programPath, std::string& out, std::size_t maxBytes) {
@@ -209,13 +223,15 @@ std::optional<std::string> ReadWholeFile(std::string_view programPath) {
 }
 
 std::string WriteResult::Reason() const {
-  if (!error) return "";
-  return why.empty() ? std::strerror(error) : why;
+  if (!refused.empty()) return refused;
+  return error ? std::strerror(error) : "";
 }
 
 std::string WriteResult::Problem() const {
   return error ? "cannot write " + path + " (" + Reason() + ")" : std::string();
 }
+
+WriteCheck SetWriteCheck(WriteCheck check) { return std::exchange(Check(), std::move(check)); }
 
 namespace {
 
@@ -328,14 +344,17 @@ bool FileHolds(std::string_view programPath, std::string_view data) {
 
 WriteResult WriteFileThrough(std::string_view programPath,
                              const std::function<bool(std::FILE*)>& write) {
-  return WriteThrough(MapPath(programPath), write);
+  const std::string target = MapPath(programPath);
+  if (std::string why = RefusalOf(target); !why.empty()) return {kWriteRefused, target, why};
+  return WriteThrough(target, write);
 }
 
 WriteResult WriteFileAtomic(std::string_view programPath, std::string_view data) {
+  const std::string target = MapPath(programPath);
+  if (std::string why = RefusalOf(target); !why.empty()) return {kWriteRefused, target, why};
   // A file that already holds the content is left as it is: comparing costs
   // less than the sync a replacement needs, and many of the program's files
   // (settings, empty undo steps, the saved copy) are written again unchanged.
-  const std::string target = MapPath(programPath);
   if (!SimulatedError(target) && Holds(target, data)) return {0, target};
   return WriteThrough(target, [data](std::FILE* out) {
     return std::fwrite(data.data(), 1, data.size(), out) == data.size();

@@ -6,6 +6,7 @@
 // whatever the case of its name, as on the file system the drawings come from.
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
 #include <cstdio>
 #include <ctime>
@@ -73,15 +74,16 @@ std::vector<std::string> ListFiles(std::string_view programFolder);
 struct WriteResult {
   WriteResult() = default;
   WriteResult(int e, std::string realPath, std::string refusal = {})
-      : error(e), path(std::move(realPath)), why(std::move(refusal)) {}
+      : error(e), path(std::move(realPath)), refused(std::move(refusal)) {}
   int error = 0;
   // The real path of the file written, as the user finds it on this system.
   std::string path;
-  // Why the program itself refused the write, when it did; the system's
-  // words for the error otherwise.
-  std::string why;
+  // Why the program refused the write before it began (a write check, a
+  // damaged file with no copy kept); empty for a write the system failed.
+  std::string refused;
   explicit operator bool() const { return error == 0; }
-  // Why the write failed ("No space left on device").
+  // The refusal, else the system's words for the error ("No space left on
+  // device").
   std::string Reason() const;
   // What the user is told of a failed write: "cannot write <real path>
   // (<reason>)"; empty when the file was written.
@@ -101,6 +103,17 @@ WriteResult WriteFileThrough(std::string_view programPath,
 // holds exactly that content is left untouched (not replaced, not synced)
 // and the write counts as done.
 WriteResult WriteFileAtomic(std::string_view programPath, std::string_view data);
+
+// Asked before every change to a file (a write, a delete, a rename) with the
+// real path changed: empty when the change may go ahead, else why not; the
+// change is then refused, and a write fails with that reason
+// (kWriteRefused). The lock on the program directory sets it for the files
+// below that directory. Returns the check it replaces.
+using WriteCheck = std::function<std::string(const std::string& path)>;
+WriteCheck SetWriteCheck(WriteCheck check);
+// The error number of a write its check refused: a folder the program
+// holds is no longer the one at its path.
+inline constexpr int kWriteRefused = ESTALE;
 
 // Makes every write into a program folder ("DWGS\\") fail with a system
 // error number, as a read-only or full disk would, while its files can still

@@ -13,8 +13,18 @@ const char* const kNoDirectoryLock =
     "%s could not lock its program directory %s (%s): a second copy started there would not be "
     "kept off";
 
+namespace {
+
+// The folder of the drawings, locked with the program directory.
+constexpr const char* kDrawingsFolder = "DWGS";
+
+}  // namespace
+
 std::unique_ptr<plat::InstanceLock> ClaimProgramDirectory(std::timespec started) {
-  auto lock = std::make_unique<plat::InstanceLock>(plat::ProgramDirectory());
+  // The drawings folder as its name is spelled on disk.
+  const std::string drawings =
+      plat::MapPath(kDrawingsFolder).substr(plat::ProgramDirectory().size() + 1);
+  auto lock = std::make_unique<plat::InstanceLock>(plat::ProgramDirectory(), drawings);
   switch (lock->Status()) {
     case plat::InstanceLock::State::Taken:
       plat::ErrorBox(plat::Format(kAlreadyRunning, kAppTitle, plat::ProgramDirectory().c_str()),

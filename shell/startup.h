@@ -14,7 +14,9 @@
 // When no lock can be taken at all the user is told so and the program
 // starts without it (the lock's Status() is NoLock). Temporary files
 // changed before `started` are removed only while the lock is held, so a
-// running copy's files are never touched.
+// running copy's files are never touched. While the lock lives, a file
+// below the program directory is changed only while the directory at its
+// path is the one claimed.
 std::unique_ptr<plat::InstanceLock> ClaimProgramDirectory(std::timespec started);
 
 // "<title> is already running in <directory>: ..."

@@ -10,11 +10,17 @@
 #include <chrono>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <map>
 #include <optional>
+#include <sstream>
 
+#include "model/globals.h"
+#include "planwindow/childwin.h"
 #include "platform/instance_lock.h"
 #include "shell/startup.h"
+#include "tests/planwindow_fixture.h"
 #include "tests/test_support.h"
 
 extern char** environ;
@@ -33,7 +39,7 @@ class OtherCopy {
     if (::pipe(ready_) != 0 || ::pipe(go_) != 0) ADD_FAILURE() << "no pipes";
     pid_ = ::fork();
     if (pid_ == 0) {
-      plat::InstanceLock lock(root);
+      plat::InstanceLock lock(root, "DWGS");
       const char held = lock.Status() == State::Held ? 'y' : 'n';
       char c;
       if (::write(ready_[1], &held, 1) != 1 || ::read(go_[0], &c, 1) < 0) _exit(2);
@@ -66,9 +72,9 @@ class OtherCopy {
 TEST(ProgramDirectoryLock, IsHeldByOneCopyAtATimeAndFreeAgainHoweverItsHolderEnds) {
   ScratchProgramDir dir;
   {
-    plat::InstanceLock first(dir.Root());
+    plat::InstanceLock first(dir.Root(), "DWGS");
     EXPECT_EQ(first.Status(), State::Held);
-    EXPECT_EQ(plat::InstanceLock(dir.Root()).Status(), State::Taken);
+    EXPECT_EQ(plat::InstanceLock(dir.Root(), "DWGS").Status(), State::Taken);
     OtherCopy other(dir.Root());
     EXPECT_FALSE(other.holds);
     other.End(false);
@@ -76,21 +82,27 @@ TEST(ProgramDirectoryLock, IsHeldByOneCopyAtATimeAndFreeAgainHoweverItsHolderEnd
   for (bool killed : {false, true}) {
     OtherCopy other(dir.Root());
     EXPECT_TRUE(other.holds) << killed;
-    EXPECT_EQ(plat::InstanceLock(dir.Root()).Status(), State::Taken) << killed;
+    EXPECT_EQ(plat::InstanceLock(dir.Root(), "DWGS").Status(), State::Taken) << killed;
     other.End(killed);
-    EXPECT_EQ(plat::InstanceLock(dir.Root()).Status(), State::Held) << killed;
+    EXPECT_EQ(plat::InstanceLock(dir.Root(), "DWGS").Status(), State::Held) << killed;
   }
 
   // A program started from a running copy (the help viewer) does not keep
   // the directory locked once the copy has ended.
   pid_t viewer = -1;
   {
-    plat::InstanceLock lock(dir.Root());
+    plat::InstanceLock lock(dir.Root(), "DWGS");
     const char* argv[] = {"sleep", "30", nullptr};
     ASSERT_EQ(::posix_spawnp(&viewer, "sleep", nullptr, nullptr, const_cast<char**>(argv), environ),
               0);
   }
-  EXPECT_EQ(plat::InstanceLock(dir.Root()).Status(), State::Held);
+  // The system closes the viewer's copies of the descriptors only as it
+  // starts the viewer, which may be just after posix_spawn has returned.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (plat::InstanceLock(dir.Root(), "DWGS").Status() == State::Taken &&
+         std::chrono::steady_clock::now() < deadline)
+    ::usleep(1000);
+  EXPECT_EQ(plat::InstanceLock(dir.Root(), "DWGS").Status(), State::Held);
   ::kill(viewer, SIGKILL);
   ::waitpid(viewer, nullptr, 0);
 }
@@ -126,7 +138,7 @@ TEST(ProgramDirectoryClaim, ASecondCopyIsToldAndOnlyTheHolderClearsLeftovers) {
   const int planted = everything();
 
   {
-    plat::InstanceLock running(dir.Root());
+    plat::InstanceLock running(dir.Root(), "DWGS");
     DefaultTestUi()
         .ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk)
         .WithText("Tarnwick 11.2 is already running in " + dir.Root() +
@@ -197,13 +209,47 @@ TEST(ProgramDirectoryClaim, NothingPlantedInTheDirectoryLetsASecondCopyIn) {
   }
 }
 
+// Passed through but not read, by the owner too: no directory lock can be
+// opened there, whoever runs the tests.
+constexpr auto kPassThroughOnly = fs::perms::owner_write | fs::perms::owner_exec |
+                                  fs::perms::group_exec | fs::perms::others_exec;
+
+// A second copy is kept off by the drawings folder when the program
+// directory cannot be read, before the first copy starts or under it.
+TEST(ProgramDirectoryClaim, ADirectoryThatCannotBeReadStillKeepsASecondCopyOff) {
+  for (const bool underTheFirst : {false, true}) {
+    ScratchProgramDir dir;
+    const auto hide = [&] { fs::permissions(dir.Root(), kPassThroughOnly); };
+    std::optional<FileAccessAsNobody> user;
+    if (!underTheFirst) {
+      hide();
+      user.emplace();
+    }
+    std::timespec started{};
+    std::timespec_get(&started, TIME_UTC);
+
+    const auto first = ClaimProgramDirectory(started);
+    ASSERT_NE(first, nullptr) << underTheFirst;
+    EXPECT_EQ(first->Status(), State::Held) << underTheFirst;
+    if (underTheFirst) {
+      hide();
+      user.emplace();
+    }
+    DefaultTestUi()
+        .ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk)
+        .WithText("Tarnwick 11.2 is already running in " + dir.Root() +
+                  ": only one copy can work in a program directory at a time");
+    EXPECT_EQ(ClaimProgramDirectory(started), nullptr) << underTheFirst;
+  }
+}
+
 TEST(ProgramDirectoryClaim, WhenNoLockCanBeTakenTheUserIsToldAndNoLeftoverIsTouched) {
   ScratchProgramDir dir;
   PlantLeftover(dir, "DWGS/.twtmpAb12Cd");
-  // The directory can be passed through but not read; its folders can be
-  // written.
-  fs::permissions(dir.Root(), fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
-  fs::permissions(dir.Root() + "/DWGS", fs::perms::all);
+  // Neither the directory nor its drawings folder can be read; both can be
+  // passed through and written.
+  fs::permissions(dir.Root() + "/DWGS", kPassThroughOnly);
+  fs::permissions(dir.Root(), kPassThroughOnly);
   FileAccessAsNobody user;
   std::timespec started{};
   std::timespec_get(&started, TIME_UTC);
@@ -217,5 +263,77 @@ TEST(ProgramDirectoryClaim, WhenNoLockCanBeTakenTheUserIsToldAndNoLeftoverIsTouc
   EXPECT_EQ(lock->Status(), State::NoLock);
   EXPECT_TRUE(fs::exists(dir.Root() + "/DWGS/.twtmpAb12Cd"));
 }
+
+// A copy whose program directory or drawings folder is moved away under it,
+// another laid out at the same path, writes nothing into the new one
+// (another copy may work there): the drawing is held in the window and the
+// user is told why it cannot be saved.
+struct MoveCase {
+  const char* story;
+  const char* folder;  // below the program directory; "" for itself
+  const char* what;    // how the message names it
+};
+
+class MovedUnderTheProgram : public planfix::ShellTest,
+                             public ::testing::WithParamInterface<MoveCase> {
+ protected:
+  // Every file below a folder, by path, with its content.
+  static std::map<std::string, std::string> Files(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& e : fs::recursive_directory_iterator(folder)) {
+      if (!e.is_regular_file()) continue;
+      std::ostringstream bytes;
+      bytes << std::ifstream(e.path(), std::ios::binary).rdbuf();
+      files[e.path().string()] = bytes.str();
+    }
+    return files;
+  }
+  void DrawLine(int x1, int y, int x2) {
+    form->CmLineExecute();
+    Child().OnMouseDown(1, x1, y);
+    Child().OnMouseMove(x2, y, true);
+    Child().OnMouseUp(1, x2, y);
+  }
+};
+
+TEST_P(MovedUnderTheProgram, WritesNothingIntoWhatIsLaidOutAtItsPathAndHoldsTheDrawing) {
+  const MoveCase& c = GetParam();
+  std::timespec started{};
+  std::timespec_get(&started, TIME_UTC);
+  const auto lock = ClaimProgramDirectory(started);
+  ASSERT_NE(lock, nullptr);
+  NewDrawing("HOUSE");
+  DrawLine(100, 100, 400);
+  ASSERT_EQ(UserElementsIn("DWGS\\HOUSE.KWV"), 1);
+
+  const std::string folder = dir.Root() + c.folder;
+  fs::rename(folder, folder + ".moved");
+  fs::copy(folder + ".moved", folder, fs::copy_options::recursive);
+  const auto laidOut = Files(dir.Root());
+  const auto cannotWrite = [&](const std::string& file) {
+    return "cannot write " + dir.Root() + file + " (" + c.what + " " + folder +
+           " was moved or replaced since the program started)";
+  };
+  DefaultTestUi()
+      .ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk)
+      .WithText("the undo step could not be kept: " + cannotWrite("/ACT/Action0.tmp"));
+  DefaultTestUi()
+      .ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk)
+      .WithText("the drawing could not be saved: " + cannotWrite("/DWGS/HOUSE.KWV") +
+                "; your changes are still open in the window");
+  DrawLine(100, 200, 400);
+  EXPECT_EQ(Files(dir.Root()), laidOut) << c.story;
+  Window().Paint();
+  EXPECT_EQ(DrawingList.Count() - 6, 2) << c.story;
+  EXPECT_TRUE(form->HasUnsavedChanges()) << c.story;
+
+  fs::remove_all(folder);
+  fs::rename(folder + ".moved", folder);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, MovedUnderTheProgram,
+    ::testing::Values(MoveCase{"the program directory", "", "the program directory"},
+                      MoveCase{"the drawings folder", "/DWGS", "the drawings folder"}));
 
 }  // namespace

@@ -45,7 +45,9 @@ ScratchProgramDir::~ScratchProgramDir() {
   plat::SimulateWriteFailure("", 0);
   plat::SetProgramDirectory(previousProgramDir_);
   std::error_code ec;
-  // A test may have made a folder read-only; make it writable again first.
+  // A test may have made a folder read-only or unreadable; make it
+  // writable again first.
+  fs::permissions(root_, fs::perms::owner_all, fs::perm_options::add, ec);
   for (const auto& entry : fs::recursive_directory_iterator(root_, ec))
     if (entry.is_directory(ec))
       fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ec);

@@ -130,6 +130,17 @@ class FailedWrites : public planfix::ShellTest {
     Child().OnMouseMove(x2, y2, true);
     Child().OnMouseUp(1, x2, y2);
   }
+  // The group view shown, its file blocked, and a line drawn there that
+  // the file could not take; returns what the user is told of it.
+  std::string LineHeldInTheGroupView() {
+    ExpectSaveQuestion(plat::mrYes);
+    form->CmGroupExecute();
+    Block(Place::GroupFile);
+    const std::string notSaved = NotSaved(CannotWrite(kGroup, kIsAFolder));
+    ExpectError(notSaved);
+    DrawLine(100, 100, 400, 100);
+    return notSaved;
+  }
   int TemporaryFiles() {
     int n = 0;
     for (const auto& e : fs::recursive_directory_iterator(dir.Root()))
@@ -335,13 +346,8 @@ TEST_F(FailedWrites, APrintWhoseWritesFailSaysSoOnceAndPrintsTheDrawingShown) {
 // The group drawing has a file of its own: a save that cannot write it keeps
 // the group view, and Exit asks again until the file takes the drawing.
 TEST_F(FailedWrites, AGroupDrawingItsFileCannotTakeKeepsItsViewAndExitAsksAgain) {
-  ExpectSaveQuestion(plat::mrYes);
-  form->CmGroupExecute();
+  const std::string notSaved = LineHeldInTheGroupView();
   ASSERT_EQ(CurrentView, view::Group);
-  Block(Place::GroupFile);
-  const std::string notSaved = NotSaved(CannotWrite(kGroup, kIsAFolder));
-  ExpectError(notSaved);
-  DrawLine(100, 100, 400, 100);
 
   ExpectSaveQuestion(plat::mrYes);
   ExpectError(notSaved);
@@ -373,12 +379,7 @@ struct ViewSwitch {
 class GroupViewSwitch : public FailedWrites, public ::testing::WithParamInterface<ViewSwitch> {};
 
 TEST_P(GroupViewSwitch, WaitsForASaveThatFailed) {
-  ExpectSaveQuestion(plat::mrYes);
-  form->CmGroupExecute();
-  Block(Place::GroupFile);
-  const std::string notSaved = NotSaved(CannotWrite(kGroup, kIsAFolder));
-  ExpectError(notSaved);
-  DrawLine(100, 100, 400, 100);
+  const std::string notSaved = LineHeldInTheGroupView();
 
   ExpectSaveQuestion(plat::mrYes);
   ExpectError(notSaved);

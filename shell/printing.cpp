@@ -415,6 +415,11 @@ bool UsablePage(const PageMetrics& page) {
 
 }  // namespace
 
+std::string PrintFailure(const std::string& failed, const TPrinter& printer) {
+  const std::string why = printer.Problem();
+  return why.empty() ? failed : failed + ": " + why;
+}
+
 double PrintCalibration() {
   cfg::Reader r(ProgramFile(cfgfile::PrintCalibration.ForUnits()));
   double f = 0;
@@ -458,8 +463,12 @@ bool PrintCalibrationLine(TPrinter& printer, double inches, const std::string& c
 bool TMainForm::PrintView(int32 offset, const dlg::PrintChoice& choice, const PrintArea* area) {
   if (!printer_) return false;
   const PageMetrics page = printer_->Page();
+  if (!UsablePage(page)) {
+    plat::ErrorBox(kPrintFailed, plat::mbCancel);
+    return false;
+  }
   bool printed = false;
-  if (UsablePage(page)) {
+  {
     PrintedExtents extents;
     ReadPrintedDrawing();
     PageLayout layout;
@@ -477,7 +486,7 @@ bool TMainForm::PrintView(int32 offset, const dlg::PrintChoice& choice, const Pr
     printed = PrintPages(run, offset, choice, page, layout, extents);
     printed = run.Finish() && printed;
   }
-  if (!printed) plat::ErrorBox(kPrintFailed, plat::mbCancel);
+  if (!printed) plat::ErrorBox(PrintFailure(kPrintFailed, *printer_), plat::mbCancel);
   return printed;
 }
 
@@ -541,7 +550,7 @@ bool TMainForm::PrintViews(const std::vector<int32>& views, int32 offset,
     }
     printed = run.Finish() && printed;
   }
-  if (!printed) plat::ErrorBox(kPrintFailed, plat::mbCancel);
+  if (!printed) plat::ErrorBox(PrintFailure(kPrintFailed, *printer_), plat::mbCancel);
   return printed;
 }
 

@@ -31,7 +31,14 @@ class TPrinter {
   virtual bool NewPage(plat::DeviceContext& page) = 0;
   // Ends the document; false when it could not be finished.
   virtual bool EndDoc(std::unique_ptr<plat::DeviceContext> page) = 0;
+  // Why the last document could not be begun or finished, as the user is
+  // told it ("cannot write <path> (<reason>)"); empty when that is not known.
+  virtual std::string Problem() const { return {}; }
 };
+
+// A failed print as the user is told it: what failed, and the printer's
+// reason when it knows one.
+std::string PrintFailure(const std::string& failed, const TPrinter& printer);
 
 // A part of the drawing in drawing units (y up): left < right, bottom < top.
 struct PrintArea {

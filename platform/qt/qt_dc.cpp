@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QPagedPaintDevice>
 #include <QPaintDevice>
 #include <QPolygon>
 #include <QTransform>
@@ -129,6 +130,7 @@ void QtDC::Setup() {
     dpiX_ = device_->logicalDpiX();
     dpiY_ = device_->logicalDpiY();
     devType_ = device_->devType();
+    paged_ = dynamic_cast<QPagedPaintDevice*>(device_) != nullptr;
   }
   painter_->setRenderHint(QPainter::Antialiasing, false);
   painter_->setRenderHint(QPainter::TextAntialiasing, false);
@@ -156,7 +158,7 @@ Size QtDC::DeviceSize() const {
 int QtDC::PixelsPerInchX() const { return device_ ? device_->logicalDpiX() : 96; }
 int QtDC::PixelsPerInchY() const { return device_ ? device_->logicalDpiY() : 96; }
 
-bool QtDC::TextTurnsWithMapping() const { return devType_ != QInternal::Printer; }
+bool QtDC::TextTurnsWithMapping() const { return !paged_; }
 
 bool QtDC::IsRaster() const { return device_ && device_->devType() == QInternal::Image; }
 

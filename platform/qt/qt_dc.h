@@ -51,7 +51,8 @@ class QtDC : public DeviceContext {
   Size DeviceSize() const override;
   int PixelsPerInchX() const override;
   int PixelsPerInchY() const override;
-  // Printers turn texts with their own fonts, counter-clockwise on the page.
+  // Pages (printers and PDF files) turn texts with their own fonts,
+  // counter-clockwise on the page.
   bool TextTurnsWithMapping() const override;
 
   QPainter& Painter() { return *painter_; }
@@ -134,6 +135,7 @@ class QtDC : public DeviceContext {
   QRegion clip_;
   // The device's resolution and kind, for finding its fonts.
   int dpiX_ = 96, dpiY_ = 96, devType_ = 0;
+  bool paged_ = false;  // a printer or a PDF file
   QtFont* lastFont_ = nullptr;
   unsigned lastFontGeneration_ = 0;
   std::unique_ptr<TextStamper> stamper_;

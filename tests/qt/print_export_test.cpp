@@ -15,6 +15,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
+#include <cerrno>
+#include <filesystem>
 
 #include "dialogs/modal.h"
 #include "dialogs/qt/form_runner_qt.h"
@@ -23,6 +25,7 @@
 #include "dialogs/shell_dialogs.h"
 #include "model/flist.h"
 #include "planwindow/qt/planwidget.h"
+#include "platform/files.h"
 #include "shell/qt/mainwindow.h"
 #include "shell/qt/qt_printer.h"
 #include "tests/file_traffic.h"
@@ -183,6 +186,35 @@ TEST_F(RealWindow, ASplitPrintGivesMoreThanOnePage) {
   const QImage page = Rasterise(pdf, 1, dir.Root() + "/size");
   EXPECT_GE(first.right, page.width() - 2);
   EXPECT_LE(second.left, 1);
+}
+
+// A PDF the disk cannot take whole is a failed print, told with the reason;
+// the PDF printed before stays as it was, and the program goes on: the
+// next print writes it, and the window closes when asked.
+TEST_F(RealWindow, APdfTheDiskCannotTakeIsToldAsAFailedPrintAndNothingIsCut) {
+  const std::string folder = dir.Root() + "/PRINTS";
+  std::filesystem::create_directory(folder);
+  const std::string file = pdf = folder + "/plan.pdf";
+  device.setOutputFileName(QString::fromStdString(file));
+  PrintedPlan("first");
+  const std::string before = plat::ReadWholeFile(file).value_or("");
+  ASSERT_GT(before.size(), 1000u);
+
+  plat::SimulateWriteFailure(folder, ENOSPC);
+  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbCancel, plat::mrCancel)
+      .WithText("the drawing could not be printed: cannot write " + file +
+                " (No space left on device)");
+  PrintedPlan("failed", dlg::lineweight::Thick);
+  plat::SimulateWriteFailure("", 0);
+  EXPECT_EQ(plat::ReadWholeFile(file).value_or(""), before);
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    EXPECT_EQ(entry.path().filename(), "plan.pdf") << "nothing left beside it";
+
+  const Ink thick = PrintedPlan("again", dlg::lineweight::Thick);
+  EXPECT_NE(plat::ReadWholeFile(file).value_or(""), before);
+  EXPECT_NEAR(thick.Width(), 160 * kRasterDpi / 25.4, 2);
+  window.close();
+  EXPECT_FALSE(window.isVisible());
 }
 
 TEST_F(RealWindow, ExportedPicturesAreWhatTheWindowShows) {

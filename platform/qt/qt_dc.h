@@ -39,6 +39,9 @@ class QtDC : public DeviceContext {
   // Paints with a painter somebody else began (and will end). A clip the
   // painter already has (set through another QtDC on it) is this one's too.
   explicit QtDC(QPainter* painter);
+  // A context of device that never paints on it: its size, resolution and
+  // fonts, for measuring (a printer before its document begins).
+  static std::unique_ptr<QtDC> ForMeasuring(QPaintDevice* device);
   ~QtDC() override;
 
   // Limits drawing to a region of the device (empty region: no limit).
@@ -67,6 +70,7 @@ class QtDC : public DeviceContext {
   void DevText(Point at, std::string_view text) override;
   Size DevTextExtent(std::string_view text) override;
   TextMetrics DevTextMetrics() override;
+  Rect DevTextInk(std::string_view text) override;
   void DevFillRect(Rect r, const Brush& brush) override;
   void DevSetClip(const Rect* deviceRect) override;
 
@@ -123,6 +127,8 @@ class QtDC : public DeviceContext {
   // Sets a text's pixels from its stamp; false when it has none (yet).
   bool StampText(const TextStampKey& key, const PixelTarget& target, Point at, QRect bounds,
                  double angle, const QtFont& font, QRect cell);
+  struct Unpainted {};
+  QtDC(QPaintDevice* device, Unpainted);
   void Setup();
 
   QPaintDevice* device_;

@@ -46,7 +46,19 @@ PageMetrics QtPrinter::Page() const {
   page.pixels = {printer_->width(), printer_->height()};
   page.dpiX = printer_->logicalDpiX();
   page.dpiY = printer_->logicalDpiY();
+  if (printer_->outputFormat() == QPrinter::PdfFormat) {
+    // The painter's origin is the printable area's top left.
+    const QRect paper = printer_->paperRect(QPrinter::DevicePixel).toRect();
+    const QRect printable = printer_->pageRect(QPrinter::DevicePixel).toRect();
+    page.sheet = {paper.left() - printable.left(), paper.top() - printable.top(),
+                  paper.right() + 1 - printable.left(), paper.bottom() + 1 - printable.top()};
+  }
   return page;
+}
+
+std::unique_ptr<plat::DeviceContext> QtPrinter::MeasuringPage() {
+  UseFullResolution();
+  return plat::QtDC::ForMeasuring(printer_);
 }
 
 std::unique_ptr<plat::DeviceContext> QtPrinter::BeginDoc(const std::string& title) {

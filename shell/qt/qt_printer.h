@@ -28,6 +28,7 @@ class QtPrinter : public TPrinter {
   bool Setup() override;
   PageMetrics Page() const override;
   std::unique_ptr<plat::DeviceContext> BeginDoc(const std::string& title) override;
+  std::unique_ptr<plat::DeviceContext> MeasuringPage() override;
   bool NewPage(plat::DeviceContext& page) override;
   bool EndDoc(std::unique_ptr<plat::DeviceContext> page) override;
   std::string Problem() const override { return problem_; }

@@ -70,6 +70,11 @@ std::unique_ptr<plat::DeviceContext> NullPrinter::BeginDoc(const std::string&) {
   return std::make_unique<NullDC>(page.pixels, page.dpiX);
 }
 
+std::unique_ptr<plat::DeviceContext> NullPrinter::MeasuringPage() {
+  const PageMetrics page = Page();
+  return std::make_unique<NullDC>(page.pixels, page.dpiX);
+}
+
 bool NullPrinter::EndDoc(std::unique_ptr<plat::DeviceContext> page) {
   ++documents;
   return page != nullptr;

@@ -69,6 +69,7 @@ class NullPrinter : public TPrinter {
   bool Setup() override { return true; }
   PageMetrics Page() const override;
   std::unique_ptr<plat::DeviceContext> BeginDoc(const std::string& title) override;
+  std::unique_ptr<plat::DeviceContext> MeasuringPage() override;
   bool NewPage(plat::DeviceContext&) override { return true; }
   bool EndDoc(std::unique_ptr<plat::DeviceContext> page) override;
 };

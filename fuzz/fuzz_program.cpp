@@ -143,6 +143,12 @@ class Printer : public TPrinter {
     dc->SetPixelsPerInch(300);
     return dc;
   }
+  std::unique_ptr<plat::DeviceContext> MeasuringPage() override {
+    measured_.clear();
+    auto dc = std::make_unique<plat::RecordingDC>(plat::Size{2480, 3508}, &measured_);
+    dc->SetPixelsPerInch(300);
+    return dc;
+  }
   bool NewPage(plat::DeviceContext&) override {
     EndPage();
     return true;
@@ -159,6 +165,7 @@ class Printer : public TPrinter {
     records_.clear();
   }
   std::vector<plat::DcRecord> records_;
+  std::vector<plat::DcRecord> measured_;  // what measuring drew: never printed
 };
 
 // The user's side of a run: the answers, and the dialogs the run passes

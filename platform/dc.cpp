@@ -244,6 +244,12 @@ Size DeviceContext::GetTextExtent(std::string_view text) {
   return {RoundToInt(d.cx / std::fabs(sx)), RoundToInt(d.cy / std::fabs(sy))};
 }
 
+Rect DeviceContext::DevTextInk(std::string_view text) {
+  const Size extent = DevTextExtent(text);
+  const TextMetrics metrics = DevTextMetrics();
+  return {0, -metrics.ascent, extent.cx, extent.cy - metrics.ascent};
+}
+
 TextMetrics DeviceContext::GetTextMetrics() {
   TextMetrics m = DevTextMetrics();
   double sx, sy;

@@ -108,6 +108,10 @@ class DeviceContext {
   // Extent of a text in the selected font, in logical units.
   Size GetTextExtent(std::string_view text);
   TextMetrics GetTextMetrics();
+  // The box a text's glyphs cover in the selected font, in device pixels
+  // from the start of its baseline (y down), unturned: the character cell
+  // (the extent, ascent above the baseline) where the device cannot say.
+  Rect DeviceTextInk(std::string_view text) { return DevTextInk(text); }
 
   // ---- State a back end draws with ----------------------------------------
   // The pen as it reaches the device: width in pixels (at least 1), and a
@@ -141,6 +145,7 @@ class DeviceContext {
   // Text size in device pixels for the selected font.
   virtual Size DevTextExtent(std::string_view text) = 0;
   virtual TextMetrics DevTextMetrics() = 0;
+  virtual Rect DevTextInk(std::string_view text);
   virtual void DevFillRect(Rect r, const Brush& brush) = 0;
   // The clip in device pixels (nullptr: none); back ends that cannot clip
   // ignore it.

@@ -361,6 +361,12 @@ WriteResult WriteFileAtomic(std::string_view programPath, std::string_view data)
   });
 }
 
+WriteResult WriteUserFileAtomic(const std::string& realPath, std::string_view data) {
+  return WriteThrough(realPath, [data](std::FILE* out) {
+    return std::fwrite(data.data(), 1, data.size(), out) == data.size();
+  });
+}
+
 bool IsTemporaryFileName(std::string_view name) {
   const std::string_view prefix = kTemporaryPrefix;
   if (name.size() != prefix.size() + kTemporarySuffixLength || name.substr(0, prefix.size()) != prefix)

@@ -103,6 +103,10 @@ WriteResult WriteFileThrough(std::string_view programPath,
 // holds exactly that content is left untouched (not replaced, not synced)
 // and the write counts as done.
 WriteResult WriteFileAtomic(std::string_view programPath, std::string_view data);
+// The same for a file the user named by its real path (a print to a PDF
+// file chosen in the print dialog): the path is taken as it is, neither
+// mapped below the program directory nor matched whatever its case.
+WriteResult WriteUserFileAtomic(const std::string& realPath, std::string_view data);
 
 // Asked before every change to a file (a write, a delete, a rename) with the
 // real path changed: empty when the change may go ahead, else why not; the
@@ -115,10 +119,11 @@ WriteCheck SetWriteCheck(WriteCheck check);
 // holds is no longer the one at its path.
 inline constexpr int kWriteRefused = ESTALE;
 
-// Makes every write into a program folder ("DWGS\\") fail with a system
-// error number, as a read-only or full disk would, while its files can still
-// be read; "" ends it. Writes of the content a file holds already fail too.
-// For tests: the superuser they run as may write anywhere.
+// Makes every write into a program folder ("DWGS\\", or a folder given by
+// its absolute path) fail with a system error number, as a read-only or full
+// disk would, while its files can still be read; "" ends it. Writes of the
+// content a file holds already fail too. For tests: the superuser they run
+// as may write anywhere.
 void SimulateWriteFailure(std::string_view programFolder, int error);
 
 // Whether a name is one of the temporary files WriteFileThrough makes.

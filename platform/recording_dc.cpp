@@ -1,6 +1,7 @@
 #include "platform/recording_dc.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace plat {
@@ -97,7 +98,9 @@ void RecordingDC::DevFillRect(Rect box, const Brush& brush) {
 
 Size RecordingDC::DevTextExtent(std::string_view text) {
   const TextMetrics m = DevTextMetrics();
-  return {m.aveCharWidth * int(text.size()), m.height};
+  // A damaged drawing's text may be as large as a file can say.
+  const long long width = 1LL * m.aveCharWidth * static_cast<long long>(text.size());
+  return {int(std::min<long long>(width, INT_MAX)), m.height};
 }
 
 TextMetrics RecordingDC::DevTextMetrics() {

@@ -32,7 +32,7 @@ void TMainForm::CmPrintcalExecute() {
   if (plat::AskYesNo(kPrintLineFirst) && printer_->Setup()) {
     const double inches = d.metric == 1 ? d.Nominal() / kMillimetresPerInch : d.Nominal();
     if (!PrintCalibrationLine(*printer_, inches, d.metric == 1 ? kMetricCaption : kImperialCaption))
-      plat::ErrorBox(kLineFailed, plat::mbCancel);
+      plat::ErrorBox(PrintFailure(kLineFailed, *printer_), plat::mbCancel);
   }
   if (!dlg::ShowModal(d)) return;
   const double factor = dlg::CalibrationFactor(d);

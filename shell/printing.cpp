@@ -17,6 +17,7 @@
 #include "model/flist.h"
 #include "model/globals.h"
 #include "planwindow/childwin.h"
+#include "platform/ink_dc.h"
 #include "platform/services.h"
 #include "platform/ui.h"
 #include "shell/mainform.h"
@@ -239,16 +240,11 @@ bool ViewHasElements(int32 v) {
 // Where a view lies on its pages.
 struct PageLayout {
   bool empty = false;
-  bool fits = true;
   double centreX = 0;  // drawing units
   double centreY = 0;
   int32 columns = 1;
   int32 rows = 1;
   const PrintArea* clip = nullptr;  // a part print shows nothing beyond its frame
-  // How far the plan reaches beyond the pages, both sides together (drawing
-  // units; 0 where it fits).
-  double overWidth = 0;
-  double overHeight = 0;
 };
 
 // The page's printable area in drawing units at the scale.
@@ -266,10 +262,9 @@ int32 PagesAcross(double length, double page) {
   return int32(std::clamp(std::ceil(length / page), 1.0, double(INT32_MAX)));
 }
 
-// Measures view v of the printed drawing in the list as it will print:
+// Measures view v of the printed drawing in the list for its pages:
 // centred on its outline (walls and dimensions), or for a split print on
-// everything it holds, and whether everything it holds lies on the page or
-// pages.
+// everything it holds, over as many pages as that takes.
 PageLayout PlanLayout(int32 v, bool split, PaperArea paper, PrintedExtents& extents) {
   PageLayout layout;
   Box everything, outline, listed;
@@ -299,31 +294,32 @@ PageLayout PlanLayout(int32 v, bool split, PaperArea paper, PrintedExtents& exte
     layout.columns = PagesAcross(box.Width(), paper.width);
     layout.rows = PagesAcross(box.Height(), paper.height);
   }
-  const double halfW = layout.columns * paper.width / 2 + 1;
-  const double halfH = layout.rows * paper.height / 2 + 1;
-  layout.overWidth = std::max(0.0, layout.centreX - halfW - box.minX) +
-                     std::max(0.0, box.maxX - (layout.centreX + halfW));
-  layout.overHeight = std::max(0.0, layout.centreY - halfH - box.minY) +
-                      std::max(0.0, box.maxY - (layout.centreY + halfH));
-  layout.fits = layout.overWidth == 0 && layout.overHeight == 0;
   return layout;
 }
 
-// A length on the paper, drawing units printed at perUnit printer pixels
-// each: whole millimetres (rounded up) in metric drawings, tenths of an inch
-// in imperial ones.
-std::string PaperLength(double units, double perUnit, int dpi) {
-  const double inches = units * perUnit / std::max(dpi, 1);
+// A length on the paper, in printer pixels: whole millimetres (rounded up)
+// in metric drawings, tenths of an inch in imperial ones.
+std::string PaperLength(double pixels, int dpi) {
+  const double inches = pixels / std::max(dpi, 1);
   if (MetricUnits == 1)
-    return plat::Format("%d mm", std::max(1, int32(std::ceil(inches * kMillimetresPerInch))));
+    return plat::Format("%d mm", int32(std::clamp(std::ceil(inches * kMillimetresPerInch), 1.0,
+                                                  double(INT32_MAX))));
   return plat::Format("%.1f inches", std::max(0.1, std::ceil(inches * 10) / 10));
 }
 
+// What of a view would be cut off its pages: how far what it prints reaches
+// beyond them, both sides together, in printer pixels.
+struct CutOff {
+  double wide = 0;
+  double tall = 0;
+  bool Any() const { return wide > 0 || tall > 0; }
+};
+
 // "35 mm too wide and 12 mm too tall", or the one direction that is too big.
-std::string TooBig(const PageLayout& layout, double perUnit, int dpi) {
+std::string TooBig(const CutOff& cut, int dpi) {
   std::string wide, tall;
-  if (layout.overWidth > 0) wide = PaperLength(layout.overWidth, perUnit, dpi) + " too wide";
-  if (layout.overHeight > 0) tall = PaperLength(layout.overHeight, perUnit, dpi) + " too tall";
+  if (cut.wide > 0) wide = PaperLength(cut.wide, dpi) + " too wide";
+  if (cut.tall > 0) tall = PaperLength(cut.tall, dpi) + " too tall";
   if (wide.empty() || tall.empty()) return wide + tall;
   return wide + " and " + tall;
 }
@@ -361,52 +357,114 @@ void SetPageMapping(plat::DeviceContext& dc, double left, double bottom, double 
   dc.SetBkMode(plat::TRANSPARENT);
 }
 
+// A view on paper while it lives: the print's pens, texts and wall style,
+// CurrentView raised by the print's offset and, on its pages, the scale text
+// under the plan in the list; all as it was again when it ends.
+class PaperView {
+ public:
+  enum class Use { Pages, FitOfThePlan };
+  PaperView(int32 offset, const dlg::PrintChoice& choice, const PageMetrics& page,
+            PrintedExtents& extents, Use use = Use::Pages) {
+    const int32 scale = std::clamp(choice.scale, dlg::kMinPrintScale, dlg::kMaxPrintScale);
+    perMapUnit =
+        PrinterPixelsPerUnit(page.dpiX, scale, PrintCalibration(), MetricUnits) * PixelScale;
+    const double mmPerPixel = kMillimetresPerInch / page.dpiX;
+    // Pens and texts are sized in mapping units: as many as the paper sizes need.
+    ZoomUnits = AtLeastOne(LineWeightMillimetres(choice.lineWeight) / mmPerPixel / perMapUnit);
+    TextScale = AtLeastOne(TextHeightMillimetres(choice.textSize) / mmPerPixel /
+                           (std::max(TextSize, 1) * perMapUnit));
+    WallDisplayMode = dlg::PrintWallDisplayMode(choice);
+    CurrentView += offset;
+    if (CurrentView < view::SplitPrintOffset) extents.Measure(TFlist::esOutline);
+    // The fit is the plan's: the print's own scale text is not part of it.
+    if (use == Use::Pages)
+      scaleText_.emplace(scale, CurrentView < view::PartPrintOffset ? choice.showScale : 0);
+  }
+  PaperView(const PaperView&) = delete;
+  PaperView& operator=(const PaperView&) = delete;
+
+  // Draws the view on dc, the point (left, bottom) in mapping units at the
+  // bottom left of a device `pixels` in size.
+  void Draw(plat::DeviceContext& dc, double left, double bottom, plat::Size pixels,
+            const PrintArea* clip) const {
+    SetPageMapping(dc, left, bottom, perMapUnit, pixels);
+    if (clip) ClipToArea(dc, *clip);
+    if (IsGroupPrint(CurrentView)) {
+      DrawingList.PrintFloor(dc);
+    } else {
+      // Shapes first, so walls, openings and texts print over them.
+      DrawingList.DrawInLayers([&dc] { DrawingList.PrintFloor(dc); });
+    }
+  }
+
+  // Printer pixels per mapping unit.
+  double perMapUnit = 0;
+
+ private:
+  PrintGuard guard_;  // made before the constructor's body changes anything
+  std::optional<PrintedScaleText> scaleText_;
+};
+
+// The bottom left of a view's pages, and a page's size, in mapping units.
+struct PageGrid {
+  double left, bottom, pageWidth, pageHeight;
+};
+
+PageGrid GridOf(const PageLayout& layout, const PageMetrics& page, double perMapUnit) {
+  const double pageW = page.pixels.cx / perMapUnit, pageH = page.pixels.cy / perMapUnit;
+  return {layout.centreX / PixelScale - layout.columns * pageW / 2,
+          layout.centreY / PixelScale - layout.rows * pageH / 2, pageW, pageH};
+}
+
 // Prints CurrentView, raised by offset while it prints, of the printed
 // drawing in the list on the pages of layout. False when a page could not
 // be started.
 bool PrintPages(PrintRun& run, int32 offset, const dlg::PrintChoice& choice,
                 const PageMetrics& page, const PageLayout& layout, PrintedExtents& extents) {
-  PrintGuard guard;
-  const int32 scale = std::clamp(choice.scale, dlg::kMinPrintScale, dlg::kMaxPrintScale);
-  const double perUnit = PrinterPixelsPerUnit(page.dpiX, scale, PrintCalibration(), MetricUnits);
-  const double perMapUnit = perUnit * PixelScale;
-  const double mmPerPixel = kMillimetresPerInch / page.dpiX;
-
-  // Pens and texts are sized in mapping units: as many as the paper sizes need.
-  ZoomUnits = AtLeastOne(LineWeightMillimetres(choice.lineWeight) / mmPerPixel / perMapUnit);
-  TextScale = AtLeastOne(TextHeightMillimetres(choice.textSize) / mmPerPixel /
-                         (std::max(TextSize, 1) * perMapUnit));
-  WallDisplayMode = dlg::PrintWallDisplayMode(choice);
-  CurrentView += offset;
-
-  if (CurrentView < view::SplitPrintOffset) extents.Measure(TFlist::esOutline);
-  const PrintedScaleText scaleText(scale,
-                                   CurrentView < view::PartPrintOffset ? choice.showScale : 0);
-
-  const double pageW = page.pixels.cx / perMapUnit, pageH = page.pixels.cy / perMapUnit;
-  const double gridLeft = layout.centreX / PixelScale - layout.columns * pageW / 2;
-  const double gridBottom = layout.centreY / PixelScale - layout.rows * pageH / 2;
-  bool printed = true;
-  for (int32 row = 0; row < layout.rows && printed; ++row) {
-    for (int32 column = 0; column < layout.columns && printed; ++column) {
+  const PaperView paper(offset, choice, page, extents);
+  const PageGrid grid = GridOf(layout, page, paper.perMapUnit);
+  for (int32 row = 0; row < layout.rows; ++row) {
+    for (int32 column = 0; column < layout.columns; ++column) {
       plat::DeviceContext* dc = run.NextPage();
-      if (!dc) {
-        printed = false;
-        break;
-      }
+      if (!dc) return false;
       // Rows run from the top of the plan down.
-      SetPageMapping(*dc, gridLeft + column * pageW,
-                     gridBottom + (layout.rows - 1 - row) * pageH, perMapUnit, page.pixels);
-      if (layout.clip) ClipToArea(*dc, *layout.clip);
-      if (IsGroupPrint(CurrentView)) {
-        DrawingList.PrintFloor(*dc);
-      } else {
-        // Shapes first, so walls, openings and texts print over them.
-        DrawingList.DrawInLayers([dc] { DrawingList.PrintFloor(*dc); });
-      }
+      paper.Draw(*dc, grid.left + column * grid.pageWidth,
+                 grid.bottom + (layout.rows - 1 - row) * grid.pageHeight, page.pixels, layout.clip);
     }
   }
-  return printed;
+  return true;
+}
+
+// What view v would lose off the pages of layout: its pages drawn on the
+// printer's measuring page, nothing printed.
+CutOff CutOffPages(TPrinter& printer, int32 v, int32 offset, const dlg::PrintChoice& choice,
+                   const PageMetrics& page, const PageLayout& layout, PrintedExtents& extents) {
+  const std::unique_ptr<plat::DeviceContext> device = printer.MeasuringPage();
+  if (!device) return {};
+  plat::InkDC ink(*device);
+  const double width = double(layout.columns) * page.pixels.cx;
+  const double height = double(layout.rows) * page.pixels.cy;
+  {
+    PrintGuard guard;
+    CurrentView = v;
+    const PaperView paper(offset, choice, page, extents, PaperView::Use::FitOfThePlan);
+    const PageGrid grid = GridOf(layout, page, paper.perMapUnit);
+    const plat::Size all{int(std::min(width, double(INT32_MAX))),
+                         int(std::min(height, double(INT32_MAX)))};
+    paper.Draw(ink, grid.left, grid.bottom, all, layout.clip);
+  }
+  const std::optional<plat::Rect> box = ink.Ink();
+  if (!box) return {};
+  // The pages meet at their printable areas; round the grid the paper shows
+  // what the outer pages show.
+  const plat::Rect sheet = page.Shown();
+  const double left = sheet.left, top = sheet.top;
+  const double right = width - page.pixels.cx + sheet.right;
+  const double bottom = height - page.pixels.cy + sheet.bottom;
+  CutOff cut;
+  cut.wide = std::max(0.0, left - box->left) + std::max(0.0, box->right - right);
+  cut.tall = std::max(0.0, top - box->top) + std::max(0.0, box->bottom - bottom);
+  return cut;
 }
 
 bool UsablePage(const PageMetrics& page) {
@@ -414,6 +472,11 @@ bool UsablePage(const PageMetrics& page) {
 }
 
 }  // namespace
+
+std::string PrintFailure(const std::string& failed, const TPrinter& printer) {
+  const std::string why = printer.Problem();
+  return why.empty() ? failed : failed + ": " + why;
+}
 
 double PrintCalibration() {
   cfg::Reader r(ProgramFile(cfgfile::PrintCalibration.ForUnits()));
@@ -458,8 +521,12 @@ bool PrintCalibrationLine(TPrinter& printer, double inches, const std::string& c
 bool TMainForm::PrintView(int32 offset, const dlg::PrintChoice& choice, const PrintArea* area) {
   if (!printer_) return false;
   const PageMetrics page = printer_->Page();
+  if (!UsablePage(page)) {
+    plat::ErrorBox(kPrintFailed, plat::mbCancel);
+    return false;
+  }
   bool printed = false;
-  if (UsablePage(page)) {
+  {
     PrintedExtents extents;
     ReadPrintedDrawing();
     PageLayout layout;
@@ -477,7 +544,7 @@ bool TMainForm::PrintView(int32 offset, const dlg::PrintChoice& choice, const Pr
     printed = PrintPages(run, offset, choice, page, layout, extents);
     printed = run.Finish() && printed;
   }
-  if (!printed) plat::ErrorBox(kPrintFailed, plat::mbCancel);
+  if (!printed) plat::ErrorBox(PrintFailure(kPrintFailed, *printer_), plat::mbCancel);
   return printed;
 }
 
@@ -506,9 +573,10 @@ bool TMainForm::PrintViews(const std::vector<int32>& views, int32 offset,
       plat::ErrorBox(plat::Format(kTooManyPages, pages, choice.scale), plat::mbCancel);
       return false;
     }
-    if (!layout.fits &&
+    const CutOff cut = CutOffPages(*printer_, v, offset, choice, page, layout, extents);
+    if (cut.Any() &&
         !plat::AskYesNo(plat::Format(kDoesNotFit, PlanName(v).c_str(), choice.scale,
-                                     TooBig(layout, perUnit, page.dpiX).c_str())))
+                                     TooBig(cut, page.dpiX).c_str())))
       return false;
     planned.emplace_back(v, layout);
   }
@@ -541,7 +609,7 @@ bool TMainForm::PrintViews(const std::vector<int32>& views, int32 offset,
     }
     printed = run.Finish() && printed;
   }
-  if (!printed) plat::ErrorBox(kPrintFailed, plat::mbCancel);
+  if (!printed) plat::ErrorBox(PrintFailure(kPrintFailed, *printer_), plat::mbCancel);
   return printed;
 }
 

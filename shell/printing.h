@@ -9,11 +9,18 @@
 #include "platform/dc.h"
 
 // A page as the printer prints it: the printable area in the printer's own
-// pixels and how many of them make an inch.
+// pixels and how many of them make an inch, and the part of the page that
+// shows on paper, in the same pixels from the printable area's top left:
+// the printable area itself (none set) for a printer, which cannot print
+// beyond it; the whole sheet for a PDF file, which shows its margins too.
 struct PageMetrics {
   plat::Size pixels;
   int dpiX = 0;
   int dpiY = 0;
+  plat::Rect sheet{};
+  plat::Rect Shown() const {
+    return sheet.Width() > 0 && sheet.Height() > 0 ? sheet : plat::Rect{0, 0, pixels.cx, pixels.cy};
+  }
 };
 
 class TPrinter {
@@ -26,12 +33,23 @@ class TPrinter {
   // Starts a document; the device context of its first page (text mapping,
   // device pixels), or nullptr when the printer cannot start.
   virtual std::unique_ptr<plat::DeviceContext> BeginDoc(const std::string& title) = 0;
+  // A device context of the pages as set up on which nothing prints: its
+  // size, resolution and fonts measure what a print would cover before it
+  // begins.
+  virtual std::unique_ptr<plat::DeviceContext> MeasuringPage() = 0;
   // Starts the next page of the document on the same device context; false
   // when it cannot.
   virtual bool NewPage(plat::DeviceContext& page) = 0;
   // Ends the document; false when it could not be finished.
   virtual bool EndDoc(std::unique_ptr<plat::DeviceContext> page) = 0;
+  // Why the last document could not be begun or finished, as the user is
+  // told it ("cannot write <path> (<reason>)"); empty when that is not known.
+  virtual std::string Problem() const { return {}; }
 };
+
+// A failed print as the user is told it: what failed, and the printer's
+// reason when it knows one.
+std::string PrintFailure(const std::string& failed, const TPrinter& printer);
 
 // A part of the drawing in drawing units (y up): left < right, bottom < top.
 struct PrintArea {

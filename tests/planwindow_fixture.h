@@ -120,6 +120,13 @@ class RecordingPrinter : public TPrinter {
     dc->SetTextTurnsWithMapping(false);
     return dc;
   }
+  std::unique_ptr<plat::DeviceContext> MeasuringPage() override {
+    measured_.clear();
+    auto dc = std::make_unique<plat::RecordingDC>(pixels, &measured_);
+    dc->SetPixelsPerInch(dpi);
+    dc->SetTextTurnsWithMapping(false);
+    return dc;
+  }
   bool NewPage(plat::DeviceContext&) override {
     if (failAtPage == pages + 1) return false;
     ++pages;
@@ -136,6 +143,9 @@ class RecordingPrinter : public TPrinter {
     const std::size_t end = page + 1 < int(pageStarts.size()) ? pageStarts[page + 1] : printed.size();
     return {printed.begin() + long(pageStarts[page]), printed.begin() + long(end)};
   }
+
+ private:
+  std::vector<plat::DcRecord> measured_;  // what measuring drew: never printed
 };
 
 // A main form with its frame, printer and scripted dialogs in a scratch

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QPagedPaintDevice>
 #include <QPaintDevice>
 #include <QPolygon>
 #include <QTransform>
@@ -119,6 +120,12 @@ QtDC::QtDC(QPainter* painter) : device_(painter->device()), painter_(painter) {
     clip_ = painter_->clipRegion();
 }
 
+QtDC::QtDC(QPaintDevice* device, Unpainted) : device_(device), painter_(&own_) { Setup(); }
+
+std::unique_ptr<QtDC> QtDC::ForMeasuring(QPaintDevice* device) {
+  return std::unique_ptr<QtDC>(new QtDC(device, Unpainted{}));
+}
+
 QtDC::~QtDC() {
   if (own_.isActive()) own_.end();
 }
@@ -129,7 +136,9 @@ void QtDC::Setup() {
     dpiX_ = device_->logicalDpiX();
     dpiY_ = device_->logicalDpiY();
     devType_ = device_->devType();
+    paged_ = dynamic_cast<QPagedPaintDevice*>(device_) != nullptr;
   }
+  if (!painter_->isActive()) return;
   painter_->setRenderHint(QPainter::Antialiasing, false);
   painter_->setRenderHint(QPainter::TextAntialiasing, false);
   painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -156,7 +165,7 @@ Size QtDC::DeviceSize() const {
 int QtDC::PixelsPerInchX() const { return device_ ? device_->logicalDpiX() : 96; }
 int QtDC::PixelsPerInchY() const { return device_ ? device_->logicalDpiY() : 96; }
 
-bool QtDC::TextTurnsWithMapping() const { return devType_ != QInternal::Printer; }
+bool QtDC::TextTurnsWithMapping() const { return !paged_; }
 
 bool QtDC::IsRaster() const { return device_ && device_->devType() == QInternal::Image; }
 
@@ -530,6 +539,12 @@ bool QtDC::StampText(const TextStampKey& key, const PixelTarget& target, Point a
 Size QtDC::DevTextExtent(std::string_view text) {
   QtFont& font = SelectedFont();
   return {font.Width(ToQString(text)), font.ascent + font.descent};
+}
+
+Rect QtDC::DevTextInk(std::string_view text) {
+  if (text.empty()) return {};
+  const QRect ink = SelectedFont().metrics.tightBoundingRect(ToQString(text));
+  return {ink.left(), ink.top(), ink.right() + 1, ink.bottom() + 1};
 }
 
 TextMetrics QtDC::DevTextMetrics() {

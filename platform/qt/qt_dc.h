@@ -39,6 +39,9 @@ class QtDC : public DeviceContext {
   // Paints with a painter somebody else began (and will end). A clip the
   // painter already has (set through another QtDC on it) is this one's too.
   explicit QtDC(QPainter* painter);
+  // A context of device that never paints on it: its size, resolution and
+  // fonts, for measuring (a printer before its document begins).
+  static std::unique_ptr<QtDC> ForMeasuring(QPaintDevice* device);
   ~QtDC() override;
 
   // Limits drawing to a region of the device (empty region: no limit).
@@ -51,7 +54,8 @@ class QtDC : public DeviceContext {
   Size DeviceSize() const override;
   int PixelsPerInchX() const override;
   int PixelsPerInchY() const override;
-  // Printers turn texts with their own fonts, counter-clockwise on the page.
+  // Pages (printers and PDF files) turn texts with their own fonts,
+  // counter-clockwise on the page.
   bool TextTurnsWithMapping() const override;
 
   QPainter& Painter() { return *painter_; }
@@ -66,6 +70,7 @@ class QtDC : public DeviceContext {
   void DevText(Point at, std::string_view text) override;
   Size DevTextExtent(std::string_view text) override;
   TextMetrics DevTextMetrics() override;
+  Rect DevTextInk(std::string_view text) override;
   void DevFillRect(Rect r, const Brush& brush) override;
   void DevSetClip(const Rect* deviceRect) override;
 
@@ -122,6 +127,8 @@ class QtDC : public DeviceContext {
   // Sets a text's pixels from its stamp; false when it has none (yet).
   bool StampText(const TextStampKey& key, const PixelTarget& target, Point at, QRect bounds,
                  double angle, const QtFont& font, QRect cell);
+  struct Unpainted {};
+  QtDC(QPaintDevice* device, Unpainted);
   void Setup();
 
   QPaintDevice* device_;
@@ -134,6 +141,7 @@ class QtDC : public DeviceContext {
   QRegion clip_;
   // The device's resolution and kind, for finding its fonts.
   int dpiX_ = 96, dpiY_ = 96, devType_ = 0;
+  bool paged_ = false;  // a printer or a PDF file
   QtFont* lastFont_ = nullptr;
   unsigned lastFontGeneration_ = 0;
   std::unique_ptr<TextStamper> stamper_;

@@ -6,13 +6,16 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QUrl>
+#include <QCloseEvent>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTimer>
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 #include "platform/files.h"
@@ -59,6 +62,57 @@ QString AppCaption() {
 
 std::string ToStd(const QString& s) { return s.toUtf8().toStdString(); }
 
+// A message box whose question must be answered: Escape and the window's
+// close button leave it open. Qt makes No the Escape answer of a Yes/No
+// question, and at the save question that throws the user's work away.
+class MustAnswerBox : public QMessageBox {
+ public:
+  using QMessageBox::QMessageBox;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->matches(QKeySequence::Cancel)) {
+      event->accept();
+      return;
+    }
+    QMessageBox::keyPressEvent(event);
+  }
+  void closeEvent(QCloseEvent* event) override {
+    if (clickedButton()) {
+      QMessageBox::closeEvent(event);
+      return;
+    }
+    event->ignore();
+  }
+};
+
+// A question of more than one answer none of which backs out (no Cancel):
+// the user has to choose one.
+bool MustBeAnswered(unsigned buttons) {
+  int answers = 0;
+  for (const ButtonMap& b : kButtons) answers += (buttons & b.flag) ? 1 : 0;
+  return answers > 1 && !(buttons & mbCancel);
+}
+
+// Shows a message box of the given buttons (OK alone when none) and returns
+// the modal result of the one pressed; closeAnswer when it was closed
+// without one (Escape or the close button, where they may close it).
+int RunMessageBox(QMessageBox::Icon icon, const QString& caption, const QString& text,
+                  unsigned buttons, QWidget* parent, int closeAnswer) {
+  std::unique_ptr<QMessageBox> box =
+      MustBeAnswered(buttons)
+          ? std::make_unique<MustAnswerBox>(icon, caption, text, QMessageBox::NoButton, parent)
+          : std::make_unique<QMessageBox>(icon, caption, text, QMessageBox::NoButton, parent);
+  for (const ButtonMap& b : kButtons)
+    if (buttons & b.flag) box->addButton(b.button);
+  if (buttons == 0) box->addButton(QMessageBox::Ok);
+  if (buttons & mbYes) box->setDefaultButton(QMessageBox::Yes);
+  const int pressed = box->exec();
+  for (const ButtonMap& b : kButtons)
+    if (pressed == b.button) return b.result;
+  return closeAnswer;
+}
+
 // A pattern list "*.KWV;*.kwv" with both case spellings of each pattern.
 QString BothCases(const QString& patterns) {
   QStringList out;
@@ -98,31 +152,17 @@ QtUi::~QtUi() = default;
 int QtUi::MessageDlg(const std::string& text, MsgType type, unsigned buttons) {
   FocusKeeper focus;
   const TypeLook look = LookOf(type);
-  QMessageBox box(look.icon, look.caption ? QString(look.caption) : AppCaption(), ToQString(text),
-                  QMessageBox::NoButton, parent_);
-  for (const ButtonMap& b : kButtons)
-    if (buttons & b.flag) box.addButton(b.button);
-  if (buttons == 0) box.addButton(QMessageBox::Ok);
-  const int pressed = box.exec();
-  for (const ButtonMap& b : kButtons)
-    if (pressed == b.button) return b.result;
-  // Closed with the window's close box: the answer of Escape.
-  if (buttons & mbCancel) return mrCancel;
-  if (buttons & mbNo) return mrNo;
-  return buttons & mbOK ? mrOk : mrCancel;
+  // Closed with Escape or the close box: Cancel, or OK where that is the
+  // only answer.
+  const int closeAnswer = !(buttons & mbCancel) && (buttons & mbOK) ? mrOk : mrCancel;
+  return RunMessageBox(look.icon, look.caption ? QString(look.caption) : AppCaption(),
+                       ToQString(text), buttons, parent_, closeAnswer);
 }
 
 int QtUi::CaptionedMessage(const std::string& caption, const std::string& text,
                            unsigned buttons) {
-  QMessageBox box(QMessageBox::Critical, ToQString(caption), ToQString(text), QMessageBox::NoButton,
-                  parent_);
-  for (const ButtonMap& b : kButtons)
-    if (buttons & b.flag) box.addButton(b.button);
-  if (buttons == 0) box.addButton(QMessageBox::Ok);
-  const int pressed = box.exec();
-  for (const ButtonMap& b : kButtons)
-    if (pressed == b.button) return b.result;
-  return buttons & mbCancel ? mrCancel : mrOk;
+  return RunMessageBox(QMessageBox::Critical, ToQString(caption), ToQString(text), buttons, parent_,
+                       buttons & mbCancel ? mrCancel : mrOk);
 }
 
 void QtUi::ShowMessage(const std::string& text) {

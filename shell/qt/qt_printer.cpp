@@ -1,8 +1,11 @@
 #include "shell/qt/qt_printer.h"
 
+#include <QBuffer>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <algorithm>
 
+#include "platform/files.h"
 #include "platform/qt/qt_dc.h"
 
 QtPrinter::QtPrinter(QPrinter* printer, QWidget* parent)
@@ -25,6 +28,10 @@ void QtPrinter::UseFullResolution() {
   if (printer_->resolution() < finest) printer_->setResolution(finest);
 }
 
+bool QtPrinter::ToPdfFile() const {
+  return printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty();
+}
+
 bool QtPrinter::Setup() {
   QPrintDialog dialog(printer_, parent_);
   dialog.setWindowTitle("Print");
@@ -39,23 +46,64 @@ PageMetrics QtPrinter::Page() const {
   page.pixels = {printer_->width(), printer_->height()};
   page.dpiX = printer_->logicalDpiX();
   page.dpiY = printer_->logicalDpiY();
+  if (printer_->outputFormat() == QPrinter::PdfFormat) {
+    // The painter's origin is the printable area's top left.
+    const QRect paper = printer_->paperRect(QPrinter::DevicePixel).toRect();
+    const QRect printable = printer_->pageRect(QPrinter::DevicePixel).toRect();
+    page.sheet = {paper.left() - printable.left(), paper.top() - printable.top(),
+                  paper.right() + 1 - printable.left(), paper.bottom() + 1 - printable.top()};
+  }
   return page;
+}
+
+std::unique_ptr<plat::DeviceContext> QtPrinter::MeasuringPage() {
+  UseFullResolution();
+  return plat::QtDC::ForMeasuring(printer_);
 }
 
 std::unique_ptr<plat::DeviceContext> QtPrinter::BeginDoc(const std::string& title) {
   UseFullResolution();
+  problem_.clear();
   printer_->setDocName(QString::fromStdString(title));
-  auto dc = std::make_unique<plat::QtDC>(printer_);
-  if (!dc->Painter().isActive()) return nullptr;
-  return dc;
+  QPaintDevice* device = printer_;
+  if (ToPdfFile()) {
+    // The pages as the printer lays them out, into memory.
+    pdfFile_ = printer_->outputFileName().toStdString();
+    pdfBytes_ = std::make_unique<QBuffer>();
+    pdfBytes_->open(QIODevice::WriteOnly);
+    pdf_ = std::make_unique<QPdfWriter>(pdfBytes_.get());
+    pdf_->setPdfVersion(printer_->pdfVersion());
+    pdf_->setResolution(printer_->resolution());
+    pdf_->setPageLayout(printer_->pageLayout());
+    pdf_->setTitle(printer_->docName());
+    pdf_->setCreator(printer_->creator());
+    device = pdf_.get();
+  }
+  auto dc = std::make_unique<plat::QtDC>(device);
+  if (dc->Painter().isActive()) return dc;
+  dc.reset();
+  pdf_.reset();
+  pdfBytes_.reset();
+  return nullptr;
 }
 
-bool QtPrinter::NewPage(plat::DeviceContext&) { return printer_->newPage(); }
+bool QtPrinter::NewPage(plat::DeviceContext&) {
+  return pdf_ ? pdf_->newPage() : printer_->newPage();
+}
 
 bool QtPrinter::EndDoc(std::unique_ptr<plat::DeviceContext> page) {
-  if (!page) return false;
   auto* dc = dynamic_cast<plat::QtDC*>(page.get());
-  const bool ended = dc && dc->Painter().end();
+  bool ended = dc && dc->Painter().end();
   page.reset();
-  return ended && printer_->printerState() != QPrinter::Error;
+  if (!pdf_) return ended && printer_->printerState() != QPrinter::Error;
+  pdf_.reset();
+  const QByteArray bytes = pdfBytes_->data();
+  pdfBytes_.reset();
+  if (ended) {
+    const plat::WriteResult written =
+        plat::WriteUserFileAtomic(pdfFile_, std::string_view(bytes.constData(), bytes.size()));
+    problem_ = written.Problem();
+    ended = bool(written);
+  }
+  return ended;
 }

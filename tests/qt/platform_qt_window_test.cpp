@@ -227,6 +227,37 @@ TEST(PlatformQtUi, MessageDialogsReturnTheButtonPressed) {
   EXPECT_EQ(ui.MessageDlg("Width input is incorrect", MsgType::Error, mbRetry), mrRetry);
 }
 
+// Escape and the close button back out of a message only where it offers a
+// way back; a Yes/No question stays until it is answered, Enter answering
+// Yes.
+TEST(PlatformQtUi, AYesNoQuestionWaitsForAnAnswerEscapeAndCloseDoNotGiveOne) {
+  struct Case {
+    unsigned buttons;
+    bool staysOpen;
+    int answer;  // after Escape and close, then Enter where it stayed
+  };
+  for (const Case& c : {Case{mbYes | mbNo, true, mrYes}, Case{mbOK, false, mrOk},
+                        Case{mbOK | mbCancel, false, mrCancel}}) {
+    SCOPED_TRACE(c.buttons);
+    QtUi ui;
+    bool openAfterEscape = false, openAfterClose = false;
+    AnswerNextDialog([&](QWidget* w) {
+      auto* box = qobject_cast<QMessageBox*>(w);
+      ASSERT_NE(box, nullptr);
+      QTest::keyClick(box, Qt::Key_Escape);
+      openAfterEscape = box->isVisible();
+      box->close();
+      openAfterClose = box->isVisible();
+      if (box->isVisible()) QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_EQ(ui.MessageDlg("do you wish to save drawing changes?", MsgType::Confirmation,
+                            c.buttons),
+              c.answer);
+    EXPECT_EQ(openAfterEscape, c.staysOpen);
+    EXPECT_EQ(openAfterClose, c.staysOpen);
+  }
+}
+
 TEST(PlatformQtUi, InputQueryReturnsTheTypedText) {
   QtUi ui;
   AnswerNextDialog([](QWidget* w) {

@@ -15,7 +15,11 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
+#include <cerrno>
+#include <filesystem>
 
+#include "building/droom_tool.h"
+#include "building/extwall_tool.h"
 #include "dialogs/modal.h"
 #include "dialogs/qt/form_runner_qt.h"
 #include "dialogs/printdlg.h"
@@ -23,11 +27,15 @@
 #include "dialogs/shell_dialogs.h"
 #include "model/flist.h"
 #include "planwindow/qt/planwidget.h"
+#include "platform/files.h"
 #include "shell/qt/mainwindow.h"
 #include "shell/qt/qt_printer.h"
+#include "storage/cfgfile.h"
+#include "storage/settings_files.h"
 #include "tests/file_traffic.h"
 #include "tests/planwindow_fixture.h"
 #include "tests/test_support.h"
+#include "tests/traced_outline.h"
 
 namespace {
 
@@ -183,6 +191,140 @@ TEST_F(RealWindow, ASplitPrintGivesMoreThanOnePage) {
   const QImage page = Rasterise(pdf, 1, dir.Root() + "/size");
   EXPECT_GE(first.right, page.width() - 2);
   EXPECT_LE(second.left, 1);
+}
+
+// A PDF the disk cannot take whole is a failed print, told with the reason;
+// the PDF printed before stays as it was, and the program goes on: the
+// next print writes it, and the window closes when asked.
+TEST_F(RealWindow, APdfTheDiskCannotTakeIsToldAsAFailedPrintAndNothingIsCut) {
+  const std::string folder = dir.Root() + "/PRINTS";
+  std::filesystem::create_directory(folder);
+  const std::string file = pdf = folder + "/plan.pdf";
+  device.setOutputFileName(QString::fromStdString(file));
+  PrintedPlan("first");
+  const std::string before = plat::ReadWholeFile(file).value_or("");
+  ASSERT_GT(before.size(), 1000u);
+
+  plat::SimulateWriteFailure(folder, ENOSPC);
+  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbCancel, plat::mrCancel)
+      .WithText("the drawing could not be printed: cannot write " + file +
+                " (No space left on device)");
+  PrintedPlan("failed", dlg::lineweight::Thick);
+  plat::SimulateWriteFailure("", 0);
+  EXPECT_EQ(plat::ReadWholeFile(file).value_or(""), before);
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    EXPECT_EQ(entry.path().filename(), "plan.pdf") << "nothing left beside it";
+
+  const Ink thick = PrintedPlan("again", dlg::lineweight::Thick);
+  EXPECT_NE(plat::ReadWholeFile(file).value_or(""), before);
+  EXPECT_NEAR(thick.Width(), 160 * kRasterDpi / 25.4, 2);
+  window.close();
+  EXPECT_FALSE(window.isVisible());
+}
+
+// A house 10 x 8 m as the program's tools make it: external walls traced
+// and built, the Dimensions command, four rooms finished into walls with
+// their names, sizes and dimensions, and the drawing title under the plan.
+class PrintedHouse : public RealWindow {
+ protected:
+  void SetUp() override {
+    RealWindow::SetUp();
+    newDrawing.Answer([](dlg::TTNewdlg& d) { d.name = "HOME"; });
+    window.Form().CmFilenewExecute();
+    TraceOutline({{10000, 8000}, {10000, 16000}, {20000, 16000}, {20000, 8000}});
+    TExtwallobjtool build;
+    build.Command(extwallcmd::BuildFromOutline);
+    CurrentView = view::Ground;
+    ui.ExpectMessageDlg(plat::MsgType::Information, plat::mbOK, plat::mrOk).Containing("Area");
+    window.Form().CmDimensionsExecute();
+    // The rooms inside the walls, wherever the Dimensions command has
+    // centred them.
+    int32 left = INT32_MAX, bottom = INT32_MAX;
+    for (int32 i = 6; i < DrawingList.Count(); ++i) {
+      const TObj& e = *DrawingList.At(i);
+      if (e.Kind != kind::ExtWall) continue;
+      left = std::min({left, e.X1, e.X2});
+      bottom = std::min({bottom, e.Y1, e.Y2});
+    }
+    cfg::Write(ProgramFile(cfgfile::NewRoom), "2 1");
+    plat::RecordingDC dc;
+    const char* names[] = {"LOUNGE", "BED", "BATH", "KITCHEN"};
+    for (int32 room = 0; room < 4; ++room) {
+      TDRoomobjtool tool;
+      tool.X1 = left + 540 + room % 2 * 4800;
+      tool.X2 = tool.X1 + 4600;
+      tool.Y1 = bottom + 7940 - room / 2 * 3800;
+      tool.Y2 = tool.Y1 - 3600;
+      DrawingList.SetNewRoomName(names[room]);
+      tool.AddElement(dc, window.Form().ActiveChild()->ClientRect());
+    }
+    window.Form().CmFinishRoomsExecute();
+    DrawingList.BuildTitleBlock();
+  }
+
+  // The ground floor printed on a sheet of the size and orientation, scale
+  // text and all; the question asked, if any, is answered No.
+  void PrintOn(QPageSize::PageSizeId sheet, QPageLayout::Orientation turn, int32 scale) {
+    device.setPageSize(QPageSize(sheet));
+    device.setPageOrientation(turn);
+    print.Answer([scale](dlg::TTFPlanprintdlg& d) {
+      d.scale = scale;
+      d.showScale = 0;
+    });
+    window.Form().CmPrintExecute();
+  }
+};
+
+// The question comes when, and only when, something of the plan would be
+// cut off the paper, and tells how much: measured against the same plan
+// printed whole on a sheet large enough, its middle where the small
+// sheet's middle would be. The band below the title prints nothing and
+// counts for nothing.
+TEST_F(PrintedHouse, TheFitQuestionComesExactlyWhenThePlanWouldBeCutAndSaysByHowMuch) {
+  struct Case {
+    QPageLayout::Orientation turn;
+    int32 scale;
+  };
+  const double perMm = kRasterDpi / 25.4;
+  for (const Case& c : {Case{QPageLayout::Portrait, 50}, Case{QPageLayout::Portrait, 55},
+                        Case{QPageLayout::Portrait, 65}, Case{QPageLayout::Landscape, 50},
+                        Case{QPageLayout::Landscape, 60}, Case{QPageLayout::Landscape, 80}}) {
+    const bool portrait = c.turn == QPageLayout::Portrait;
+    SCOPED_TRACE(std::to_string(c.scale) + (portrait ? " portrait" : " landscape"));
+    PrintOn(QPageSize::A3, c.turn, c.scale);
+    const QImage whole = Rasterise(pdf, 1, dir.Root() + "/whole");
+    const Ink ink = InkOf(whole);
+    ASSERT_GT(ink.left, 0);
+    ASSERT_LT(ink.bottom, whole.height() - 1);
+    // What an A4 sheet about the same middle would not show, in mm.
+    const double halfWidth = (portrait ? 105 : 148.5) * perMm;
+    const double halfHeight = (portrait ? 148.5 : 105) * perMm;
+    const double mx = whole.width() / 2.0, my = whole.height() / 2.0;
+    const double wide = (std::max(0.0, mx - ink.left - halfWidth) +
+                         std::max(0.0, ink.right + 1 - mx - halfWidth)) / perMm;
+    const double tall = (std::max(0.0, my - ink.top - halfHeight) +
+                         std::max(0.0, ink.bottom + 1 - my - halfHeight)) / perMm;
+
+    std::filesystem::remove(pdf);
+    const std::size_t asked = ui.Log().size();
+    if (wide > 0 || tall > 0) ui.ExpectQuestion(plat::mrNo).Containing("does not fit on the page");
+    PrintOn(QPageSize::A4, c.turn, c.scale);
+    ASSERT_EQ(ui.Log().size(), asked + (wide > 0 || tall > 0 ? 1 : 0));
+    if (wide == 0 && tall == 0) {
+      EXPECT_TRUE(std::filesystem::exists(pdf));
+      continue;
+    }
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+    const std::string question = ui.Log().back().text;
+    auto figure = [&](const char* direction) {
+      const std::size_t at = question.find(std::string(" mm too ") + direction);
+      if (at == std::string::npos) return 0.0;
+      const std::size_t from = question.rfind(' ', at - 1) + 1;
+      return std::stod(question.substr(from, at - from));
+    };
+    EXPECT_NEAR(figure("wide"), wide, 1.0) << question;
+    EXPECT_NEAR(figure("tall"), tall, 1.0) << question;
+  }
 }
 
 TEST_F(RealWindow, ExportedPicturesAreWhatTheWindowShows) {

@@ -225,9 +225,6 @@ class TFlist {
   void KeepGroupAsSaved();
   bool RestoreSavedGroup();
   std::string GroupFilePath() const;
-  // Writes the list where the view shown keeps its elements: the group file
-  // while a group view (80 to 84) is shown, the live drawing file otherwise.
-  bool WriteViewFile();
 
   // ---- Drawing a view (model/draw_view.cpp)
   // Draws the elements of the view being painted (CurrentView) into a

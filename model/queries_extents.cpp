@@ -216,11 +216,7 @@ struct Span {
 }  // namespace
 
 void TFlist::ComputePlanExtents(int32 scope) {
-  ReadDrawingFile(dtDrawing);
-  if (IsGroupView(CurrentView)) {
-    Clear();
-    ReadGroupFile();
-  }
+  ReadDrawingFile(dtDrawing);  // the group file for the group view
   WritePlanExtents(MeasurePlanExtents(scope));
 }
 

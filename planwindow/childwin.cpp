@@ -119,13 +119,7 @@ void TMDIChild::WithOwnView(F f) {
   saved_.view = ViewGlobals::Capture();
   activeState.Apply();
   // The list holds what the active window's commands expect again.
-  if (showsGroup != activeShowsGroup) {
-    DrawingList.Clear();
-    if (activeShowsGroup)
-      DrawingList.ReadGroupFile();
-    else
-      DrawingList.ReadDrawingFile(dtDrawing);
-  }
+  if (showsGroup != activeShowsGroup) DrawingList.ReadDrawingFile(dtDrawing);
 }
 
 void TMDIChild::PaintView() {

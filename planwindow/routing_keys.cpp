@@ -56,7 +56,6 @@ constexpr int32 kRotateStep = 5;
 constexpr int32 kFullCircle = 360;
 
 // Views whose edits go to the group file.
-bool IsGroupView(int32 v) { return v >= view::Group && v <= view::Group + 4; }
 
 bool ViewHoldsKind(int32 k) {
   for (int32 i = 6; i < DrawingList.Count(); ++i) {
@@ -384,10 +383,7 @@ void TMDIChild::EnterForMoveTool(plat::Point cursor) {
   CallToolKeyDown(plat::VK_RETURN, cursor, 0);
   InvalidateFrameChange(1);
   if (MainForm) MainForm->SelectPickTool();
-  if (IsGroupView(CurrentView))
-    DrawingList.WriteGroupFile();
-  else
-    DrawingList.WriteDrawingFile(dtDrawing);
+  DrawingList.WriteDrawingFile(dtDrawing);  // the group file in the group view
   ToolPanel(kPickToolName);
 }
 

@@ -43,7 +43,7 @@ bool IsCentringStep(int32 step) {
 bool IsLayoutView(int32 v) { return v >= view::LayoutGround && v <= 49; }
 
 // The view's own file: the group file in the group views.
-void WriteLive() { DrawingList.WriteViewFile(); }
+void WriteLive() { DrawingList.WriteDrawingFile(dtDrawing); }
 void RecordUndo() { DrawingList.UpdateUndoHistory(uoRecord, CurrentView); }
 
 // Tool mouse operations with a device context taken for the call.

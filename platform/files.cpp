@@ -336,6 +336,12 @@ bool Holds(const std::string& path, std::string_view data) {
   }
 }
 
+WriteResult WriteDataThrough(const std::string& target, std::string_view data) {
+  return WriteThrough(target, [data](std::FILE* out) {
+    return std::fwrite(data.data(), 1, data.size(), out) == data.size();
+  });
+}
+
 }  // namespace
 
 bool FileHolds(std::string_view programPath, std::string_view data) {
@@ -356,15 +362,11 @@ WriteResult WriteFileAtomic(std::string_view programPath, std::string_view data)
   // less than the sync a replacement needs, and many of the program's files
   // (settings, empty undo steps, the saved copy) are written again unchanged.
   if (!SimulatedError(target) && Holds(target, data)) return {0, target};
-  return WriteThrough(target, [data](std::FILE* out) {
-    return std::fwrite(data.data(), 1, data.size(), out) == data.size();
-  });
+  return WriteDataThrough(target, data);
 }
 
 WriteResult WriteUserFileAtomic(const std::string& realPath, std::string_view data) {
-  return WriteThrough(realPath, [data](std::FILE* out) {
-    return std::fwrite(data.data(), 1, data.size(), out) == data.size();
-  });
+  return WriteDataThrough(realPath, data);
 }
 
 bool IsTemporaryFileName(std::string_view name) {

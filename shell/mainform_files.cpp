@@ -47,9 +47,6 @@ bool InDrawingsFolder(const std::string& path) {
 
 bool InGroupView() { return TFlist::GroupShown(); }
 
-// The live file, or the group file while a group drawing is shown.
-bool WriteWorkingFile() { return DrawingList.WriteDrawingFile(dtDrawing); }
-
 std::string WorkingFilePath() {
   return InGroupView() ? DrawingList.GroupFilePath() : DrawingList.DrawingWritePath(dtDrawing);
 }
@@ -183,7 +180,7 @@ bool TMainForm::KeepCurrentDrawing() {
 void TMainForm::WriteWorkingFileQuietly() {
   writes_.quiet = true;
   // Its file holds the drawing already: nothing need be held in its place.
-  if (!WriteWorkingFile()) storage::ReleaseUnwritten(WorkingFilePath());
+  if (!DrawingList.WriteDrawingFile(dtDrawing)) storage::ReleaseUnwritten(WorkingFilePath());
   writes_.quiet = false;
 }
 
@@ -191,9 +188,10 @@ bool TMainForm::SaveDrawing() {
   WriteReport report(*this, true);
   // The saved copy is the floors' drawing: in the group view the group
   // file as it now stands becomes the saved group drawing instead.
-  if (!WriteWorkingFile() || (!InGroupView() && !DrawingList.WriteDrawingFile(dtSavedCopy)) ||
-      !DrawingList.WriteHeldFiles())
-    return false;
+  const bool saved = DrawingList.WriteDrawingFile(dtDrawing) &&
+                     (InGroupView() || DrawingList.WriteDrawingFile(dtSavedCopy)) &&
+                     DrawingList.WriteHeldFiles();
+  if (!saved) return false;
   DrawingList.KeepGroupAsSaved();
   saveFailed_ = false;
   MarkSaved();
@@ -357,12 +355,7 @@ bool TMainForm::OpenNamedDrawing(const std::string& name) {
       ReportDamagedDrawing(name, read, false);
     DrawingList.SetDrawingName(previous);
     SetUnits(previousUnits);
-    if (drawingOpen_ && InGroupView()) {
-      DrawingList.Clear();
-      DrawingList.ReadGroupFile();
-    } else if (drawingOpen_) {
-      DrawingList.ReadDrawingFile(dtDrawing);
-    }
+    if (drawingOpen_) DrawingList.ReadDrawingFile(dtDrawing);
     return false;
   }
   SetUnits(MetricUnits);

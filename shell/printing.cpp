@@ -74,13 +74,7 @@ bool IsGroupPrint(int32 v) { return v == view::Group || v == view::GroupPrint; }
 
 // The drawing a print works on: the group file for the group view, the live
 // drawing otherwise.
-void ReadPrintedDrawing() {
-  DrawingList.Clear();
-  if (IsGroupPrint(CurrentView))
-    DrawingList.ReadGroupFile();
-  else
-    DrawingList.ReadDrawingFile(dtDrawing);
-}
+void ReadPrintedDrawing() { DrawingList.ReadDrawingFile(dtDrawing); }
 
 // Puts back what a print changes of the program's state however the print
 // ends. The list holds the printed drawing throughout: what the print adds
@@ -589,10 +583,8 @@ bool TMainForm::PrintViews(const std::vector<int32>& views, int32 offset,
     // The print goes on when these fail: the user is told once.
     WriteReport report(*this);
     DrawingList.UpdateUndoHistory(uoRecord, CurrentView);
-    if (CurrentView == view::Group)
-      DrawingList.WriteGroupFile();
-    else
-      DrawingList.WriteDrawingFile(dtDrawing);
+    // The group file in the group view, which has no backup.
+    DrawingList.WriteDrawingFile(dtDrawing);
     DrawingList.WriteDrawingFile(dtBackup);
   }
 

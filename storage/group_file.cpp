@@ -24,8 +24,6 @@ bool TFlist::WriteGroupFile() {
                                             storage::PageCentre(), storage::OnFailure::HoldList));
 }
 
-bool TFlist::WriteViewFile() { return WriteDrawingFile(dtDrawing); }
-
 void TFlist::ReadGroupFile() {
   const std::string path = GroupFilePath();
   const storage::Placement centre = storage::PageCentre();

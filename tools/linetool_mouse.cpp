@@ -308,7 +308,7 @@ void TLineobjtool::AddElement(plat::DeviceContext& dc, const plat::Rect& client)
                             CursorY, Angle, Colour, PenWidth, PenStyle);
   line->Paint(dc, client, 0);
   DrawingList.Add(line);
-  DrawingList.WriteViewFile();
+  DrawingList.WriteDrawingFile(dtDrawing);
   Active = 0;
   if (Type == tooltype::Line || Type == tooltype::Outline) Active = 1;
 }

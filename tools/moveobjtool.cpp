@@ -221,10 +221,7 @@ void TMoveobjtool::TakeFramedCurve(int32, int32) {
 
 void TMoveobjtool::WriteEdited() {
   MarkDrawingChanged();
-  if (IsGroupView(CurrentView))
-    DrawingList.WriteGroupFile();
-  else
-    DrawingList.WriteDrawingFile(dtDrawing);
+  DrawingList.WriteDrawingFile(dtDrawing);  // the group file in the group view
 }
 
 void TMoveobjtool::RecordKeyUndo() {
@@ -389,12 +386,7 @@ void TEraseobjtool::ApplyToRegion(plat::DeviceContext&, const plat::Rect&, int32
   // The erased elements' indices mean nothing now.
   selection::WriteTempCfg(0);
   named_.clear();
-  if (IsGroupView(CurrentView)) {
-    DrawingList.WriteGroupFile();
-    DrawingList.Clear();
-    DrawingList.ReadGroupFile();
-  } else {
-    DrawingList.WriteDrawingFile(dtDrawing);
-    DrawingList.ReadDrawingFile(dtDrawing);
-  }
+  // The view's own file: the group file in the group view.
+  DrawingList.WriteDrawingFile(dtDrawing);
+  DrawingList.ReadDrawingFile(dtDrawing);
 }

@@ -84,8 +84,8 @@ plat::ScriptedUi& DefaultTestUi() {
 namespace {
 
 class ResetDefaultUi : public ::testing::EmptyTestEventListener {
-  // Runs before the result printer's end of test (end events go to the
-  // listeners in reverse order), so a failure here is the test's own.
+  // Must see the end of a test before the result printer does, so that a
+  // question scripted and never asked is printed as the test's failure.
   void OnTestEnd(const ::testing::TestInfo&) override { DefaultTestUi().CheckAllAsked(); }
   void OnTestStart(const ::testing::TestInfo&) override {
     plat::ScriptedUi& ui = DefaultTestUi();
@@ -105,7 +105,9 @@ void InstallDefaultTestUi() {
   dlg::ScriptFailure = fail;
   plat::SetUi(&DefaultTestUi());
   auto& listeners = ::testing::UnitTest::GetInstance()->listeners();
+  // gtest tells the end of a test to its listeners last-appended first: the
+  // printer goes in before the listener whose check must precede its line.
   ::testing::TestEventListener* printer = listeners.Release(listeners.default_result_printer());
-  listeners.Append(new ResetDefaultUi);
   if (printer) listeners.Append(printer);
+  listeners.Append(new ResetDefaultUi);
 }

@@ -138,7 +138,11 @@ class TFlist {
 
   // ---- Storage (storage/*.cpp) ---------------------------------------------------
   // The drawing's files, as their writes are reported.
-  enum class StoredFile { Live, Group, SavedCopy, Backup, Wizard, UndoStep };
+  // RedoStep: the redo stack's steps as a read reports them (every step is
+  // written as an UndoStep).
+  enum class StoredFile { Live, Group, SavedCopy, Backup, Wizard, UndoStep, RedoStep };
+  // How a read of a record file went, in the terms the user is told.
+  static ReadReport ReportOf(const storage::ReadResult& read);
   // Told after every write of one of the drawing's files: problem is ""
   // when the file was written, else what went wrong in plain words, the
   // file named by its real path ("cannot write /home/u/tarnwick/DWGS/HOUSE.KWV
@@ -166,6 +170,13 @@ class TFlist {
   // file, and the floors' copies (saved copy, backup, wizard drawing) are
   // never made of it, so nothing is written for them.
   bool WriteDrawingFile(TDrawingTarget target);
+  // The floors' drawing as it stands becomes the saved copy, whichever
+  // drawing the list holds: written from the list when it holds the floors,
+  // else (the group drawing shown) copied byte for byte from the live file,
+  // or from what is held for it. Reported as any write of the saved copy;
+  // a live file that cannot be read is reported as the saved copy's
+  // failure, the old saved copy staying.
+  bool WriteSavedCopy();
   // The drawing's files whose last write failed and whose content is held
   // in memory: the live file, the group file and the saved copy. Whether
   // any is held, and writing each again from what is held (reported as any
@@ -190,10 +201,16 @@ class TFlist {
   std::string DrawingReadPath(TDrawingTarget target) const;
 
   // Undo store: op is a TUndoOp (any other value does nothing). False when
-  // a step could not be written (that step then reads as empty).
+  // a step could not be written (that step then reads as empty). A step
+  // that cannot be read whole (a file of ACT\ cut or changed from outside)
+  // is never applied: it is given up, the list is left empty as when there
+  // is nothing to undo, StepGivenUp is set and OnReadDamaged told.
   bool UpdateUndoHistory(int32 op, int32 view);
+  bool StepGivenUp = false;
   bool WriteUndoSnapshot(int32 slot, int32 content);
-  void ReadUndoSnapshot(int32 slot);
+  // Appends a slot's elements; false (nothing appended) when the slot's file
+  // is there but cannot be read whole. A missing slot reads as empty.
+  bool ReadUndoSnapshot(int32 slot);
   std::string UndoSlotPath(int32 slot) const;
 
   // Symbol libraries and the paste buffer (storage/library_file.cpp).

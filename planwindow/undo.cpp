@@ -195,7 +195,8 @@ void TMDIChild::Undo() {
   if (last.kind == kStopEndStart || last.kind == kStopEndEnd) {
     DrawingList.UpdateUndoHistory(uoUndo, 0);
     if (DrawingList.Count() == 0) {
-      Note(kNothingToUndo);
+      // A step given up was told as such.
+      if (!DrawingList.StepGivenUp) Note(kNothingToUndo);
       DrawingList.ReadDrawingFile(dtDrawing);
       return;
     }
@@ -240,8 +241,9 @@ void TMDIChild::Undo() {
 
   DrawingList.UpdateUndoHistory(uoUndo, 0);
   if (DrawingList.Count() == 0) {
-    // An empty snapshot never reaches the live file.
-    Note(kNothingToUndo);
+    // An empty snapshot never reaches the live file; a step given up was
+    // told as such.
+    if (!DrawingList.StepGivenUp) Note(kNothingToUndo);
     DrawingList.ReadDrawingFile(dtDrawing);
     return;
   }
@@ -272,7 +274,7 @@ void TMDIChild::Redo() {
   }
   DrawingList.UpdateUndoHistory(uoRedo, CurrentView);
   if (DrawingList.Count() == 0) {
-    Note(kNothingToRedo);
+    if (!DrawingList.StepGivenUp) Note(kNothingToRedo);
     DrawingList.ReadDrawingFile(dtDrawing);
     return;
   }

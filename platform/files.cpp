@@ -14,6 +14,7 @@
 #include <new>
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -151,16 +152,18 @@ PathKind WhatIsAt(std::string_view programPath) {
   return S_ISDIR(st.st_mode) ? PathKind::Folder : PathKind::Other;
 }
 
-bool DeleteFile(std::string_view programPath) {
+WriteResult DeleteFile(std::string_view programPath) {
   const std::string path = MapPath(programPath);
-  return RefusalOf(path).empty() && ::unlink(path.c_str()) == 0;
+  if (std::string why = RefusalOf(path); !why.empty()) return {kWriteRefused, path, why};
+  if (::unlink(path.c_str()) != 0) return {errno ? errno : EIO, path};
+  return {0, path};
 }
 
 bool CreateFolder(std::string_view programPath) {
   const std::string path = MapPath(programPath);
   struct stat st;
   if (::stat(path.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
-  return ::mkdir(path.c_str(), 0777) == 0;
+  return RefusalOf(path).empty() && ::mkdir(path.c_str(), 0777) == 0;
 }
 
 bool RenameFile(std::string_view from, std::string_view to) {
@@ -366,6 +369,12 @@ WriteResult WriteFileAtomic(std::string_view programPath, std::string_view data)
 }
 
 WriteResult WriteUserFileAtomic(const std::string& realPath, std::string_view data) {
+  // The check knows the program directory by its absolute path: "x.pdf" or
+  // "dir/./x.pdf" is checked as the path it names.
+  std::error_code ec;
+  const std::string normal =
+      std::filesystem::absolute(realPath, ec).lexically_normal().string();
+  if (std::string why = RefusalOf(normal); !why.empty()) return {kWriteRefused, realPath, why};
   return WriteDataThrough(realPath, data);
 }
 

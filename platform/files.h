@@ -39,9 +39,9 @@ PathKind WhatIsAt(std::string_view programPath);
 // Whether the regular file at a program path (not a link to one) holds
 // exactly data.
 bool FileHolds(std::string_view programPath, std::string_view data);
-bool DeleteFile(std::string_view programPath);
 // Makes the folder when it is missing (its parent must exist); true when
-// it exists afterwards.
+// it exists afterwards. Making it is a change like a write: refused by the
+// write check.
 bool CreateFolder(std::string_view programPath);
 bool RenameFile(std::string_view from, std::string_view to);
 
@@ -90,6 +90,10 @@ struct WriteResult {
   std::string Problem() const;
 };
 
+// Removes the file; how it ended is reported as a write's (a refusal of the
+// write check with its reason, else the system's error).
+WriteResult DeleteFile(std::string_view programPath);
+
 // Replaces the file through a temporary file in the same folder and a
 // rename, so the old file stays whole when anything fails. The temporary
 // file is made exclusively under a random name (".twtmpXXXXXX"), never
@@ -105,7 +109,9 @@ WriteResult WriteFileThrough(std::string_view programPath,
 WriteResult WriteFileAtomic(std::string_view programPath, std::string_view data);
 // The same for a file the user named by its real path (a print to a PDF
 // file chosen in the print dialog): the path is taken as it is, neither
-// mapped below the program directory nor matched whatever its case.
+// mapped below the program directory nor matched whatever its case. It is
+// checked like any other write: a path below the program directory is
+// refused once that directory was moved away.
 WriteResult WriteUserFileAtomic(const std::string& realPath, std::string_view data);
 
 // Asked before every change to a file (a write, a delete, a rename) with the

@@ -367,7 +367,10 @@ class TMainForm {
   // Every read of the live or group file that finds it damaged, outside an
   // open, ends here: told once the event is done.
   void DrawingFileDamaged(TFlist::StoredFile file, const TFlist::ReadReport& read);
-  enum class DamagedWhen { Opened, NotOpened, WhileOpen, GroupRead };
+  // Why declining changes left the drawing as it stands: the saved copy
+  // could not be read whole.
+  static std::string SavedCopyUnreadText(const std::string& name, const TFlist::ReadReport& read);
+  enum class DamagedWhen { Opened, NotOpened, WhileOpen, GroupRead, UndoStep, RedoStep };
   static std::string DamagedDrawingText(const std::string& name, const TFlist::ReadReport& read,
                                         DamagedWhen when);
   void StartDrawingTool(bool designRooms);

@@ -186,10 +186,10 @@ void TMainForm::WriteWorkingFileQuietly() {
 
 bool TMainForm::SaveDrawing() {
   WriteReport report(*this, true);
-  // The saved copy is the floors' drawing: in the group view the group
-  // file as it now stands becomes the saved group drawing instead.
-  const bool saved = DrawingList.WriteDrawingFile(dtDrawing) &&
-                     (InGroupView() || DrawingList.WriteDrawingFile(dtSavedCopy)) &&
+  // A save from any window saves both drawings: the floors' drawing
+  // becomes the saved copy (from the group view, the live file as its last
+  // edit left it) and the group file as it stands the saved group drawing.
+  const bool saved = DrawingList.WriteDrawingFile(dtDrawing) && DrawingList.WriteSavedCopy() &&
                      DrawingList.WriteHeldFiles();
   if (!saved) return false;
   DrawingList.KeepGroupAsSaved();
@@ -406,9 +406,11 @@ void TMainForm::ReportDamagedDrawing(const std::string& name, const TFlist::Read
 void TMainForm::DrawingFileDamaged(TFlist::StoredFile file, const TFlist::ReadReport& read) {
   // The open that reads a drawing tells what it found itself.
   if (readingToOpen_) return;
-  const std::string text = DamagedDrawingText(
-      DrawingList.DrawingName, read,
-      file == TFlist::StoredFile::Group ? DamagedWhen::GroupRead : DamagedWhen::WhileOpen);
+  DamagedWhen when = DamagedWhen::WhileOpen;
+  if (file == TFlist::StoredFile::Group) when = DamagedWhen::GroupRead;
+  if (file == TFlist::StoredFile::UndoStep) when = DamagedWhen::UndoStep;
+  if (file == TFlist::StoredFile::RedoStep) when = DamagedWhen::RedoStep;
+  const std::string text = DamagedDrawingText(DrawingList.DrawingName, read, when);
   // Met in the middle of a paint or an edit: told once the event is done.
   plat::Ui().Later([text] { plat::InfoBox(text); });
 }
@@ -448,13 +450,23 @@ std::string TMainForm::DamagedDrawingText(const std::string& name, const TFlist:
                                 "elements.",
                                 drawing, read.read, read.expected);
       break;
+    case DamagedWhen::UndoStep:
+    case DamagedWhen::RedoStep:
+      text = plat::Format("The step to %s in drawing %s could not be read whole, so it was given "
+                          "up and the drawing is left as it is.",
+                          when == DamagedWhen::UndoStep ? "undo" : "redo", drawing);
+      if (!all)
+        text += plat::Format(" Only %d of its %d elements could be read.", read.read,
+                             read.expected);
+      break;
   }
   for (std::string& fault : faults) {
     fault[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(fault[0])));
     text += " " + fault + ".";
   }
   // A file read whole, or one that could not be opened at all, holds
-  // nothing the program could lose.
+  // nothing the program could lose; nor does a step, the program's own.
+  if (when == DamagedWhen::UndoStep || when == DamagedWhen::RedoStep) return text;
   if (!read.keptAs.empty())
     text += " The file as it was is kept as " + plat::MapPath(read.keptAs) + ".";
   else if (!read.complete && read.file != plat::ReadStatus::Missing)
@@ -462,6 +474,19 @@ std::string TMainForm::DamagedDrawingText(const std::string& name, const TFlist:
             (when == DamagedWhen::NotOpened || when == DamagedWhen::Opened
                  ? "), so it is left as it is."
                  : "), so the program does not write over it.");
+  return text;
+}
+
+std::string TMainForm::SavedCopyUnreadText(const std::string& name,
+                                            const TFlist::ReadReport& read) {
+  std::string text = plat::Format(
+      "Drawing %s keeps its changes: the drawing as last saved (%s) could not be read whole, "
+      "so it was not put back.",
+      name.c_str(), plat::MapPath(ProgramFile(cfgfile::SavedCopy)).c_str());
+  for (std::string& fault : ReadFaultTexts(read)) {
+    fault[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(fault[0])));
+    text += " " + fault + ".";
+  }
   return text;
 }
 
@@ -489,7 +514,7 @@ void TMainForm::CmAutosaveExecute() {
   cfg::Write(ProgramFile(cfgfile::Autosave), plat::Format("%d\n", AutosaveMode));
   WriteReport report(*this);
   if (!drawingOpen_) return;
-  if (!InGroupView()) DrawingList.WriteDrawingFile(dtSavedCopy);
+  DrawingList.WriteSavedCopy();
   DrawingList.KeepGroupAsSaved();
 }
 
@@ -513,13 +538,17 @@ TMainForm::SaveAnswer TMainForm::AskSaveChanges() {
   DrawingList.RestoreSavedGroup();
   DrawingList.Clear();
   DrawingList.ReadDrawingFile(dtSavedCopy);
-  if (DrawingList.Count() > 0)
+  const TFlist::ReadReport saved = DrawingList.LastRead;
+  if (!saved.complete)
+    // Part of a drawing, or none, is no saved state to go back to: the live
+    // file keeps the drawing with its changes.
+    plat::InfoBox(SavedCopyUnreadText(DrawingList.DrawingName, saved));
+  else if (DrawingList.Count() > 0)
     DrawingList.WriteDrawingFile(dtDrawing);  // the floors' drawing, whatever the view
   else if (DrawingList.DeleteDrawingFile() == 1)
     drawingOpen_ = false;  // never saved: nothing is left of it
-  // The list holds the view's drawing again (an unreadable saved copy
-  // proves nothing: the live file stays as it is).
-  if (drawingOpen_ && (InGroupView() || DrawingList.Count() == 0))
+  // The list holds the view's drawing again.
+  if (drawingOpen_ && (InGroupView() || !saved.complete || DrawingList.Count() == 0))
     DrawingList.ReadDrawingFile(dtDrawing);
   return SaveAnswer::Declined;
 }

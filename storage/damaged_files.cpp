@@ -19,7 +19,9 @@ struct Damaged {
   std::size_t size = 0;
   std::size_t hash = 0;
   DamagedCopy kept;
-  std::string bytes;  // held only while no copy of them could be kept
+  // The bytes read, kept until the file is written: a copy removed from
+  // outside is made again from them before anything replaces the file.
+  std::string bytes;
 };
 
 std::map<std::string, Damaged>& Met() {
@@ -42,7 +44,7 @@ bool EndsWithNoCase(std::string_view s, std::string_view end) {
 }
 
 // Whether a copy kept is still a regular file of its size: one removed
-// since is made again.
+// since is made again. Cheap enough for every paint's read.
 bool StillThere(const std::string& copy, std::size_t size) {
   std::error_code ec;
   const std::filesystem::path path = plat::MapPath(copy);
@@ -99,13 +101,13 @@ DamagedRead FileFoundDamaged(std::string_view path, const std::string* data,
     // kept, and told, once, while their copy is there.
     const bool same = before.readable == found.readable && before.size == found.size &&
                       before.hash == found.hash &&
-                      (!data || before.kept.Kept() || before.bytes == *data);
+                      (!data || before.bytes == *data);
     if (same && (!before.kept.Kept() || StillThere(before.kept.copy, before.size)))
       return {before.kept, false};
   }
   if (data) {
     found.kept = KeepDamagedCopy(path, *data);
-    if (!found.kept.Kept()) found.bytes = *data;
+    found.bytes = *data;
   } else {
     found.kept.problem = std::string(unreadReason.empty() ? "the file could not be read to its end"
                                                           : unreadReason);
@@ -125,15 +127,16 @@ plat::WriteResult MayReplace(std::string_view path) {
   if (met.empty()) return {};
   const std::string real = plat::MapPath(path);
   auto it = met.find(real);
-  if (it == met.end() || it->second.kept.Kept()) return {};
+  if (it == met.end()) return {};
   Damaged& d = it->second;
-  // The copy may fit now (a copy removed, room made on the disk).
+  // The file is about to go: its copy must still be what was kept, however
+  // it was changed or removed from outside since.
+  if (d.kept.Kept() && plat::FileHolds(d.kept.copy, d.bytes)) return {};
+  // Kept again, or for the first time (a copy removed, room made on the
+  // disk), under the first name free for it.
   if (d.readable) {
     d.kept = KeepDamagedCopy(path, d.bytes);
-    if (d.kept.Kept()) {
-      d.bytes = std::string();
-      return {};
-    }
+    if (d.kept.Kept()) return {};
   }
   return {ECANCELED, real,
           "it could not be read whole and no copy of it as it was could be kept (" +

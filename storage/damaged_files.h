@@ -46,9 +46,10 @@ DamagedRead FileFoundDamaged(std::string_view path, const std::string* data,
 // new drawing took its name): it is no longer a damaged file.
 void ForgetDamaged(std::string_view path);
 
-// Whether a write may replace the file: a damaged file of which no copy
-// could be kept is tried once more, and refused (the result says why) while
-// no copy can be made.
+// Whether a write (or a delete) may replace the file. A damaged file's copy
+// must still be a regular file holding the bytes found: one removed or
+// changed since, or never made, is made again first, and the write is
+// refused (the result says why) while no copy can be made.
 plat::WriteResult MayReplace(std::string_view path);
 
 }  // namespace storage

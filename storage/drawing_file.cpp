@@ -20,9 +20,9 @@ bool WizardStarting() {
   return WizardActive == 1 && (WizardStep == kWallWizardStart || WizardStep == kRoomWizardStart);
 }
 
-// unitsRead, when given, hears the units of the file's header before any
-// element is placed, and may change the sheet the elements are placed on.
-TFlist::ReadReport ReportOf(const storage::ReadResult& r) {
+}  // namespace
+
+TFlist::ReadReport TFlist::ReportOf(const storage::ReadResult& r) {
   TFlist::ReadReport report;
   report.file = r.file;
   report.complete = r.Whole();
@@ -35,6 +35,10 @@ TFlist::ReadReport ReportOf(const storage::ReadResult& r) {
   return report;
 }
 
+namespace {
+
+// unitsRead, when given, hears the units of the file's header before any
+// element is placed, and may change the sheet the elements are placed on.
 storage::ReadResult ReadPlaced(TFlist& list, const std::string& path, const storage::KeepFn& keep,
                                const std::function<void(int32)>& unitsRead = {}) {
   // The offset comes from the sheet and units in force before the header's
@@ -61,7 +65,7 @@ void ReadTarget(TFlist& list, TDrawingTarget target, const storage::KeepFn& keep
   if (target == dtDrawing && !WizardStarting())
     list.NoteRead(TFlist::StoredFile::Live, path, r);
   else
-    list.LastRead = ReportOf(r);
+    list.LastRead = TFlist::ReportOf(r);
 }
 
 TFlist::StoredFile FileOf(TDrawingTarget target) {
@@ -179,6 +183,29 @@ bool TFlist::WriteDrawingFile(TDrawingTarget target) {
                                             storage::PageCentre(),
                                             readBack ? storage::OnFailure::HoldList
                                                      : storage::OnFailure::KeepOldFile));
+}
+
+bool TFlist::WriteSavedCopy() {
+  if (content_ == Content::Floors || (content_ == Content::Unknown && !GroupShown()))
+    return WriteDrawingFile(dtSavedCopy);
+  // Every edit of a floor wrote the live file (or holds what it could not
+  // take), so its bytes are the floors' drawing as the user left it.
+  const std::string live = DrawingWritePath(dtDrawing);
+  std::string data;
+  if (const std::string* held = storage::Unwritten(live)) {
+    data = *held;
+  } else if (const plat::ReadStatus read = plat::ReadFile(live, data);
+             read != plat::ReadStatus::Ok) {
+    const std::string reason = read == plat::ReadStatus::Missing
+                                   ? "the drawing's file " + plat::MapPath(live) + " is not there"
+                                   : "the drawing's file " + plat::MapPath(live) +
+                                         " could not be read";
+    return ReportWrite(StoredFile::SavedCopy,
+                       {EIO, plat::MapPath(DrawingWritePath(dtSavedCopy)), reason});
+  }
+  return ReportWrite(StoredFile::SavedCopy,
+                     storage::ReplaceFile(DrawingWritePath(dtSavedCopy), std::move(data),
+                                          storage::OnFailure::HoldList));
 }
 
 void TFlist::ReadDrawingFile(TDrawingTarget target) {

@@ -1,8 +1,7 @@
 // The group file DWGS\<name>.GPD: the group drawing in the drawing layout,
 // written and read whatever the current view.
-#include <cerrno>
-
 #include "model/flist.h"
+#include "storage/damaged_files.h"
 #include "storage/record_codec.h"
 #include "storage/unwritten_files.h"
 
@@ -65,10 +64,13 @@ bool TFlist::RestoreSavedGroup() {
   if (!savedGroup_) {
     storage::ReleaseUnwritten(path);
     // There was no group drawing at the last save.
-    const bool deleted = plat::DeleteFile(path);
-    const int error = deleted ? 0 : errno;
-    const bool gone = deleted || plat::WhatIsAt(path) == plat::PathKind::Nothing;
-    return ReportWrite(StoredFile::Group, {gone ? 0 : error, plat::MapPath(path)});
+    plat::WriteResult deleted = storage::MayReplace(path);
+    if (deleted) deleted = plat::DeleteFile(path);
+    if (deleted) storage::ForgetDamaged(path);
+    // Gone already is what was wanted; a refusal stands whatever is there.
+    if (!deleted && deleted.refused.empty() && plat::WhatIsAt(path) == plat::PathKind::Nothing)
+      deleted = {0, deleted.path};
+    return ReportWrite(StoredFile::Group, deleted);
   }
   const bool written = ReportWrite(
       StoredFile::Group, storage::ReplaceFile(path, *savedGroup_, storage::OnFailure::HoldList));

@@ -52,12 +52,22 @@ bool TFlist::WriteUndoSnapshot(int32 slot, int32 content) {
   return ReportWrite(StoredFile::UndoStep, written);
 }
 
-void TFlist::ReadUndoSnapshot(int32 slot) {
-  if (GroupOnScreen()) return;
+bool TFlist::ReadUndoSnapshot(int32 slot) {
+  if (GroupOnScreen()) return true;
   const storage::Placement centre = storage::PageCentre();
+  const int32 before = Count();
   const storage::ReadResult r = storage::ReadListFile(UndoSlotPath(slot), *this, centre);
+  LastRead = ReportOf(r);
+  // A slot never written, or dropped after a failed write, is an empty step.
+  if (r.file == plat::ReadStatus::Missing) LastRead.complete = true;
+  if (!LastRead.complete) {
+    // Part of a drawing applied as a step would cut the drawing.
+    while (Count() > before) RemoveAt(Count() - 1);
+    return false;
+  }
   if (r.headerRead) storage::ApplyHeaderToGlobals(r.header);
   content_ = Content::Floors;
+  return true;
 }
 
 namespace {
@@ -91,11 +101,29 @@ void PopView(TFlist& list) {
   list.UndoViews[UndoDepth - 1] = 0;
 }
 
-// Replaces the list by a slot; false when the slot holds nothing.
-bool Load(TFlist& list, int32 slot) {
+enum class Step { Empty, Read, Damaged };
+
+// Replaces the list by a slot.
+Step Load(TFlist& list, int32 slot) {
   list.Clear();
-  list.ReadUndoSnapshot(slot);
-  return list.Count() > 0;
+  if (!list.ReadUndoSnapshot(slot)) return Step::Damaged;
+  return list.Count() > 0 ? Step::Read : Step::Empty;
+}
+
+// A step that cannot be read whole is dropped from its stack, so that the
+// next undo or redo reaches the steps behind it; the list is left empty,
+// the drawing as it stands in its file, and the user told.
+bool GiveUpStep(TFlist& list, int32 from) {
+  const TFlist::ReadReport read = list.LastRead;
+  list.Clear();
+  list.StepGivenUp = true;
+  const bool written = ShiftUp(list, from);
+  if (from == kUndoTop) PopView(list);
+  if (list.OnReadDamaged)
+    list.OnReadDamaged(from == kUndoTop ? TFlist::StoredFile::UndoStep
+                                        : TFlist::StoredFile::RedoStep,
+                       read);
+  return written;
 }
 
 // Undo and redo are mirror images: take the newest step of `from`, push the
@@ -107,12 +135,20 @@ bool Exchange(TFlist& list, int32 from, int32 to, bool pushView, int32 view) {
     list.Clear();
     return false;
   }
-  if (!Load(list, from)) return true;
-  if (!Load(list, kScratchSlot)) return true;
+  switch (Load(list, from)) {
+    case Step::Empty: return true;
+    case Step::Damaged: return GiveUpStep(list, from);
+    case Step::Read: break;
+  }
+  if (Load(list, kScratchSlot) != Step::Read) {
+    // Changed from outside between its write and this read: nothing moves.
+    list.Clear();
+    return true;
+  }
   ShiftDown(list, to);
   bool written = list.WriteUndoSnapshot(to, kReplacedDrawing);
   if (pushView) PushView(list, view);
-  Load(list, from);
+  if (Load(list, from) != Step::Read) return GiveUpStep(list, from) && written;
   written = ShiftUp(list, from) && written;
   if (from == kUndoTop) PopView(list);
   return written;
@@ -121,6 +157,7 @@ bool Exchange(TFlist& list, int32 from, int32 to, bool pushView, int32 view) {
 }  // namespace
 
 bool TFlist::UpdateUndoHistory(int32 op, int32 view) {
+  StepGivenUp = false;
   if (GroupOnScreen()) return true;
   switch (op) {
     case uoReset: {

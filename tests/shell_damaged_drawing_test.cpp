@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <optional>
+#include <utility>
 
 #include "model/flist.h"
 #include "model/globals.h"
@@ -170,6 +173,101 @@ TEST_F(DamagedDrawing, ACopyIsAlwaysAFileTheProgramWroteOrNothingIsWritten) {
   form->CmSaveExecute();
   EXPECT_EQ(dir.ReadFile("DWGS\\HOUSE.DAMAGED50"), damaged);
   EXPECT_EQ(UserElementsIn(kLive), 5);
+}
+
+// A copy the user removed or changed since it was kept is no copy: it is
+// made again before the file is written over, not only at the next read.
+TEST_F(DamagedDrawing, ACopyGoneOrChangedSinceItWasKeptIsMadeAgainBeforeTheNextWrite) {
+  const std::pair<const char*, std::function<void(const std::string&)>> outsides[] = {
+      {"removed", [](const std::string& copy) { fs::remove(copy); }},
+      {"written over", [this](const std::string&) { dir.WriteFile("DWGS\\HOUSE.DAMAGED", "x"); }},
+  };
+  for (const auto& [what, change] : outsides) {
+    SCOPED_TRACE(what);
+    RemoveCopies();
+    const std::string damaged = BreakLastLine(dir.ReadFile(kLive));
+    dir.WriteFile(kLive, damaged);
+    ui.ExpectMessageDlg(plat::MsgType::Information, plat::mbOK, plat::mrOk)
+        .Containing("kept as " + Shown("HOUSE.DAMAGED"));
+    Repaint();
+    change(dir.Path("DWGS\\HOUSE.DAMAGED"));
+    Edit(Line(18000, 14000, 22000, 14000));  // no read in between
+    std::string copies;
+    for (const auto& e : fs::directory_iterator(dir.Path("DWGS\\")))
+      if (e.path().filename().string().find("DAMAGED") != std::string::npos &&
+          dir.ReadFile("DWGS\\" + e.path().filename().string()) == damaged)
+        copies += e.path().filename().string();
+    EXPECT_EQ(copies, std::string(what) == std::string("removed") ? "HOUSE.DAMAGED"
+                                                                  : "HOUSE.DAMAGED2");
+    EXPECT_NE(dir.ReadFile(kLive), damaged);
+  }
+}
+
+// Declining changes puts the drawing as last saved back only when its saved
+// copy reads whole: part of a drawing, or none, would cut or delete it.
+TEST_F(DamagedDrawing, ASavedCopyNotReadWholeIsNeverPutOverTheDrawing) {
+  constexpr const char* kSavedCopy = "CFG\\tmp.cfg";
+  const std::string saved = dir.ReadFile(kSavedCopy);
+  const std::size_t third = saved.find("\n1 120 ", saved.find("\n1 120 ") + 1);
+  struct Case {
+    const char* what;
+    std::optional<std::string> copy;  // none: removed
+    const char* fault;
+  };
+  const Case cases[] = {
+      {"cut in a record", saved.substr(0, third + 12), "The file ends within element 8 (kind 1)."},
+      {"no element counted, more after it", "0" + saved.substr(saved.find(' ')),
+       "More follows the last element its header counts."},
+      {"removed", std::nullopt, "The file cannot be opened."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    form->CmSaveExecute();
+    if (c.copy)
+      dir.WriteFile(kSavedCopy, *c.copy);
+    else
+      fs::remove(dir.Path(kSavedCopy));
+    Edit(Line(18000, 14000, 22000, 14000));
+    const int lines = UserElementsIn(kLive);
+    ui.ExpectMessageDlg(plat::MsgType::Confirmation, plat::mbYes | plat::mbNo, plat::mrNo)
+        .WithText("do you wish to save drawing changes?");
+    ExpectTold(std::string("Drawing HOUSE keeps its changes: the drawing as last saved (") +
+               dir.Root() + "/CFG/tmp.cfg) could not be read whole, so it was not put back. " +
+               c.fault);
+    form->CmLayoutExecute();
+    EXPECT_EQ(UserElementsIn(kLive), lines);
+  }
+}
+
+// An undo or redo step cut from outside is not applied: told, given up, and
+// the drawing left as it is; the steps behind it still work.
+TEST_F(DamagedDrawing, AnUndoOrRedoStepNotReadWholeIsGivenUpAndTheDrawingLeftAsItIs) {
+  auto cut = [this](int slot) {
+    const std::string step = "ACT\\Action" + std::to_string(slot) + ".tmp";
+    dir.WriteFile(step, dir.ReadFile(step).substr(0, 100));
+  };
+  Edit(Line(18000, 14000, 22000, 14000));
+  Edit(Line(18000, 14500, 22000, 14500));
+  form->CmUndoExecute();
+  ASSERT_EQ(UserElementsIn(kLive), 6);
+  cut(10);
+  ExpectTold("The step to redo in drawing HOUSE could not be read whole, so it was given up and "
+             "the drawing is left as it is. Only 1 of its 13 elements could be read. The file "
+             "ends within element 2 (kind 32001).");
+  form->CmRedoExecute();
+  EXPECT_EQ(UserElementsIn(kLive), 6);
+  ui.ExpectMessageDlg(plat::MsgType::Information, plat::mbOK, plat::mrOk)
+      .WithText("no more actions to redraw ");
+  form->CmRedoExecute();
+
+  cut(0);
+  ExpectTold("The step to undo in drawing HOUSE could not be read whole, so it was given up and "
+             "the drawing is left as it is. Only 1 of its 11 elements could be read. The file "
+             "ends within element 2 (kind 32001).");
+  form->CmUndoExecute();
+  EXPECT_EQ(UserElementsIn(kLive), 6);
+  form->CmUndoExecute();  // the step behind it
+  EXPECT_EQ(UserElementsIn(kLive), 4);
 }
 
 }  // namespace

@@ -217,4 +217,70 @@ const Placing kPlacings[] = {
 INSTANTIATE_TEST_SUITE_P(Commands, PlacingInTheGroupDrawing, ::testing::ValuesIn(kPlacings),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// ---- Saving from either window -------------------------------------------------------------
+
+struct SaveRoad {
+  const char* name;
+  // A save from the active window; it ends there. Lines drawn for it count.
+  std::function<void(GroupDrawing&)> save;
+  int lines = 0;
+};
+
+class SavingFromEitherWindow
+    : public GroupDrawing,
+      public ::testing::WithParamInterface<std::tuple<SaveRoad, bool>> {
+ public:
+  void Activate(int32 viewCode) {
+    for (TMDIChild* c : form->Children())
+      if (c->ViewCode == viewCode) form->ChildActivated(c);
+    ASSERT_EQ(CurrentView, viewCode);
+    Window().Paint();
+  }
+};
+
+// A line drawn in one window, then a save from the other: both drawings are
+// saved, so declining what came after the save gives up only the line drawn
+// after it.
+TEST_P(SavingFromEitherWindow, SavesWhatWasDrawnInTheOtherWindowToo) {
+  const auto& [road, fromGroup] = GetParam();
+  const int32 saving = fromGroup ? view::Group : view::Ground;
+  Activate(fromGroup ? view::Ground : view::Group);
+  DrawLine(100);
+  Activate(saving);
+  road.save(*this);
+  EXPECT_FALSE(form->HasUnsavedChanges());
+  DrawLine(200);
+  ExpectSaveQuestion(plat::mrNo);
+  form->CmExitExecute();
+  // The ground floor holds its wall besides the lines.
+  EXPECT_EQ(LiveElements(), 1 + (fromGroup ? 1 : road.lines));
+  EXPECT_EQ(GroupElements(), fromGroup ? road.lines : 1);
+}
+
+const SaveRoad kSaveRoads[] = {
+    {"CtrlS", [](GroupDrawing& t) { t.form->CmSaveExecute(); }},
+    {"YesAtTheQuestion",
+     [](GroupDrawing& t) {
+       const int32 shown = CurrentView;
+       t.DrawLine(300);
+       t.ExpectSaveQuestion(plat::mrYes);
+       t.form->CmLayoutExecute();
+       static_cast<SavingFromEitherWindow&>(t).Activate(shown);
+     },
+     1},
+    {"AutosaveOnAndOff",
+     [](GroupDrawing& t) {
+       t.form->CmAutosaveExecute();
+       t.form->CmAutosaveExecute();
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Roads, SavingFromEitherWindow,
+                         ::testing::Combine(::testing::ValuesIn(kSaveRoads), ::testing::Bool()),
+                         [](const auto& info) {
+                           return std::string(std::get<0>(info.param).name) +
+                                  (std::get<1>(info.param) ? "FromTheGroupWindow"
+                                                           : "FromTheFloorWindow");
+                         });
+
 }  // namespace

@@ -142,6 +142,24 @@ INSTANTIATE_TEST_SUITE_P(Roads, LeavingTheGroupDrawing,
                                   (std::get<1>(info.param) ? "WithAHeldWrite" : "");
                          });
 
+// A group drawing begun after the last save goes when changes are
+// declined; a delete the program refuses is told with its own reason, and
+// the drawing stays marked changed.
+TEST_F(GroupDrawing, AGroupFileThatCannotGoIsToldWithTheReason) {
+  DrawLine(100);
+  const plat::WriteCheck before = plat::SetWriteCheck([](const std::string& path) {
+    return path.size() > 4 && path.substr(path.size() - 4) == ".GPD" ? "kept by the test"
+                                                                      : "";
+  });
+  ExpectSaveQuestion(plat::mrNo);
+  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk)
+      .Containing("HOUSE.GPD (kept by the test)");
+  form->CmLayoutExecute();
+  plat::SetWriteCheck(before);
+  EXPECT_EQ(GroupElements(), 1);
+  EXPECT_TRUE(form->HasUnsavedChanges());
+}
+
 // ---- Setting things down in the group drawing --------------------------------------------
 
 struct Placing {

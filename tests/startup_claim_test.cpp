@@ -331,6 +331,37 @@ TEST_P(MovedUnderTheProgram, WritesNothingIntoWhatIsLaidOutAtItsPathAndHoldsTheD
   fs::rename(folder + ".moved", folder);
 }
 
+// Whatever changes a file below the moved directory is refused with the
+// check's own reason: a user's PDF saved there, a folder made for pictures,
+// a file deleted (the group drawing given up).
+TEST_P(MovedUnderTheProgram, RefusesEveryKindOfChangeWithItsReason) {
+  const MoveCase& c = GetParam();
+  std::timespec started{};
+  std::timespec_get(&started, TIME_UTC);
+  const auto lock = ClaimProgramDirectory(started);
+  ASSERT_NE(lock, nullptr);
+  dir.WriteFile("DWGS\\HOUSE.GPD", "group");
+  const std::string folder = dir.Root() + c.folder;
+  fs::rename(folder, folder + ".moved");
+  fs::copy(folder + ".moved", folder, fs::copy_options::recursive);
+  const std::string reason =
+      std::string(c.what) + " " + folder + " was moved or replaced since the program started";
+
+  EXPECT_EQ(plat::DeleteFile("DWGS\\HOUSE.GPD").Reason(), reason);
+  EXPECT_TRUE(fs::exists(dir.Root() + "/DWGS/HOUSE.GPD"));
+  // Named as a print dialog may name it, by a way round.
+  const fs::path root = dir.Root();
+  const std::string pdf =
+      root.parent_path().string() + "/./" + root.filename().string() + "/DWGS/plan.pdf";
+  EXPECT_EQ(plat::WriteUserFileAtomic(pdf, "%PDF").Reason(), reason);
+  EXPECT_FALSE(fs::exists(pdf));
+  EXPECT_FALSE(plat::CreateFolder("DWGS\\PICTURES\\"));
+  EXPECT_FALSE(fs::exists(dir.Root() + "/DWGS/PICTURES"));
+
+  fs::remove_all(folder);
+  fs::rename(folder + ".moved", folder);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Table, MovedUnderTheProgram,
     ::testing::Values(MoveCase{"the program directory", "", "the program directory"},

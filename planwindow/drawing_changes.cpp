@@ -113,6 +113,12 @@ bool TMDIChild::RotateMirrorDrawing(int32 flag) {
       break;
   }
   const bool newName = d.Name != DrawingList.DrawingName;
+  // The old name is left: what its files could not take would stay held
+  // under it, neither written nor asked about again.
+  if (newName && MainForm && !MainForm->KeepCurrentDrawing()) {
+    MainForm->SelectPickTool();
+    return false;
+  }
   DrawingList.UpdateUndoHistory(uoRecord, CurrentView);
   DrawingList.WriteDrawingFile(dtDrawing);
   DrawingList.RotateDrawingFile(d.Operation, d.Name);

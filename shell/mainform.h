@@ -109,6 +109,12 @@ class TMainForm {
   void RunCommand(Command command);
 
   // ---- File commands (shell/mainform_files.cpp) --------------------------------------
+  // Before the drawing's name is left for another drawing (created, opened,
+  // or the drawing turned into a new name): asks the save question while a
+  // write failed or anything is held unwritten (false when a save the user
+  // wanted failed), else writes the working file of a drawing that holds
+  // anything.
+  bool KeepCurrentDrawing();
   void Timer1Timer();
   void CmFilenewExecute();
   void CmFileopenExecute();
@@ -314,11 +320,6 @@ class TMainForm {
 
  private:
   void ReadColours();
-  // Before another drawing is created or opened: asks the save question
-  // while a write failed or anything is held unwritten (false when a save
-  // the user wanted failed), else writes the working file of a drawing
-  // that holds anything.
-  bool KeepCurrentDrawing();
   // Writes the working file (the group file in the group view) where its
   // failure loses nothing.
   void WriteWorkingFileQuietly();

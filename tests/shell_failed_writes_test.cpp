@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "dialogs/drawing_dialogs.h"
 #include "dialogs/printdlg.h"
 #include "model/flist.h"
 #include "model/globals.h"
@@ -324,6 +325,31 @@ TEST_F(FailedWrites, ADrawingItsFileCouldNotTakeIsNotLeftForAnother) {
   form->CmFilenewExecute();
   EXPECT_EQ(DrawingList.DrawingName, "HOUSE");
   EXPECT_EQ(ElementsShown(), 2);
+}
+
+// Turning the drawing into a new name leaves the old one: what its file
+// could not take is asked about first, as opening another drawing does, and
+// the turn waits for a save the user wanted.
+TEST_F(FailedWrites, ADrawingTurnedIntoANewNameAsksFirstAboutWhatItsFileCouldNotTake) {
+  dlg::InstalledScript<TTManipdlg> turn;
+  Block(Place::LiveFile);
+  ExpectError(NotSaved(CannotWrite(kLive, kIsAFolder)));
+  Change(Line(18000, 12000, 22000, 12000));
+  for (const bool blocked : {true, false}) {
+    SCOPED_TRACE(blocked ? "the file still blocked" : "the file free again");
+    if (!blocked) Unblock(Place::LiveFile);
+    turn.Answer([](TTManipdlg& d) {
+      d.Name = "TURNED";
+      d.Operation = 180;
+    });
+    ExpectSaveQuestion(plat::mrYes);
+    if (blocked) ExpectError(NotSaved(CannotWrite(kLive, kIsAFolder)));
+    form->CmRotateMirrorExecute();
+    EXPECT_EQ(DrawingList.DrawingName, blocked ? "HOUSE" : "TURNED");
+  }
+  EXPECT_EQ(UserElementsIn(kLive), 2);
+  EXPECT_EQ(UserElementsIn("DWGS\\TURNED.KWV"), 3);  // with the title the turn places
+  EXPECT_FALSE(form->HasUnsavedChanges());
 }
 
 TEST_F(FailedWrites, APrintWhoseWritesFailSaysSoOnceAndPrintsTheDrawingShown) {

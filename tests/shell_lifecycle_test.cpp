@@ -168,6 +168,25 @@ TEST_F(Lifecycle, AgreeingToSaveKeepsTheChangesInBothFiles) {
   EXPECT_EQ(Window().caption, "HOUSE.STE");
 }
 
+// The site plan starts from the ground floor's walls: the drawing is
+// marked changed when walls were copied, and only then.
+TEST_F(Lifecycle, TheSitePlanMarksTheDrawingOnlyWhenItCopiedWalls) {
+  NewDrawing("HOUSE");
+  Edit(Line(18000, 11000, 22000, 11000));
+  form->CmSaveExecute();
+  form->CmSiteExecute();  // no wall to copy
+  EXPECT_FALSE(form->HasUnsavedChanges());
+
+  form->CmPlanExecute();
+  Edit(ExtWall(18000, 11000, 22000, 11000));
+  form->CmSaveExecute();
+  form->CmSiteExecute();
+  EXPECT_TRUE(form->HasUnsavedChanges());
+  form->CmSaveExecute();
+  form->CmSiteExecute();  // copied before
+  EXPECT_FALSE(form->HasUnsavedChanges());
+}
+
 TEST_F(Lifecycle, SaveWithoutAskingIsASwitchKeptInTheSettings) {
   NewDrawing("HOUSE");
   form->CmAutosaveExecute();

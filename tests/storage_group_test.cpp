@@ -35,6 +35,28 @@ TEST_F(GroupFileTest, WrittenInAnyViewAndReadBackAppended) {
   EXPECT_EQ(copy.Count(), 2 * DrawingList.Count() + 1);
 }
 
+// A list read from the floors' files would put the group drawing out of
+// reach: the write is refused and told, and the group file stays.
+TEST_F(GroupFileTest, NeverTakesAListReadFromTheFloorsFiles) {
+  Dir().WriteFile("DWGS\\House.GPD", "0 0 0 0 1 4\n");
+  DrawingList.Add(new TLineobj());
+  DrawingList.WriteDrawingFile(dtDrawing);
+  DrawingList.WriteDrawingFile(dtSavedCopy);
+  std::string told;
+  DrawingList.OnWritten = [&told](TFlist::StoredFile, const std::string& problem) {
+    told = problem;
+  };
+  for (TDrawingTarget floors : {dtDrawing, dtSavedCopy}) {
+    DrawingList.Clear();
+    DrawingList.ReadDrawingFile(floors);
+    ASSERT_EQ(DrawingList.Count(), 1);
+    EXPECT_FALSE(DrawingList.WriteGroupFile());
+    EXPECT_EQ(Dir().ReadFile("DWGS\\House.GPD"), "0 0 0 0 1 4\n");
+    EXPECT_NE(told.find("never written into the group file"), std::string::npos) << floors;
+  }
+  DrawingList.OnWritten = nullptr;
+}
+
 TEST_F(GroupFileTest, AnEmptyListWritesTheHeaderAlone) {
   NextGroupNumber = 4;
   DrawingList.WriteGroupFile();

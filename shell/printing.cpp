@@ -105,13 +105,15 @@ class PrintGuard {
 };
 
 // One document: begun with its first page, a new page for every page after.
+// It is kept only when every page was started and it is finished; a run
+// left unfinished abandons its document.
 class PrintRun {
  public:
   PrintRun(TPrinter& printer, std::string title) : printer_(printer), title_(std::move(title)) {}
   PrintRun(const PrintRun&) = delete;
   PrintRun& operator=(const PrintRun&) = delete;
   ~PrintRun() {
-    if (page_) printer_.EndDoc(std::move(page_));
+    if (page_) printer_.EndDoc(std::move(page_), DocEnd::Abandon);
   }
 
   plat::DeviceContext* NextPage() {
@@ -124,11 +126,15 @@ class PrintRun {
     }
     return failed_ ? nullptr : page_.get();
   }
-  // Ends the document; false when any page failed or none was begun.
+  // Ends the document, kept only when no page failed; false when any page
+  // failed, none was begun or the printer could not finish it.
   bool Finish() {
     if (!page_) return false;
-    const bool ended = printer_.EndDoc(std::move(page_));
-    return ended && !failed_;
+    if (failed_) {
+      printer_.EndDoc(std::move(page_), DocEnd::Abandon);
+      return false;
+    }
+    return printer_.EndDoc(std::move(page_), DocEnd::Keep);
   }
 
  private:

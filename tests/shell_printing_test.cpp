@@ -241,19 +241,42 @@ TEST_F(PrintCommands, AWallAsLongAsAFileCanHoldPrintsOnlyWhatThePageShows) {
   }
 }
 
-TEST_F(PrintCommands, APrinterFailingHalfWayIsReportedAndEverythingIsPutBack) {
+// A page that cannot be started abandons the whole document: the one kept
+// before stays the last printed, the failure is told, and the program's
+// state is put back. Both commands whose documents have more than one page.
+TEST_F(PrintCommands, APrinterFailingHalfWayKeepsNothingIsReportedAndEverythingIsPutBack) {
   Edit(ExtWall(18000, 14000, 21000, 14000, view::First));
   const std::string before = dir.ReadFile(kLive);
-  printer.failAtPage = 2;
-  AnswerPrint(100, [](dlg::TTFPlanprintdlg& d) { d.first = 1; });
-  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbCancel, plat::mrCancel).WithText(kFailed);
-  form->CmPrintExecute();
-  EXPECT_EQ(printer.pages, 1);
-  EXPECT_EQ(CurrentView, view::Ground);
-  EXPECT_EQ(TextScale, 0);
-  // The scale texts of the print are gone again.
-  EXPECT_EQ(dir.ReadFile(kLive), before);
-  EXPECT_EQ(DrawingList.Count(), 6 + 5);
+  const std::function<void()> commands[] = {
+      [&] {  // the ground and the first floor on a page each
+        AnswerPrint(100, [](dlg::TTFPlanprintdlg& d) { d.first = 1; });
+        form->CmPrintExecute();
+      },
+      [&] {  // the ground floor on four pages
+        split.Answer([](dlg::TTSplitdlg& d) { d.scale = 10; });
+        form->CmPrintssplitExecute();
+      },
+  };
+  for (const auto& command : commands) {
+    printer.failAtPage = 0;
+    command();
+    const std::vector<plat::DcRecord> kept = printer.printed;
+    const int documents = printer.documents;
+    ASSERT_GT(printer.pages, 1);
+
+    printer.failAtPage = 2;
+    ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbCancel, plat::mrCancel).WithText(kFailed);
+    command();
+    EXPECT_EQ(printer.pages, 1);
+    EXPECT_EQ(printer.documents, documents);
+    EXPECT_TRUE(printer.printed == kept) << "the document kept before is the last printed";
+    EXPECT_EQ(CurrentView, view::Ground);
+    EXPECT_EQ(TextScale, 0);
+    // The scale texts of the print are gone again.
+    EXPECT_EQ(dir.ReadFile(kLive), before);
+    EXPECT_EQ(DrawingList.Count(), 6 + 5);
+  }
+  EXPECT_EQ(printer.abandoned, 2);
 }
 
 TEST_F(PrintCommands, NoPrinterPagesIsReported) {

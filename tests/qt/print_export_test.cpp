@@ -47,6 +47,18 @@ class PdfPrinter : public QtPrinter {
  public:
   explicit PdfPrinter(QPrinter* p) : QtPrinter(p) {}
   bool Setup() override { return true; }
+
+  int failAtPage = 0;  // a page number (from 1) that cannot be started; 0 none
+  std::unique_ptr<plat::DeviceContext> BeginDoc(const std::string& title) override {
+    started_ = 1;
+    return QtPrinter::BeginDoc(title);
+  }
+  bool NewPage(plat::DeviceContext& page) override {
+    return ++started_ != failAtPage && QtPrinter::NewPage(page);
+  }
+
+ private:
+  int started_ = 0;
 };
 
 // The dark pixels of a rasterised page: their bounding box, and the
@@ -220,6 +232,32 @@ TEST_F(RealWindow, APdfTheDiskCannotTakeIsToldAsAFailedPrintAndNothingIsCut) {
   EXPECT_NEAR(thick.Width(), 160 * kRasterDpi / 25.4, 2);
   window.close();
   EXPECT_FALSE(window.isVisible());
+}
+
+// A page after the first that cannot be started gives up the whole PDF:
+// the file printed before at the path stays byte for byte, none is made
+// where there was none, and the failure is told.
+TEST_F(RealWindow, APdfWhosePageCannotBeStartedLeavesTheEarlierFileAsItWas) {
+  auto splitPrint = [&](int32 weight) {
+    split.Answer([weight](dlg::TTSplitdlg& d) {
+      d.scale = 50;  // two A4 pages across
+      d.lineWeight = weight;
+    });
+    window.Form().CmPrintssplitExecute();
+  };
+  splitPrint(dlg::lineweight::Thin);
+  ASSERT_EQ(PageCount(pdf), 2);
+  const std::string before = plat::ReadWholeFile(pdf).value_or("");
+
+  printer->failAtPage = 2;
+  for (const bool earlier : {true, false}) {
+    if (!earlier) std::filesystem::remove(pdf);
+    ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbCancel, plat::mrCancel)
+        .WithText("the drawing could not be printed");
+    splitPrint(dlg::lineweight::Thick);
+    EXPECT_TRUE(plat::ReadWholeFile(pdf) == (earlier ? std::optional(before) : std::nullopt))
+        << (earlier ? "the earlier PDF was written over" : "a PDF was made");
+  }
 }
 
 // A house 10 x 8 m as the program's tools make it: external walls traced

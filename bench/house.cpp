@@ -75,7 +75,8 @@ std::unique_ptr<plat::DeviceContext> NullPrinter::MeasuringPage() {
   return std::make_unique<NullDC>(page.pixels, page.dpiX);
 }
 
-bool NullPrinter::EndDoc(std::unique_ptr<plat::DeviceContext> page) {
+bool NullPrinter::EndDoc(std::unique_ptr<plat::DeviceContext> page, DocEnd end) {
+  if (end == DocEnd::Abandon) return true;
   ++documents;
   return page != nullptr;
 }

@@ -65,13 +65,13 @@ class Frame : public TChildFrame {
 // nothing: what a print costs besides rendering.
 class NullPrinter : public TPrinter {
  public:
-  int documents = 0;
+  int documents = 0;  // kept
   bool Setup() override { return true; }
   PageMetrics Page() const override;
   std::unique_ptr<plat::DeviceContext> BeginDoc(const std::string& title) override;
   std::unique_ptr<plat::DeviceContext> MeasuringPage() override;
   bool NewPage(plat::DeviceContext&) override { return true; }
-  bool EndDoc(std::unique_ptr<plat::DeviceContext> page) override;
+  bool EndDoc(std::unique_ptr<plat::DeviceContext> page, DocEnd end) override;
 };
 
 // Counts the whole reads and the replacements of files while it lives, and

@@ -153,7 +153,7 @@ class Printer : public TPrinter {
     EndPage();
     return true;
   }
-  bool EndDoc(std::unique_ptr<plat::DeviceContext> page) override {
+  bool EndDoc(std::unique_ptr<plat::DeviceContext> page, DocEnd) override {
     EndPage();
     return page != nullptr;
   }

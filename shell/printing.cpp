@@ -28,8 +28,9 @@ namespace {
 
 constexpr const char* kPrintFailed = "the drawing could not be printed";
 constexpr const char* kNothingToPrint = "there is nothing to print";
-// The plan, the scale and how much too big the plan is on the paper ("35 mm
-// too wide and 12 mm too tall"), then the ways out.
+// The plan, the scale and how much of what prints of it, the scale text
+// under it too, the paper would cut off ("35 mm too wide and 12 mm too
+// tall"), then the ways out.
 constexpr const char* kDoesNotFit =
     "the %s does not fit on the page at scale 1 : %d - it is %s on the paper.\n"
     "Choose a smaller scale (a larger number), or the other paper orientation in the print "
@@ -105,13 +106,15 @@ class PrintGuard {
 };
 
 // One document: begun with its first page, a new page for every page after.
+// It is kept only when every page was started and it is finished; a run
+// left unfinished abandons its document.
 class PrintRun {
  public:
   PrintRun(TPrinter& printer, std::string title) : printer_(printer), title_(std::move(title)) {}
   PrintRun(const PrintRun&) = delete;
   PrintRun& operator=(const PrintRun&) = delete;
   ~PrintRun() {
-    if (page_) printer_.EndDoc(std::move(page_));
+    if (page_) printer_.EndDoc(std::move(page_), DocEnd::Abandon);
   }
 
   plat::DeviceContext* NextPage() {
@@ -124,11 +127,15 @@ class PrintRun {
     }
     return failed_ ? nullptr : page_.get();
   }
-  // Ends the document; false when any page failed or none was begun.
+  // Ends the document, kept only when no page failed; false when any page
+  // failed, none was begun or the printer could not finish it.
   bool Finish() {
     if (!page_) return false;
-    const bool ended = printer_.EndDoc(std::move(page_));
-    return ended && !failed_;
+    if (failed_) {
+      printer_.EndDoc(std::move(page_), DocEnd::Abandon);
+      return false;
+    }
+    return printer_.EndDoc(std::move(page_), DocEnd::Keep);
   }
 
  private:
@@ -291,14 +298,16 @@ PageLayout PlanLayout(int32 v, bool split, PaperArea paper, PrintedExtents& exte
   return layout;
 }
 
-// A length on the paper, in printer pixels: whole millimetres (rounded up)
-// in metric drawings, tenths of an inch in imperial ones.
+// A length on the paper, in printer pixels: the nearest whole millimetres in
+// metric drawings, tenths of an inch in imperial ones, so that the figure is
+// the length and not a bound above it; never less than one, since the
+// length is there.
 std::string PaperLength(double pixels, int dpi) {
   const double inches = pixels / std::max(dpi, 1);
   if (MetricUnits == 1)
-    return plat::Format("%d mm", int32(std::clamp(std::ceil(inches * kMillimetresPerInch), 1.0,
+    return plat::Format("%d mm", int32(std::clamp(std::round(inches * kMillimetresPerInch), 1.0,
                                                   double(INT32_MAX))));
-  return plat::Format("%.1f inches", std::max(0.1, std::ceil(inches * 10) / 10));
+  return plat::Format("%.1f inches", std::max(0.1, std::round(inches * 10) / 10));
 }
 
 // What of a view would be cut off its pages: how far what it prints reaches
@@ -352,13 +361,12 @@ void SetPageMapping(plat::DeviceContext& dc, double left, double bottom, double 
 }
 
 // A view on paper while it lives: the print's pens, texts and wall style,
-// CurrentView raised by the print's offset and, on its pages, the scale text
-// under the plan in the list; all as it was again when it ends.
+// CurrentView raised by the print's offset and the scale text under the
+// plan in the list; all as it was again when it ends.
 class PaperView {
  public:
-  enum class Use { Pages, FitOfThePlan };
   PaperView(int32 offset, const dlg::PrintChoice& choice, const PageMetrics& page,
-            PrintedExtents& extents, Use use = Use::Pages) {
+            PrintedExtents& extents) {
     const int32 scale = std::clamp(choice.scale, dlg::kMinPrintScale, dlg::kMaxPrintScale);
     perMapUnit =
         PrinterPixelsPerUnit(page.dpiX, scale, PrintCalibration(), MetricUnits) * PixelScale;
@@ -370,9 +378,9 @@ class PaperView {
     WallDisplayMode = dlg::PrintWallDisplayMode(choice);
     CurrentView += offset;
     if (CurrentView < view::SplitPrintOffset) extents.Measure(TFlist::esOutline);
-    // The fit is the plan's: the print's own scale text is not part of it.
-    if (use == Use::Pages)
-      scaleText_.emplace(scale, CurrentView < view::PartPrintOffset ? choice.showScale : 0);
+    // The fit counts it too: it prints with the plan, and the paper cuts
+    // it off like the plan.
+    scaleText_.emplace(scale, CurrentView < view::PartPrintOffset ? choice.showScale : 0);
   }
   PaperView(const PaperView&) = delete;
   PaperView& operator=(const PaperView&) = delete;
@@ -429,8 +437,9 @@ bool PrintPages(PrintRun& run, int32 offset, const dlg::PrintChoice& choice,
   return true;
 }
 
-// What view v would lose off the pages of layout: its pages drawn on the
-// printer's measuring page, nothing printed.
+// What view v would lose off the pages of layout: its pages drawn as they
+// print, scale text and all, on the printer's measuring page, nothing
+// printed.
 CutOff CutOffPages(TPrinter& printer, int32 v, int32 offset, const dlg::PrintChoice& choice,
                    const PageMetrics& page, const PageLayout& layout, PrintedExtents& extents) {
   const std::unique_ptr<plat::DeviceContext> device = printer.MeasuringPage();
@@ -441,7 +450,7 @@ CutOff CutOffPages(TPrinter& printer, int32 v, int32 offset, const dlg::PrintCho
   {
     PrintGuard guard;
     CurrentView = v;
-    const PaperView paper(offset, choice, page, extents, PaperView::Use::FitOfThePlan);
+    const PaperView paper(offset, choice, page, extents);
     const PageGrid grid = GridOf(layout, page, paper.perMapUnit);
     const plat::Size all{int(std::min(width, double(INT32_MAX))),
                          int(std::min(height, double(INT32_MAX)))};

@@ -23,6 +23,12 @@ struct PageMetrics {
   }
 };
 
+// How a document ends: kept (sent to the printer, or written to its file),
+// or abandoned when a page of it failed or the print was given up, so that
+// an unfinished print never stands in for a whole one (nor for a file that
+// was there before it).
+enum class DocEnd { Keep, Abandon };
+
 class TPrinter {
  public:
   virtual ~TPrinter() = default;
@@ -40,8 +46,10 @@ class TPrinter {
   // Starts the next page of the document on the same device context; false
   // when it cannot.
   virtual bool NewPage(plat::DeviceContext& page) = 0;
-  // Ends the document; false when it could not be finished.
-  virtual bool EndDoc(std::unique_ptr<plat::DeviceContext> page) = 0;
+  // Ends the document, kept or abandoned; false when it could not be ended
+  // so (a kept document not finished, an abandoned one that the printer
+  // could not take back).
+  virtual bool EndDoc(std::unique_ptr<plat::DeviceContext> page, DocEnd end) = 0;
   // Why the last document could not be begun or finished, as the user is
   // told it ("cannot write <path> (<reason>)"); empty when that is not known.
   virtual std::string Problem() const { return {}; }

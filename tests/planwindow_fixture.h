@@ -93,15 +93,17 @@ class PlanFrame : public TChildFrame {
 };
 
 // A printer whose pages record what is printed: A4 at 300 pixels per inch.
+// Like a file, it holds the last document kept; an abandoned one leaves it.
 class RecordingPrinter : public TPrinter {
  public:
   bool acceptSetup = true;
   bool failStart = false;
   int failAtPage = 0;  // a page number (from 1) that cannot be started; 0 none
-  int documents = 0;
-  int pages = 0;  // of the last document
+  int documents = 0;   // kept
+  int abandoned = 0;
+  int pages = 0;  // started in the last document begun
   std::string title;
-  // Everything printed in the last document, and where each page begins in it.
+  // Everything printed in the last document kept, and where each page begins in it.
   std::vector<plat::DcRecord> printed;
   std::vector<std::size_t> pageStarts;
   plat::Size pixels{2480, 3508};
@@ -111,11 +113,11 @@ class RecordingPrinter : public TPrinter {
   PageMetrics Page() const override { return {pixels, dpi, dpi}; }
   std::unique_ptr<plat::DeviceContext> BeginDoc(const std::string& t) override {
     if (failStart) return nullptr;
-    title = t;
-    printed.clear();
-    pageStarts = {0};
+    begun_ = t;
+    printing_.clear();
+    startsPrinting_ = {0};
     pages = 1;
-    auto dc = std::make_unique<plat::RecordingDC>(pixels, &printed);
+    auto dc = std::make_unique<plat::RecordingDC>(pixels, &printing_);
     dc->SetPixelsPerInch(dpi);
     dc->SetTextTurnsWithMapping(false);
     return dc;
@@ -130,12 +132,21 @@ class RecordingPrinter : public TPrinter {
   bool NewPage(plat::DeviceContext&) override {
     if (failAtPage == pages + 1) return false;
     ++pages;
-    pageStarts.push_back(printed.size());
+    startsPrinting_.push_back(printing_.size());
     return true;
   }
-  bool EndDoc(std::unique_ptr<plat::DeviceContext> page) override {
+  bool EndDoc(std::unique_ptr<plat::DeviceContext> page, DocEnd end) override {
+    if (end == DocEnd::Abandon) {
+      ++abandoned;
+      return true;
+    }
+    const bool ended = page != nullptr;
+    page.reset();
     ++documents;
-    return page != nullptr;
+    title = begun_;
+    printed = std::move(printing_);
+    pageStarts = std::move(startsPrinting_);
+    return ended;
   }
   // The records of one page (from 0).
   std::vector<plat::DcRecord> PageRecords(int page) const {
@@ -146,6 +157,10 @@ class RecordingPrinter : public TPrinter {
 
  private:
   std::vector<plat::DcRecord> measured_;  // what measuring drew: never printed
+  // The document being printed.
+  std::string begun_;
+  std::vector<plat::DcRecord> printing_;
+  std::vector<std::size_t> startsPrinting_;
 };
 
 // A main form with its frame, printer and scripted dialogs in a scratch

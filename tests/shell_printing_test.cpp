@@ -143,9 +143,9 @@ TEST_F(PrintCommands, APlanTooBigForThePageIsSaidSoBeforeAnythingIsPrinted) {
   const std::string before = dir.ReadFile(kLive);
   const int steps = UndoSteps();
   AnswerPrint(100);
-  // 300 mm on a page 210 mm wide (less the hair of a margin the fit allows).
+  // 300 mm and the pen's width on a page 210 mm wide.
   ui.ExpectQuestion(plat::mrNo)
-      .WithText("the ground floor does not fit on the page at scale 1 : 100 - it is 91 mm too "
+      .WithText("the ground floor does not fit on the page at scale 1 : 100 - it is 90 mm too "
                 "wide on the paper.\nChoose a smaller scale (a larger number), or the other "
                 "paper orientation in the print dialog.\nPrint it all the same?");
   form->CmPrintExecute();
@@ -241,19 +241,45 @@ TEST_F(PrintCommands, AWallAsLongAsAFileCanHoldPrintsOnlyWhatThePageShows) {
   }
 }
 
-TEST_F(PrintCommands, APrinterFailingHalfWayIsReportedAndEverythingIsPutBack) {
+// A page that cannot be started abandons the whole document: the one kept
+// before stays the last printed, the failure is told, and the program's
+// state is put back. Both commands whose documents have more than one page.
+TEST_F(PrintCommands, APrinterFailingHalfWayKeepsNothingIsReportedAndEverythingIsPutBack) {
   Edit(ExtWall(18000, 14000, 21000, 14000, view::First));
   const std::string before = dir.ReadFile(kLive);
-  printer.failAtPage = 2;
-  AnswerPrint(100, [](dlg::TTFPlanprintdlg& d) { d.first = 1; });
-  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbCancel, plat::mrCancel).WithText(kFailed);
-  form->CmPrintExecute();
-  EXPECT_EQ(printer.pages, 1);
-  EXPECT_EQ(CurrentView, view::Ground);
-  EXPECT_EQ(TextScale, 0);
-  // The scale texts of the print are gone again.
-  EXPECT_EQ(dir.ReadFile(kLive), before);
-  EXPECT_EQ(DrawingList.Count(), 6 + 5);
+  const std::function<void()> commands[] = {
+      [&] {  // the ground and the first floor on a page each
+        AnswerPrint(100, [](dlg::TTFPlanprintdlg& d) { d.first = 1; });
+        form->CmPrintExecute();
+      },
+      [&] {  // the ground floor on four pages
+        split.Answer([](dlg::TTSplitdlg& d) {
+          d.scale = 10;
+          d.showScale = 0;  // which would fall off these pages
+        });
+        form->CmPrintssplitExecute();
+      },
+  };
+  for (const auto& command : commands) {
+    printer.failAtPage = 0;
+    command();
+    const std::vector<plat::DcRecord> kept = printer.printed;
+    const int documents = printer.documents;
+    ASSERT_GT(printer.pages, 1);
+
+    printer.failAtPage = 2;
+    ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbCancel, plat::mrCancel).WithText(kFailed);
+    command();
+    EXPECT_EQ(printer.pages, 1);
+    EXPECT_EQ(printer.documents, documents);
+    EXPECT_TRUE(printer.printed == kept) << "the document kept before is the last printed";
+    EXPECT_EQ(CurrentView, view::Ground);
+    EXPECT_EQ(TextScale, 0);
+    // The scale texts of the print are gone again.
+    EXPECT_EQ(dir.ReadFile(kLive), before);
+    EXPECT_EQ(DrawingList.Count(), 6 + 5);
+  }
+  EXPECT_EQ(printer.abandoned, 2);
 }
 
 TEST_F(PrintCommands, NoPrinterPagesIsReported) {
@@ -266,6 +292,9 @@ TEST_F(PrintCommands, NoPrinterPagesIsReported) {
 
 TEST_F(PrintCommands, ASplitPrintTakesAsManyPagesAsThePlanNeedsAndTheyMeet) {
   split.Answer([](dlg::TTSplitdlg& d) { d.scale = 10; });
+  // The scale text, which a split print moves 2400 units left off the
+  // pages' seam, falls beyond the left pages at 1:10.
+  ui.ExpectQuestion(plat::mrYes).Containing("too wide");
   form->CmPrintssplitExecute();
   // 4000 x 3000 at 1:10 is 400 x 300 mm: two A4 pages across, two down.
   EXPECT_EQ(printer.documents, 1);
@@ -302,7 +331,9 @@ TEST_F(PrintCommands, TheGroupDrawingHasItsOwnDialogAndPrintsOnOnePage) {
   ui.ExpectQuestion(plat::mrYes).WithText("do you wish to save drawing changes?");
   form->CmGroupExecute();
   ASSERT_EQ(CurrentView, view::Group);
-  DrawingList.Add(ExtWall(1000, 5000, 3000, 5000, view::Group));
+  // Under the sheet's middle, where the scale text of a drawing without a
+  // title stands.
+  DrawingList.Add(ExtWall(19000, 5000, 21000, 5000, view::Group));
   DrawingList.WriteGroupFile();
   groupPrint.Answer([](dlg::TTGrpprintdlg& d) { d.scale = 100; });
   form->CmPrintExecute();
@@ -367,7 +398,9 @@ TEST_F(PrintCommands, APrintReadsTheDrawingOnceAndWritesEachFileOnce) {
 
   ui.ExpectQuestion(plat::mrYes).WithText("do you wish to save drawing changes?");
   form->CmGroupExecute();
-  DrawingList.Add(ExtWall(1000, 5000, 3000, 5000, view::Group));
+  // Under the sheet's middle, where the scale text of a drawing without a
+  // title stands.
+  DrawingList.Add(ExtWall(19000, 5000, 21000, 5000, view::Group));
   DrawingList.WriteGroupFile();
   const std::string group = dir.ReadFile("DWGS\\HOUSE.GPD");
   traffic.Clear();

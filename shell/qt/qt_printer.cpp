@@ -91,14 +91,19 @@ bool QtPrinter::NewPage(plat::DeviceContext&) {
   return pdf_ ? pdf_->newPage() : printer_->newPage();
 }
 
-bool QtPrinter::EndDoc(std::unique_ptr<plat::DeviceContext> page) {
+bool QtPrinter::EndDoc(std::unique_ptr<plat::DeviceContext> page, DocEnd end) {
+  const bool keep = end == DocEnd::Keep;
+  // A printer is asked to drop the job before the painter ends and sends it.
+  const bool aborted = !keep && !pdf_ && printer_->abort();
   auto* dc = dynamic_cast<plat::QtDC*>(page.get());
   bool ended = dc && dc->Painter().end();
   page.reset();
-  if (!pdf_) return ended && printer_->printerState() != QPrinter::Error;
+  if (!pdf_) return keep ? ended && printer_->printerState() != QPrinter::Error : aborted;
   pdf_.reset();
   const QByteArray bytes = pdfBytes_->data();
   pdfBytes_.reset();
+  // An abandoned PDF is dropped in memory: the file at its path stays as it was.
+  if (!keep) return true;
   if (ended) {
     const plat::WriteResult written =
         plat::WriteUserFileAtomic(pdfFile_, std::string_view(bytes.constData(), bytes.size()));

@@ -2,7 +2,8 @@
 // each document is painted through the Qt device context at the printer's
 // own resolution. A PDF file is made in memory and written whole at the end
 // of the document, so that a file that cannot be written whole is told as
-// the print's failure and leaves nothing cut short behind.
+// the print's failure and leaves nothing cut short behind; an abandoned
+// document is never written.
 #pragma once
 
 #include <QByteArray>
@@ -30,7 +31,7 @@ class QtPrinter : public TPrinter {
   std::unique_ptr<plat::DeviceContext> BeginDoc(const std::string& title) override;
   std::unique_ptr<plat::DeviceContext> MeasuringPage() override;
   bool NewPage(plat::DeviceContext& page) override;
-  bool EndDoc(std::unique_ptr<plat::DeviceContext> page) override;
+  bool EndDoc(std::unique_ptr<plat::DeviceContext> page, DocEnd end) override;
   std::string Problem() const override { return problem_; }
 
   // A PDF file prints at this many pixels per inch.

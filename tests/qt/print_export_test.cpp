@@ -47,6 +47,18 @@ class PdfPrinter : public QtPrinter {
  public:
   explicit PdfPrinter(QPrinter* p) : QtPrinter(p) {}
   bool Setup() override { return true; }
+
+  int failAtPage = 0;  // a page number (from 1) that cannot be started; 0 none
+  std::unique_ptr<plat::DeviceContext> BeginDoc(const std::string& title) override {
+    started_ = 1;
+    return QtPrinter::BeginDoc(title);
+  }
+  bool NewPage(plat::DeviceContext& page) override {
+    return ++started_ != failAtPage && QtPrinter::NewPage(page);
+  }
+
+ private:
+  int started_ = 0;
 };
 
 // The dark pixels of a rasterised page: their bounding box, and the
@@ -76,7 +88,12 @@ QImage Rasterise(const std::string& pdf, int page, const std::string& stem) {
            QString::fromStdString(stem)});
   EXPECT_TRUE(p.waitForFinished(60000));
   EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-  return QImage(QString::fromStdString(stem + ".pgm"));
+  // A sheet of A2 takes more memory than the reader allows by default.
+  const int limit = QImageReader::allocationLimit();
+  QImageReader::setAllocationLimit(0);
+  QImage raster(QString::fromStdString(stem + ".pgm"));
+  QImageReader::setAllocationLimit(limit);
+  return raster;
 }
 
 int PageCount(const std::string& pdf) {
@@ -222,6 +239,32 @@ TEST_F(RealWindow, APdfTheDiskCannotTakeIsToldAsAFailedPrintAndNothingIsCut) {
   EXPECT_FALSE(window.isVisible());
 }
 
+// A page after the first that cannot be started gives up the whole PDF:
+// the file printed before at the path stays byte for byte, none is made
+// where there was none, and the failure is told.
+TEST_F(RealWindow, APdfWhosePageCannotBeStartedLeavesTheEarlierFileAsItWas) {
+  auto splitPrint = [&](int32 weight) {
+    split.Answer([weight](dlg::TTSplitdlg& d) {
+      d.scale = 50;  // two A4 pages across
+      d.lineWeight = weight;
+    });
+    window.Form().CmPrintssplitExecute();
+  };
+  splitPrint(dlg::lineweight::Thin);
+  ASSERT_EQ(PageCount(pdf), 2);
+  const std::string before = plat::ReadWholeFile(pdf).value_or("");
+
+  printer->failAtPage = 2;
+  for (const bool earlier : {true, false}) {
+    if (!earlier) std::filesystem::remove(pdf);
+    ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbCancel, plat::mrCancel)
+        .WithText("the drawing could not be printed");
+    splitPrint(dlg::lineweight::Thick);
+    EXPECT_TRUE(plat::ReadWholeFile(pdf) == (earlier ? std::optional(before) : std::nullopt))
+        << (earlier ? "the earlier PDF was written over" : "a PDF was made");
+  }
+}
+
 // A house 10 x 8 m as the program's tools make it: external walls traced
 // and built, the Dimensions command, four rooms finished into walls with
 // their names, sizes and dimensions, and the drawing title under the plan.
@@ -262,55 +305,71 @@ class PrintedHouse : public RealWindow {
     DrawingList.BuildTitleBlock();
   }
 
-  // The ground floor printed on a sheet of the size and orientation, scale
-  // text and all; the question asked, if any, is answered No.
-  void PrintOn(QPageSize::PageSizeId sheet, QPageLayout::Orientation turn, int32 scale) {
+  // The ground floor printed on a sheet of the size and orientation, its
+  // scale text shown or not; the question asked, if any, is answered No.
+  void PrintOn(QPageSize::PageSizeId sheet, QPageLayout::Orientation turn, int32 scale,
+               int32 showScale) {
     device.setPageSize(QPageSize(sheet));
     device.setPageOrientation(turn);
-    print.Answer([scale](dlg::TTFPlanprintdlg& d) {
+    print.Answer([scale, showScale](dlg::TTFPlanprintdlg& d) {
       d.scale = scale;
-      d.showScale = 0;
+      d.showScale = showScale;
     });
     window.Form().CmPrintExecute();
   }
 };
 
-// The question comes when, and only when, something of the plan would be
-// cut off the paper, and tells how much: measured against the same plan
-// printed whole on a sheet large enough, its middle where the small
-// sheet's middle would be. The band below the title prints nothing and
-// counts for nothing.
-TEST_F(PrintedHouse, TheFitQuestionComesExactlyWhenThePlanWouldBeCutAndSaysByHowMuch) {
+// The question comes when, and only when, something the print puts on the
+// paper would be cut off it, the scale text under the plan too, and tells
+// how much: measured against the same print on the next larger sheet, whose
+// middle is where the small sheet's middle would be (the plan stands on the
+// middle of either). The band below the title prints nothing and counts
+// for nothing.
+TEST_F(PrintedHouse, TheFitQuestionComesExactlyWhenThePrintWouldBeCutAndSaysByHowMuch) {
   struct Case {
+    QPageSize::PageSizeId sheet;
     QPageLayout::Orientation turn;
     int32 scale;
+    int32 showScale;
+    const char* cut;  // the directions cut off, as the house falls
   };
+  constexpr auto A4 = QPageSize::A4, A3 = QPageSize::A3;
+  constexpr auto kPortrait = QPageLayout::Portrait, kLandscape = QPageLayout::Landscape;
   const double perMm = kRasterDpi / 25.4;
-  for (const Case& c : {Case{QPageLayout::Portrait, 50}, Case{QPageLayout::Portrait, 55},
-                        Case{QPageLayout::Portrait, 65}, Case{QPageLayout::Landscape, 50},
-                        Case{QPageLayout::Landscape, 60}, Case{QPageLayout::Landscape, 80}}) {
-    const bool portrait = c.turn == QPageLayout::Portrait;
-    SCOPED_TRACE(std::to_string(c.scale) + (portrait ? " portrait" : " landscape"));
-    PrintOn(QPageSize::A3, c.turn, c.scale);
+  for (const Case& c : {Case{A4, kPortrait, 50, 1, "wide"}, Case{A4, kLandscape, 50, 1, "tall"},
+                        Case{A4, kPortrait, 45, 1, "wide tall"},
+                        Case{A4, kLandscape, 70, 1, "tall"},  // the scale text alone
+                        Case{A4, kLandscape, 60, 0, "tall"}, Case{A4, kPortrait, 65, 1, ""},
+                        Case{A3, kPortrait, 35, 1, "wide"}, Case{A3, kLandscape, 35, 1, "tall"},
+                        Case{A3, kPortrait, 30, 1, "wide tall"}}) {
+    const bool portrait = c.turn == kPortrait;
+    SCOPED_TRACE(std::string(c.sheet == A4 ? "A4 " : "A3 ") +
+                 (portrait ? "portrait" : "landscape") + " 1 : " + std::to_string(c.scale) +
+                 (c.showScale ? " with" : " without") + " the scale text");
+    PrintOn(c.sheet == A4 ? A3 : QPageSize::A2, c.turn, c.scale, c.showScale);
     const QImage whole = Rasterise(pdf, 1, dir.Root() + "/whole");
     const Ink ink = InkOf(whole);
     ASSERT_GT(ink.left, 0);
     ASSERT_LT(ink.bottom, whole.height() - 1);
-    // What an A4 sheet about the same middle would not show, in mm.
-    const double halfWidth = (portrait ? 105 : 148.5) * perMm;
-    const double halfHeight = (portrait ? 148.5 : 105) * perMm;
+    // What the small sheet about the same middle would not show, in mm.
+    const QSizeF sheet = QPageSize(c.sheet).size(QPageSize::Millimeter);
+    const double halfWidth = (portrait ? sheet.width() : sheet.height()) / 2 * perMm;
+    const double halfHeight = (portrait ? sheet.height() : sheet.width()) / 2 * perMm;
     const double mx = whole.width() / 2.0, my = whole.height() / 2.0;
     const double wide = (std::max(0.0, mx - ink.left - halfWidth) +
                          std::max(0.0, ink.right + 1 - mx - halfWidth)) / perMm;
     const double tall = (std::max(0.0, my - ink.top - halfHeight) +
                          std::max(0.0, ink.bottom + 1 - my - halfHeight)) / perMm;
+    const std::string cut = std::string(wide > 0 ? "wide" : "") +
+                            (wide > 0 && tall > 0 ? " " : "") + (tall > 0 ? "tall" : "");
+    ASSERT_EQ(cut, c.cut);
 
     std::filesystem::remove(pdf);
     const std::size_t asked = ui.Log().size();
-    if (wide > 0 || tall > 0) ui.ExpectQuestion(plat::mrNo).Containing("does not fit on the page");
-    PrintOn(QPageSize::A4, c.turn, c.scale);
-    ASSERT_EQ(ui.Log().size(), asked + (wide > 0 || tall > 0 ? 1 : 0));
-    if (wide == 0 && tall == 0) {
+    if (!cut.empty()) ui.ExpectQuestion(plat::mrNo).Containing("does not fit on the page");
+    PrintOn(c.sheet, c.turn, c.scale, c.showScale);
+    ASSERT_EQ(ui.Log().size(), asked + (cut.empty() ? 0 : 1));
+    if (cut.empty()) {
       EXPECT_TRUE(std::filesystem::exists(pdf));
       continue;
     }

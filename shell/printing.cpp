@@ -35,6 +35,12 @@ constexpr const char* kDoesNotFit =
     "the %s does not fit on the page at scale 1 : %d - it is %s on the paper.\n"
     "Choose a smaller scale (a larger number), or the other paper orientation in the print "
     "dialog.\nPrint it all the same?";
+// The same when the plan itself fits and only the scale text under it would
+// be cut off.
+constexpr const char* kScaleTextDoesNotFit =
+    "the scale text of the %s does not fit on the page at scale 1 : %d - it is %s on the "
+    "paper.\nChoose a smaller scale (a larger number), the other paper orientation, or no scale "
+    "text in the print dialog.\nPrint it all the same?";
 constexpr const char* kTooManyPages =
     "the plan would need %lld pages at scale 1 : %d - choose a smaller scale (a larger number)";
 constexpr const char* kNoGroupSplit = "the group drawing prints on one page only";
@@ -365,8 +371,10 @@ void SetPageMapping(plat::DeviceContext& dc, double left, double bottom, double 
 // plan in the list; all as it was again when it ends.
 class PaperView {
  public:
+  // What prints with the plan: the scale text too, or the plan alone.
+  enum class Ink { All, PlanOnly };
   PaperView(int32 offset, const dlg::PrintChoice& choice, const PageMetrics& page,
-            PrintedExtents& extents) {
+            PrintedExtents& extents, Ink ink = Ink::All) {
     const int32 scale = std::clamp(choice.scale, dlg::kMinPrintScale, dlg::kMaxPrintScale);
     perMapUnit =
         PrinterPixelsPerUnit(page.dpiX, scale, PrintCalibration(), MetricUnits) * PixelScale;
@@ -380,7 +388,8 @@ class PaperView {
     if (CurrentView < view::SplitPrintOffset) extents.Measure(TFlist::esOutline);
     // The fit counts it too: it prints with the plan, and the paper cuts
     // it off like the plan.
-    scaleText_.emplace(scale, CurrentView < view::PartPrintOffset ? choice.showScale : 0);
+    if (ink == Ink::All)
+      scaleText_.emplace(scale, CurrentView < view::PartPrintOffset ? choice.showScale : 0);
   }
   PaperView(const PaperView&) = delete;
   PaperView& operator=(const PaperView&) = delete;
@@ -441,7 +450,8 @@ bool PrintPages(PrintRun& run, int32 offset, const dlg::PrintChoice& choice,
 // print, scale text and all, on the printer's measuring page, nothing
 // printed.
 CutOff CutOffPages(TPrinter& printer, int32 v, int32 offset, const dlg::PrintChoice& choice,
-                   const PageMetrics& page, const PageLayout& layout, PrintedExtents& extents) {
+                   const PageMetrics& page, const PageLayout& layout, PrintedExtents& extents,
+                   PaperView::Ink what = PaperView::Ink::All) {
   const std::unique_ptr<plat::DeviceContext> device = printer.MeasuringPage();
   if (!device) return {};
   plat::InkDC ink(*device);
@@ -450,7 +460,7 @@ CutOff CutOffPages(TPrinter& printer, int32 v, int32 offset, const dlg::PrintCho
   {
     PrintGuard guard;
     CurrentView = v;
-    const PaperView paper(offset, choice, page, extents);
+    const PaperView paper(offset, choice, page, extents, what);
     const PageGrid grid = GridOf(layout, page, paper.perMapUnit);
     const plat::Size all{int(std::min(width, double(INT32_MAX))),
                          int(std::min(height, double(INT32_MAX)))};
@@ -577,10 +587,17 @@ bool TMainForm::PrintViews(const std::vector<int32>& views, int32 offset,
       return false;
     }
     const CutOff cut = CutOffPages(*printer_, v, offset, choice, page, layout, extents);
-    if (cut.Any() &&
-        !plat::AskYesNo(plat::Format(kDoesNotFit, PlanName(v).c_str(), choice.scale,
-                                     TooBig(cut, page.dpiX).c_str())))
-      return false;
+    if (cut.Any()) {
+      // Measured again without the scale text only when something is cut,
+      // so that a plan that fits is not said not to.
+      const bool planFits = !CutOffPages(*printer_, v, offset, choice, page, layout, extents,
+                                         PaperView::Ink::PlanOnly)
+                                 .Any();
+      if (!plat::AskYesNo(plat::Format(planFits ? kScaleTextDoesNotFit : kDoesNotFit,
+                                       PlanName(v).c_str(), choice.scale,
+                                       TooBig(cut, page.dpiX).c_str())))
+        return false;
+    }
     planned.emplace_back(v, layout);
   }
   if (planned.empty()) {

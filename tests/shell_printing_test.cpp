@@ -293,8 +293,9 @@ TEST_F(PrintCommands, NoPrinterPagesIsReported) {
 TEST_F(PrintCommands, ASplitPrintTakesAsManyPagesAsThePlanNeedsAndTheyMeet) {
   split.Answer([](dlg::TTSplitdlg& d) { d.scale = 10; });
   // The scale text, which a split print moves 2400 units left off the
-  // pages' seam, falls beyond the left pages at 1:10.
-  ui.ExpectQuestion(plat::mrYes).Containing("too wide");
+  // pages' seam, falls beyond the left pages at 1:10; the plan fits them.
+  ui.ExpectQuestion(plat::mrYes)
+      .Containing("the scale text of the ground floor does not fit on the page at scale 1 : 10");
   form->CmPrintssplitExecute();
   // 4000 x 3000 at 1:10 is 400 x 300 mm: two A4 pages across, two down.
   EXPECT_EQ(printer.documents, 1);

@@ -294,25 +294,44 @@ class MovedUnderTheProgram : public planfix::ShellTest,
     Child().OnMouseMove(x2, y, true);
     Child().OnMouseUp(1, x2, y);
   }
+  // The case's folder moved away and a copy of it laid out at its path;
+  // put back when the test ends. Returns why a change below it is refused.
+  std::string MoveAwayAndLayOutAgain() {
+    folder_ = dir.Root() + GetParam().folder;
+    fs::rename(folder_, folder_ + ".moved");
+    fs::copy(folder_ + ".moved", folder_, fs::copy_options::recursive);
+    return std::string(GetParam().what) + " " + folder_ +
+           " was moved or replaced since the program started";
+  }
+  void TearDown() override {
+    if (!folder_.empty()) {
+      fs::remove_all(folder_);
+      fs::rename(folder_ + ".moved", folder_);
+    }
+    ShellTest::TearDown();
+  }
+  std::unique_ptr<plat::InstanceLock> Claim() {
+    std::timespec started{};
+    std::timespec_get(&started, TIME_UTC);
+    return ClaimProgramDirectory(started);
+  }
+
+ private:
+  std::string folder_;
 };
 
 TEST_P(MovedUnderTheProgram, WritesNothingIntoWhatIsLaidOutAtItsPathAndHoldsTheDrawing) {
   const MoveCase& c = GetParam();
-  std::timespec started{};
-  std::timespec_get(&started, TIME_UTC);
-  const auto lock = ClaimProgramDirectory(started);
+  const auto lock = Claim();
   ASSERT_NE(lock, nullptr);
   NewDrawing("HOUSE");
   DrawLine(100, 100, 400);
   ASSERT_EQ(UserElementsIn("DWGS\\HOUSE.KWV"), 1);
 
-  const std::string folder = dir.Root() + c.folder;
-  fs::rename(folder, folder + ".moved");
-  fs::copy(folder + ".moved", folder, fs::copy_options::recursive);
+  const std::string reason = MoveAwayAndLayOutAgain();
   const auto laidOut = Files(dir.Root());
   const auto cannotWrite = [&](const std::string& file) {
-    return "cannot write " + dir.Root() + file + " (" + c.what + " " + folder +
-           " was moved or replaced since the program started)";
+    return "cannot write " + dir.Root() + file + " (" + reason + ")";
   };
   DefaultTestUi()
       .ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk)
@@ -326,26 +345,16 @@ TEST_P(MovedUnderTheProgram, WritesNothingIntoWhatIsLaidOutAtItsPathAndHoldsTheD
   Window().Paint();
   EXPECT_EQ(DrawingList.Count() - 6, 2) << c.story;
   EXPECT_TRUE(form->HasUnsavedChanges()) << c.story;
-
-  fs::remove_all(folder);
-  fs::rename(folder + ".moved", folder);
 }
 
 // Whatever changes a file below the moved directory is refused with the
 // check's own reason: a user's PDF saved there, a folder made for pictures,
 // a file deleted (the group drawing given up).
 TEST_P(MovedUnderTheProgram, RefusesEveryKindOfChangeWithItsReason) {
-  const MoveCase& c = GetParam();
-  std::timespec started{};
-  std::timespec_get(&started, TIME_UTC);
-  const auto lock = ClaimProgramDirectory(started);
+  const auto lock = Claim();
   ASSERT_NE(lock, nullptr);
   dir.WriteFile("DWGS\\HOUSE.GPD", "group");
-  const std::string folder = dir.Root() + c.folder;
-  fs::rename(folder, folder + ".moved");
-  fs::copy(folder + ".moved", folder, fs::copy_options::recursive);
-  const std::string reason =
-      std::string(c.what) + " " + folder + " was moved or replaced since the program started";
+  const std::string reason = MoveAwayAndLayOutAgain();
 
   EXPECT_EQ(plat::DeleteFile("DWGS\\HOUSE.GPD").Reason(), reason);
   EXPECT_TRUE(fs::exists(dir.Root() + "/DWGS/HOUSE.GPD"));
@@ -357,9 +366,6 @@ TEST_P(MovedUnderTheProgram, RefusesEveryKindOfChangeWithItsReason) {
   EXPECT_FALSE(fs::exists(pdf));
   EXPECT_FALSE(plat::CreateFolder("DWGS\\PICTURES\\"));
   EXPECT_FALSE(fs::exists(dir.Root() + "/DWGS/PICTURES"));
-
-  fs::remove_all(folder);
-  fs::rename(folder + ".moved", folder);
 }
 
 INSTANTIATE_TEST_SUITE_P(

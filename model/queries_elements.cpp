@@ -6,7 +6,6 @@
 #include "model/flist.h"
 #include "model/queries_support.h"
 #include "platform/files.h"
-#include "storage/damaged_files.h"
 #include "storage/record_codec.h"
 
 namespace {
@@ -204,9 +203,5 @@ int32 TFlist::DeleteDrawingFile() {
   if (!saved.Whole() || saved.header.count != 0 || savedCopy.Count() != 0) return 0;
   Clear();
   if (DrawingName.empty()) return 0;
-  // A live file found damaged goes only once its copy stands.
-  const std::string live = DrawingWritePath(dtDrawing);
-  if (!storage::MayReplace(live) || !plat::DeleteFile(live)) return 0;
-  storage::ForgetDamaged(live);
-  return 1;
+  return storage::DeleteListFile(DrawingWritePath(dtDrawing)) ? 1 : 0;
 }

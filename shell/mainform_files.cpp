@@ -140,6 +140,16 @@ std::vector<std::string> ReadFaultTexts(const TFlist::ReadReport& read) {
   return texts;
 }
 
+// The faults as sentences, each after a space.
+std::string FaultSentences(const std::vector<std::string>& faults) {
+  std::string text;
+  for (std::string fault : faults) {
+    fault[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(fault[0])));
+    text += " " + fault + ".";
+  }
+  return text;
+}
+
 void WriteLastUndoViews() {
   const int32* u = DrawingList.UndoViews;
   cfg::Write(ProgramFile(cfgfile::LastUndoViews),
@@ -460,10 +470,7 @@ std::string TMainForm::DamagedDrawingText(const std::string& name, const TFlist:
                              read.expected);
       break;
   }
-  for (std::string& fault : faults) {
-    fault[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(fault[0])));
-    text += " " + fault + ".";
-  }
+  text += FaultSentences(faults);
   // A file read whole, or one that could not be opened at all, holds
   // nothing the program could lose; nor does a step, the program's own.
   if (when == DamagedWhen::UndoStep || when == DamagedWhen::RedoStep) return text;
@@ -479,15 +486,11 @@ std::string TMainForm::DamagedDrawingText(const std::string& name, const TFlist:
 
 std::string TMainForm::SavedCopyUnreadText(const std::string& name,
                                             const TFlist::ReadReport& read) {
-  std::string text = plat::Format(
-      "Drawing %s keeps its changes: the drawing as last saved (%s) could not be read whole, "
-      "so it was not put back.",
-      name.c_str(), plat::MapPath(ProgramFile(cfgfile::SavedCopy)).c_str());
-  for (std::string& fault : ReadFaultTexts(read)) {
-    fault[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(fault[0])));
-    text += " " + fault + ".";
-  }
-  return text;
+  return plat::Format(
+             "Drawing %s keeps its changes: the drawing as last saved (%s) could not be read "
+             "whole, so it was not put back.",
+             name.c_str(), plat::MapPath(ProgramFile(cfgfile::SavedCopy)).c_str()) +
+         FaultSentences(ReadFaultTexts(read));
 }
 
 void TMainForm::OpenRecentFile(int index) {

@@ -44,7 +44,7 @@ bool EndsWithNoCase(std::string_view s, std::string_view end) {
 }
 
 // Whether a copy kept is still a regular file of its size: one removed
-// since is made again. Cheap enough for every paint's read.
+// since is made again.
 bool StillThere(const std::string& copy, std::size_t size) {
   std::error_code ec;
   const std::filesystem::path path = plat::MapPath(copy);
@@ -101,7 +101,7 @@ DamagedRead FileFoundDamaged(std::string_view path, const std::string* data,
     // kept, and told, once, while their copy is there.
     const bool same = before.readable == found.readable && before.size == found.size &&
                       before.hash == found.hash &&
-                      (!data || before.bytes == *data);
+                      (!data || before.kept.Kept() || before.bytes == *data);
     if (same && (!before.kept.Kept() || StillThere(before.kept.copy, before.size)))
       return {before.kept, false};
   }

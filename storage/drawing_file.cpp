@@ -192,10 +192,8 @@ bool TFlist::WriteSavedCopy() {
   // take), so its bytes are the floors' drawing as the user left it.
   const std::string live = DrawingWritePath(dtDrawing);
   std::string data;
-  if (const std::string* held = storage::Unwritten(live)) {
-    data = *held;
-  } else if (const plat::ReadStatus read = plat::ReadFile(live, data);
-             read != plat::ReadStatus::Ok) {
+  if (const plat::ReadStatus read = storage::ReadHeldOrFile(live, data);
+      read != plat::ReadStatus::Ok) {
     const std::string reason = read == plat::ReadStatus::Missing
                                    ? "the drawing's file " + plat::MapPath(live) + " is not there"
                                    : "the drawing's file " + plat::MapPath(live) +

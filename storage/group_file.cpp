@@ -1,7 +1,6 @@
 // The group file DWGS\<name>.GPD: the group drawing in the drawing layout,
 // written and read whatever the current view.
 #include "model/flist.h"
-#include "storage/damaged_files.h"
 #include "storage/record_codec.h"
 #include "storage/unwritten_files.h"
 
@@ -36,12 +35,8 @@ void TFlist::KeepGroupAsSaved() {
   const std::string path = GroupFilePath();
   groupWritten_ = false;
   savedGroupKnown_ = true;
-  if (const std::string* held = storage::Unwritten(path)) {
-    savedGroup_ = *held;
-    return;
-  }
   std::string data;
-  switch (plat::ReadFile(path, data)) {
+  switch (storage::ReadHeldOrFile(path, data)) {
     case plat::ReadStatus::Ok: savedGroup_ = std::move(data); break;
     case plat::ReadStatus::Missing:
       // A folder or a device at its name is not the program's to remove.
@@ -64,9 +59,7 @@ bool TFlist::RestoreSavedGroup() {
   if (!savedGroup_) {
     storage::ReleaseUnwritten(path);
     // There was no group drawing at the last save.
-    plat::WriteResult deleted = storage::MayReplace(path);
-    if (deleted) deleted = plat::DeleteFile(path);
-    if (deleted) storage::ForgetDamaged(path);
+    plat::WriteResult deleted = storage::DeleteListFile(path);
     // Gone already is what was wanted; a refusal stands whatever is there.
     if (!deleted && deleted.refused.empty() && plat::WhatIsAt(path) == plat::PathKind::Nothing)
       deleted = {0, deleted.path};

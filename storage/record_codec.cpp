@@ -979,6 +979,16 @@ plat::WriteResult ReplaceFile(std::string_view path, std::string data, OnFailure
   return written;
 }
 
+plat::WriteResult DeleteListFile(std::string_view path) {
+  plat::WriteResult deleted = MayReplace(path);
+  if (deleted) deleted = plat::DeleteFile(path);
+  if (deleted) {
+    ReleaseUnwritten(path);
+    ForgetDamaged(path);
+  }
+  return deleted;
+}
+
 ReadResult ReadListFile(std::string_view path, TFlist& list, const Placement& p,
                         const KeepFn& keep) {
   return ReadListFilePlaced(path, list, [&p](const FileHeader&) { return p; }, keep);

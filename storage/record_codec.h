@@ -226,6 +226,9 @@ plat::WriteResult WriteListFile(std::string_view path, const TFlist& list,
 // Replaces a list file with data, as WriteListFile does with a list.
 plat::WriteResult ReplaceFile(std::string_view path, std::string data,
                               OnFailure onFailure = OnFailure::KeepOldFile);
+// Deletes a list file, never a damaged file whose copy does not stand (as
+// ReplaceFile); what is held for it is let go once it is gone.
+plat::WriteResult DeleteListFile(std::string_view path);
 ReadResult ReadListFile(std::string_view path, TFlist& list, const Placement& p,
                         const KeepFn& keep = {});
 ReadResult ReadListFilePlaced(std::string_view path, TFlist& list, const PlaceFn& place,

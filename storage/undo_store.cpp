@@ -110,6 +110,13 @@ Step Load(TFlist& list, int32 slot) {
   return list.Count() > 0 ? Step::Read : Step::Empty;
 }
 
+// Drops the newest step of the stack at `from`, with its view.
+bool DropStep(TFlist& list, int32 from) {
+  const bool written = ShiftUp(list, from);
+  if (from == kUndoTop) PopView(list);
+  return written;
+}
+
 // A step that cannot be read whole is dropped from its stack, so that the
 // next undo or redo reaches the steps behind it; the list is left empty,
 // the drawing as it stands in its file, and the user told.
@@ -117,8 +124,7 @@ bool GiveUpStep(TFlist& list, int32 from) {
   const TFlist::ReadReport read = list.LastRead;
   list.Clear();
   list.StepGivenUp = true;
-  const bool written = ShiftUp(list, from);
-  if (from == kUndoTop) PopView(list);
+  const bool written = DropStep(list, from);
   if (list.OnReadDamaged)
     list.OnReadDamaged(from == kUndoTop ? TFlist::StoredFile::UndoStep
                                         : TFlist::StoredFile::RedoStep,
@@ -149,9 +155,7 @@ bool Exchange(TFlist& list, int32 from, int32 to, bool pushView, int32 view) {
   bool written = list.WriteUndoSnapshot(to, kReplacedDrawing);
   if (pushView) PushView(list, view);
   if (Load(list, from) != Step::Read) return GiveUpStep(list, from) && written;
-  written = ShiftUp(list, from) && written;
-  if (from == kUndoTop) PopView(list);
-  return written;
+  return DropStep(list, from) && written;
 }
 
 }  // namespace

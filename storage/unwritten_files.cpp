@@ -37,6 +37,14 @@ const std::string* Unwritten(std::string_view path) {
   return it == held.end() ? nullptr : &it->second;
 }
 
+plat::ReadStatus ReadHeldOrFile(std::string_view path, std::string& out) {
+  if (const std::string* held = Unwritten(path)) {
+    out = *held;
+    return plat::ReadStatus::Ok;
+  }
+  return plat::ReadFile(path, out);
+}
+
 plat::WriteResult WriteUnwritten(std::string_view path) {
   const std::string* held = Unwritten(path);
   if (!held) return {};

@@ -21,6 +21,9 @@ void ReleaseUnwritten(std::string_view path);
 bool AnyUnwritten();
 // What is held for a path; nullptr when its file is up to date.
 const std::string* Unwritten(std::string_view path);
+// The content a path stands for: what is held for it, else its file read
+// whole (plat::ReadFile).
+plat::ReadStatus ReadHeldOrFile(std::string_view path, std::string& out);
 // Writes what is held for a path to its file, and lets it go once written;
 // a path with nothing held counts as written.
 plat::WriteResult WriteUnwritten(std::string_view path);

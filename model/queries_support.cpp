@@ -5,6 +5,7 @@
 
 #include "model/elements.h"
 #include "model/flist.h"
+#include "model/sheet.h"
 #include "model/view_mapping.h"
 #include "storage/cfgfile.h"
 #include "storage/settings_files.h"
@@ -62,11 +63,13 @@ RoomBounds ReadRoomBounds() {
 
 void ReadSheetSize() {
   cfg::Reader r(ProgramFile(cfgfile::SheetSize.ForUnits()));
-  for (int32* side : {&DrawingWidth, &DrawingHeight}) {
+  int32 sides[2] = {DrawingWidth, DrawingHeight};
+  for (int32& side : sides) {
     int32 v = 0;
     if (!r.Int(v)) break;
-    if (v >= -kMaxSheetSide && v <= kMaxSheetSide) *side = v;
+    if (v >= -kMaxSheetSide && v <= kMaxSheetSide) side = v;
   }
+  SetSheetSize(sides[0], sides[1]);
 }
 
 std::array<std::string, kTitleCount> ReadTitles() {

@@ -2,6 +2,7 @@
 
 #include "model/flist.h"
 #include "model/rounding.h"
+#include "model/sheet.h"
 #include "platform/ui.h"
 #include "shell/mainform.h"
 #include "storage/cfgfile.h"
@@ -281,8 +282,7 @@ void TMDIChild::ViewGlobals::Apply() const {
   ZoomFactor = zoomFactor;
   WindowExtX = windowExtX;
   WindowExtY = windowExtY;
-  DrawingWidth = drawingWidth;
-  DrawingHeight = drawingHeight;
+  SetSheetSize(drawingWidth, drawingHeight);
   ZoomStyle = zoomStyle;
   CurrentView = currentView;
   WindowOrgX = windowOrgX;
@@ -298,4 +298,9 @@ void TMDIChild::RestoreViewState() {
   if (saved_.valid) saved_.view.Apply();
   if (ViewCode != 0) CurrentView = ViewCode;
   if (!Caption.empty()) DrawingList.SetViewFileName(Caption);
+  // The list holds the drawing the window shows (the group drawing or the
+  // floors') before anything of the window can act on it.
+  const TFlist::Content shown = TFlist::GroupShown() ? TFlist::Content::Group
+                                                     : TFlist::Content::Floors;
+  if (DrawingList.Holds() != shown) DrawingList.ReadDrawingFile(dtDrawing);
 }

@@ -6,6 +6,7 @@
 #include "model/flist.h"
 #include "model/queries_support.h"
 #include "model/rounding.h"
+#include "model/sheet.h"
 #include "model/view_mapping.h"
 #include "planwindow/childwin.h"
 #include "platform/files.h"
@@ -184,7 +185,7 @@ void TMDIChild::SetupViewport(int32 /*mode: both callers pass 2*/) {
   if (WindowExtX <= 0) return;
 
   const long long h = (long long)DrawingWidth * WindowExtY / WindowExtX;
-  DrawingHeight = int32(h - h % SheetStep());
+  SetSheetSize(DrawingWidth, int32(h - h % SheetStep()));
   if (ZoomStyle < zoomstyle::Half)
     cfg::Write(ProgramFile(cfgfile::SheetSize.ForUnits()),
                plat::Format("%d %d", DrawingWidth, DrawingHeight));

@@ -612,6 +612,34 @@ std::string FormatList(const TFlist& list, FileHeader header, const Placement& p
   return out;
 }
 
+void MovePlacement(TFlist& list, const Placement& from, const Placement& to, Variant v) {
+  if (from == to) return;
+  const Shifts out(from), in(to);
+  auto move = [&](TObj& e, std::uint32_t offset, Role role) {
+    int32& x = FieldAtOffset(e, offset);
+    x = WrapAdd(WrapSub(x, out[role]), in[role]);
+  };
+  for (int32 i = 0; i < list.Count(); ++i) {
+    TObj& e = *list.At(i);
+    const Layout* layout = LayoutOfKind(e.Kind, v);
+    if (layout == nullptr) continue;
+    // An element of another class than its kind's is written through a
+    // stand-in that takes only its TObj fields.
+    const bool own = IsOfClass(e, layout->cls);
+    auto inElement = [&](std::uint32_t offset) { return own || offset < sizeof(TObj); };
+    for (const Item& item : layout->items) {
+      if (item.op == Op::Value && inElement(item.field.offset)) {
+        move(e, item.field.offset, item.field.role);
+      } else if (item.op == Op::Points && own) {
+        const int32 n = PointsToWrite(static_cast<TPolyobj&>(e).PointCount);
+        for (int32 j = 0; j < n; ++j)
+          for (const FieldRef& f : layout->points)
+            move(e, f.offset + 4u * static_cast<uint32>(j), f.role);
+      }
+    }
+  }
+}
+
 // ---- Reading ---------------------------------------------------------------------------------
 
 bool RecordReader::AtEnd() {

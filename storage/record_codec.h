@@ -51,6 +51,13 @@ struct Placement {
 // DrawingHeight times PixelScale, from the globals as they are now.
 Placement PageCentre();
 
+// Moves every position of the list's elements from one placement to
+// another, exactly as writing them under `from` and reading them back under
+// `to` would: what the list then writes under `to` is what it wrote under
+// `from`. Elements without a record are left as they are.
+void MovePlacement(TFlist& list, const Placement& from, const Placement& to,
+                   Variant v = Variant::Drawing);
+
 struct FileHeader {
   int32 count = 0;
   int32 designRoomCount = 0;

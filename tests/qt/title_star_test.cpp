@@ -31,6 +31,8 @@ constexpr int32 kCentreX = 20000;
 constexpr int32 kCentreY = 12000;
 constexpr int32 kHalfWidth = 5000;
 constexpr int32 kHalfDepth = 3000;
+// The height of the sheet's centre the house was last stored about.
+int32 storedCentreY = 0;
 
 // Four walls round the middle of the sheet and a room name, as stored.
 void StoreHouse() {
@@ -46,6 +48,7 @@ void StoreHouse() {
                                DrawingColour, 6, 0, 1, 5, 20, 400, "Arial", "LOUNGE"));
   DrawingList.WriteDrawingFile(dtDrawing);
   DrawingList.Clear();
+  storedCentreY = DrawingHeight * PixelScale / 2;
 }
 
 bool Starred(const MainWindow& window) { return window.windowTitle().endsWith(" *"); }
@@ -189,9 +192,11 @@ TEST(TitleStar, AMoveInThePlanStarsTheTitleAtOnceAndUndoKeepsTheQuestionArmed) {
   window.Command("Save")->trigger();
   EXPECT_FALSE(Starred(window));
 
-  const QPoint from = PixelOf(plan, kCentreX - 1500, kCentreY - 1500);
-  const QPoint to = PixelOf(plan, kCentreX + 2500, kCentreY + 1500);
-  const QPoint place = PixelOf(plan, kCentreX + 1000, kCentreY + 1000);
+  // The house lies about the middle of the window's own sheet.
+  const int32 x = kCentreX, y = kCentreY + (DrawingHeight * PixelScale / 2 - storedCentreY);
+  const QPoint from = PixelOf(plan, x - 1500, y - 1500);
+  const QPoint to = PixelOf(plan, x + 2500, y + 1500);
+  const QPoint place = PixelOf(plan, x + 1000, y + 1000);
   Mouse(canvas, QEvent::MouseButtonPress, from, Qt::LeftButton);
   Mouse(canvas, QEvent::MouseMove, to, Qt::LeftButton);
   Mouse(canvas, QEvent::MouseButtonRelease, to, Qt::NoButton);

@@ -1,0 +1,139 @@
+// What the windows do never moves the drawing: each window keeps a sheet of
+// its own proportions, and files keep positions about the sheet's centre,
+// so whatever the list holds must follow the sheet that is in force
+// whenever a write could come.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "model/flist.h"
+#include "model/globals.h"
+#include "planwindow/childwin.h"
+#include "tests/planwindow_fixture.h"
+
+namespace {
+
+constexpr const char* kLive = "DWGS\\HOUSE.KWV";
+constexpr const char* kSaved = "CFG\\tmp.cfg";
+constexpr const char* kGroup = "DWGS\\HOUSE.GPD";
+
+class WindowOperations : public planfix::ShellTest {
+ public:
+  using planfix::ShellTest::form;
+  using planfix::ShellTest::frame;
+
+  // A saved house with a ground and a first floor, each in its window
+  // (the first floor's active), the windows of one shape.
+  void SetUp() override {
+    ShellTest::SetUp();
+    NewDrawing("HOUSE");
+    ground = &Window();
+    Edit(planfix::ExtWall(18000, 11000, 22000, 11000));
+    Edit(planfix::Line(19000, 12000, 21000, 14000));
+    form->CmSaveExecute();
+    DefaultTestUi().ExpectQuestion(plat::mrNo).WithText(
+        "Will the outside wall dimensions be the same as the ground floor?");
+    form->CmPlan1Execute();
+    first = &Window();
+    ASSERT_NE(first, ground);
+    Edit(planfix::Line(18500, 11500, 21500, 11500, view::First));
+    form->CmSaveExecute();
+    live = dir.ReadFile(kLive);
+    saved = dir.ReadFile(kSaved);
+    ASSERT_EQ(live, saved);
+  }
+  planfix::PlanHost* ground = nullptr;
+  planfix::PlanHost* first = nullptr;
+  std::string live, saved;
+};
+
+struct Operation {
+  const char* name;
+  std::function<void(WindowOperations&)> run;
+};
+
+void Activate(WindowOperations& t, planfix::PlanHost* h) { t.form->ChildActivated(h->child); }
+
+const Operation kOperations[] = {
+    {"CloseTheActiveWindowOfAnotherShape",
+     [](WindowOperations& t) {
+       t.ground->Resize({400, 700});
+       t.first->Close();
+     }},
+    {"PaintTheOtherWindowOfAnotherShape",
+     [](WindowOperations& t) {
+       t.ground->Resize({400, 700});
+       t.ground->window.InvalidateRect(nullptr);
+       t.ground->Paint();
+     }},
+    {"ResizeTheActiveWindow", [](WindowOperations& t) { t.first->Resize({1200, 400}); }},
+    {"ActivateTheOtherWindowOfAnotherShape",
+     [](WindowOperations& t) {
+       t.ground->Resize({400, 700});
+       Activate(t, t.ground);
+     }},
+    {"MaximiseThenRestoreThenCloseEach",
+     [](WindowOperations& t) {
+       t.first->Resize({2560, 1300});
+       t.first->Paint();
+       t.first->Resize({1000, 600});
+       t.first->Close();
+       t.ground->Resize({700, 1000});
+     }},
+    {"CloseEachAndReopenTwice",
+     [](WindowOperations& t) {
+       for (int i = 0; i < 2; ++i) {
+         t.ground->Resize({500 + 300 * i, 900});
+         t.first->Close();
+         t.ground->Close();
+         t.form->OpenRecentFile(0);
+         t.ground = t.first = t.frame.Active();
+         t.first->Resize({1100, 500});
+       }
+     }},
+};
+
+class AnyWindowOperation : public WindowOperations,
+                           public ::testing::WithParamInterface<Operation> {};
+
+// Whatever is done to the windows, a save writes every element where it
+// was: the live file and the saved copy keep their bytes.
+TEST_P(AnyWindowOperation, NeverMovesWhatASaveWrites) {
+  GetParam().run(*this);
+  form->CmSaveExecute();
+  EXPECT_EQ(dir.ReadFile(kLive), live);
+  EXPECT_EQ(dir.ReadFile(kSaved), saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, AnyWindowOperation, ::testing::ValuesIn(kOperations),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+namespace {
+
+// The group drawing keeps its place through the same operations, and the
+// floors' drawing saved from the group window keeps its own.
+TEST_F(WindowOperations, TheGroupDrawingStaysWhereItWasDrawnToo) {
+  form->CmGroupExecute();
+  planfix::PlanHost* group = &Window();
+  Edit(planfix::Line(17000, 10000, 23000, 10000, view::Group));
+  form->CmSaveExecute();
+  const std::string drawn = dir.ReadFile(kGroup);
+
+  group->Resize({450, 800});
+  Activate(*this, ground);
+  ground->Paint();
+  Activate(*this, group);
+  group->Resize({1300, 500});
+  Edit(planfix::Line(17000, 9000, 23000, 9000, view::Group));
+  form->CmSaveExecute();
+  // The first line's record, the last of the file as it was drawn.
+  const std::string firstLine = drawn.substr(drawn.rfind("\n1\n") + 1);
+  EXPECT_NE(dir.ReadFile(kGroup).find(firstLine), std::string::npos) << drawn;
+  EXPECT_EQ(dir.ReadFile(kLive), live);
+  EXPECT_EQ(dir.ReadFile(kSaved), saved);
+}
+
+}  // namespace

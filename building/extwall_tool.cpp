@@ -133,6 +133,6 @@ void TExtwallobjtool::CopyWalls(int32 sourceView) {
 void TExtwallobjtool::FinishFloor() {
   if ((MultiFloorMode >= multifloor::AllFloors && MultiFloorMode <= multifloor::ThisFloor) ||
       CurrentView == view::Ground)
-    RecentreFloors(this, recentre::WithUpperFloors);
+    RecentreFloors(recentre::AfterWalls);
   ComputeFloorArea();
 }

@@ -2,12 +2,9 @@
 
 #include <algorithm>
 
-#include "building/extwall_tool.h"
 #include "model/element_shift.h"
 #include "model/flist.h"
 #include "model/queries_support.h"
-#include "storage/cfgfile.h"
-#include "storage/settings_files.h"
 
 namespace {
 
@@ -55,34 +52,19 @@ void Measure(const TObj& e, int32 how, Box& box) {
 
 int32 ToStep(long long shift, int32 step) { return queries::ClampToInt32(shift / step * step); }
 
-void ShiftUpperFloors(int32 dx, int32 dy) {
-  cfg::Reader in(ProgramFile(cfgfile::Floors));
-  int32 floors[4] = {};
-  for (int32& f : floors)
-    if (!in.Int(f)) break;
-  // Each value counts only in its own place: 121 first, 124 last.
-  for (int32 i = 0; i < 4; ++i) {
-    if (floors[i] != view::First + i) continue;
-    CurrentView = floors[i];
-    ShiftFloorElements(dx, dy);
-  }
-  CurrentView = view::Ground;
-}
-
 }  // namespace
 
 // Everything of the floor moves but walls of kind 110: they are not part of
 // the building being placed, so they are neither measured nor moved and stay
 // where they were drawn on the sheet. (Centring a floor on the page when it
-// is opened moves them with the rest.)
+// is opened moves them with the rest.) The other floors of the house move
+// with the floor, so that no centring changes where one lies over another.
 void ShiftFloorElements(int32 dx, int32 dy) {
-  for (int32 i = 0; i < DrawingList.Count(); ++i) {
-    TObj& e = *DrawingList.At(i);
-    if (e.Floor == CurrentView && e.Kind != kind::ExtWall110) ShiftElement(e, dx, dy);
-  }
+  ShiftFloor(DrawingList, CurrentView, dx, dy,
+             [](const TObj& e) { return e.Kind == kind::ExtWall110; });
 }
 
-void RecentreFloors(const TDrawingtool* tool, int32 how) {
+void RecentreFloors(int32 how) {
   Box box;
   for (int32 i = 0; i < DrawingList.Count(); ++i) {
     const TObj& e = *DrawingList.At(i);
@@ -99,10 +81,5 @@ void RecentreFloors(const TDrawingtool* tool, int32 how) {
   const int32 dx = ToStep(halfW - cx, step);
   const int32 dy = ToStep(halfH - cy, step);
   ShiftFloorElements(dx, dy);
-
-  auto* ext = dynamic_cast<const TExtwallobjtool*>(tool);
-  if (how == recentre::WithUpperFloors && ext && ext->MultiFloorMode == multifloor::GroundOnly &&
-      CurrentView == view::Ground)
-    ShiftUpperFloors(dx, dy);
   if (how != recentre::NoSave) DrawingList.WriteDrawingFile(dtDrawing);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/flist.h"
 #include "model/queries_support.h"
 
 namespace {
@@ -75,5 +76,15 @@ void ShiftElement(TObj& e, int32 dx, int32 dy) {
     s.Move(w->InsertX, w->InsertY);
   } else if (auto* d = dynamic_cast<TDoorobj*>(&e); d && kind::IsDoorKind(k)) {
     s.Move(d->InsertX, d->InsertY);
+  }
+}
+
+void ShiftFloor(TFlist& list, int32 view, int32 dx, int32 dy, bool (*stays)(const TObj&)) {
+  if (dx == 0 && dy == 0) return;
+  const bool house = IsHouseFloor(view);
+  for (int32 i = 0; i < list.Count(); ++i) {
+    TObj& e = *list.At(i);
+    const bool moves = e.Floor == view || (house && IsHouseFloor(e.Floor));
+    if (moves && !(stays && stays(e))) ShiftElement(e, dx, dy);
   }
 }

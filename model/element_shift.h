@@ -7,3 +7,14 @@
 #include "model/globals.h"
 
 void ShiftElement(TObj& e, int32 dx, int32 dy);
+
+class TFlist;
+
+// The floors of one house, ground floor to sub floor: they lie over one
+// another, so none of them moves on the sheet without the others.
+constexpr bool IsHouseFloor(int32 v) { return v >= view::Ground && v <= view::SubFloor; }
+
+// Moves every element of the view by (dx, dy), and of every floor of the
+// house when the view is one of them, leaving those `stays` picks.
+void ShiftFloor(TFlist& list, int32 view, int32 dx, int32 dy,
+                bool (*stays)(const TObj&) = nullptr);

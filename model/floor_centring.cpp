@@ -1,6 +1,7 @@
 // Centring a floor on the drawing sheet: every element of the current view
 // moves by one shift, in whole inches (24 units) or 25 mm, so that the
-// view's walls and symbols sit in the middle of the sheet.
+// view's walls and symbols sit in the middle of the sheet. The other floors
+// of the house move with it, so that the floors stay over one another.
 #include <algorithm>
 
 #include "model/element_shift.h"
@@ -63,8 +64,7 @@ bool TFlist::CentreFloorOnPage(int32 /*how*/) {
   const int32 step = MetricUnits == 1 ? kMetricStep : kImperialStep;
   const int32 dx = ToStep(W / 2 + (1LL * ext.maxX - ext.minX) / 2 - ext.maxX, step);
   const int32 dy = ToStep(H / 2 + (1LL * ext.maxY - ext.minY) / 2 - ext.maxY, step);
-  for (int32 i = 0; i < Count(); ++i)
-    if (At(i)->Floor == v) ShiftElement(*At(i), dx, dy);
+  ShiftFloor(*this, v, dx, dy);
   WriteDrawingFile(dtDrawing);
   return dx != 0 || dy != 0;
 }

@@ -1,6 +1,8 @@
 // Re-centring a floor on the sheet, and the floor area of its walls.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "building/extwall_tool.h"
 #include "tools/linetool.h"
 #include "tools/lineobj_geometry.h"
@@ -55,22 +57,23 @@ TEST_F(Recentre, TheShiftIsCutDownToWholeStepsOfTheUnits) {
     Units(c.metric);
     InitDrawingList();
     BoxWithRawShift(view::Ground, c.raw, c.raw);
-    RecentreFloors(nullptr, recentre::Save);
+    RecentreFloors(recentre::Save);
     const TObj& w = *DrawingList.At(6);
     EXPECT_EQ(w.X1, 4000 - c.raw + c.snapped) << c.raw;
     EXPECT_EQ(w.Y1, 3800 - c.raw + c.snapped) << c.raw;
   }
 }
 
-TEST_F(Recentre, EveryPointOfTheFloorMovesAndOtherFloorsStay) {
+TEST_F(Recentre, EveryPointOfTheFloorMovesAndTheOtherFloorsWithIt) {
   // The topmost wall first: the box still spans every wall.
   Wall(view::Ground, 2000, 6000, 6000, 6000);
   Wall(view::Ground, 2000, 2000, 2000, 6000);
   auto* text = new TTextobj(kind::Text34, view::Ground, 0, 0, 1000, 1000, 900, 0, 0, 0, 1, 0, 6,
                             1, 10, 400, "Arial", "4000");
   DrawingList.Add(text);
-  auto* other = Wall(view::First, 2000, 2000, 2000, 6000);
-  RecentreFloors(nullptr, recentre::NoSave);
+  auto* above = Wall(view::First, 2000, 2000, 2000, 6000);
+  auto* site = Wall(view::Site, 2000, 2000, 2000, 6000);
+  RecentreFloors(recentre::NoSave);
   // Box 2000..6000 x 2000..6000: centre (4000, 4000), shift (2000, 800).
   const TObj& first = *DrawingList.At(6);
   EXPECT_EQ(first.X1, 4000);
@@ -78,7 +81,8 @@ TEST_F(Recentre, EveryPointOfTheFloorMovesAndOtherFloorsStay) {
   EXPECT_EQ(static_cast<const TExtwallobj&>(first).Line2X1, 2001 + 2000);
   EXPECT_EQ(text->X1, 3000);
   EXPECT_EQ(text->X2, 900);  // the bearing it labels stays
-  EXPECT_EQ(other->X1, 2000);
+  EXPECT_EQ(above->X1, 4000);
+  EXPECT_EQ(site->X1, 2000);
   EXPECT_EQ(DrawingList.At(0)->X1, 2000);  // the floor's information record moves too
   // NoSave leaves the file alone.
   DrawingList.Clear();
@@ -89,34 +93,40 @@ TEST_F(Recentre, EveryPointOfTheFloorMovesAndOtherFloorsStay) {
 TEST_F(Recentre, AFloorWithoutWallsOrSymbolsMovesNothingAndWritesNothing) {
   DrawingList.Add(new TLineobj(kind::Line, view::Ground, 0, 0, 100, 0, 900, 0, 100, 100, 0, 900,
                                0, 1, 0));
-  RecentreFloors(nullptr, recentre::Save);
+  RecentreFloors(recentre::Save);
   EXPECT_EQ(DrawingList.At(6)->X1, 100);
   EXPECT_FALSE(dir.Exists("DWGS\\CENTRE.KWV"));
   // The site plan measures every shape: the line moves it.
   CurrentView = view::Site;
   DrawingList.At(6)->Floor = view::Site;
-  RecentreFloors(nullptr, recentre::SitePlan);
+  RecentreFloors(recentre::SitePlan);
   EXPECT_EQ(DrawingList.At(6)->X1, 100 + 5500);
   EXPECT_TRUE(dir.Exists("DWGS\\CENTRE.KWV"));
 }
 
-TEST_F(Recentre, UpperFloorsFollowTheGroundFloorOnlyWhenListedInTheirPlace) {
-  dir.WriteFile("CFG\\FLOORS.CFG", "121 0 123 0\n");
+// The floors of the house keep lying over one another whichever of them is
+// re-centred; views that are no floor of it (site plan, layouts) and walls
+// of kind 110 stay where they were drawn.
+TEST_F(Recentre, EveryFloorOfTheHouseTakesTheShiftOfTheFloorReCentred) {
   BoxWithRawShift(view::Ground, 100, 0);
-  auto* first = Wall(view::First, 1000, 1000, 1000, 2000);
-  auto* second = Wall(view::Second, 1000, 1000, 1000, 2000);
-  auto* third = Wall(view::Third, 1000, 1000, 1000, 2000);
-  TExtwallobjtool tool;
-  tool.MultiFloorMode = multifloor::AllFloors;  // only the ground-floor mode moves them
-  RecentreFloors(&tool, recentre::WithUpperFloors);
-  EXPECT_EQ(first->X1, 1000);
-  BoxWithRawShift(view::Ground, 100, 0);  // the ground floor off centre again
-  tool.MultiFloorMode = multifloor::GroundOnly;
-  RecentreFloors(&tool, recentre::WithUpperFloors);
-  EXPECT_EQ(CurrentView, view::Ground);
-  EXPECT_NE(first->X1, 1000);
-  EXPECT_EQ(second->X1, 1000);
-  EXPECT_EQ(third->X1, first->X1);
+  std::vector<TObj*> floors;
+  for (int32 v : {view::First, view::Second, view::Third, view::Basement, view::SubFloor})
+    floors.push_back(Wall(v, 1000, 1000, 1000, 2000));
+  TObj* stays[] = {Wall(view::Site, 1000, 1000, 1000, 2000),
+                   Wall(view::LayoutGround, 1000, 1000, 1000, 2000),
+                   Wall(view::First, 1000, 1000, 1000, 2000)};
+  stays[2]->Kind = kind::ExtWall110;
+  RecentreFloors(recentre::AfterWalls);
+  for (TObj* f : floors) EXPECT_EQ(f->X1, 1100) << f->Floor;
+  for (TObj* s : stays) EXPECT_EQ(s->X1, 1000) << s->Floor;
+
+  // The first floor's own box is off centre: the ground floor goes with it.
+  CurrentView = view::First;
+  const int32 groundOverFirst = DrawingList.At(6)->X1 - floors[0]->X1;
+  RecentreFloors(recentre::Save);
+  EXPECT_NE(floors[0]->X1, 1100);
+  EXPECT_EQ(DrawingList.At(6)->X1 - floors[0]->X1, groundOverFirst);
+  for (TObj* s : stays) EXPECT_EQ(s->X1, 1000) << s->Floor;
 }
 
 TEST_F(Recentre, WindowsAndDoorsMoveByTheirInsertionPointOnly) {
@@ -127,7 +137,7 @@ TEST_F(Recentre, WindowsAndDoorsMoveByTheirInsertionPointOnly) {
   window->X1 = 10;
   window->InsertX = 4000;
   DrawingList.Add(window);
-  RecentreFloors(nullptr, recentre::NoSave);
+  RecentreFloors(recentre::NoSave);
   EXPECT_EQ(window->InsertX, 4100);
   EXPECT_EQ(window->X1, 10);
 }

@@ -45,12 +45,14 @@ TEST_F(FloorCentring, EveryElementOfTheViewMovesByTheShiftAndTheFileIsWritten) {
   auto* room = Room(view::Ground, 1200, 2800, 2200, 2000, kind::LockedRoom);
   auto* boxKind = new TObj(27003, view::Ground, 0, 0, 1000, 0, 1100, 0, 1200, 1300, 0, 1, 0);
   auto* otherKind = new TObj(29002, view::Ground, 0, 0, 1000, 0, 1100, 0, 1200, 1300, 0, 1, 0);
-  auto* otherView = Line(view::First, 1000, 1000, 2000, 2000);
+  auto* otherView = Line(view::Site, 1000, 1000, 2000, 2000);
+  auto* floorAbove = Line(view::First, 1000, 1000, 2000, 2000);
   // Far off: a kind-110 wall does not place the view, but moves with it.
   auto* plainWall = ExtWall(view::Ground, 9000, 7000, 9500, 7000);
   plainWall->Kind = kind::ExtWall110;
   for (TObj* e : std::initializer_list<TObj*>{arc, arrow, dimension, polygon, window, door, text,
-                                              room, boxKind, otherKind, otherView, plainWall})
+                                              room, boxKind, otherKind, otherView, floorAbove,
+                                              plainWall})
     list.Add(e);
 
   list.CentreFloorOnPage(0);
@@ -91,6 +93,7 @@ TEST_F(FloorCentring, EveryElementOfTheViewMovesByTheShiftAndTheFileIsWritten) {
   EXPECT_EQ(boxKind->X2, 1100 + d);
   EXPECT_EQ(otherKind->X1, 1000);
   EXPECT_EQ(otherView->X1, 1000);
+  EXPECT_EQ(floorAbove->Y2, 2000 + d);  // the floors stay over one another
   EXPECT_EQ(plainWall->X1, 9000 + d);
   EXPECT_EQ(plainWall->Line2Y2, 7100 + d);
 

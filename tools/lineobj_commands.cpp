@@ -264,17 +264,17 @@ int32 StraightLineAt(const TFlist& list, int32 view, int32 x, int32 y, int32 t) 
 void TLineobjtool::Command(int32 code) {
   switch (code) {
     case kFinish:
-      if (CurrentView == view::Ground) RecentreFloors(this, kRecentreAndSave);
+      if (CurrentView == view::Ground) RecentreFloors(kRecentreAndSave);
       ComputeFloorArea();
       return;
     case kRecentre:
-      RecentreFloors(this, kRecentreNoSave);
+      RecentreFloors(kRecentreNoSave);
       return;
     case kNearestFace:
       Size = NearestFaceDistance(DrawingList, CurrentView, X1, Y1, Direction);
       return;
     case kSitePlan:
-      RecentreFloors(this, kSitePlan);
+      RecentreFloors(kSitePlan);
       return;
     default:
       return;

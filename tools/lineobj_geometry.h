@@ -89,4 +89,4 @@ int32 StraightLineAt(const TFlist& list, int32 view, int32 x, int32 y, int32 tol
 
 // Centres the current floor on the sheet; how: 2 and save, 3 without
 // saving, 190 the site plan.
-void RecentreFloors(const TDrawingtool* tool, int32 how);
+void RecentreFloors(int32 how);

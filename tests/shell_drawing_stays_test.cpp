@@ -1,15 +1,18 @@
-// What the windows do never moves the drawing: each window keeps a sheet of
-// its own proportions, and files keep positions about the sheet's centre,
-// so whatever the list holds must follow the sheet that is in force
-// whenever a write could come.
+// A drawing stays where it was drawn. What the windows do never moves it:
+// each window keeps a sheet of its own proportions, and files keep
+// positions about the sheet's centre, so whatever the list holds must follow
+// the sheet in force whenever a write could come. And the floors of a house
+// stay over one another when one of them is centred on the sheet.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "model/flist.h"
 #include "model/globals.h"
 #include "planwindow/childwin.h"
+#include "storage/record_codec.h"
 #include "tests/planwindow_fixture.h"
 
 namespace {
@@ -134,6 +137,43 @@ TEST_F(WindowOperations, TheGroupDrawingStaysWhereItWasDrawnToo) {
   EXPECT_NE(dir.ReadFile(kGroup).find(firstLine), std::string::npos) << drawn;
   EXPECT_EQ(dir.ReadFile(kLive), live);
   EXPECT_EQ(dir.ReadFile(kSaved), saved);
+}
+
+}  // namespace
+
+namespace {
+
+// The stored positions of the first element of a kind on a floor.
+std::pair<int32, int32> Stored(const ScratchProgramDir& dir, int32 k, int32 floor) {
+  TFlist stored;
+  const int32 units = MetricUnits;
+  storage::ReadListFile(dir.Path(kLive), stored, {});
+  MetricUnits = units;
+  for (int32 i = 0; i < stored.Count(); ++i)
+    if (stored.At(i)->Kind == k && stored.At(i)->Floor == floor)
+      return {stored.At(i)->X1, stored.At(i)->Y1};
+  ADD_FAILURE() << "no kind " << k << " on floor " << floor;
+  return {};
+}
+
+// A bed 9 m beside the house moves the ground floor's box: Plan Views >
+// Ground Floor centres the ground floor, and the first floor comes along.
+TEST_F(WindowOperations, CentringTheGroundFloorTakesTheFloorsAboveAlong) {
+  const int32 xs[] = {27000, 29000, 29000, 27000}, ys[] = {11000, 11000, 13000, 13000};
+  const int32 zs[4] = {}, hidden[4] = {};
+  Activate(*this, ground);
+  Edit(new TPolyobj(kind::PolyFirst, view::Ground, 0, 0, 0, 0, 0, 0, 4, 0, 0, 0, 0, 0,
+                    DrawingColour, xs[0], 0, ys[0], xs, zs, ys, hidden));
+  form->CmSaveExecute();
+  const auto wallBefore = Stored(dir, kind::ExtWall, view::Ground);
+  const auto aboveBefore = Stored(dir, kind::Line, view::First);
+
+  form->CmPlanExecute();
+  const auto wall = Stored(dir, kind::ExtWall, view::Ground);
+  const auto above = Stored(dir, kind::Line, view::First);
+  EXPECT_NE(wall, wallBefore) << "the ground floor was not centred";
+  EXPECT_EQ(above.first - aboveBefore.first, wall.first - wallBefore.first);
+  EXPECT_EQ(above.second - aboveBefore.second, wall.second - wallBefore.second);
 }
 
 }  // namespace

@@ -175,7 +175,8 @@ class TFlist {
   // else (the group drawing shown) copied byte for byte from the live file,
   // or from what is held for it. Reported as any write of the saved copy;
   // a live file that cannot be read is reported as the saved copy's
-  // failure, the old saved copy staying.
+  // failure. A write that fails leaves the saved copy as it was (the file,
+  // or what is held for it): nothing of the save is held.
   bool WriteSavedCopy();
   // The drawing's files whose last write failed and whose content is held
   // in memory: the live file, the group file and the saved copy. Whether

@@ -199,8 +199,10 @@ bool TMainForm::SaveDrawing() {
   // A save from any window saves both drawings: the floors' drawing
   // becomes the saved copy (from the group view, the live file as its last
   // edit left it) and the group file as it stands the saved group drawing.
-  const bool saved = DrawingList.WriteDrawingFile(dtDrawing) && DrawingList.WriteSavedCopy() &&
-                     DrawingList.WriteHeldFiles();
+  // The saved states change last, once every file the drawing is read from
+  // took it, so that a save failing half way leaves them as they were.
+  const bool saved = DrawingList.WriteDrawingFile(dtDrawing) && DrawingList.WriteHeldFiles() &&
+                     DrawingList.WriteSavedCopy();
   if (!saved) return false;
   DrawingList.KeepGroupAsSaved();
   saveFailed_ = false;
@@ -516,9 +518,8 @@ void TMainForm::CmAutosaveExecute() {
                                                              : autosave::SaveWithoutAsking;
   cfg::Write(ProgramFile(cfgfile::Autosave), plat::Format("%d\n", AutosaveMode));
   WriteReport report(*this);
-  if (!drawingOpen_) return;
-  DrawingList.WriteSavedCopy();
-  DrawingList.KeepGroupAsSaved();
+  // As a save: the saved states change only once every file took the drawing.
+  if (drawingOpen_) SaveDrawing();
 }
 
 TMainForm::SaveAnswer TMainForm::AskSaveChanges() {

@@ -186,14 +186,14 @@ bool TFlist::WriteDrawingFile(TDrawingTarget target) {
 }
 
 bool TFlist::WriteSavedCopy() {
-  if (content_ == Content::Floors || (content_ == Content::Unknown && !GroupShown()))
-    return WriteDrawingFile(dtSavedCopy);
-  // Every edit of a floor wrote the live file (or holds what it could not
-  // take), so its bytes are the floors' drawing as the user left it.
   const std::string live = DrawingWritePath(dtDrawing);
   std::string data;
-  if (const plat::ReadStatus read = storage::ReadHeldOrFile(live, data);
-      read != plat::ReadStatus::Ok) {
+  if (content_ == Content::Floors || (content_ == Content::Unknown && !GroupShown())) {
+    data = storage::FormatList(*this, storage::HeaderFromGlobals(0), storage::PageCentre());
+  } else if (const plat::ReadStatus read = storage::ReadHeldOrFile(live, data);
+             read != plat::ReadStatus::Ok) {
+    // Every edit of a floor wrote the live file (or holds what it could
+    // not take), so its bytes are the floors' drawing as the user left it.
     const std::string reason = read == plat::ReadStatus::Missing
                                    ? "the drawing's file " + plat::MapPath(live) + " is not there"
                                    : "the drawing's file " + plat::MapPath(live) +
@@ -201,9 +201,10 @@ bool TFlist::WriteSavedCopy() {
     return ReportWrite(StoredFile::SavedCopy,
                        {EIO, plat::MapPath(DrawingWritePath(dtSavedCopy)), reason});
   }
+  // A save that fails leaves the saved state as it was: nothing is held.
   return ReportWrite(StoredFile::SavedCopy,
                      storage::ReplaceFile(DrawingWritePath(dtSavedCopy), std::move(data),
-                                          storage::OnFailure::HoldList));
+                                          storage::OnFailure::KeepOldFile));
 }
 
 void TFlist::ReadDrawingFile(TDrawingTarget target) {

@@ -302,3 +302,67 @@ INSTANTIATE_TEST_SUITE_P(Roads, SavingFromEitherWindow,
                          });
 
 }  // namespace
+
+namespace {
+
+// ---- A save that fails half way -------------------------------------------------------
+
+class FailingSave : public GroupDrawing,
+                    public ::testing::WithParamInterface<std::tuple<const char*, bool, bool>> {
+ public:
+  void Activate(int32 viewCode) {
+    for (TMDIChild* c : form->Children())
+      if (c->ViewCode == viewCode) form->ChildActivated(c);
+    Window().Paint();
+  }
+  void ExpectNotSaved() {
+    ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk)
+        .Containing("the drawing could not be saved");
+  }
+};
+
+// One of the drawing's files refuses every write; a line is drawn in each
+// window and saved from one of them (Ctrl+S, or saving without asking
+// switched on). The save fails, so neither saved state takes anything:
+// declining gives up both lines, whichever file failed and whichever window
+// saved.
+TEST_P(FailingSave, LeavesBothSavedStatesAsTheyWere) {
+  const auto& [refused, fromGroup, byAutosave] = GetParam();
+  const std::string ending = refused;
+  const plat::WriteCheck before = plat::SetWriteCheck([ending](const std::string& path) {
+    return path.size() > ending.size() && path.substr(path.size() - ending.size()) == ending
+               ? "kept by the test"
+               : "";
+  });
+  Activate(view::Ground);
+  if (ending == ".KWV") ExpectNotSaved();
+  DrawLine(100);
+  Activate(view::Group);
+  if (ending == ".GPD") ExpectNotSaved();
+  // (The saved copy is written by saves only.)
+  DrawLine(200);
+  Activate(fromGroup ? view::Group : view::Ground);
+  ExpectNotSaved();
+  if (byAutosave)
+    form->CmAutosaveExecute();
+  else
+    form->CmSaveExecute();
+  plat::SetWriteCheck(before);
+
+  ExpectSaveQuestion(plat::mrNo);
+  form->CmExitExecute();
+  EXPECT_EQ(LiveElements(), 1);  // the wall saved at the start
+  EXPECT_EQ(GroupElements(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, FailingSave,
+                         ::testing::Combine(::testing::Values(".KWV", ".GPD", "tmp.cfg"),
+                                            ::testing::Bool(), ::testing::Bool()),
+                         [](const auto& info) {
+                           const std::string file = std::get<0>(info.param);
+                           return (file == "tmp.cfg" ? "SavedCopy" : file.substr(1)) + (std::get<1>(info.param) ? "FromTheGroupWindow"
+                                                                  : "FromTheFloorWindow") +
+                                  (std::get<2>(info.param) ? "ByAutosave" : "");
+                         });
+
+}  // namespace

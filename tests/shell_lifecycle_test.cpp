@@ -189,6 +189,16 @@ TEST_F(Lifecycle, TheSitePlanMarksTheDrawingOnlyWhenItCopiedWalls) {
   form->CmSaveExecute();
   form->CmSiteExecute();  // copied before
   EXPECT_FALSE(form->HasUnsavedChanges());
+
+  // Walls taken off the site plan are copied again under its standing title.
+  DrawingList.ReadDrawingFile(dtDrawing);
+  for (int32 i = DrawingList.Count() - 1; i >= 6; --i)
+    if (DrawingList.At(i)->Kind == kind::ExtWall && DrawingList.At(i)->Floor == view::Site)
+      DrawingList.RemoveAt(i);
+  DrawingList.WriteDrawingFile(dtDrawing);
+  form->CmSaveExecute();
+  form->CmSiteExecute();
+  EXPECT_TRUE(form->HasUnsavedChanges());
 }
 
 TEST_F(Lifecycle, SaveWithoutAskingIsASwitchKeptInTheSettings) {

@@ -27,6 +27,14 @@ constexpr int32 kOverlayLast = 4;
 
 bool IsGroupView(int32 v) { return v >= view::Group && v <= kGroupViewLast; }
 
+// Back from an overlay to the floor alone, keeping the wall style.
+void EndOverlay() {
+  const int32 units = WallDisplayMode % 10;
+  if (units >= kOverlayFirst && units <= kOverlayLast)
+    WallDisplayMode =
+        WallDisplayMode - units + (units == kOverlayWithoutDimensions ? kHideDimensions : 0);
+}
+
 // What a view's window works on: the group file for the group views, the
 // live drawing otherwise. A list that holds the live drawing already, read
 // about the placement in force, is kept as it is.
@@ -92,6 +100,9 @@ bool TMainForm::SwitchView(int32 viewCode, int32 function) {
   if (!drawingOpen_) return false;
   CurrentFunction = function;
   if (AskSaveChanges() == SaveAnswer::NotSaved) return false;
+  // The view chosen is shown, alone: in an overlay its window would take
+  // the overlay's working floor, which another window may show already.
+  EndOverlay();
   // A function under way belongs to the floor it was started on.
   SelectPickTool();
   CurrentFunction = function;
@@ -120,11 +131,7 @@ void TMainForm::CmPlanExecute() {
   CurrentView = view::Ground;
   bool moved = false;
   if (DrawingList.QueryFloor(view::Ground) == 1) {
-    // Back from an overlay to the floor alone, keeping the wall style.
-    const int32 units = WallDisplayMode % 10;
-    if (units >= kOverlayFirst && units <= kOverlayLast)
-      WallDisplayMode = WallDisplayMode - units +
-                        (units == kOverlayWithoutDimensions ? kHideDimensions : 0);
+    EndOverlay();
     if (AutosaveMode > 0 && AskSaveChanges() == SaveAnswer::NotSaved) {
       CurrentView = shown;
       return;

@@ -4,6 +4,9 @@
 // undo steps. Checked on the files the program leaves behind.
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "dialogs/plan_dialogs.h"
 #include "dialogs/roomimpdlg.h"
 #include "dialogs/roomptndlg.h"
 #include "dialogs/shell_dialogs.h"
@@ -16,6 +19,7 @@ namespace {
 
 using planfix::ExtWall;
 using planfix::Line;
+using planfix::PlanHost;
 using planfix::ShellTest;
 
 constexpr const char* kLive = "DWGS\\HOUSE.KWV";
@@ -185,6 +189,16 @@ TEST_F(Lifecycle, TheSitePlanMarksTheDrawingOnlyWhenItCopiedWalls) {
   form->CmSaveExecute();
   form->CmSiteExecute();  // copied before
   EXPECT_FALSE(form->HasUnsavedChanges());
+
+  // Walls taken off the site plan are copied again under its standing title.
+  DrawingList.ReadDrawingFile(dtDrawing);
+  for (int32 i = DrawingList.Count() - 1; i >= 6; --i)
+    if (DrawingList.At(i)->Kind == kind::ExtWall && DrawingList.At(i)->Floor == view::Site)
+      DrawingList.RemoveAt(i);
+  DrawingList.WriteDrawingFile(dtDrawing);
+  form->CmSaveExecute();
+  form->CmSiteExecute();
+  EXPECT_TRUE(form->HasUnsavedChanges());
 }
 
 TEST_F(Lifecycle, SaveWithoutAskingIsASwitchKeptInTheSettings) {
@@ -299,6 +313,43 @@ TEST_F(Lifecycle, SwitchingBackToAnOpenViewActivatesItsWindow) {
   EXPECT_EQ(Window().caption, "HOUSE.PLN");
   EXPECT_EQ(CurrentView, view::Ground);
   EXPECT_EQ(DrawingList.ViewFileName, "HOUSE.PLN");
+}
+
+// Each view chosen from Plan Views over the ground floor overlaid (the
+// ticks as they come) is shown, alone, in its one window: in the overlay its
+// window would take the ground floor's view and caption.
+TEST_F(Lifecycle, AViewChosenOverAnOverlayIsShownInItsOneWindow) {
+  NewDrawing("HOUSE");
+  for (int32 floor : {view::Ground, view::First, view::Second, view::Third, view::Basement})
+    Edit(ExtWall(18000, 11000, 22000, 11000, floor));
+  AutosaveMode = autosave::SaveWithoutAsking;
+  dlg::InstalledScript<TTOverdlg> overlay;
+  const struct {
+    void (TMainForm::*choose)();
+    int32 view;
+  } choices[] = {{&TMainForm::CmPlan1Execute, view::First},
+                 {&TMainForm::CmPlan2Execute, view::Second},
+                 {&TMainForm::CmPlan3Execute, view::Third},
+                 {&TMainForm::CmSubfloorExecute, view::Basement},
+                 {&TMainForm::CmSiteExecute, view::Site},
+                 {&TMainForm::CmLayoutExecute, view::LayoutGround},
+                 {&TMainForm::CmGroupExecute, view::Group}};
+  for (int round = 0; round < 2; ++round) {
+    for (const auto& c : choices) {
+      form->CmPlanExecute();
+      overlay.Answer();
+      form->CmOverlayExecute();
+      (*form.*c.choose)();
+      std::set<std::string> shown;
+      for (PlanHost* h : frame.Open()) {
+        h->Paint();
+        EXPECT_TRUE(shown.insert(h->caption).second) << h->caption << " twice";
+      }
+      EXPECT_EQ(Window().caption, "HOUSE" + ViewExtension(c.view));
+      EXPECT_EQ(Child().ViewCode, c.view);
+    }
+  }
+  EXPECT_EQ(frame.Open().size(), std::size(choices) + 1);
 }
 
 TEST_F(Lifecycle, ZoomCommandsWorkOnTheActiveWindowAndRememberTheTool) {

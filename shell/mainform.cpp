@@ -229,6 +229,10 @@ void TMainForm::ChildClosed(TMDIChild* child) {
   }
 }
 
+void TMainForm::InvalidateAllChildren() {
+  for (const auto& c : children_) c->Surface().InvalidateRect(nullptr);
+}
+
 void TMainForm::CloseAllChildren() {
   while (!children_.empty()) {
     TMDIChild* c = children_.back().get();

@@ -95,6 +95,9 @@ class TMainForm {
   void ChildActivated(TMDIChild* child);
   void ChildClosed(TMDIChild* child);
   void CloseAllChildren();
+  // Every drawing window is painted again: a change of the whole drawing
+  // (an undo or a redo) shows in windows other than the one it came from.
+  void InvalidateAllChildren();
   // A drawing is open (created, or read with at least its records).
   bool DrawingOpen() const { return drawingOpen_; }
   // The open drawing has changes its files may not hold: it is marked

@@ -172,19 +172,28 @@ TEST_F(DamagedDrawing, ACopyIsAlwaysAFileTheProgramWroteOrNothingIsWritten) {
   EXPECT_TRUE(form->HasUnsavedChanges());
 
   fs::remove(dir.Path("DWGS\\") + "HOUSE.DAMAGED50");
+  ExpectTold("A copy of drawing HOUSE as it was could be kept at last: it is kept as " +
+             Shown("HOUSE.DAMAGED50") + ".");
   form->CmSaveExecute();
   EXPECT_EQ(dir.ReadFile("DWGS\\HOUSE.DAMAGED50"), damaged);
   EXPECT_EQ(UserElementsIn(kLive), 5);
 }
 
 // A copy the user removed or changed since it was kept is no copy: it is
-// made again before the file is written over, not only at the next read.
+// made again before the file is written over, not only at the next read,
+// and the user told of a name other than the one told before.
 TEST_F(DamagedDrawing, ACopyGoneOrChangedSinceItWasKeptIsMadeAgainBeforeTheNextWrite) {
-  const std::pair<const char*, std::function<void(const std::string&)>> outsides[] = {
-      {"removed", [](const std::string& copy) { fs::remove(copy); }},
-      {"written over", [this](const std::string&) { dir.WriteFile("DWGS\\HOUSE.DAMAGED", "x"); }},
+  struct Outside {
+    const char* what;
+    std::function<void(const std::string&)> change;
+    const char* keptAs;
   };
-  for (const auto& [what, change] : outsides) {
+  const Outside outsides[] = {
+      {"removed", [](const std::string& copy) { fs::remove(copy); }, "HOUSE.DAMAGED"},
+      {"written over", [this](const std::string&) { dir.WriteFile("DWGS\\HOUSE.DAMAGED", "x"); },
+       "HOUSE.DAMAGED2"},
+  };
+  for (const auto& [what, change, keptAs] : outsides) {
     SCOPED_TRACE(what);
     RemoveCopies();
     const std::string damaged = BreakLastLine(dir.ReadFile(kLive));
@@ -193,14 +202,18 @@ TEST_F(DamagedDrawing, ACopyGoneOrChangedSinceItWasKeptIsMadeAgainBeforeTheNextW
         .Containing("kept as " + Shown("HOUSE.DAMAGED"));
     Repaint();
     change(dir.Path("DWGS\\HOUSE.DAMAGED"));
+    if (std::string(keptAs) != "HOUSE.DAMAGED")
+      ExpectTold("The copy of drawing HOUSE as it was (" + Shown("HOUSE.DAMAGED") +
+                 ") was removed or changed since it was kept, so the file as it was is now "
+                 "kept as " +
+                 Shown(keptAs) + ".");
     Edit(Line(18000, 14000, 22000, 14000));  // no read in between
     std::string copies;
     for (const auto& e : fs::directory_iterator(dir.Path("DWGS\\")))
       if (e.path().filename().string().find("DAMAGED") != std::string::npos &&
           dir.ReadFile("DWGS\\" + e.path().filename().string()) == damaged)
         copies += e.path().filename().string();
-    EXPECT_EQ(copies, std::string(what) == std::string("removed") ? "HOUSE.DAMAGED"
-                                                                  : "HOUSE.DAMAGED2");
+    EXPECT_EQ(copies, keptAs);
     EXPECT_NE(dir.ReadFile(kLive), damaged);
   }
 }

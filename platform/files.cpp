@@ -159,6 +159,16 @@ WriteResult DeleteFile(std::string_view programPath) {
   return {0, path};
 }
 
+WriteResult DeleteEntry(std::string_view programPath) {
+  const std::string path = MapPath(programPath);
+  if (std::string why = RefusalOf(path); !why.empty()) return {kWriteRefused, path, why};
+  struct stat st;
+  const bool folder = ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+  if ((folder ? ::rmdir(path.c_str()) : ::unlink(path.c_str())) != 0)
+    return {errno ? errno : EIO, path};
+  return {0, path};
+}
+
 bool CreateFolder(std::string_view programPath) {
   const std::string path = MapPath(programPath);
   struct stat st;

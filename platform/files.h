@@ -93,6 +93,10 @@ struct WriteResult {
 // Removes the file; how it ended is reported as a write's (a refusal of the
 // write check with its reason, else the system's error).
 WriteResult DeleteFile(std::string_view programPath);
+// Removes whatever stands at a name the program keeps for its own files: a
+// file, a link (not what it points to), a pipe, or a folder when it is
+// empty (never what a folder holds). Reported as DeleteFile.
+WriteResult DeleteEntry(std::string_view programPath);
 
 // Replaces the file through a temporary file in the same folder and a
 // rename, so the old file stays whole when anything fails. The temporary

@@ -9,6 +9,7 @@
 #include "platform/files.h"
 #include "platform/ui.h"
 #include "storage/cfgfile.h"
+#include "storage/damaged_files.h"
 #include "storage/settings_files.h"
 
 TMainForm* MainForm = nullptr;
@@ -45,6 +46,10 @@ TMainForm::TMainForm(plat::Timer& timer1) : timer1_(timer1) {
   cfg::SetWriteObserver([this](const plat::WriteResult& written, cfg::Kept what) {
     SettingsFileWritten(written, what);
   });
+  storage::SetCopyObserver(
+      [this](const std::string& path, const std::string& copy, const std::string& before) {
+        DamagedCopyMadeAgain(path, copy, before);
+      });
 
   SetTool(tooltype::Line);
 
@@ -92,6 +97,7 @@ TMainForm::~TMainForm() {
     DrawingList.OnWritten = nullptr;
     DrawingList.OnReadDamaged = nullptr;
     cfg::SetWriteObserver(nullptr);
+    storage::SetCopyObserver(nullptr);
   }
 }
 
@@ -227,6 +233,10 @@ void TMainForm::ChildClosed(TMDIChild* child) {
     st.SetPanelText(panel::Guide, kStartPrompt);
     crds.SetSimpleText("");
   }
+}
+
+void TMainForm::InvalidateAllChildren() {
+  for (const auto& c : children_) c->Surface().InvalidateRect(nullptr);
 }
 
 void TMainForm::CloseAllChildren() {

@@ -95,6 +95,9 @@ class TMainForm {
   void ChildActivated(TMDIChild* child);
   void ChildClosed(TMDIChild* child);
   void CloseAllChildren();
+  // Every drawing window is painted again: a change of the whole drawing
+  // (an undo or a redo) shows in windows other than the one it came from.
+  void InvalidateAllChildren();
   // A drawing is open (created, or read with at least its records).
   bool DrawingOpen() const { return drawingOpen_; }
   // The open drawing has changes its files may not hold: it is marked
@@ -368,6 +371,11 @@ class TMainForm {
   // Every read of the live or group file that finds it damaged, outside an
   // open, ends here: told once the event is done.
   void DrawingFileDamaged(TFlist::StoredFile file, const TFlist::ReadReport& read);
+  // A damaged file's copy made again before a write under a name the user
+  // was not told of (the copy kept was removed or changed, or none could be
+  // kept before): told once the event is done.
+  void DamagedCopyMadeAgain(const std::string& path, const std::string& copy,
+                            const std::string& before);
   // Why declining changes left the drawing as it stands: the saved copy
   // could not be read whole.
   static std::string SavedCopyUnreadText(const std::string& name, const TFlist::ReadReport& read);

@@ -427,6 +427,27 @@ void TMainForm::DrawingFileDamaged(TFlist::StoredFile file, const TFlist::ReadRe
   plat::Ui().Later([text] { plat::InfoBox(text); });
 }
 
+void TMainForm::DamagedCopyMadeAgain(const std::string& path, const std::string& copy,
+                                     const std::string& before) {
+  const std::string real = plat::MapPath(path);
+  const std::string name = DrawingList.DrawingName;
+  std::string file = real;
+  if (real == plat::MapPath(LiveFile(name)))
+    file = "drawing " + name;
+  else if (real == plat::MapPath(DrawingList.GroupFilePath()))
+    file = "the group drawing of " + name;
+  const std::string text =
+      before.empty()
+          ? plat::Format("A copy of %s as it was could be kept at last: it is kept as %s.",
+                         file.c_str(), plat::MapPath(copy).c_str())
+          : plat::Format("The copy of %s as it was (%s) was removed or changed since it was "
+                         "kept, so the file as it was is now kept as %s.",
+                         file.c_str(), plat::MapPath(before).c_str(),
+                         plat::MapPath(copy).c_str());
+  // Made before a write in the middle of an edit or a save.
+  plat::Ui().Later([text] { plat::InfoBox(text); });
+}
+
 std::string TMainForm::DamagedDrawingText(const std::string& name, const TFlist::ReadReport& read,
                                           DamagedWhen when) {
   std::vector<std::string> faults = ReadFaultTexts(read);

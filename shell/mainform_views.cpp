@@ -251,6 +251,8 @@ void TMainForm::CmUndoExecute() {
   if (!c) return;
   MarkDrawingChanged();
   c->Undo();
+  // The step may hold any floor: each window shows the drawing as it now is.
+  InvalidateAllChildren();
 }
 
 void TMainForm::CmRedoExecute() {
@@ -258,4 +260,5 @@ void TMainForm::CmRedoExecute() {
   if (!c) return;
   MarkDrawingChanged();
   c->Redo();
+  InvalidateAllChildren();
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <utility>
 
 namespace storage {
 
@@ -27,6 +28,11 @@ struct Damaged {
 std::map<std::string, Damaged>& Met() {
   static std::map<std::string, Damaged> met;
   return met;
+}
+
+CopyObserver& Observer() {
+  static CopyObserver observer;
+  return observer;
 }
 
 std::string CopyName(const std::string& stem, int n) {
@@ -135,12 +141,21 @@ plat::WriteResult MayReplace(std::string_view path) {
   // Kept again, or for the first time (a copy removed, room made on the
   // disk), under the first name free for it.
   if (d.readable) {
+    const std::string before = d.kept.copy;
     d.kept = KeepDamagedCopy(path, d.bytes);
-    if (d.kept.Kept()) return {};
+    if (d.kept.Kept()) {
+      // The same name made again is the copy the user was told of.
+      if (d.kept.copy != before && Observer()) Observer()(std::string(path), d.kept.copy, before);
+      return {};
+    }
   }
   return {ECANCELED, real,
           "it could not be read whole and no copy of it as it was could be kept (" +
               d.kept.problem + "), so it is not written over"};
+}
+
+CopyObserver SetCopyObserver(CopyObserver observer) {
+  return std::exchange(Observer(), std::move(observer));
 }
 
 }  // namespace storage

@@ -7,6 +7,7 @@
 // can be made.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -51,5 +52,14 @@ void ForgetDamaged(std::string_view path);
 // changed since, or never made, is made again first, and the write is
 // refused (the result says why) while no copy can be made.
 plat::WriteResult MayReplace(std::string_view path);
+
+// Hears of every copy MayReplace makes under a name the user has not been
+// told of: path is the damaged file, copy the new copy's program path and
+// before the copy it takes the place of ("" when none could be kept
+// before). The main form tells the user. Sets the observer (an empty one:
+// none) and returns the one it replaces.
+using CopyObserver = std::function<void(const std::string& path, const std::string& copy,
+                                        const std::string& before)>;
+CopyObserver SetCopyObserver(CopyObserver observer);
 
 }  // namespace storage

@@ -28,6 +28,13 @@ constexpr int32 kReplacedDrawing = 2;
 // records a step like any print.
 bool GroupOnScreen() { return CurrentView == view::Group; }
 
+// Empties a slot of whatever stands at its name (a folder only when it
+// holds nothing): true when nothing is left there.
+bool EmptySlot(const std::string& path) {
+  plat::DeleteEntry(path);
+  return plat::WhatIsAt(path) == plat::PathKind::Nothing;
+}
+
 }  // namespace
 
 std::string TFlist::UndoSlotPath(int32 slot) const {
@@ -45,10 +52,13 @@ bool TFlist::WriteUndoSnapshot(int32 slot, int32 content) {
   } else {
     storage::RecordWriter(data).Header(storage::HeaderFromGlobals(0));
   }
+  // A folder at the slot's name would refuse the write (anything else there
+  // is replaced by it).
+  if (plat::WhatIsAt(path) == plat::PathKind::Folder) EmptySlot(path);
   // A slot that cannot be written must not keep an older step: it then
   // reads as empty.
   const plat::WriteResult written = plat::WriteFileAtomic(path, data);
-  if (!written) plat::DeleteFile(path);
+  if (!written) EmptySlot(path);
   return ReportWrite(StoredFile::UndoStep, written);
 }
 
@@ -56,10 +66,13 @@ bool TFlist::ReadUndoSnapshot(int32 slot) {
   if (GroupOnScreen()) return true;
   const storage::Placement centre = storage::PageCentre();
   const int32 before = Count();
-  const storage::ReadResult r = storage::ReadListFile(UndoSlotPath(slot), *this, centre);
+  const std::string path = UndoSlotPath(slot);
+  const storage::ReadResult r = storage::ReadListFile(path, *this, centre);
   LastRead = ReportOf(r);
-  // A slot never written, or dropped after a failed write, is an empty step.
-  if (r.file == plat::ReadStatus::Missing) LastRead.complete = true;
+  // A slot never written, or dropped after a failed write, is an empty
+  // step; a folder, pipe or link to nothing at its name is no step at all.
+  if (r.file == plat::ReadStatus::Missing)
+    LastRead.complete = plat::WhatIsAt(path) == plat::PathKind::Nothing;
   if (!LastRead.complete) {
     // Part of a drawing applied as a step would cut the drawing.
     while (Count() > before) RemoveAt(Count() - 1);
@@ -75,16 +88,15 @@ namespace {
 // Pushes onto a stack whose newest slot is top: the oldest step is dropped
 // and the others move one slot away from the top.
 void ShiftDown(const TFlist& list, int32 top) {
-  plat::DeleteFile(list.UndoSlotPath(top + UndoDepth - 1));
+  EmptySlot(list.UndoSlotPath(top + UndoDepth - 1));
   for (int32 s = top + UndoDepth - 2; s >= top; --s) {
     plat::RenameFile(list.UndoSlotPath(s), list.UndoSlotPath(s + 1));
   }
 }
 
-// Pops a stack: the newest step is dropped and the others move one slot
+// Pops a stack whose newest slot was emptied: the others move one slot
 // toward the top; the oldest slot becomes empty.
 bool ShiftUp(TFlist& list, int32 top) {
-  plat::DeleteFile(list.UndoSlotPath(top));
   for (int32 s = top + 1; s < top + UndoDepth; ++s) {
     plat::RenameFile(list.UndoSlotPath(s), list.UndoSlotPath(s - 1));
   }
@@ -110,8 +122,11 @@ Step Load(TFlist& list, int32 slot) {
   return list.Count() > 0 ? Step::Read : Step::Empty;
 }
 
-// Drops the newest step of the stack at `from`, with its view.
+// Drops the newest step of the stack at `from`, with its view. A slot that
+// cannot be emptied (a folder holding anything) keeps the steps behind it
+// where they are rather than have one moved over another.
 bool DropStep(TFlist& list, int32 from) {
+  if (!EmptySlot(list.UndoSlotPath(from))) return false;
   const bool written = ShiftUp(list, from);
   if (from == kUndoTop) PopView(list);
   return written;

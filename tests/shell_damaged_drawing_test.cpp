@@ -10,6 +10,8 @@
 #include <optional>
 #include <utility>
 
+#include <sys/stat.h>
+
 #include "model/flist.h"
 #include "model/globals.h"
 #include "planwindow/childwin.h"
@@ -170,19 +172,28 @@ TEST_F(DamagedDrawing, ACopyIsAlwaysAFileTheProgramWroteOrNothingIsWritten) {
   EXPECT_TRUE(form->HasUnsavedChanges());
 
   fs::remove(dir.Path("DWGS\\") + "HOUSE.DAMAGED50");
+  ExpectTold("A copy of drawing HOUSE as it was could be kept at last: it is kept as " +
+             Shown("HOUSE.DAMAGED50") + ".");
   form->CmSaveExecute();
   EXPECT_EQ(dir.ReadFile("DWGS\\HOUSE.DAMAGED50"), damaged);
   EXPECT_EQ(UserElementsIn(kLive), 5);
 }
 
 // A copy the user removed or changed since it was kept is no copy: it is
-// made again before the file is written over, not only at the next read.
+// made again before the file is written over, not only at the next read,
+// and the user told of a name other than the one told before.
 TEST_F(DamagedDrawing, ACopyGoneOrChangedSinceItWasKeptIsMadeAgainBeforeTheNextWrite) {
-  const std::pair<const char*, std::function<void(const std::string&)>> outsides[] = {
-      {"removed", [](const std::string& copy) { fs::remove(copy); }},
-      {"written over", [this](const std::string&) { dir.WriteFile("DWGS\\HOUSE.DAMAGED", "x"); }},
+  struct Outside {
+    const char* what;
+    std::function<void(const std::string&)> change;
+    const char* keptAs;
   };
-  for (const auto& [what, change] : outsides) {
+  const Outside outsides[] = {
+      {"removed", [](const std::string& copy) { fs::remove(copy); }, "HOUSE.DAMAGED"},
+      {"written over", [this](const std::string&) { dir.WriteFile("DWGS\\HOUSE.DAMAGED", "x"); },
+       "HOUSE.DAMAGED2"},
+  };
+  for (const auto& [what, change, keptAs] : outsides) {
     SCOPED_TRACE(what);
     RemoveCopies();
     const std::string damaged = BreakLastLine(dir.ReadFile(kLive));
@@ -191,14 +202,18 @@ TEST_F(DamagedDrawing, ACopyGoneOrChangedSinceItWasKeptIsMadeAgainBeforeTheNextW
         .Containing("kept as " + Shown("HOUSE.DAMAGED"));
     Repaint();
     change(dir.Path("DWGS\\HOUSE.DAMAGED"));
+    if (std::string(keptAs) != "HOUSE.DAMAGED")
+      ExpectTold("The copy of drawing HOUSE as it was (" + Shown("HOUSE.DAMAGED") +
+                 ") was removed or changed since it was kept, so the file as it was is now "
+                 "kept as " +
+                 Shown(keptAs) + ".");
     Edit(Line(18000, 14000, 22000, 14000));  // no read in between
     std::string copies;
     for (const auto& e : fs::directory_iterator(dir.Path("DWGS\\")))
       if (e.path().filename().string().find("DAMAGED") != std::string::npos &&
           dir.ReadFile("DWGS\\" + e.path().filename().string()) == damaged)
         copies += e.path().filename().string();
-    EXPECT_EQ(copies, std::string(what) == std::string("removed") ? "HOUSE.DAMAGED"
-                                                                  : "HOUSE.DAMAGED2");
+    EXPECT_EQ(copies, keptAs);
     EXPECT_NE(dir.ReadFile(kLive), damaged);
   }
 }
@@ -239,18 +254,20 @@ TEST_F(DamagedDrawing, ASavedCopyNotReadWholeIsNeverPutOverTheDrawing) {
   }
 }
 
-// An undo or redo step cut from outside is not applied: told, given up, and
-// the drawing left as it is; the steps behind it still work.
+// An undo or redo step cut from outside, or anything but a file at its
+// name, is not applied: told, given up, and the drawing left as it is; the
+// steps behind it still work.
 TEST_F(DamagedDrawing, AnUndoOrRedoStepNotReadWholeIsGivenUpAndTheDrawingLeftAsItIs) {
-  auto cut = [this](int slot) {
-    const std::string step = "ACT\\Action" + std::to_string(slot) + ".tmp";
-    dir.WriteFile(step, dir.ReadFile(step).substr(0, 100));
+  auto slot = [this](int n) { return dir.Path("ACT\\Action" + std::to_string(n) + ".tmp"); };
+  auto cut = [this](const std::string& step) {
+    const std::string whole = dir.ReadFile(step);
+    dir.WriteFile(step, whole.substr(0, 100));
   };
   Edit(Line(18000, 14000, 22000, 14000));
   Edit(Line(18000, 14500, 22000, 14500));
   form->CmUndoExecute();
   ASSERT_EQ(UserElementsIn(kLive), 6);
-  cut(10);
+  cut(slot(10));
   ExpectTold("The step to redo in drawing HOUSE could not be read whole, so it was given up and "
              "the drawing is left as it is. Only 1 of its 13 elements could be read. The file "
              "ends within element 2 (kind 32001).");
@@ -260,14 +277,60 @@ TEST_F(DamagedDrawing, AnUndoOrRedoStepNotReadWholeIsGivenUpAndTheDrawingLeftAsI
       .WithText("no more actions to redraw ");
   form->CmRedoExecute();
 
-  cut(0);
-  ExpectTold("The step to undo in drawing HOUSE could not be read whole, so it was given up and "
-             "the drawing is left as it is. Only 1 of its 11 elements could be read. The file "
-             "ends within element 2 (kind 32001).");
-  form->CmUndoExecute();
-  EXPECT_EQ(UserElementsIn(kLive), 6);
-  form->CmUndoExecute();  // the step behind it
-  EXPECT_EQ(UserElementsIn(kLive), 4);
+  struct Case {
+    const char* what;
+    std::function<void(const std::string& step)> plant;
+    bool cutShort = false;  // else nothing of it can be opened
+  };
+  const Case cases[] = {
+      {"cut short", cut, true},
+      {"a folder",
+       [](const std::string& step) {
+         fs::remove(step);
+         fs::create_directory(step);
+       }},
+      {"a pipe",
+       [](const std::string& step) {
+         fs::remove(step);
+         ASSERT_EQ(::mkfifo(step.c_str(), 0600), 0);
+       }},
+      {"a link to nothing",
+       [](const std::string& step) {
+         fs::remove(step);
+         fs::create_symlink(step + ".gone", step);
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Edit(Line(18000, 15000, 22000, 15000));
+    const int lines = UserElementsIn(kLive);
+    c.plant(slot(0));
+    ExpectTold("The step to undo in drawing HOUSE could not be read whole, so it was given up "
+               "and the drawing is left as it is." +
+               (c.cutShort ? plat::Format(" Only 1 of its %d elements could be read. The file ends "
+                                   "within element 2 (kind 32001).",
+                                        lines - 1 + 6)
+                           : std::string(" The file cannot be opened.")));
+    form->CmUndoExecute();
+    EXPECT_EQ(UserElementsIn(kLive), lines);
+    form->CmUndoExecute();  // the step behind it
+    EXPECT_EQ(UserElementsIn(kLive), lines - 2);
+  }
+
+  // A folder that holds anything is not taken away, nor is a step behind it
+  // moved over another.
+  Edit(Line(18000, 15000, 22000, 15000));
+  const std::string behind = dir.ReadFile(slot(1));
+  fs::remove(slot(0));
+  fs::create_directory(slot(0));
+  dir.WriteFile(slot(0) + "/kept", "kept");
+  for (int i = 0; i < 2; ++i) {
+    ExpectTold("The step to undo in drawing HOUSE could not be read whole, so it was given up "
+               "and the drawing is left as it is. The file cannot be opened.");
+    form->CmUndoExecute();
+  }
+  EXPECT_EQ(dir.ReadFile(slot(0) + "/kept"), "kept");
+  EXPECT_EQ(dir.ReadFile(slot(1)), behind);
 }
 
 }  // namespace

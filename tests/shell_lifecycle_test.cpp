@@ -352,6 +352,24 @@ TEST_F(Lifecycle, AViewChosenOverAnOverlayIsShownInItsOneWindow) {
   EXPECT_EQ(frame.Open().size(), std::size(choices) + 1);
 }
 
+// An undo or redo may change any floor: no window of the drawing keeps
+// showing it as it was.
+TEST_F(Lifecycle, AnUndoOrRedoInOneWindowPaintsEveryWindowOfTheDrawingAgain) {
+  NewDrawing("HOUSE");
+  form->CmPlan1Execute();
+  form->CmPlanExecute();
+  Edit(Line(18000, 11000, 22000, 11000));
+  planfix::PlanHost& other = *frame.hosts[1];
+  ASSERT_EQ(other.caption, "HOUSE.PL1");
+  for (const TMainForm::Command command : {&TMainForm::CmUndoExecute, &TMainForm::CmRedoExecute}) {
+    for (planfix::PlanHost* h : frame.Open()) h->Paint();
+    ASSERT_FALSE(other.window.HasInvalidArea());
+    (form.get()->*command)();
+    EXPECT_TRUE(other.window.HasInvalidArea());
+  }
+  EXPECT_EQ(UserElementsIn(kLive), 1);
+}
+
 TEST_F(Lifecycle, ZoomCommandsWorkOnTheActiveWindowAndRememberTheTool) {
   NewDrawing("HOUSE");
   form->SetTool(tooltype::Line);

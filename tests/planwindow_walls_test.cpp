@@ -502,6 +502,18 @@ TEST_F(WallStory, AWallPointedToOffTheSheetIsRefusedAndTheChainGoesOnFromItsPoin
   EXPECT_EQ(P(w[1].X1, w[1].Y1), P(16000, 15000));
 }
 
+// A wall's length typed in the Feet box as it is written on plans is the
+// wall's length, not a number of feet made of its digits.
+TEST_F(WallStory, AWallTypedInFeetAndInchesIsAsLongAsTyped) {
+  NewWithWalls(walltype::Walling200, innerside::Right, 0);
+  EnterAt(3000, 3000);
+  feet.Answer([](TTFeetdlg& d) { d.TypeFeet("40'6\""); });
+  Key(plat::VK_RIGHT);
+  const auto w = WallsInFile();
+  ASSERT_EQ(w.size(), 1u);
+  EXPECT_EQ(w[0].Tag1, (40 * 12 + 6) * 24);
+}
+
 // A wall ended on the point it starts from has no length: it is refused as
 // such, a click there between the two Enters included, nothing is added,
 // and the chain goes on from its start.

@@ -20,6 +20,7 @@ bool InsideSheet(const WallDraft& d) {
 
 constexpr const char* kWallOffSheet =
     "This wall would reach beyond the edge of the drawing sheet - it was not drawn";
+constexpr const char* kWallOfNoLength = "This wall would have no length - it was not drawn";
 
 }  // namespace
 
@@ -69,7 +70,10 @@ void TExtwallobjtool::Command(int32 code) {
 }
 
 void TExtwallobjtool::AddElement(plat::DeviceContext& dc, const plat::Rect& client) {
-  if (X1 == X2 && Y1 == Y2) return;
+  if (X1 == X2 && Y1 == Y2) {
+    plat::ErrorBox(kWallOfNoLength, plat::mbCancel);
+    return;
+  }
   ExtWallSettings settings;
   if (!ReadExtWallSettingsOrReport(settings)) return;
   JoinPlan plan = PlanJoin(Draft(), DrawingList, settings, CurrentView);

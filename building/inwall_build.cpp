@@ -25,6 +25,8 @@ constexpr int32 kLowestCoordinate = 10;
 
 constexpr const char* kWallOffSheet =
     "This partition would reach beyond the edge of the drawing sheet - it was not drawn";
+constexpr const char* kPartitionOfNoLength =
+    "This partition would have no length - it was not drawn";
 constexpr const char* kNoSpacing =
     "The partition has no spacing between its lines - choose Internal Walls again and set it";
 
@@ -225,6 +227,10 @@ void TInwallobjtool::AddElement(plat::DeviceContext& dc, const plat::Rect& clien
   if (previewShown_) {
     DrawPreview(dc, 0);
     previewShown_ = false;
+  }
+  if (X1 == X2 && Y1 == Y2) {
+    plat::ErrorBox(kPartitionOfNoLength, plat::mbCancel);
+    return;
   }
   const int32 index = CommitWall(0, true);
   if (index == kNone) return;

@@ -1,5 +1,6 @@
 #include "dialogs/feetdlg.h"
 
+#include "dialogs/feet_inches.h"
 #include "dialogs/modal.h"
 #include "platform/ui.h"
 
@@ -9,6 +10,9 @@ namespace {
 constexpr int32 kUnitsPerInch = 24;
 constexpr int32 kUnitsPerEighth = 3;
 constexpr int32 kInchesPerFoot = 12;
+
+constexpr const char* kFeetUnread =
+    "feet input is incorrect - type whole feet, or feet and inches as 40' 6\"";
 
 }  // namespace
 
@@ -21,7 +25,20 @@ TTFeetdlg::TTFeetdlg(int32 length) {
   Eighths = (length % kUnitsPerInch) / kUnitsPerEighth;
 }
 
+bool TTFeetdlg::TypeFeet(std::string_view text) {
+  const std::optional<dlg::TypedFeet> typed = dlg::ReadFeetInches(text);
+  feetUnread_ = !typed;
+  if (!typed) return false;
+  Feet = typed->length.feet;
+  if (typed->inches) {
+    Inches = typed->length.inches;
+    Eighths = typed->length.eighths;
+  }
+  return true;
+}
+
 std::string TTFeetdlg::Accept() {
+  if (feetUnread_) return kFeetUnread;
   if (Feet < 0 || Feet > kMaxFeet) return "feet 0 to 9999 input is incorrect";
   if (Inches < 0 || Inches >= kInchesPerFoot) return "inches 0 to 11 input is incorrect";
   if (Eighths < 0 || Eighths > 7) return "eighths 0 to 7 input is incorrect";

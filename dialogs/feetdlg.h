@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "model/globals.h"
 
@@ -24,9 +25,18 @@ class TTFeetdlg {
   // Shows the dialog through the installed runner; 1 (OK) or 2 (Cancel).
   int ShowModal();
 
+  // The Feet box as typed: whole feet, which leave Inches and Eighths as
+  // they are, or feet and inches as lengths are written ("40'6\"", read by
+  // dlg::ReadFeetInches), which set all three. False, and Accept refuses,
+  // when the text is neither.
+  bool TypeFeet(std::string_view text);
+
   // Checks the fields and, when they hold, sets Length; otherwise returns
   // the message the dialog shows (and stays open).
   std::string Accept();
 
   static constexpr int32 kMaxFeet = 9999;
+
+ private:
+  bool feetUnread_ = false;  // the Feet box last typed was not a length
 };

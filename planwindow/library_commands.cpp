@@ -45,6 +45,9 @@ void RecordUndo() { DrawingList.UpdateUndoHistory(uoRecord, CurrentView); }
 
 }  // namespace
 
+// The callers record the undo step before they append: it stands for the
+// whole placing, so an undo takes the elements away, never back to where
+// they wait to be placed.
 void TMDIChild::PlaceAppended(int32 first, int32 mode) {
   DrawingList.WriteLibraryExtents(first);
   TDrawingtool* t = Tool();

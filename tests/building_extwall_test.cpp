@@ -334,7 +334,9 @@ TEST_F(DrawnWall, AWallReachingOffTheSheetIsRefusedAndChangesNothing) {
   ASSERT_EQ(w.size(), 1u);
   EXPECT_EQ(NextGroupNumber, group);
   EXPECT_EQ(P(w[0]->Line2X1, w[0]->Line2Y1), P(before.Line2X1, before.Line2Y1));
-  // A wall of no length is not made either, without a word.
+  // A wall of no length is not made either, and is refused as such.
+  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbCancel, plat::mrCancel)
+      .WithText("This wall would have no length - it was not drawn");
   Draw({3000, 3000}, {3000, 3000});
   EXPECT_EQ(Walls().size(), 1u);
 }

@@ -4,12 +4,14 @@
 // kept in a library.
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "designer/fixture_dialogs.h"
 #include "designer/fixture_generator.h"
 #include "designer/fixture_kinds.h"
 #include "designer/miscdesigner.h"
 #include "dialogs/addtolibdlg.h"
+#include "dialogs/liblistdlg.h"
 #include "storage/record_codec.h"
 #include "tests/routing_fixture.h"
 #include "tools/moveobjtool.h"
@@ -301,6 +303,59 @@ TEST_F(DesignerRound, ACancelledDesignLeavesTheKindsFileAsItWas) {
   DrawingList.ReadDrawingFile(dtDrawing);
   EXPECT_EQ(DrawingList.Count(), count);
   EXPECT_EQ(Tool()->Type, tooltype::Pick);
+}
+
+// A symbol placed with a click and locked with Enter, from each of the
+// three places symbols come from: Undo takes it away whole, and the drawing
+// is what it was before the symbol came.
+TEST_F(DesignerRound, UndoRightAfterPlacingASymbolTakesItAwayWhole) {
+  Open(false);  // feet and inches
+  DrawingList.Add(new TLineobj(kind::Line, CurrentView, 0, 0, 600, 0, 1800, 0, 1200, 1200, 0,
+                               900, DrawingColour, 1, 0));
+  DrawingList.WriteDrawingFile(dtDrawing);
+  form->CmCopyExecute();
+  Drag(500, 1100, 1900, 1300);
+  form->CmAddToLibraryExecute();
+  addToLibrary.Answer([](TTAddtolibdlg& d) {
+    d.name = "Bench";
+    d.category = library::Furniture;
+  });
+  Drag(500, 1100, 1900, 1300);
+  dlg::InstalledScript<TWorktopDlg> worktop;
+  dlg::InstalledScript<TTLiblistdlg> list;
+
+  struct Source {
+    const char* name;
+    std::function<void()> bring;
+  } sources[] = {
+      {"Easy Draw",
+       [&] {
+         picker.Answer([](TEasydrawdlg& d) { d.item = 8; });  // Worktop
+         form->CmEasyDrawExecute();
+         worktop.Answer();
+         window.Answer();
+         Click(2500, 600);  // where it is to go
+       }},
+      {"a library",
+       [&] {
+         list.Answer([](TTLiblistdlg& d) { d.Choose(0); });
+         form->CmFurnitureExecute();
+       }},
+      {"the paste buffer", [&] { form->CmPasteExecute(); }},
+  };
+  for (const Source& s : sources) {
+    SCOPED_TRACE(s.name);
+    DrawingList.ReadDrawingFile(dtDrawing);
+    const int32 before = DrawingList.Count();
+    s.bring();
+    Click(3000, 1600);
+    Key(plat::VK_RETURN);
+    DrawingList.ReadDrawingFile(dtDrawing);
+    ASSERT_GT(DrawingList.Count(), before);
+    child->Undo();
+    DrawingList.ReadDrawingFile(dtDrawing);
+    EXPECT_EQ(DrawingList.Count(), before);
+  }
 }
 
 }  // namespace

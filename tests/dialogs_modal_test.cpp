@@ -150,6 +150,43 @@ TEST(ModalDialog, TheFeetDialogsOkSetsTheLengthFromTheFields) {
   EXPECT_EQ(d.Length, (2 * 12 + 3) * 24);
 }
 
+// The Feet box reads a length as lengths are written on plans: whole feet
+// keep the inch boxes, feet and inches set them, and anything else is
+// refused with what the box takes.
+TEST(ModalDialog, TheFeetBoxReadsFeetAndInchesAsTheyAreWritten) {
+  const int32 ft = 288, in = 24, eighth = 3;
+  struct Case {
+    const char* typed;
+    int32 length;  // 0: refused
+  } cases[] = {
+      {"40'6\"", 40 * ft + 6 * in},
+      {" 40' 6 1/2'' ", 40 * ft + 6 * in + 4 * eighth},
+      {"40'-6-3/8\"", 40 * ft + 6 * in + 3 * eighth},
+      {"40' 1/4\"", 40 * ft + 2 * eighth},
+      {"40", 40 * ft + 3 * in + 2 * eighth},  // the inch boxes as shown
+      {"40'", 40 * ft + 3 * in + 2 * eighth},
+      {"30\"", 2 * ft + 6 * in},
+      {"7/8\"", 7 * eighth},
+      {"40 6", 0},
+      {"40'12\"", 0},
+      {"40'6 1/3\"", 0},
+      {"40'6\"x", 0},
+      {"", 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    TTFeetdlg d(5 * ft + 3 * in + 2 * eighth);
+    EXPECT_EQ(d.TypeFeet(c.typed), c.length != 0);
+    const std::string refusal = d.Accept();
+    if (c.length != 0) {
+      EXPECT_EQ(refusal, "");
+      EXPECT_EQ(d.Length, c.length);
+    } else {
+      EXPECT_EQ(refusal, "feet input is incorrect - type whole feet, or feet and inches as 40' 6\"");
+    }
+  }
+}
+
 TEST(ModalDialog, AScopedRunnerPutsBackTheOneItReplaced) {
   dlg::Scripted<Rename> outer, inner;
   outer.Answer().Answer();

@@ -393,6 +393,21 @@ TEST_F(InwallStory, AWallJoinedAcrossAPartitionIsLeftSquareWhenTheJoinIsFreed) {
   EXPECT_EQ(walls[2].Tag1, top.x - first.X2);
 }
 
+// An angled partition ended on the point it starts from has no length: it
+// is refused as such, and nothing is added.
+TEST_F(InwallStory, APartitionEndedOnItsStartIsRefusedAsOneOfNoLength) {
+  House();
+  Internal(secondline::Right);
+  EnterAt(left + 1500, bottom);
+  const int steps = UndoSteps();
+  Key(plat::VK_A);
+  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbCancel, plat::mrCancel)
+      .WithText("This partition would have no length - it was not drawn");
+  EnterAt(left + 1500, bottom);
+  EXPECT_EQ(InFile().size(), 0u);
+  EXPECT_EQ(UndoSteps(), steps);
+}
+
 TEST_F(InwallStory, PartitionsFollowTheInnerFaceOfAWallGivenAThinnerType) {
   House();
   // One partition from the bottom face to the top face, one down from the

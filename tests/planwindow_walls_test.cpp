@@ -502,6 +502,46 @@ TEST_F(WallStory, AWallPointedToOffTheSheetIsRefusedAndTheChainGoesOnFromItsPoin
   EXPECT_EQ(P(w[1].X1, w[1].Y1), P(16000, 15000));
 }
 
+// A wall's length typed in the Feet box as it is written on plans is the
+// wall's length, not a number of feet made of its digits.
+TEST_F(WallStory, AWallTypedInFeetAndInchesIsAsLongAsTyped) {
+  NewWithWalls(walltype::Walling200, innerside::Right, 0);
+  EnterAt(3000, 3000);
+  feet.Answer([](TTFeetdlg& d) { d.TypeFeet("40'6\""); });
+  Key(plat::VK_RIGHT);
+  const auto w = WallsInFile();
+  ASSERT_EQ(w.size(), 1u);
+  EXPECT_EQ(w[0].Tag1, (40 * 12 + 6) * 24);
+}
+
+// A wall ended on the point it starts from has no length: it is refused as
+// such, a click there between the two Enters included, nothing is added,
+// and the chain goes on from its start.
+TEST_F(WallStory, AWallEndedOnItsStartIsRefusedAsAWallOfNoLength) {
+  for (bool click : {false, true}) {
+    SCOPED_TRACE(click ? "a click between" : "Enter twice");
+    wallType.Answer([](TTExtwalldlg& d) { d.type = walltype::Walling200; });
+    side.Answer([](Tsecdlg& d) { d.side = innerside::Right; });
+    NewDrawing(click ? "CLICKED" : "ENTERED", 0);
+    EnterAt(15000, 11000);
+    const P start(form->CurrentTool()->X1, form->CurrentTool()->Y1);
+    if (click) {
+      const P px = PixelOf(15000, 11000);
+      Child().OnMouseDown(1, px.x, px.y);
+      Child().OnMouseUp(1, px.x, px.y);
+    }
+    ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbCancel, plat::mrCancel)
+        .WithText("This wall would have no length - it was not drawn");
+    Key(plat::VK_RETURN);
+    EXPECT_EQ(WallsInFile().size(), 0u);
+    EXPECT_EQ(UndoSteps(), 0);
+    StepFeet(plat::VK_UP, 10, 0);
+    const auto w = WallsInFile();
+    ASSERT_EQ(w.size(), 1u);
+    EXPECT_EQ(P(w[0].X1, w[0].Y1), start);
+  }
+}
+
 TEST(StartPointReadout, ShowsFeetInchesAndWholeEighthsRoundedDown) {
   ScratchProgramDir dir;
   MetricUnits = 1;

@@ -143,7 +143,11 @@ void TLinetool::MouseDown(plat::DeviceContext& dc, const plat::Rect& client, int
     return;
   }
   if (Step == toolstep::LineTextArmed) Step = toolstep::LineTextStarted;
-  if (Step < toolstep::CentreFirst && Type != tooltype::InWall) X1 = Y1 = X2 = Y2 = 0;
+  // The wall tools keep the wall they hold: the window takes their clicks,
+  // and a click between the Enter on a start point and the wall's end
+  // must not move the wall's start to the sheet's corner.
+  if (Step < toolstep::CentreFirst && Type != tooltype::InWall && Type != tooltype::ExtWall)
+    X1 = Y1 = X2 = Y2 = 0;
   ButtonDown = 0;
   if (Step == toolstep::CentreFirst || Step == toolstep::CentreSecond) {
     CentreClick(dc, client, X, Y);

@@ -99,7 +99,7 @@ void TMoveobjtool::MouseUp(plat::DeviceContext& dc, const plat::Rect& client, in
     return;
   }
   if (Step == framestep::Placing) {
-    DrawingList.UpdateUndoHistory(uoRecord, CurrentView);
+    RecordMoveUndo();
     keysRecorded_ = false;
     KeepFrame();
     MoveSelectionTo(dc, client, X, Y);
@@ -170,6 +170,7 @@ std::vector<selection::Entry> TMoveobjtool::Listed() {
 }
 
 void TMoveobjtool::FinishTaking() {
+  placingAppended_ = false;
   PivotX = ClampToInt32(1LL * X2 - (1LL * X2 - X1) / 2);
   PivotY = ClampToInt32(1LL * Y1 - (1LL * Y1 - Y2) / 2);
   Step = framestep::Placing;
@@ -226,8 +227,12 @@ void TMoveobjtool::WriteEdited() {
 
 void TMoveobjtool::RecordKeyUndo() {
   if (keysRecorded_) return;
-  DrawingList.UpdateUndoHistory(uoRecord, CurrentView);
+  RecordMoveUndo();
   keysRecorded_ = true;
+}
+
+void TMoveobjtool::RecordMoveUndo() {
+  if (!placingAppended_) DrawingList.UpdateUndoHistory(uoRecord, CurrentView);
 }
 
 void TMoveobjtool::MoveSelectionTo(plat::DeviceContext& dc, const plat::Rect& client, int32 X,
@@ -267,7 +272,7 @@ void TMoveobjtool::RotateSelection(plat::DeviceContext&, const plat::Rect&, int3
 void TMoveobjtool::RightMouseDown(plat::DeviceContext& dc, const plat::Rect& client, int32 X,
                                   int32 Y) {
   KeepFrame();
-  DrawingList.UpdateUndoHistory(uoRecord, CurrentView);
+  RecordMoveUndo();
   keysRecorded_ = false;
   RotateSelection(dc, client, X, Y);
 }
@@ -340,6 +345,8 @@ void TMoveobjtool::ElementsAdded(plat::DeviceContext&, const plat::Rect&, int32 
   for (int32 i = std::max(firstIndex, 0); i < DrawingList.Count(); ++i)
     listed.push_back({i, ox, oy});
   List(listed);
+  // The caller recorded the undo step before appending them.
+  placingAppended_ = true;
   keysRecorded_ = false;
   RotationAngle = 0;
 }

@@ -113,8 +113,13 @@ class TMoveobjtool : public TDrawingtool {
   // Records one undo step for a run of keys: the first key after a click
   // or a taking records it.
   void RecordKeyUndo();
+  // The undo step of a move or turn, except while elements just appended
+  // are placed: the step recorded before they came stands for their
+  // placing, so that an undo takes them away whole.
+  void RecordMoveUndo();
 
   bool keysRecorded_ = false;
+  bool placingAppended_ = false;
   std::vector<selection::Named> named_;  // what the hand-over list names
 
  private:

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSpinBox>
 
@@ -29,7 +30,10 @@ bool QtFeetDialog::Run(TTFeetdlg& d) {
   QDialog box(QApplication::activeWindow());
   box.setWindowTitle("Feet and inches");
   auto* form = new QFormLayout(&box);
-  auto* feet = Spin(&box, 0, TTFeetdlg::kMaxFeet, d.Feet);
+  // A text box: feet and inches typed as they are written ("40'6\"") are
+  // read whole, where a spin box would drop the marks and take 406 feet.
+  auto* feet = new QLineEdit(QString::number(d.Feet), &box);
+  feet->setObjectName("Feet");
   auto* inches = Spin(&box, 0, 11, d.Inches);
   auto* eighths = Spin(&box, 0, 7, d.Eighths);
   form->addRow("Feet", feet);
@@ -39,16 +43,23 @@ bool QtFeetDialog::Run(TTFeetdlg& d) {
   form->addRow(buttons);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &box, [&] {
-    d.Feet = feet->value();
     d.Inches = inches->value();
     d.Eighths = eighths->value();
-    // The spin boxes hold each field within the range Accept checks, so
-    // its message is a safeguard only.
+    if (d.TypeFeet(feet->text().toStdString())) {
+      // What was read, split into the boxes.
+      feet->setText(QString::number(d.Feet));
+      inches->setValue(d.Inches);
+      eighths->setValue(d.Eighths);
+    }
+    // The spin boxes hold their fields within the ranges Accept checks:
+    // its message is about the feet.
     const std::string problem = d.Accept();
-    if (problem.empty())
+    if (problem.empty()) {
       box.accept();
-    else
-      QMessageBox::warning(&box, QString(), QString::fromStdString(problem));
+      return;
+    }
+    QMessageBox::warning(&box, QString(), QString::fromStdString(problem));
+    FocusForTyping(feet);
   });
   OpenForTyping({feet, inches, eighths});
   return box.exec() == QDialog::Accepted;

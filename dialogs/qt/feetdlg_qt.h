@@ -6,8 +6,9 @@
 
 namespace dlg {
 
-// Three spin boxes; OK runs TTFeetdlg::Accept and stays open with its
-// message while the fields do not hold.
+// A Feet box that takes whole feet or feet and inches as written
+// (TTFeetdlg::TypeFeet) and two spin boxes; OK runs TTFeetdlg::Accept and
+// stays open with its message while the fields do not hold.
 class QtFeetDialog : public QtRunner<TTFeetdlg> {
  public:
   bool Run(TTFeetdlg& dlg) override;

@@ -152,9 +152,9 @@ TEST(FormRunnerOffscreen, FieldsOpenSelectedAndTheFieldInErrorTakesTheFocus) {
   QTimer::singleShot(0, [&] {
     QDialog* d = OpenForm();
     ASSERT_NE(d, nullptr);
-    const QList<QSpinBox*> spins = d->findChildren<QSpinBox*>();
-    ASSERT_EQ(spins.size(), 3);
-    feetSelected = d->focusWidget() == spins[0] && AllSelected(spins[0]);
+    auto* feetBox = d->findChild<QLineEdit*>("Feet");
+    ASSERT_NE(feetBox, nullptr);
+    feetSelected = d->focusWidget() == feetBox && AllSelected(feetBox);
     d->reject();
   });
   feetRunner.Run(feet);
@@ -172,6 +172,25 @@ TEST(FormRunnerOffscreen, FieldsOpenSelectedAndTheFieldInErrorTakesTheFocus) {
   std::string value = "90";
   qtUi.InputQuery("ROTATE", "clockwise", value);
   EXPECT_TRUE(inputSelected);
+}
+
+// Feet and inches typed into the Feet box as they are written ("40'6\"")
+// are the length, marks and all; the boxes then show what was read.
+TEST(FormRunnerOffscreen, TheFeetBoxTakesFeetAndInchesAsTyped) {
+  dlg::QtFeetDialog runner;
+  TTFeetdlg feet(12 * 24);
+  QString shown;
+  QTimer::singleShot(0, [&] {
+    QDialog* d = OpenForm();
+    ASSERT_NE(d, nullptr);
+    QTest::keyClicks(d->focusWidget(), "40'6\"");
+    Press(d, QDialogButtonBox::Ok);
+    if (auto* feetBox = d->findChild<QLineEdit*>("Feet"))
+      shown = feetBox->text() + " " + d->findChildren<QSpinBox*>().value(0)->text();
+  });
+  ASSERT_TRUE(runner.Run(feet));
+  EXPECT_EQ(feet.Length, (40 * 12 + 6) * 24);
+  EXPECT_EQ(shown, "40 6");
 }
 
 // Types into the field that has the focus as the form opens, then presses

@@ -67,6 +67,13 @@ class DeviceContext {
   int GetPolyFillMode() const { return polyFillMode_; }
 
   // ---- Primitives in logical units ---------------------------------------
+  // What reaches the device draws nothing when it is empty there, whatever
+  // the pen: a line from a point to itself, a figure whose box has no width
+  // or no height, an outline whose path never leaves its point (a box one
+  // pixel each way, a polygon of one point), the fill of a polygon whose
+  // points lie on one line, a text with no glyph that shows (where the
+  // background is transparent). Every device, and the measure of what a
+  // print covers, keeps to it.
   Point MoveTo(int x, int y);  // returns the previous current position
   void LineTo(int x, int y);
   Point CurrentPosition() const { return current_; }

@@ -20,6 +20,22 @@ double RayAngle(double cx, double cy, double a, double b, Point p) {
   return std::atan2(dy / b, dx / a) * 180.0 / kPi;
 }
 
+// Whether a polygon's points leave one line, so that it has an inside.
+bool HasArea(const std::vector<Point>& pts) {
+  const Point& a = pts[0];
+  const Point* b = nullptr;
+  for (const Point& p : pts) {
+    if (p.x == a.x && p.y == a.y) continue;
+    if (!b) {
+      b = &p;
+      continue;
+    }
+    if ((1LL * b->x - a.x) * (1LL * p.y - a.y) != (1LL * b->y - a.y) * (1LL * p.x - a.x))
+      return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 InkDC::InkDC(DeviceContext& device) : device_(device) {
@@ -46,7 +62,8 @@ void InkDC::Add(Box b) {
 
 void InkDC::Outline(long long left, long long top, long long right, long long bottom) {
   const Pen pen = DevicePen();
-  if (pen.style == PS_NULL) return;
+  // A path that never leaves its point draws nothing, however wide the pen.
+  if (pen.style == PS_NULL || (left == right && top == bottom)) return;
   // A pen lies across its path: half its width before the path's pixel,
   // the rest after it.
   const long long before = pen.width / 2, after = pen.width - before;
@@ -54,11 +71,17 @@ void InkDC::Outline(long long left, long long top, long long right, long long bo
        std::max(left, right) + after, std::max(top, bottom) + after});
 }
 
+bool InkDC::Empty(Rect r) { return r.right <= r.left || r.bottom <= r.top; }
+
 void InkDC::Figure(Rect r) {
+  if (Empty(r)) return;
   // The outline runs along the box's last pixels inside it, as the
-  // device's rectangles and ellipses are drawn.
-  Outline(r.left, r.top, 1LL * r.right - 1, 1LL * r.bottom - 1);
-  if (CurrentBrush().style != BS_NULL) Add({r.left, r.top, r.right, r.bottom});
+  // device's rectangles and ellipses are drawn, and the brush fills within
+  // it; without one the brush fills the box.
+  if (DevicePen().style != PS_NULL)
+    Outline(r.left, r.top, 1LL * r.right - 1, 1LL * r.bottom - 1);
+  else if (CurrentBrush().style != BS_NULL)
+    Add({r.left, r.top, r.right, r.bottom});
 }
 
 void InkDC::DevLine(Point from, Point to) { Outline(from.x, from.y, to.x, to.y); }
@@ -70,6 +93,7 @@ void InkDC::DevEllipse(Rect r) { Figure(r); }
 void InkDC::DevRoundRect(Rect r, Size) { Figure(r); }
 
 void InkDC::DevArc(Rect box, Point start, Point end) {
+  if (Empty(box)) return;
   // The points of the ellipse the arc passes: its ends and the ends of the
   // ellipse's axes it sweeps over, counter-clockwise from start to end (the
   // same ray at both ends is the whole ellipse).
@@ -106,8 +130,12 @@ void InkDC::DevPolygon(const std::vector<Point>& pts) {
     top = std::min<long long>(top, p.y);
     bottom = std::max<long long>(bottom, p.y);
   }
-  Outline(left, top, right, bottom);
-  if (CurrentBrush().style != BS_NULL) Add({left, top, right + 1, bottom + 1});
+  // The brush fills within the outline, and fills nothing of a polygon of
+  // no area (its points on one line).
+  if (DevicePen().style != PS_NULL)
+    Outline(left, top, right, bottom);
+  else if (CurrentBrush().style != BS_NULL && HasArea(pts))
+    Add({left, top, right + 1, bottom + 1});
 }
 
 void InkDC::SelectDeviceFont() {
@@ -133,6 +161,8 @@ void InkDC::DevText(Point at, std::string_view text) {
   const Size extent = DevTextExtent(text);
   const TextMetrics metrics = DevTextMetrics();
   const Rect glyphs = device_.DeviceTextInk(text);
+  // A text of no glyph that shows (spaces) leaves no ink.
+  if (Empty(glyphs)) return;
   // The glyphs, placed as the alignment places the text's cell along its
   // own direction, then turned about the reference point as the device
   // turns the text.

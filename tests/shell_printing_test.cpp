@@ -164,6 +164,25 @@ TEST_F(PrintCommands, APlanTooBigForThePageIsSaidSoBeforeAnythingIsPrinted) {
   EXPECT_EQ(printer.documents, 2);
 }
 
+// An imperial plan's cut is told to the nearest tenth of an inch, and never
+// as none: A4 is 8.27 inches wide, and at 1 : 48 an inch of paper holds 1152
+// drawing units (1/24 inch each).
+TEST_F(PrintCommands, AnImperialPlanTooBigIsToldToTheNearestTenthOfAnInch) {
+  MetricUnits = 0;
+  struct Case {
+    // A line about the plan's middle: with its pen, 0.02 and 1.23 inches
+    // wider than the sheet.
+    int32 length;
+    const char* told;
+  };
+  for (const Case& c : {Case{9535, "0.1 inches too wide"}, Case{10920, "1.2 inches too wide"}}) {
+    Edit(planfix::Line(20000 - c.length / 2, 12500, 20000 + c.length / 2, 12500));
+    AnswerPrint(48, [](dlg::TTFPlanprintdlg& d) { d.showScale = 0; });
+    ui.ExpectQuestion(plat::mrNo).Containing(c.told);
+    form->CmPrintExecute();
+  }
+}
+
 TEST_F(PrintCommands, ThePrintedLengthFollowsTheScaleAndTheCalibration) {
   struct Case {
     const char* calibration;  // the file's text, null for none

@@ -51,6 +51,10 @@ bool IsXorFamily(int rop) { return rop == R2_XORPEN || rop == R2_NOT || rop == R
 
 QRect ToQRect(Rect r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 
+// A box of no width or no height: a figure over it draws nothing, though Qt
+// would stroke its outline as a line.
+bool IsEmptyBox(Rect r) { return r.right <= r.left || r.bottom <= r.top; }
+
 // The box of a figure outlined with a one-pixel pen: GDI leaves out the
 // right and bottom edges, Qt strokes both edges of its rectangle.
 QRect OutlineRect(Rect r) {
@@ -416,7 +420,7 @@ void QtDC::DevLine(Point from, Point to) {
 
 void QtDC::DevRectangle(Rect r) {
   const bool noPen = DevicePen().style == PS_NULL;
-  if (noPen && CurrentBrush().style == BS_NULL) return;
+  if ((noPen && CurrentBrush().style == BS_NULL) || IsEmptyBox(r)) return;
   const QRect rect = noPen ? ToQRect(r) : OutlineRect(r);
   Draw(PenBounds(ToQRect(r)), [&](QPainter& p) {
     Outline(p, MakeBrush(), [&](QPainter& q) { q.drawRect(rect); });
@@ -425,7 +429,7 @@ void QtDC::DevRectangle(Rect r) {
 
 void QtDC::DevEllipse(Rect r) {
   const bool noPen = DevicePen().style == PS_NULL;
-  if (noPen && CurrentBrush().style == BS_NULL) return;
+  if ((noPen && CurrentBrush().style == BS_NULL) || IsEmptyBox(r)) return;
   const QRect rect = noPen ? ToQRect(r) : OutlineRect(r);
   Draw(PenBounds(ToQRect(r)), [&](QPainter& p) {
     Outline(p, MakeBrush(), [&](QPainter& q) { q.drawEllipse(rect); });
@@ -433,7 +437,7 @@ void QtDC::DevEllipse(Rect r) {
 }
 
 void QtDC::DevArc(Rect box, Point start, Point end) {
-  if (DevicePen().style == PS_NULL) return;
+  if (DevicePen().style == PS_NULL || IsEmptyBox(box)) return;
   const QRect rect = OutlineRect(box);
   const double from = RayAngle(box, start);
   double span = RayAngle(box, end) - from;
@@ -463,7 +467,7 @@ void QtDC::DevPolygon(const std::vector<Point>& pts) {
 
 void QtDC::DevRoundRect(Rect r, Size corner) {
   const bool noPen = DevicePen().style == PS_NULL;
-  if (noPen && CurrentBrush().style == BS_NULL) return;
+  if ((noPen && CurrentBrush().style == BS_NULL) || IsEmptyBox(r)) return;
   const QRect rect = noPen ? ToQRect(r) : OutlineRect(r);
   const double rx = std::min(corner.cx / 2.0, rect.width() / 2.0);
   const double ry = std::min(corner.cy / 2.0, rect.height() / 2.0);

@@ -4,10 +4,12 @@
 
 #include <QFontInfo>
 #include <QImage>
+#include <QPixmap>
 #include <cmath>
 #include <functional>
 #include <random>
 
+#include "platform/ink_dc.h"
 #include "platform/qt/qt_dc.h"
 
 using namespace plat;
@@ -43,6 +45,16 @@ QRect InkBox(const QImage& img, QRgb background = kWhite) {
     for (int x = 0; x < img.width(); ++x)
       if (img.pixel(x, y) != background) box |= QRect(x, y, 1, 1);
   return box;
+}
+
+std::string Described(const QRect& box) {
+  if (box.isEmpty()) return "nothing";
+  return QString("%1 x %2 at (%3, %4)")
+      .arg(box.width())
+      .arg(box.height())
+      .arg(box.left())
+      .arg(box.top())
+      .toStdString();
 }
 
 int CountOf(const QImage& img, QRgb c) {
@@ -533,6 +545,101 @@ TEST(PlatformQtDc, OpaqueTextFillsItsCellWithTheBackground) {
   EXPECT_EQ(CountOf(transparent, blue), 0);
   // Only the text colour and nothing smoothed in between.
   EXPECT_EQ(CountOf(transparent, kBlack) + CountOf(transparent, kWhite), 300 * 200);
+}
+
+// What a print measures before it prints is what the devices draw, for the
+// figures that are empty on the device too: on a bitmap, and on a device
+// drawn through the painter as printers are.
+TEST(PlatformQtDc, TheMeasureOfWhatPrintsCountsOnlyWhatIsDrawn) {
+  enum Style { kThinPen, kWidePen, kBrush, kPenAndBrush };
+  using Drawing = std::function<void(DeviceContext&)>;
+  struct Case {
+    const char* what;
+    Style style;
+    Drawing draw;
+  };
+  auto line = [](Point from, Point to) -> Drawing {
+    return [=](DeviceContext& dc) {
+      dc.MoveTo(from.x, from.y);
+      dc.LineTo(to.x, to.y);
+    };
+  };
+  auto figure = [](void (DeviceContext::*draw)(int, int, int, int), Rect r) -> Drawing {
+    return [=](DeviceContext& dc) { (dc.*draw)(r.left, r.top, r.right, r.bottom); };
+  };
+  auto roundRect = [](Rect r) -> Drawing {
+    return [=](DeviceContext& dc) { dc.RoundRect(r.left, r.top, r.right, r.bottom, 6, 6); };
+  };
+  // From the right of the box's middle round to its left.
+  auto arc = [](Rect r) -> Drawing {
+    return [=](DeviceContext& dc) { dc.Arc(r.left, r.top, r.right, r.bottom, 80, 60, 20, 60); };
+  };
+  auto polygon = [](std::vector<Point> pts) -> Drawing {
+    return [=](DeviceContext& dc) { dc.Polygon(pts.data(), int(pts.size())); };
+  };
+  auto text = [](const char* s, int escapement) -> Drawing {
+    return [=](DeviceContext& dc) {
+      dc.SelectFont(TestFont(20, escapement));
+      dc.TextOut(50, 50, s);
+    };
+  };
+  const Rect noWidth{50, 50, 50, 70}, noHeight{50, 50, 70, 50}, onePixel{50, 50, 51, 51};
+  const std::vector<Point> onePoint{{50, 50}, {50, 50}, {50, 50}};
+  const std::vector<Point> onALine{{50, 50}, {70, 60}, {60, 55}};
+  const std::vector<Case> cases = {
+      {"a line from a point to itself", kThinPen, line({50, 50}, {50, 50})},
+      {"a wide line from a point to itself", kWidePen, line({50, 50}, {50, 50})},
+      {"a rectangle of no width", kThinPen, figure(&DeviceContext::Rectangle, noWidth)},
+      {"a rectangle of no height", kWidePen, figure(&DeviceContext::Rectangle, noHeight)},
+      {"a filled rectangle of no width", kBrush, figure(&DeviceContext::Rectangle, noWidth)},
+      {"a rectangle one pixel each way", kPenAndBrush,
+       figure(&DeviceContext::Rectangle, onePixel)},
+      {"a rectangle one pixel wide", kThinPen,
+       figure(&DeviceContext::Rectangle, {50, 50, 51, 70})},
+      {"an ellipse of no height", kPenAndBrush, figure(&DeviceContext::Ellipse, noHeight)},
+      {"an ellipse one pixel each way", kWidePen, figure(&DeviceContext::Ellipse, onePixel)},
+      {"a round rectangle of no width", kWidePen, roundRect(noWidth)},
+      {"a round rectangle one pixel each way", kThinPen, roundRect(onePixel)},
+      {"an arc of no width", kThinPen, arc(noWidth)},
+      {"an arc of no height", kWidePen, arc(noHeight)},
+      {"an arc one pixel each way", kThinPen, arc(onePixel)},
+      {"a polygon of one point", kWidePen, polygon(onePoint)},
+      {"a filled polygon of one point", kBrush, polygon(onePoint)},
+      {"a filled polygon of no area", kBrush, polygon(onALine)},
+      {"an outlined polygon of no area", kPenAndBrush, polygon(onALine)},
+      {"a fill of no width", kBrush,
+       [](DeviceContext& dc) { dc.FillRect(50, 50, 50, 70, BlackBrush()); }},
+      {"an empty text", kThinPen, text("", 0)},
+      {"a turned text of spaces", kThinPen, text("   ", 450)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto draw = [&c](DeviceContext& dc) {
+      dc.SelectPen(c.style == kBrush ? Pen{PS_NULL, 0, 0}
+                                     : Pen{PS_SOLID, c.style == kWidePen ? 5 : 0, RGB(0, 0, 0)});
+      dc.SelectBrush(c.style == kBrush || c.style == kPenAndBrush ? BlackBrush() : NullBrush());
+      dc.SetBkMode(TRANSPARENT);
+      c.draw(dc);
+    };
+    QImage bitmap = Canvas();
+    Draw(bitmap, draw);
+    QPixmap painted(bitmap.size());
+    painted.fill(Qt::white);
+    {
+      QtDC dc(&painted);
+      draw(dc);
+    }
+    QImage device = Canvas();
+    const std::unique_ptr<QtDC> measuring = QtDC::ForMeasuring(&device);
+    InkDC ink(*measuring);
+    draw(ink);
+    const std::optional<Rect> measured = ink.Ink();
+    const QRect box = measured ? QRect(QPoint(measured->left, measured->top),
+                                       QPoint(measured->right - 1, measured->bottom - 1))
+                               : QRect();
+    EXPECT_EQ(Described(box), Described(InkBox(bitmap)));
+    EXPECT_EQ(Described(box), Described(InkBox(painted.toImage())));
+  }
 }
 
 TEST(PlatformQtDc, WindowsFaceNamesResolveToTheirMetricCompatibleFaces) {

@@ -123,6 +123,36 @@ Ink InkOf(const QImage& page) {
   return ink;
 }
 
+// What a sheet of the size and orientation would cut off a print, in mm,
+// both sides together: measured on the same print on a larger sheet, whose
+// middle is where the small sheet's middle would be (the plan stands on the
+// middle of either).
+std::pair<double, double> CutOffBy(QPageSize::PageSizeId size, QPageLayout::Orientation turn,
+                                   const QImage& larger) {
+  const double perMm = kRasterDpi / 25.4;
+  const Ink ink = InkOf(larger);
+  EXPECT_GT(ink.left, 0) << "the larger sheet cuts it off too";
+  EXPECT_LT(ink.bottom, larger.height() - 1) << "the larger sheet cuts it off too";
+  const QSizeF sheet = QPageSize(size).size(QPageSize::Millimeter);
+  const bool portrait = turn == QPageLayout::Portrait;
+  const double halfWidth = (portrait ? sheet.width() : sheet.height()) / 2 * perMm;
+  const double halfHeight = (portrait ? sheet.height() : sheet.width()) / 2 * perMm;
+  const double mx = larger.width() / 2.0, my = larger.height() / 2.0;
+  return {(std::max(0.0, mx - ink.left - halfWidth) +
+           std::max(0.0, ink.right + 1 - mx - halfWidth)) / perMm,
+          (std::max(0.0, my - ink.top - halfHeight) +
+           std::max(0.0, ink.bottom + 1 - my - halfHeight)) / perMm};
+}
+
+// The millimetres a fit question tells in a direction ("wide", "tall"); 0
+// when it tells none.
+double Told(const std::string& question, const char* direction) {
+  const std::size_t at = question.find(std::string(" mm too ") + direction);
+  if (at == std::string::npos) return 0.0;
+  const std::size_t from = question.rfind(' ', at - 1) + 1;
+  return std::stod(question.substr(from, at - from));
+}
+
 class RealWindow : public ::testing::Test {
  protected:
   ScratchProgramDir dir;
@@ -164,6 +194,18 @@ class RealWindow : public ::testing::Test {
     });
     window.Form().CmPrintExecute();
     return InkOf(Rasterise(pdf, 1, dir.Root() + "/" + stem));
+  }
+  // The ground floor printed on a sheet of the size and orientation, its
+  // scale text shown or not; the question asked, if any, is answered No.
+  void PrintOn(QPageSize::PageSizeId sheet, QPageLayout::Orientation turn, int32 scale,
+               int32 showScale) {
+    device.setPageSize(QPageSize(sheet));
+    device.setPageOrientation(turn);
+    print.Answer([scale, showScale](dlg::TTFPlanprintdlg& d) {
+      d.scale = scale;
+      d.showScale = showScale;
+    });
+    window.Form().CmPrintExecute();
   }
   PlanWindow& Plan() { return *window.PlanWindows().front(); }
 };
@@ -304,19 +346,6 @@ class PrintedHouse : public RealWindow {
     window.Form().CmFinishRoomsExecute();
     DrawingList.BuildTitleBlock();
   }
-
-  // The ground floor printed on a sheet of the size and orientation, its
-  // scale text shown or not; the question asked, if any, is answered No.
-  void PrintOn(QPageSize::PageSizeId sheet, QPageLayout::Orientation turn, int32 scale,
-               int32 showScale) {
-    device.setPageSize(QPageSize(sheet));
-    device.setPageOrientation(turn);
-    print.Answer([scale, showScale](dlg::TTFPlanprintdlg& d) {
-      d.scale = scale;
-      d.showScale = showScale;
-    });
-    window.Form().CmPrintExecute();
-  }
 };
 
 // The question comes when, and only when, something the print puts on the
@@ -335,7 +364,6 @@ TEST_F(PrintedHouse, TheFitQuestionComesExactlyWhenThePrintWouldBeCutAndSaysByHo
   };
   constexpr auto A4 = QPageSize::A4, A3 = QPageSize::A3;
   constexpr auto kPortrait = QPageLayout::Portrait, kLandscape = QPageLayout::Landscape;
-  const double perMm = kRasterDpi / 25.4;
   for (const Case& c : {Case{A4, kPortrait, 50, 1, "wide"}, Case{A4, kLandscape, 50, 1, "tall"},
                         Case{A4, kPortrait, 45, 1, "wide tall"},
                         Case{A4, kLandscape, 70, 1, "tall"},  // the scale text alone
@@ -347,19 +375,7 @@ TEST_F(PrintedHouse, TheFitQuestionComesExactlyWhenThePrintWouldBeCutAndSaysByHo
                  (portrait ? "portrait" : "landscape") + " 1 : " + std::to_string(c.scale) +
                  (c.showScale ? " with" : " without") + " the scale text");
     PrintOn(c.sheet == A4 ? A3 : QPageSize::A2, c.turn, c.scale, c.showScale);
-    const QImage whole = Rasterise(pdf, 1, dir.Root() + "/whole");
-    const Ink ink = InkOf(whole);
-    ASSERT_GT(ink.left, 0);
-    ASSERT_LT(ink.bottom, whole.height() - 1);
-    // What the small sheet about the same middle would not show, in mm.
-    const QSizeF sheet = QPageSize(c.sheet).size(QPageSize::Millimeter);
-    const double halfWidth = (portrait ? sheet.width() : sheet.height()) / 2 * perMm;
-    const double halfHeight = (portrait ? sheet.height() : sheet.width()) / 2 * perMm;
-    const double mx = whole.width() / 2.0, my = whole.height() / 2.0;
-    const double wide = (std::max(0.0, mx - ink.left - halfWidth) +
-                         std::max(0.0, ink.right + 1 - mx - halfWidth)) / perMm;
-    const double tall = (std::max(0.0, my - ink.top - halfHeight) +
-                         std::max(0.0, ink.bottom + 1 - my - halfHeight)) / perMm;
+    const auto [wide, tall] = CutOffBy(c.sheet, c.turn, Rasterise(pdf, 1, dir.Root() + "/whole"));
     const std::string cut = std::string(wide > 0 ? "wide" : "") +
                             (wide > 0 && tall > 0 ? " " : "") + (tall > 0 ? "tall" : "");
     ASSERT_EQ(cut, c.cut);
@@ -375,15 +391,33 @@ TEST_F(PrintedHouse, TheFitQuestionComesExactlyWhenThePrintWouldBeCutAndSaysByHo
     }
     EXPECT_FALSE(std::filesystem::exists(pdf));
     const std::string question = ui.Log().back().text;
-    auto figure = [&](const char* direction) {
-      const std::size_t at = question.find(std::string(" mm too ") + direction);
-      if (at == std::string::npos) return 0.0;
-      const std::size_t from = question.rfind(' ', at - 1) + 1;
-      return std::stod(question.substr(from, at - from));
-    };
-    EXPECT_NEAR(figure("wide"), wide, 1.0) << question;
-    EXPECT_NEAR(figure("tall"), tall, 1.0) << question;
+    EXPECT_NEAR(Told(question, "wide"), wide, 1.0) << question;
+    EXPECT_NEAR(Told(question, "tall"), tall, 1.0) << question;
   }
+}
+
+// A house drawn as a new user would: its partitions keep faces of no length
+// at the sheet's corner, far off the house, which print nothing and count
+// for nothing. On A4 it fits at 1 : 80 and prints without a word; at 1 : 50
+// the question tells what the paper really cuts off.
+TEST_F(RealWindow, TheFitQuestionCountsOnlyWhatPrints) {
+  std::filesystem::copy_file(std::string(TW_SOURCE_DIR) + "/tests/data/fit-question-house.kwv",
+                             dir.Path("DWGS\\SKETCH.KWV"));
+  ASSERT_TRUE(window.Form().OpenNamedDrawing("SKETCH"));
+  PrintOn(QPageSize::A4, QPageLayout::Portrait, 80, 1);
+  EXPECT_TRUE(std::filesystem::exists(pdf));
+
+  PrintOn(QPageSize::A3, QPageLayout::Portrait, 50, 1);
+  const auto [wide, tall] =
+      CutOffBy(QPageSize::A4, QPageLayout::Portrait, Rasterise(pdf, 1, dir.Root() + "/whole"));
+  ASSERT_GT(wide, 0);
+  std::filesystem::remove(pdf);
+  ui.ExpectQuestion(plat::mrNo).Containing("does not fit on the page");
+  PrintOn(QPageSize::A4, QPageLayout::Portrait, 50, 1);
+  EXPECT_FALSE(std::filesystem::exists(pdf));
+  const std::string question = ui.Log().back().text;
+  EXPECT_NEAR(Told(question, "wide"), wide, 1.0) << question;
+  EXPECT_NEAR(Told(question, "tall"), tall, 1.0) << question;
 }
 
 TEST_F(RealWindow, ExportedPicturesAreWhatTheWindowShows) {

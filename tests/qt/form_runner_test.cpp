@@ -92,7 +92,6 @@ TEST(FormRunnerOffscreen, TypesChoosesRefusesAndCancels) {
 // A field opened for typing: its whole text selected, so that typing
 // replaces it.
 bool AllSelected(QLineEdit* e) { return e && !e->text().isEmpty() && e->selectedText() == e->text(); }
-bool AllSelected(QSpinBox* s) { return s && AllSelected(s->findChild<QLineEdit*>()); }
 
 struct Wall {
   int32 thickness = 110;

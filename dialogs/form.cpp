@@ -76,7 +76,10 @@ int Form::FirstInvalid() const {
 std::string Form::Validate() const {
   const int i = FirstInvalid();
   if (i < 0) return {};
-  const FormField& f = fields_[std::size_t(i)];
+  return RangeMessage(fields_[std::size_t(i)]);
+}
+
+std::string Form::RangeMessage(const FormField& f) {
   if (f.kind == FormField::Kind::Integer)
     return plat::Format("%s %d to %d input is incorrect", f.label.c_str(), int(f.low),
                         int(f.high));

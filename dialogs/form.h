@@ -75,6 +75,8 @@ class Form {
   // the form shows ("Spacing 50 to 1000 input is incorrect"); empty when
   // every field holds.
   std::string Validate() const;
+  // The message of a number field that does not hold: its range.
+  static std::string RangeMessage(const FormField& f);
   // The index in Fields() of that field; -1 when every field holds.
   int FirstInvalid() const;
 

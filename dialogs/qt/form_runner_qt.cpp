@@ -41,17 +41,22 @@ struct Binding {
     return on ? on : radios->buttons().value(0);
   }
 
-  void Store() const {
+  // False when a number field holds no number ("10'6\"" in a feet
+  // field): it keeps its value, and the form says what it takes.
+  bool Store() const {
     const FormField& f = *field;
     switch (f.kind) {
-      case FormField::Kind::Integer:
-        *f.integer = plat::StrToIntDef(edit->text().toStdString(), 0);
-        break;
+      case FormField::Kind::Integer: {
+        bool ok = false;
+        const int v = edit->text().trimmed().toInt(&ok);
+        if (ok) *f.integer = v;
+        return ok;
+      }
       case FormField::Kind::Real: {
         bool ok = false;
         const double v = edit->text().trimmed().toDouble(&ok);
-        *f.real = ok ? v : 0.0;
-        break;
+        if (ok) *f.real = v;
+        return ok;
       }
       case FormField::Kind::Text: *f.text = edit->text().toStdString(); break;
       case FormField::Kind::Check: *f.integer = check->isChecked() ? 1 : 0; break;
@@ -64,6 +69,7 @@ struct Binding {
         break;
       case FormField::Kind::Note: break;
     }
+    return true;
   }
 };
 
@@ -155,7 +161,12 @@ bool QtFormRunner::Run(const Form& form, const std::function<std::string()>& acc
   });
   const Form::Snapshot start = form.Take();
   QObject::connect(box_buttons, &QDialogButtonBox::accepted, &box, [&] {
-    for (const Binding& b : bindings) b.Store();
+    for (const Binding& b : bindings) {
+      if (b.Store()) continue;
+      QMessageBox::warning(&box, box.windowTitle(), Q(Form::RangeMessage(*b.field)));
+      FocusForTyping(b.Widget());
+      return;
+    }
     const std::string why = accept();
     if (why.empty()) {
       box.accept();

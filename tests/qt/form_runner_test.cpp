@@ -192,6 +192,41 @@ TEST(FormRunnerOffscreen, TheFeetBoxTakesFeetAndInchesAsTyped) {
   EXPECT_EQ(shown, "40 6");
 }
 
+// A number field that holds no number is refused with its range, never
+// read as 0: "10'6\"" in a field of whole feet says what the field takes.
+TEST(FormRunnerOffscreen, ANumberFieldHoldingNoNumberSaysWhatItTakes) {
+  dlg::QtFormRunner runner;
+  dlg::FormRunner* previous = dlg::InstallFormRunner(&runner);
+  struct Room {
+    int32 feet = 10;
+    void Describe(dlg::Form& f) { f.Integer("width feet", feet, 0, 150); }
+  } room;
+  QString message;
+  QTimer::singleShot(0, [&] {
+    QDialog* d = OpenForm();
+    ASSERT_NE(d, nullptr);
+    auto* feet = qobject_cast<QLineEdit*>(d->focusWidget());
+    ASSERT_NE(feet, nullptr);
+    feet->setText("10'6\"");
+    QTimer::singleShot(0, [&, d, feet] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box) {
+        message = box->text();
+        box->accept();
+      }
+      QTimer::singleShot(0, [d, feet] {
+        feet->setText("12");
+        Press(d, QDialogButtonBox::Ok);
+      });
+    });
+    Press(d, QDialogButtonBox::Ok);
+  });
+  EXPECT_TRUE(dlg::ShowModal(room));
+  EXPECT_EQ(message, "width feet 0 to 150 input is incorrect");
+  EXPECT_EQ(room.feet, 12);
+  dlg::InstallFormRunner(previous);
+}
+
 // Types into the field that has the focus as the form opens, then presses
 // OK; a value run on from the one shown would be refused, so it cancels.
 void TypeAsTheFormOpens(const QString& typed) {

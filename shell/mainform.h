@@ -379,6 +379,7 @@ class TMainForm {
   // Why declining changes left the drawing as it stands: the saved copy
   // could not be read whole.
   static std::string SavedCopyUnreadText(const std::string& name, const TFlist::ReadReport& read);
+  static std::string SavedCopyEmptyText(const std::string& name);
   enum class DamagedWhen { Opened, NotOpened, WhileOpen, GroupRead, UndoStep, RedoStep };
   static std::string DamagedDrawingText(const std::string& name, const TFlist::ReadReport& read,
                                         DamagedWhen when);
@@ -407,6 +408,9 @@ class TMainForm {
   // Most recently active first.
   std::vector<std::unique_ptr<TMDIChild>> children_;
   bool drawingOpen_ = false;
+  // The open drawing was made by File > New in this run and never saved:
+  // declining its changes may delete it when its saved copy holds nothing.
+  bool neverSaved_ = false;
   bool exiting_ = false;
   bool readingToOpen_ = false;  // the open reads the drawing and tells what it finds
   // The drawing whose steps the undo store holds since a drawing was first

@@ -206,6 +206,7 @@ bool TMainForm::SaveDrawing() {
   if (!saved) return false;
   DrawingList.KeepGroupAsSaved();
   saveFailed_ = false;
+  neverSaved_ = false;
   MarkSaved();
   return true;
 }
@@ -282,6 +283,7 @@ void TMainForm::CmFilenewExecute() {
     DrawingList.WriteDrawingFile(dtSavedCopy);
   }
   drawingOpen_ = true;
+  neverSaved_ = true;
   crds.SetSimpleText("");  // the read-out of the drawing left behind
   RememberRecentFile(DrawingList.DrawingName);
 
@@ -398,6 +400,7 @@ bool TMainForm::OpenNamedDrawing(const std::string& name) {
   DrawingList.ShownRepaint = 2;
   DrawingList.WantedRepaint = 2;
   drawingOpen_ = true;
+  neverSaved_ = false;
   crds.SetSimpleText("");  // the read-out of the drawing left behind
   RememberRecentFile(name);
 
@@ -516,6 +519,13 @@ std::string TMainForm::SavedCopyUnreadText(const std::string& name,
          FaultSentences(ReadFaultTexts(read));
 }
 
+std::string TMainForm::SavedCopyEmptyText(const std::string& name) {
+  return plat::Format(
+      "Drawing %s keeps its changes: the drawing as last saved (%s) holds no element, so it "
+      "was not put back.",
+      name.c_str(), plat::MapPath(ProgramFile(cfgfile::SavedCopy)).c_str());
+}
+
 void TMainForm::OpenRecentFile(int index) {
   if (index < 0 || index >= kRecentFileCount || RecentFiles[index].empty()) return;
   const std::string name = RecentFiles[index];
@@ -570,6 +580,10 @@ TMainForm::SaveAnswer TMainForm::AskSaveChanges() {
     plat::InfoBox(SavedCopyUnreadText(DrawingList.DrawingName, saved));
   else if (DrawingList.Count() > 0)
     DrawingList.WriteDrawingFile(dtDrawing);  // the floors' drawing, whatever the view
+  else if (!neverSaved_)
+    // The program never saves a drawing of no element: a saved copy made
+    // empty from outside must not delete what the user saved.
+    plat::InfoBox(SavedCopyEmptyText(DrawingList.DrawingName));
   else if (DrawingList.DeleteDrawingFile() == 1)
     drawingOpen_ = false;  // never saved: nothing is left of it
   // The list holds the view's drawing again.

@@ -189,6 +189,7 @@ void TMainForm::ShowRotatedDrawing() {
   // its saved state and its windows.
   undoOwner_ = DrawingList.DrawingName;
   undoViewsKeptByExit_ = false;
+  neverSaved_ = false;  // it was turned out of a drawing, whose saved state it takes
   {
     WriteReport report(*this);
     if (DrawingList.WriteDrawingFile(dtSavedCopy) && AutosaveMode == autosave::Changed)

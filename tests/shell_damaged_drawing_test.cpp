@@ -219,21 +219,29 @@ TEST_F(DamagedDrawing, ACopyGoneOrChangedSinceItWasKeptIsMadeAgainBeforeTheNextW
 }
 
 // Declining changes puts the drawing as last saved back only when its saved
-// copy reads whole: part of a drawing, or none, would cut or delete it.
+// copy reads whole and holds a drawing: part of a drawing, or none, would
+// cut or delete it.
 TEST_F(DamagedDrawing, ASavedCopyNotReadWholeIsNeverPutOverTheDrawing) {
   constexpr const char* kSavedCopy = "CFG\\tmp.cfg";
   const std::string saved = dir.ReadFile(kSavedCopy);
   const std::size_t third = saved.find("\n1 120 ", saved.find("\n1 120 ") + 1);
+  const std::string kept = std::string("Drawing HOUSE keeps its changes: the drawing as last saved (") +
+                           dir.Root() + "/CFG/tmp.cfg) ";
+  const std::string unread = kept + "could not be read whole, so it was not put back. ";
   struct Case {
     const char* what;
     std::optional<std::string> copy;  // none: removed
-    const char* fault;
+    std::string told;
   };
   const Case cases[] = {
-      {"cut in a record", saved.substr(0, third + 12), "The file ends within element 8 (kind 1)."},
+      {"cut in a record", saved.substr(0, third + 12),
+       unread + "The file ends within element 8 (kind 1)."},
       {"no element counted, more after it", "0" + saved.substr(saved.find(' ')),
-       "More follows the last element its header counts."},
-      {"removed", std::nullopt, "The file cannot be opened."},
+       unread + "More follows the last element its header counts."},
+      {"removed", std::nullopt, unread + "The file cannot be opened."},
+      // Whole, but no drawing the program would save: not the drawing's.
+      {"no element at all", "0 0 0 0 1 0\n",
+       kept + "holds no element, so it was not put back."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -246,12 +254,23 @@ TEST_F(DamagedDrawing, ASavedCopyNotReadWholeIsNeverPutOverTheDrawing) {
     const int lines = UserElementsIn(kLive);
     ui.ExpectMessageDlg(plat::MsgType::Confirmation, plat::mbYes | plat::mbNo, plat::mrNo)
         .WithText("do you wish to save drawing changes?");
-    ExpectTold(std::string("Drawing HOUSE keeps its changes: the drawing as last saved (") +
-               dir.Root() + "/CFG/tmp.cfg) could not be read whole, so it was not put back. " +
-               c.fault);
+    ExpectTold(c.told);
     form->CmLayoutExecute();
     EXPECT_EQ(UserElementsIn(kLive), lines);
   }
+}
+
+// A drawing made in this run and never saved has nothing saved to lose:
+// declining its changes over a saved copy of no element deletes it.
+TEST_F(DamagedDrawing, ADrawingNeverSavedGoesWhenItsSavedCopyHoldsNothing) {
+  NewDrawing("FRESH");
+  Edit(Line(18000, 14000, 22000, 14000));
+  dir.WriteFile("CFG\\tmp.cfg", "0 0 0 0 1 0\n");
+  ui.ExpectMessageDlg(plat::MsgType::Confirmation, plat::mbYes | plat::mbNo, plat::mrNo)
+      .WithText("do you wish to save drawing changes?");
+  form->CmLayoutExecute();
+  EXPECT_FALSE(dir.Exists("DWGS\\FRESH.KWV"));
+  EXPECT_FALSE(form->DrawingOpen());
 }
 
 // An undo or redo step cut from outside, or anything but a file at its

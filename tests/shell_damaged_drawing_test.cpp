@@ -255,8 +255,12 @@ TEST_F(DamagedDrawing, ASavedCopyNotReadWholeIsNeverPutOverTheDrawing) {
     ui.ExpectMessageDlg(plat::MsgType::Confirmation, plat::mbYes | plat::mbNo, plat::mrNo)
         .WithText("do you wish to save drawing changes?");
     ExpectTold(c.told);
-    form->CmLayoutExecute();
+    form->CmPrintpartExecute();  // asks, and reads nothing after
     EXPECT_EQ(UserElementsIn(kLive), lines);
+    // What the window works on is the drawing kept, not what was read of
+    // the saved copy.
+    Edit(Line(18000, 15000, 22000, 15000));
+    EXPECT_EQ(UserElementsIn(kLive), lines + 1);
   }
 }
 

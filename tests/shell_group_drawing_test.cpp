@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <filesystem>
 #include <functional>
 
 #include "designer/fixture_dialogs.h"
@@ -306,6 +307,20 @@ INSTANTIATE_TEST_SUITE_P(Roads, SavingFromEitherWindow,
 namespace {
 
 // ---- A save that fails half way -------------------------------------------------------
+
+// From the group window the floors' drawing is saved from its live file:
+// one gone from outside is told as the save's failure, and the saved copy
+// stays as it was.
+TEST_F(GroupDrawing, ALiveFileGoneIsToldAndLeavesTheSavedCopy) {
+  const std::string saved = dir.ReadFile("CFG\\tmp.cfg");
+  std::filesystem::remove(dir.Path(kLive));
+  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk)
+      .Containing("the drawing could not be saved")
+      .Containing("HOUSE.KWV is not there");
+  form->CmSaveExecute();
+  EXPECT_EQ(dir.ReadFile("CFG\\tmp.cfg"), saved);
+  EXPECT_TRUE(form->HasUnsavedChanges());
+}
 
 class FailingSave : public GroupDrawing,
                     public ::testing::WithParamInterface<std::tuple<const char*, bool, bool>> {

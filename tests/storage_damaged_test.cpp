@@ -12,7 +12,9 @@
 
 #include "platform/services.h"
 #include "shell/mainform.h"
+#include "storage/damaged_files.h"
 #include "storage/record_codec.h"
+#include "storage/unwritten_files.h"
 #include "tests/storage_fixture.h"
 
 namespace {
@@ -238,6 +240,34 @@ TEST_F(DamagedFiles, ARewrittenDrawingKeepsItsPermissions) {
   struct stat st;
   ASSERT_EQ(::stat(live.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+}  // namespace
+
+namespace {
+
+// Deleting a list file first makes the copy of a damaged one again when it
+// went (the delete would lose the only bytes left), and then forgets all it
+// knew of the file: what was held for it and that it was damaged.
+TEST_F(DamagedFiles, ADeleteKeepsADamagedFilesCopyThenForgetsTheFile) {
+  const std::string path = DrawingList.ProgramDir + "DWGS\\House.KWV";
+  const std::string copy = "DWGS\\House.DAMAGED";
+  const std::string bytes = "3 0 0 0 1 0\n1\n";
+  Dir().WriteFile("DWGS\\House.KWV", bytes);
+  ASSERT_TRUE(storage::FileFoundDamaged(path, &bytes).kept.Kept());
+  std::filesystem::remove(Dir().Path(copy));
+  storage::HoldUnwritten(path, "held");
+
+  ASSERT_TRUE(storage::DeleteListFile(path));
+  EXPECT_EQ(Dir().ReadFile(copy), bytes);
+  EXPECT_FALSE(Dir().Exists("DWGS\\House.KWV"));
+  EXPECT_EQ(storage::Unwritten(path), nullptr);
+
+  // A new drawing of the name is no damaged file: its writes make no copy.
+  std::filesystem::remove(Dir().Path(copy));
+  Dir().WriteFile("DWGS\\House.KWV", "0 0 0 0 1 0\n");
+  EXPECT_TRUE(storage::MayReplace(path));
+  EXPECT_FALSE(Dir().Exists(copy));
 }
 
 }  // namespace

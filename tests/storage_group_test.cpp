@@ -2,6 +2,7 @@
 // and read whatever the view.
 #include <gtest/gtest.h>
 
+#include "storage/unwritten_files.h"
 #include "tests/storage_fixture.h"
 
 namespace {
@@ -55,6 +56,19 @@ TEST_F(GroupFileTest, NeverTakesAListReadFromTheFloorsFiles) {
     EXPECT_NE(told.find("never written into the group file"), std::string::npos) << floors;
   }
   DrawingList.OnWritten = nullptr;
+}
+
+// The group drawing shown, the floors' saved copy is the live drawing as
+// its last edit left it: what is held for the live file when its write
+// failed, not the older file on disk.
+TEST_F(GroupFileTest, TheSavedCopyOfTheGroupWindowIsWhatTheLiveFileHolds) {
+  Dir().WriteFile("DWGS\\House.KWV", "0 0 0 0 1 1\n");
+  storage::HoldUnwritten(DrawingList.DrawingWritePath(dtDrawing), "0 0 0 0 1 2\n");
+  CurrentView = view::Group;
+  DrawingList.ReadGroupFile();
+  EXPECT_TRUE(DrawingList.WriteSavedCopy());
+  EXPECT_EQ(Dir().ReadFile("CFG\\tmp.cfg"), "0 0 0 0 1 2\n");
+  storage::ReleaseUnwritten(DrawingList.DrawingWritePath(dtDrawing));
 }
 
 TEST_F(GroupFileTest, AnEmptyListWritesTheHeaderAlone) {

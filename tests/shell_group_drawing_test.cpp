@@ -47,6 +47,13 @@ class GroupDrawing : public planfix::ShellTest {
     form->CmGroupExecute();
     ASSERT_EQ(CurrentView, view::Group);
   }
+  // The window of a view made active, as a click into it would, and painted.
+  void Activate(int32 viewCode) {
+    for (TMDIChild* c : form->Children())
+      if (c->ViewCode == viewCode) form->ChildActivated(c);
+    ASSERT_EQ(CurrentView, viewCode);
+    Window().Paint();
+  }
   void Press(int x, int y) { Child().OnMouseDown(1, x, y); }
   void Release(int x, int y) { Child().OnMouseUp(1, x, y); }
   void Drag(int x1, int y1, int x2, int y2) {
@@ -247,15 +254,7 @@ struct SaveRoad {
 
 class SavingFromEitherWindow
     : public GroupDrawing,
-      public ::testing::WithParamInterface<std::tuple<SaveRoad, bool>> {
- public:
-  void Activate(int32 viewCode) {
-    for (TMDIChild* c : form->Children())
-      if (c->ViewCode == viewCode) form->ChildActivated(c);
-    ASSERT_EQ(CurrentView, viewCode);
-    Window().Paint();
-  }
-};
+      public ::testing::WithParamInterface<std::tuple<SaveRoad, bool>> {};
 
 // A line drawn in one window, then a save from the other: both drawings are
 // saved, so declining what came after the save gives up only the line drawn
@@ -284,7 +283,7 @@ const SaveRoad kSaveRoads[] = {
        t.DrawLine(300);
        t.ExpectSaveQuestion(plat::mrYes);
        t.form->CmLayoutExecute();
-       static_cast<SavingFromEitherWindow&>(t).Activate(shown);
+       t.Activate(shown);
      },
      1},
     {"AutosaveOnAndOff",
@@ -325,11 +324,6 @@ TEST_F(GroupDrawing, ALiveFileGoneIsToldAndLeavesTheSavedCopy) {
 class FailingSave : public GroupDrawing,
                     public ::testing::WithParamInterface<std::tuple<const char*, bool, bool>> {
  public:
-  void Activate(int32 viewCode) {
-    for (TMDIChild* c : form->Children())
-      if (c->ViewCode == viewCode) form->ChildActivated(c);
-    Window().Paint();
-  }
   void ExpectNotSaved() {
     ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk)
         .Containing("the drawing could not be saved");

@@ -11,6 +11,8 @@ namespace {
 
 // The 32-bit range of coordinates, as reals.
 constexpr double kMin = -2147483648.0, kMax = 2147483647.0;
+// An escapement of a whole turn, in tenths of a degree.
+constexpr int kFullTurn = 3600;
 
 // std::lround, without a library call for the values of device and logical
 // coordinates (every point of every figure is rounded).
@@ -173,7 +175,10 @@ int DeviceContext::DeviceFontWidth() const {
 
 int DeviceContext::DeviceEscapement() const {
   const bool axisTurnedOver = (sx_ < 0.0) != (sy_ < 0.0);
-  return axisTurnedOver && TextTurnsWithMapping() ? -font_.escapement : font_.escapement;
+  // Whole turns change nothing, and within one turn the angle can be
+  // negated whatever a damaged drawing gave the font.
+  const int escapement = font_.escapement % kFullTurn;
+  return axisTurnedOver && TextTurnsWithMapping() ? -escapement : escapement;
 }
 
 // ---- Primitives -------------------------------------------------------------------

@@ -29,6 +29,14 @@ constexpr int32 kWallDisplayOverlayBelow = 4;
 bool IsFloorView(int32 v) { return v >= kFloorViewFirst && v <= kFloorViewLast; }
 bool IsLayoutView(int32 v) { return v >= kLayoutViewFirst && v <= kLayoutViewLast; }
 
+// The list holds the drawing the view in force shows (the group drawing or
+// the floors'), read again when it holds the other one.
+void HoldTheDrawingShown() {
+  const TFlist::Content shown =
+      TFlist::GroupShown() ? TFlist::Content::Group : TFlist::Content::Floors;
+  if (DrawingList.Holds() != shown) DrawingList.ReadDrawingFile(dtDrawing);
+}
+
 TDrawingtool* CurrentToolOrNull() { return MainForm ? MainForm->CurrentTool() : nullptr; }
 
 bool IsChainKind(int32 k) { return k == kind::WallLine || k == kind::ExtWall; }
@@ -112,15 +120,13 @@ void TMDIChild::WithOwnView(F f) {
     return;
   }
   const ViewGlobals activeState = ViewGlobals::Capture();
-  const bool activeShowsGroup = CurrentView == view::Group;
   saved_.view.Apply();
   if (ViewCode != 0) CurrentView = ViewCode;
-  const bool showsGroup = CurrentView == view::Group;
   f();
   saved_.view = ViewGlobals::Capture();
   activeState.Apply();
   // The list holds what the active window's commands expect again.
-  if (showsGroup != activeShowsGroup) DrawingList.ReadDrawingFile(dtDrawing);
+  HoldTheDrawingShown();
 }
 
 void TMDIChild::PaintView() {
@@ -298,9 +304,6 @@ void TMDIChild::RestoreViewState() {
   if (saved_.valid) saved_.view.Apply();
   if (ViewCode != 0) CurrentView = ViewCode;
   if (!Caption.empty()) DrawingList.SetViewFileName(Caption);
-  // The list holds the drawing the window shows (the group drawing or the
-  // floors') before anything of the window can act on it.
-  const TFlist::Content shown = TFlist::GroupShown() ? TFlist::Content::Group
-                                                     : TFlist::Content::Floors;
-  if (DrawingList.Holds() != shown) DrawingList.ReadDrawingFile(dtDrawing);
+  // Before anything of the window can act on the list.
+  HoldTheDrawingShown();
 }

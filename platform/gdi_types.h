@@ -39,6 +39,8 @@ struct Rect {
   int bottom = 0;
   int Width() const { return right - left; }
   int Height() const { return bottom - top; }
+  // No width or no height: a figure over it draws nothing.
+  bool IsEmpty() const { return right <= left || bottom <= top; }
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 

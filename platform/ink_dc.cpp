@@ -71,10 +71,8 @@ void InkDC::Outline(long long left, long long top, long long right, long long bo
        std::max(left, right) + after, std::max(top, bottom) + after});
 }
 
-bool InkDC::Empty(Rect r) { return r.right <= r.left || r.bottom <= r.top; }
-
 void InkDC::Figure(Rect r) {
-  if (Empty(r)) return;
+  if (r.IsEmpty()) return;
   // The outline runs along the box's last pixels inside it, as the
   // device's rectangles and ellipses are drawn, and the brush fills within
   // it; without one the brush fills the box.
@@ -93,7 +91,7 @@ void InkDC::DevEllipse(Rect r) { Figure(r); }
 void InkDC::DevRoundRect(Rect r, Size) { Figure(r); }
 
 void InkDC::DevArc(Rect box, Point start, Point end) {
-  if (Empty(box)) return;
+  if (box.IsEmpty()) return;
   // The points of the ellipse the arc passes: its ends and the ends of the
   // ellipse's axes it sweeps over, counter-clockwise from start to end (the
   // same ray at both ends is the whole ellipse).
@@ -162,7 +160,7 @@ void InkDC::DevText(Point at, std::string_view text) {
   const TextMetrics metrics = DevTextMetrics();
   const Rect glyphs = device_.DeviceTextInk(text);
   // A text of no glyph that shows (spaces) leaves no ink.
-  if (Empty(glyphs)) return;
+  if (glyphs.IsEmpty()) return;
   // The glyphs, placed as the alignment places the text's cell along its
   // own direction, then turned about the reference point as the device
   // turns the text.

@@ -50,8 +50,6 @@ class InkDC : public DeviceContext {
   // The pixels a figure's outline covers: its points' box widened by the
   // pen; nothing for a null pen or a path of one point.
   void Outline(long long left, long long top, long long right, long long bottom);
-  // A box of no width or no height, over which the devices draw nothing.
-  static bool Empty(Rect r);
   // A figure drawn with the selected pen and brush: the outline over the
   // points' box, and the area the brush fills within it.
   void Figure(Rect r);

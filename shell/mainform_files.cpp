@@ -510,20 +510,24 @@ std::string TMainForm::DamagedDrawingText(const std::string& name, const TFlist:
   return text;
 }
 
+namespace {
+
+// Why declining changes left the drawing's file as it was.
+std::string KeepsItsChanges(const std::string& name, const char* why) {
+  return plat::Format("Drawing %s keeps its changes: the drawing as last saved (%s) %s, so it "
+                      "was not put back.",
+                      name.c_str(), plat::MapPath(ProgramFile(cfgfile::SavedCopy)).c_str(), why);
+}
+
+}  // namespace
+
 std::string TMainForm::SavedCopyUnreadText(const std::string& name,
                                             const TFlist::ReadReport& read) {
-  return plat::Format(
-             "Drawing %s keeps its changes: the drawing as last saved (%s) could not be read "
-             "whole, so it was not put back.",
-             name.c_str(), plat::MapPath(ProgramFile(cfgfile::SavedCopy)).c_str()) +
-         FaultSentences(ReadFaultTexts(read));
+  return KeepsItsChanges(name, "could not be read whole") + FaultSentences(ReadFaultTexts(read));
 }
 
 std::string TMainForm::SavedCopyEmptyText(const std::string& name) {
-  return plat::Format(
-      "Drawing %s keeps its changes: the drawing as last saved (%s) holds no element, so it "
-      "was not put back.",
-      name.c_str(), plat::MapPath(ProgramFile(cfgfile::SavedCopy)).c_str());
+  return KeepsItsChanges(name, "holds no element");
 }
 
 void TMainForm::OpenRecentFile(int index) {

@@ -51,10 +51,6 @@ bool IsXorFamily(int rop) { return rop == R2_XORPEN || rop == R2_NOT || rop == R
 
 QRect ToQRect(Rect r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 
-// A box of no width or no height: a figure over it draws nothing, though Qt
-// would stroke its outline as a line.
-bool IsEmptyBox(Rect r) { return r.right <= r.left || r.bottom <= r.top; }
-
 // The box of a figure outlined with a one-pixel pen: GDI leaves out the
 // right and bottom edges, Qt strokes both edges of its rectangle.
 QRect OutlineRect(Rect r) {
@@ -418,9 +414,11 @@ void QtDC::DevLine(Point from, Point to) {
   });
 }
 
+// A figure over a box of no width or height draws nothing (Qt would stroke
+// its outline as a line).
 void QtDC::DevRectangle(Rect r) {
   const bool noPen = DevicePen().style == PS_NULL;
-  if ((noPen && CurrentBrush().style == BS_NULL) || IsEmptyBox(r)) return;
+  if ((noPen && CurrentBrush().style == BS_NULL) || r.IsEmpty()) return;
   const QRect rect = noPen ? ToQRect(r) : OutlineRect(r);
   Draw(PenBounds(ToQRect(r)), [&](QPainter& p) {
     Outline(p, MakeBrush(), [&](QPainter& q) { q.drawRect(rect); });
@@ -429,7 +427,7 @@ void QtDC::DevRectangle(Rect r) {
 
 void QtDC::DevEllipse(Rect r) {
   const bool noPen = DevicePen().style == PS_NULL;
-  if ((noPen && CurrentBrush().style == BS_NULL) || IsEmptyBox(r)) return;
+  if ((noPen && CurrentBrush().style == BS_NULL) || r.IsEmpty()) return;
   const QRect rect = noPen ? ToQRect(r) : OutlineRect(r);
   Draw(PenBounds(ToQRect(r)), [&](QPainter& p) {
     Outline(p, MakeBrush(), [&](QPainter& q) { q.drawEllipse(rect); });
@@ -437,7 +435,7 @@ void QtDC::DevEllipse(Rect r) {
 }
 
 void QtDC::DevArc(Rect box, Point start, Point end) {
-  if (DevicePen().style == PS_NULL || IsEmptyBox(box)) return;
+  if (DevicePen().style == PS_NULL || box.IsEmpty()) return;
   const QRect rect = OutlineRect(box);
   const double from = RayAngle(box, start);
   double span = RayAngle(box, end) - from;
@@ -467,7 +465,7 @@ void QtDC::DevPolygon(const std::vector<Point>& pts) {
 
 void QtDC::DevRoundRect(Rect r, Size corner) {
   const bool noPen = DevicePen().style == PS_NULL;
-  if ((noPen && CurrentBrush().style == BS_NULL) || IsEmptyBox(r)) return;
+  if ((noPen && CurrentBrush().style == BS_NULL) || r.IsEmpty()) return;
   const QRect rect = noPen ? ToQRect(r) : OutlineRect(r);
   const double rx = std::min(corner.cx / 2.0, rect.width() / 2.0);
   const double ry = std::min(corner.cy / 2.0, rect.height() / 2.0);

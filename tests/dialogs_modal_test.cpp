@@ -167,9 +167,13 @@ TEST(ModalDialog, TheFeetBoxReadsFeetAndInchesAsTheyAreWritten) {
       {"40'", 40 * ft + 3 * in + 2 * eighth},
       {"30\"", 2 * ft + 6 * in},
       {"7/8\"", 7 * eighth},
+      {"30''", 2 * ft + 6 * in},  // two apostrophes mark inches, not feet
       {"40 6", 0},
+      {"6 1/2", 0},  // inches alone must be marked
       {"40'12\"", 0},
       {"40'6 1/3\"", 0},
+      {"40' 6 9/8\"", 0},  // a fraction of an inch is below one inch
+      {"4294967336'", 0},   // 2^32 + 40 feet: never 40 feet
       {"40'6\"x", 0},
       {"", 0},
   };

@@ -2,6 +2,9 @@
 // the recording device context.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
+
 #include "platform/line_walk.h"
 #include "platform/recording_dc.h"
 
@@ -256,6 +259,37 @@ TEST(PlatformRecordingDc, TextsTurnWithTheMappingExceptOnPrinters) {
     dc.TextOut(10, 10, "UP");
     EXPECT_EQ(dc.Texts().back().deviceEscapement, c.drawn2700) << c.name;
     EXPECT_EQ(dc.Texts().back().font.escapement, 2700) << c.name;
+  }
+}
+
+// A damaged drawing can give a text any 32-bit escapement: the lowest one
+// draws at the angle whole turns leave of it, turned with the mapping like
+// any other, never as a negation that overflows.
+TEST(PlatformRecordingDc, TheLowestEscapementDrawsAtTheAngleWholeTurnsLeave) {
+  constexpr int kLowest = std::numeric_limits<std::int32_t>::min();
+  constexpr int kSameAngle = kLowest + 596523 * 3600;  // whole turns fewer: -848
+  struct Case {
+    const char* name;
+    int viewportCy;
+  };
+  const Case cases[] = {
+      {"y up: the escapement is negated", -346},
+      {"y down", 346},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto drawn = [&](int escapement) {
+      RecordingDC dc;
+      dc.SetMapMode(MM_ISOTROPIC);
+      dc.SetWindowExt(624, 346);
+      dc.SetViewportExt(624, c.viewportCy);
+      Font f;
+      f.escapement = escapement;
+      dc.SelectFont(f);
+      dc.TextOut(10, 10, "BED");
+      return dc.Texts().back().deviceEscapement;
+    };
+    EXPECT_EQ(drawn(kLowest), drawn(kSameAngle));
   }
 }
 

@@ -12,6 +12,7 @@
 
 #include <sys/stat.h>
 
+#include "dialogs/drawing_dialogs.h"
 #include "model/flist.h"
 #include "model/globals.h"
 #include "planwindow/childwin.h"
@@ -275,6 +276,49 @@ TEST_F(DamagedDrawing, ADrawingNeverSavedGoesWhenItsSavedCopyHoldsNothing) {
   form->CmLayoutExecute();
   EXPECT_FALSE(dir.Exists("DWGS\\FRESH.KWV"));
   EXPECT_FALSE(form->DrawingOpen());
+}
+
+// A drawing opened, or turned into a new name, after File > New has a saved
+// state of its own: declining its changes over a saved copy emptied from
+// outside keeps it, as for any saved drawing.
+TEST_F(DamagedDrawing, ADrawingTakenUpAfterANewOneKeepsItsChangesOverAnEmptySavedCopy) {
+  dlg::InstalledScript<TTManipdlg> turn;
+  struct Case {
+    const char* made;  // the new drawing left for it
+    const char* name;
+    std::function<void()> takeUp;
+  };
+  const Case cases[] = {
+      {"FIRST", "HOUSE", [this] { ASSERT_TRUE(form->OpenNamedDrawing("HOUSE")); }},
+      {"SECOND", "TURNED",
+       [&] {
+         turn.Answer([](TTManipdlg& d) {
+           d.Name = "TURNED";
+           d.Operation = 180;
+         });
+         form->CmRotateMirrorExecute();
+         ASSERT_EQ(DrawingList.DrawingName, "TURNED");
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    NewDrawing(c.made);
+    Edit(Line(18000, 14000, 22000, 14000));
+    c.takeUp();
+    const std::string live = std::string("DWGS\\") + c.name + ".KWV";
+    Edit(Line(18000, 15000, 22000, 15000));
+    const int lines = UserElementsIn(live);
+    dir.WriteFile("CFG\\tmp.cfg", "0 0 0 0 1 0\n");
+    ui.ExpectMessageDlg(plat::MsgType::Confirmation, plat::mbYes | plat::mbNo, plat::mrNo)
+        .WithText("do you wish to save drawing changes?");
+    ExpectTold(std::string("Drawing ") + c.name +
+               " keeps its changes: the drawing as last saved (" + dir.Root() +
+               "/CFG/tmp.cfg) holds no element, so it was not put back.");
+    form->CmLayoutExecute();
+    EXPECT_EQ(UserElementsIn(live), lines);
+    EXPECT_TRUE(form->DrawingOpen());
+    ui.CheckAllAsked();  // a message never given fails this case, not the next
+  }
 }
 
 // An undo or redo step cut from outside, or anything but a file at its

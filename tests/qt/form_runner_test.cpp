@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QInputDialog>
 #include <QRadioButton>
@@ -193,37 +194,61 @@ TEST(FormRunnerOffscreen, TheFeetBoxTakesFeetAndInchesAsTyped) {
 }
 
 // A number field that holds no number is refused with its range, never
-// read as 0: "10'6\"" in a field of whole feet says what the field takes.
+// read as 0: "10'6\"" in a field of whole feet, or a decimal comma in a
+// field of decimals, says what the field takes.
 TEST(FormRunnerOffscreen, ANumberFieldHoldingNoNumberSaysWhatItTakes) {
   dlg::QtFormRunner runner;
   dlg::FormRunner* previous = dlg::InstallFormRunner(&runner);
   struct Room {
     int32 feet = 10;
-    void Describe(dlg::Form& f) { f.Integer("width feet", feet, 0, 150); }
-  } room;
-  QString message;
-  QTimer::singleShot(0, [&] {
-    QDialog* d = OpenForm();
-    ASSERT_NE(d, nullptr);
-    auto* feet = qobject_cast<QLineEdit*>(d->focusWidget());
-    ASSERT_NE(feet, nullptr);
-    feet->setText("10'6\"");
-    QTimer::singleShot(0, [&, d, feet] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (box) {
-        message = box->text();
-        box->accept();
-      }
-      QTimer::singleShot(0, [d, feet] {
-        feet->setText("12");
-        Press(d, QDialogButtonBox::Ok);
+    double height = 2.4;
+    void Describe(dlg::Form& f) {
+      f.Integer("width feet", feet, 0, 150);
+      f.Real("height", height, 0, 12, 2);
+    }
+  };
+  struct Case {
+    const char* field;
+    const char* typed;
+    const char* said;
+    const char* retyped;
+    int32 feet;
+    double height;
+  };
+  const Case cases[] = {
+      {"Field1", "10'6\"", "width feet 0 to 150 input is incorrect", "12", 12, 2.4},
+      {"Field2", "2,5", "height 0.00 to 12.00 input is incorrect", "2.5", 10, 2.5},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    Room room;
+    QString message;
+    QTimer::singleShot(0, [&] {
+      QPointer<QDialog> d = OpenForm();
+      ASSERT_NE(d, nullptr);
+      auto* field = d->findChild<QLineEdit*>(c.field);
+      ASSERT_NE(field, nullptr);
+      field->setText(c.typed);
+      QTimer::singleShot(0, [&, d, field] {
+        if (!d) return;  // taken as it was: nothing was said
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box) {
+          message = box->text();
+          box->accept();
+        }
+        QTimer::singleShot(0, [&, d, field] {
+          if (!d) return;
+          field->setText(c.retyped);
+          Press(d, QDialogButtonBox::Ok);
+        });
       });
+      Press(d, QDialogButtonBox::Ok);
     });
-    Press(d, QDialogButtonBox::Ok);
-  });
-  EXPECT_TRUE(dlg::ShowModal(room));
-  EXPECT_EQ(message, "width feet 0 to 150 input is incorrect");
-  EXPECT_EQ(room.feet, 12);
+    EXPECT_TRUE(dlg::ShowModal(room));
+    EXPECT_EQ(message.toStdString(), c.said);
+    EXPECT_EQ(room.feet, c.feet);
+    EXPECT_EQ(room.height, c.height);
+  }
   dlg::InstallFormRunner(previous);
 }
 

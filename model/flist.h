@@ -143,12 +143,12 @@ class TFlist {
   enum class StoredFile { Live, Group, SavedCopy, Backup, Wizard, UndoStep, RedoStep };
   // How a read of a record file went, in the terms the user is told.
   static ReadReport ReportOf(const storage::ReadResult& read);
-  // Told after every write of one of the drawing's files: problem is ""
-  // when the file was written, else what went wrong in plain words, the
-  // file named by its real path ("cannot write /home/u/tarnwick/DWGS/HOUSE.KWV
-  // (No space left on device)"). The shell tells the user of failures
-  // through it.
-  std::function<void(StoredFile file, const std::string& problem)> OnWritten;
+  // Told after every write of one of the drawing's files, and of the live
+  // file's removal: written.Problem() is "" when it worked, else what went
+  // wrong in plain words, the file named by its real path ("cannot write
+  // /home/u/tarnwick/DWGS/HOUSE.KWV (No space left on device)"). The shell
+  // tells the user of failures through it.
+  std::function<void(StoredFile file, const plat::WriteResult& written)> OnWritten;
   // Told when a read of the live file or the group file finds it damaged
   // (not read whole), once for each content it is found with; read says how
   // and where its bytes are kept (storage/damaged_files.h).
@@ -299,7 +299,7 @@ class TFlist {
   // True when any wall was copied (the walls there already are not again).
   bool CopyWallsToSite();
   // Deletes the live drawing file of a drawing never saved; nonzero when it
-  // was deleted.
+  // was deleted. The removal is reported as a write of the live file.
   int32 DeleteDrawingFile();
   void DoNothing() {}
 

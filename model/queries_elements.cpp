@@ -203,5 +203,8 @@ int32 TFlist::DeleteDrawingFile() {
   if (!saved.Whole() || saved.header.count != 0 || savedCopy.Count() != 0) return 0;
   Clear();
   if (DrawingName.empty()) return 0;
-  return storage::DeleteListFile(DrawingWritePath(dtDrawing)) ? 1 : 0;
+  // A removal that fails leaves the drawing's changes on disk: told as a
+  // write of the file that keeps them.
+  return ReportWrite(StoredFile::Live, storage::DeleteListFile(DrawingWritePath(dtDrawing))) ? 1
+                                                                                            : 0;
 }

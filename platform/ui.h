@@ -81,6 +81,9 @@ class UserInterface {
   // must not open in the middle of a paint; without an event loop it runs
   // at once.
   virtual void Later(std::function<void()> task) { task(); }
+  // Runs now the tasks Later still holds: the main window is about to go,
+  // and what they tell must be seen before it does.
+  virtual void RunWaitingTasks() {}
 };
 
 // The installed services. There is always one: before anything is installed

@@ -37,8 +37,8 @@ std::string ViewExtension(int32 viewCode) {
 TMainForm::TMainForm(plat::Timer& timer1) : timer1_(timer1) {
   MainForm = this;
   DrawingList.ProgramDir = plat::ProgramDirectory() + "\\";
-  DrawingList.OnWritten = [this](TFlist::StoredFile file, const std::string& problem) {
-    DrawingFileWritten(file, problem);
+  DrawingList.OnWritten = [this](TFlist::StoredFile file, const plat::WriteResult& written) {
+    DrawingFileWritten(file, written);
   };
   DrawingList.OnReadDamaged = [this](TFlist::StoredFile file, const TFlist::ReadReport& read) {
     DrawingFileDamaged(file, read);

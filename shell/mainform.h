@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -130,8 +131,11 @@ class TMainForm {
   // What the save question came to.
   enum class SaveAnswer { NothingToSave, Saved, Declined, NotSaved };
   // The save question before a drawing's changes would be discarded. After
-  // a failed save it is asked whatever AutosaveMode says; NotSaved when the
-  // save the user wanted failed (the user was told).
+  // a failed save it is asked whatever AutosaveMode says. NotSaved (the
+  // user was told) when the drawing must stay open as it is: the save the
+  // user wanted failed, or a file could not be put back to its last save
+  // when the changes were declined, so that its changes would be read back
+  // as the drawing at the next start.
   SaveAnswer AskSaveChanges();
   void CmExitExecute();
   // The window's close button: the same steps as Exit.
@@ -329,13 +333,17 @@ class TMainForm {
   // Writes the working file, the saved copy and whatever else is held
   // unwritten: the drawing is saved. Tells the user when it is not.
   bool SaveDrawing();
+  // Declined changes: the live and the group file back to their last save.
+  // False when a file could not be put back (the user was told; the
+  // drawing stays marked changed and the question comes again).
+  bool PutBackLastSave();
 
   // ---- Failed writes of the drawing's files (shell/mainform_writes.cpp) -------------------
   // Every write of DrawingList's files ends here. A failure leaves the
   // drawing marked changed; the user hears of it once: a write after an
   // edit tells when nothing was told since the working file was last
   // written, a command that writes tells once when its WriteReport ends.
-  void DrawingFileWritten(TFlist::StoredFile file, const std::string& problem);
+  void DrawingFileWritten(TFlist::StoredFile file, const plat::WriteResult& written);
   // While one lives, failed writes are kept and told once when it ends;
   // always: told even when the user already heard of the trouble (a save
   // the user asked for).
@@ -430,6 +438,8 @@ class TMainForm {
     int reports = 0;           // WriteReports alive
     bool always = false;
     bool quiet = false;        // a rewrite whose failure loses nothing
+    bool puttingBack = false;  // declined changes being taken back
+    std::optional<plat::WriteResult> notPutBack;  // the first file that could not be
     std::string drawing;       // the first problems the reports met
     std::string undo;
     plat::WriteResult settings;          // the first settings write that failed, untold

@@ -2,7 +2,10 @@
 // question, the recent drawings, reopening the last drawing at start and
 // leaving through Exit.
 #include <cctype>
+#include <cerrno>
 #include <filesystem>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "dialogs/shell_dialogs.h"
@@ -568,10 +571,17 @@ TMainForm::SaveAnswer TMainForm::AskSaveChanges() {
   if (AutosaveMode != autosave::Changed && !failed) return SaveAnswer::NothingToSave;
   if (plat::AskYesNo(kSaveQuestion))
     return SaveDrawing() ? SaveAnswer::Saved : SaveAnswer::NotSaved;
-  // Declined: each file back to its last save, the group file to the
-  // group drawing as last saved and the live file to the saved copy, never
-  // one from the other. A rewrite that fails marks the drawing changed
-  // again, as its file still holds the changes.
+  return PutBackLastSave() ? SaveAnswer::Declined : SaveAnswer::NotSaved;
+}
+
+bool TMainForm::PutBackLastSave() {
+  // Each file back to its last save, the group file to the group drawing
+  // as last saved and the live file to the saved copy, never one from the
+  // other. A file that cannot take it marks the drawing changed again, as
+  // it still holds the changes: what it could not take is held in its place
+  // and written by the next answer that works.
+  writes_.puttingBack = true;
+  writes_.notPutBack.reset();
   saveFailed_ = false;
   MarkSaved();
   DrawingList.RestoreSavedGroup();
@@ -590,10 +600,27 @@ TMainForm::SaveAnswer TMainForm::AskSaveChanges() {
     plat::InfoBox(SavedCopyEmptyText(DrawingList.DrawingName));
   else if (DrawingList.DeleteDrawingFile() == 1)
     drawingOpen_ = false;  // never saved: nothing is left of it
-  // The list holds the view's drawing again.
+  // The list holds the view's drawing again, and every window shows it:
+  // when the program stays, its windows must not show what was declined.
   if (drawingOpen_ && (InGroupView() || !saved.complete || DrawingList.Count() == 0))
     DrawingList.ReadDrawingFile(dtDrawing);
-  return SaveAnswer::Declined;
+  InvalidateAllChildren();
+  writes_.puttingBack = false;
+  const std::optional<plat::WriteResult> failed = std::exchange(writes_.notPutBack, std::nullopt);
+  if (!failed) return true;
+  // Left so, the file would be read back as the drawing at the next start,
+  // its changes taken as saved: the drawing stays open until it can be put
+  // back or is saved.
+  const bool full = failed->error == ENOSPC || failed->error == EDQUOT;
+  const char* again = exiting_ ? "close again" : "try again";
+  const std::string then = full ? plat::Format("free some room and %s", again)
+                                : plat::Format("%s once the file can be written", again);
+  plat::ErrorBox(plat::Format("Drawing %s could not be put back to its last save: %s. It stays "
+                              "open; %s, or save.",
+                              DrawingList.DrawingName.c_str(), failed->Problem().c_str(),
+                              then.c_str()),
+                 plat::mbOK);
+  return false;
 }
 
 void TMainForm::CmExitExecute() {

@@ -53,10 +53,10 @@ bool TMainForm::HasUnsavedChanges() const {
 
 bool TMainForm::SaveFailed() const { return saveFailed_ || DrawingList.HoldsUnwrittenFiles(); }
 
-void TMainForm::DrawingFileWritten(TFlist::StoredFile file, const std::string& problem) {
+void TMainForm::DrawingFileWritten(TFlist::StoredFile file, const plat::WriteResult& written) {
   FailedWrites& w = writes_;
   const bool undo = file == File::UndoStep;
-  if (problem.empty()) {
+  if (written) {
     if (undo) w.undoTold = false;
     if (IsWorkingFile(file)) w.drawingTold = false;
     return;
@@ -66,6 +66,13 @@ void TMainForm::DrawingFileWritten(TFlist::StoredFile file, const std::string& p
     saveFailed_ = true;
     MarkDrawingChanged();
   }
+  // Putting a drawing back to its last save tells its failure in words of
+  // its own, once every file was tried.
+  if (w.puttingBack) {
+    if (!w.notPutBack) w.notPutBack = written;
+    return;
+  }
+  const std::string problem = written.Problem();
   if (w.reports > 0) {
     std::string& first = undo ? w.undo : w.drawing;
     if (first.empty()) first = problem;

@@ -102,7 +102,7 @@ std::string TFlist::DrawingReadPath(TDrawingTarget target) const {
 }
 
 bool TFlist::ReportWrite(StoredFile file, const plat::WriteResult& written) {
-  if (OnWritten) OnWritten(file, written.Problem());
+  if (OnWritten) OnWritten(file, written);
   return bool(written);
 }
 

@@ -278,6 +278,27 @@ TEST_F(DamagedDrawing, ADrawingNeverSavedGoesWhenItsSavedCopyHoldsNothing) {
   EXPECT_FALSE(form->DrawingOpen());
 }
 
+// One that cannot be deleted would be opened at the next start with the
+// changes declined: the program keeps it open, and asks again.
+TEST_F(DamagedDrawing, ADrawingNeverSavedThatCannotBeDeletedStaysOpen) {
+  NewDrawing("FRESH");
+  Edit(Line(18000, 14000, 22000, 14000));
+  dir.WriteFile("CFG\\tmp.cfg", "0 0 0 0 1 0\n");
+  const std::string live = dir.Path("DWGS\\FRESH.KWV");
+  fs::remove(live);
+  fs::create_directory(live);
+  ui.ExpectMessageDlg(plat::MsgType::Confirmation, plat::mbYes | plat::mbNo, plat::mrNo)
+      .WithText("do you wish to save drawing changes?");
+  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk)
+      .WithText("Drawing FRESH could not be put back to its last save: cannot write " + live +
+                " (Is a directory). It stays open; try again once the file can be written, or "
+                "save.");
+  form->CmLayoutExecute();
+  EXPECT_TRUE(form->DrawingOpen());
+  EXPECT_TRUE(form->HasUnsavedChanges());
+  fs::remove(live);
+}
+
 // A drawing opened, or turned into a new name, after File > New has a saved
 // state of its own: declining its changes over a saved copy emptied from
 // outside keeps it, as for any saved drawing.

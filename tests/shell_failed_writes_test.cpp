@@ -41,6 +41,12 @@ constexpr int32 kInfoRecords = 6;
 std::string NotSaved(const std::string& problem) {
   return "the drawing could not be saved: " + problem + "; your changes are still open in the window";
 }
+constexpr const char* kOnceWritable = "close again once the file can be written";
+constexpr const char* kFreeRoom = "free some room and close again";
+std::string NotPutBack(const std::string& problem, const char* advice) {
+  return "Drawing HOUSE could not be put back to its last save: " + problem + ". It stays open; " +
+         advice + ", or save.";
+}
 std::string UndoNotKept(const std::string& problem) {
   return "the undo step could not be kept: " + problem;
 }
@@ -55,7 +61,8 @@ enum class Place {
   UndoFolder,
   GroupFile,
   AutosaveSetting,
-  FullSettingsDisk
+  FullSettingsDisk,
+  FullDrawingsDisk
 };
 
 class FailedWrites : public planfix::ShellTest {
@@ -76,9 +83,10 @@ class FailedWrites : public planfix::ShellTest {
 
   void Block(Place p) {
     blocked_.push_back(p);
-    if (p == Place::ReadOnlyDrawings || p == Place::FullSettingsDisk) {
-      const bool drawings = p == Place::ReadOnlyDrawings;
-      plat::SimulateWriteFailure(drawings ? "DWGS\\" : "CFG\\", drawings ? EROFS : ENOSPC);
+    if (Simulated(p)) {
+      const bool drawings = p != Place::FullSettingsDisk;
+      plat::SimulateWriteFailure(drawings ? "DWGS\\" : "CFG\\",
+                                 p == Place::ReadOnlyDrawings ? EROFS : ENOSPC);
       return;
     }
     const auto [path, folderIsFile] = Where(p);
@@ -90,9 +98,13 @@ class FailedWrites : public planfix::ShellTest {
       fs::create_directory(path);
     }
   }
+  static bool Simulated(Place p) {
+    return p == Place::ReadOnlyDrawings || p == Place::FullSettingsDisk ||
+           p == Place::FullDrawingsDisk;
+  }
   void Unblock(Place p) {
     std::erase(blocked_, p);
-    if (p == Place::ReadOnlyDrawings || p == Place::FullSettingsDisk) {
+    if (Simulated(p)) {
       plat::SimulateWriteFailure("", 0);
       return;
     }
@@ -154,7 +166,8 @@ class FailedWrites : public planfix::ShellTest {
     switch (p) {
       case Place::LiveFile: return {dir.Path(kLive), false};
       case Place::ReadOnlyDrawings:
-      case Place::FullSettingsDisk: break;
+      case Place::FullSettingsDisk:
+      case Place::FullDrawingsDisk: break;
       case Place::SavedCopy: return {dir.Path(kSaved), false};
       case Place::UndoFolder: return {dir.Root() + "/ACT", true};
       case Place::GroupFile: return {dir.Path(kGroup), false};
@@ -213,7 +226,7 @@ INSTANTIATE_TEST_SUITE_P(
         SaveCase{"the drawings folder is read-only", Place::ReadOnlyDrawings, kLive, kReadOnly},
         SaveCase{"the saved copy is a folder", Place::SavedCopy, kSaved, kIsAFolder}));
 
-TEST_F(FailedWrites, TheFileOnDiskStaysAsItWasAndDecliningLeaves) {
+TEST_F(FailedWrites, TheFileOnDiskStaysAsItWasUntilDecliningCanPutItBack) {
   const std::string stored = dir.ReadFile(kLive);
   Block(Place::ReadOnlyDrawings);
   ExpectError(NotSaved(CannotWrite(kLive, kReadOnly)));
@@ -224,10 +237,17 @@ TEST_F(FailedWrites, TheFileOnDiskStaysAsItWasAndDecliningLeaves) {
   EXPECT_EQ(closes, 0);
 
   ExpectSaveQuestion(plat::mrNo);
+  ExpectError(NotPutBack(CannotWrite(kLive, kReadOnly), kOnceWritable));
   form->CmExitExecute();
-  EXPECT_EQ(closes, 1);
+  EXPECT_EQ(closes, 0);
   EXPECT_EQ(dir.ReadFile(kLive), stored);
   EXPECT_EQ(TemporaryFiles(), 0);
+
+  Unblock(Place::ReadOnlyDrawings);
+  ExpectSaveQuestion(plat::mrNo);
+  form->CmExitExecute();
+  EXPECT_EQ(closes, 1);
+  EXPECT_EQ(UserElementsIn(kLive), 0);  // the new drawing as it was saved
 }
 
 TEST_F(FailedWrites, SavingWithoutAskingAsksOnceASaveFailed) {
@@ -240,10 +260,89 @@ TEST_F(FailedWrites, SavingWithoutAskingAsksOnceASaveFailed) {
   EXPECT_EQ(AutosaveMode, 2);
   EXPECT_TRUE(form->HasUnsavedChanges());
 
+  Unblock(Place::LiveFile);
   ExpectSaveQuestion(plat::mrNo);
   form->CmExitExecute();
   EXPECT_EQ(closes, 1);
 }
+
+// Declining changes whose file cannot be put back to its last save would
+// leave them on disk, to be read as the drawing at the next start: the
+// program stays open with its window and asks again at the next Exit, and
+// once the file can be written the answer No puts the saved state back.
+struct PutBackCase {
+  const char* story;
+  bool groupWindow;  // the change made, and declined, in the group window
+  Place place;
+  const char* file;  // the file the message names: the first that failed
+  const char* reason;
+  const char* advice;
+};
+
+void PrintTo(const PutBackCase& c, std::ostream* os) { *os << c.story; }
+
+class DecliningOverAFileThatCannotBeWritten
+    : public FailedWrites,
+      public ::testing::WithParamInterface<PutBackCase> {};
+
+TEST_P(DecliningOverAFileThatCannotBeWritten, KeepsTheProgramOpenUntilTheSavedStateIsBack) {
+  const PutBackCase& c = GetParam();
+  if (c.groupWindow) {
+    ExpectSaveQuestion(plat::mrYes);
+    form->CmGroupExecute();
+    DrawLine(100, 100, 400, 100);
+  }
+  form->CmSaveExecute();  // saved: one wall, and a group line in the group window
+  const std::string saved = dir.ReadFile(kLive);
+  const std::string savedGroup = c.groupWindow ? dir.ReadFile(kGroup) : "";
+  DrawLine(100, 200, 400, 200);
+  ASSERT_TRUE(form->HasUnsavedChanges());
+  const std::size_t windows = frame.Open().size();
+  Block(c.place);
+
+  const std::string told = NotPutBack(CannotWrite(c.file, c.reason), c.advice);
+  for (int exit = 0; exit < 2; ++exit) {
+    ExpectSaveQuestion(plat::mrNo);
+    ExpectError(told);
+    form->CmExitExecute();
+    EXPECT_EQ(closes, 0) << c.story;
+    EXPECT_EQ(frame.Open().size(), windows) << c.story;
+    EXPECT_TRUE(form->HasUnsavedChanges()) << c.story;
+    // The window shows the drawing as it was saved, without what was declined.
+    EXPECT_TRUE(Window().window.HasInvalidArea()) << c.story;
+    Window().Paint();
+    EXPECT_EQ(DrawingList.Count(), c.groupWindow ? 1 : kInfoRecords + 1) << c.story;
+  }
+
+  Unblock(c.place);
+  ExpectSaveQuestion(plat::mrNo);
+  form->CmExitExecute();
+  EXPECT_EQ(closes, 1) << c.story;
+  EXPECT_EQ(dir.ReadFile(kLive), saved) << c.story;
+  EXPECT_EQ(c.groupWindow ? dir.ReadFile(kGroup) : "", savedGroup) << c.story;
+
+  // The next start opens the drawing as it was saved.
+  form.reset();
+  ResetGlobals();
+  Start();
+  timer.Fire();
+  ASSERT_TRUE(form->DrawingOpen()) << c.story;
+  EXPECT_EQ(ElementsShown(), 1) << c.story;
+  EXPECT_FALSE(form->HasUnsavedChanges()) << c.story;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, DecliningOverAFileThatCannotBeWritten,
+    ::testing::Values(
+        PutBackCase{"FloorWindowLiveFileUnwritable", false, Place::LiveFile, kLive, kIsAFolder,
+                    kOnceWritable},
+        PutBackCase{"FloorWindowDiskFull", false, Place::FullDrawingsDisk, kLive, kDiskFull,
+                    kFreeRoom},
+        PutBackCase{"GroupWindowLiveFileUnwritable", true, Place::LiveFile, kLive, kIsAFolder,
+                    kOnceWritable},
+        PutBackCase{"GroupWindowDiskFull", true, Place::FullDrawingsDisk, kGroup, kDiskFull,
+                    kFreeRoom}),
+    [](const auto& info) { return std::string(info.param.story); });
 
 TEST_F(FailedWrites, ADrawingOnlyLookedAtLeavesQuietlyFromAFolderThatCannotBeWritten) {
   form->CmSaveExecute();
@@ -469,6 +568,26 @@ INSTANTIATE_TEST_SUITE_P(Table, HeldGroupFile,
                          ::testing::Values(Keeping{"Save", Keep::Save}, Keeping{"Exit", Keep::Exit},
                                            Keeping{"OpenAnother", Keep::OpenAnother}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A view switch or an Open that asks first stays where it is when the
+// changes declined cannot be put back.
+TEST_F(FailedWrites, AViewSwitchOrAnOpenWaitsForDeclinedChangesToBePutBack) {
+  form->CmSaveExecute();
+  dir.WriteFile("DWGS\\OTHER.KWV", dir.ReadFile(kLive));
+  DrawLine(100, 200, 400, 200);
+  Block(Place::FullDrawingsDisk);
+  const std::string told =
+      NotPutBack(CannotWrite(kLive, kDiskFull), "free some room and try again");
+  ExpectSaveQuestion(plat::mrNo);
+  ExpectError(told);
+  form->CmPlan1Execute();
+  EXPECT_EQ(CurrentView, view::Ground);
+  ExpectSaveQuestion(plat::mrNo);
+  ExpectError(told);
+  EXPECT_FALSE(form->OpenNamedDrawing("OTHER"));
+  EXPECT_EQ(DrawingList.DrawingName, "HOUSE");
+  EXPECT_TRUE(form->HasUnsavedChanges());
+}
 
 // Settings are not the drawing: a settings file that cannot be written is
 // told once, in the command that met it, and the drawing stays saved.

@@ -44,8 +44,8 @@ TEST_F(GroupFileTest, NeverTakesAListReadFromTheFloorsFiles) {
   DrawingList.WriteDrawingFile(dtDrawing);
   DrawingList.WriteDrawingFile(dtSavedCopy);
   std::string told;
-  DrawingList.OnWritten = [&told](TFlist::StoredFile, const std::string& problem) {
-    told = problem;
+  DrawingList.OnWritten = [&told](TFlist::StoredFile, const plat::WriteResult& written) {
+    told = written.Problem();
   };
   for (TDrawingTarget floors : {dtDrawing, dtSavedCopy}) {
     DrawingList.Clear();

@@ -239,7 +239,21 @@ Point QtUi::GetCursorPos() {
 void QtUi::SetCursorPos(Point screen) { QCursor::setPos(screen.x, screen.y); }
 
 void QtUi::Later(std::function<void()> task) {
-  QTimer::singleShot(0, qApp, [task = std::move(task)] { task(); });
+  // Each posted event runs the first task still waiting: one run early by
+  // RunWaitingTasks leaves its event nothing to do, and the order holds.
+  waiting_->push_back(std::move(task));
+  QTimer::singleShot(0, qApp, [waiting = waiting_] { RunFirst(*waiting); });
+}
+
+void QtUi::RunWaitingTasks() {
+  while (!waiting_->empty()) RunFirst(*waiting_);
+}
+
+void QtUi::RunFirst(Tasks& tasks) {
+  if (tasks.empty()) return;
+  const std::function<void()> task = std::move(tasks.front());
+  tasks.pop_front();
+  task();
 }
 
 }  // namespace plat

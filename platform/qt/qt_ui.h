@@ -4,6 +4,8 @@
 
 #include <QPrinter>
 #include <QString>
+#include <deque>
+#include <functional>
 #include <memory>
 
 #include "platform/ui.h"
@@ -35,12 +37,17 @@ class QtUi : public UserInterface {
   Point GetCursorPos() override;
   void SetCursorPos(Point screen) override;
   void Later(std::function<void()> task) override;
+  void RunWaitingTasks() override;
 
  private:
+  using Tasks = std::deque<std::function<void()>>;
   bool FileDialog(const FileDialogRequest& request, bool save, std::string& path);
+  static void RunFirst(Tasks& tasks);
 
   QWidget* parent_;
   std::unique_ptr<QPrinter> printer_;
+  // Shared with the events posted for them, which may outlive this object.
+  std::shared_ptr<Tasks> waiting_ = std::make_shared<Tasks>();
 };
 
 // "Drawings (*.KWV)|*.KWV|All (*.*)|*.*" or "Drawings (*.KWV)" to a Qt name

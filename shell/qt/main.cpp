@@ -47,6 +47,10 @@ int main(int argc, char** argv) {
   int rc = 0;
   {
     MainWindow window;
+    // The program ends with its window, whatever is still open (a message
+    // over it, a nested loop): a process left without one would hold the
+    // program directory from the next start.
+    QObject::connect(&window, &MainWindow::Closed, &app, [] { QCoreApplication::exit(0); });
     ui.SetParent(&window);
     dlg::InstallQtDialogs(&window);
     window.UsePrinter(&ui.Printer());

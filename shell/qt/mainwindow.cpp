@@ -19,6 +19,7 @@
 #include "planwindow/childwin.h"
 #include "planwindow/qt/planwidget.h"
 #include "platform/qt/qt_timer.h"
+#include "platform/ui.h"
 #include "shell/qt/qt_printer.h"
 #include "shell/qt/status_panel.h"
 
@@ -515,8 +516,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     form_->FormCloseQuery();
     insideClose_ = false;
   }
-  if (closing_)
-    event->accept();
-  else
+  if (!closing_) {
     event->ignore();
+    return;
+  }
+  // What is still to be told is told over the window, before it goes: a
+  // message shown after it would keep the program running without a window.
+  plat::Ui().RunWaitingTasks();
+  event->accept();
+  emit Closed();
 }

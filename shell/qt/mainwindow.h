@@ -48,6 +48,12 @@ class MainWindow : public QMainWindow, public TChildFrame {
   QString CoordsText() const;
   bool GuideBarOnTop() const;
 
+ signals:
+  // Exit closed the window, after it told what was still to be told: the
+  // program ends with it.
+  void Closed();
+
+ public:
   // ---- TChildFrame ------------------------------------------------------------------
   TPlanWindowHost& NewChildWindow(const std::string& caption) override;
   void AttachChild(TPlanWindowHost& host, TMDIChild& child) override;

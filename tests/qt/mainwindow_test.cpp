@@ -15,6 +15,8 @@
 #include "dialogs/qt/qt_dialogs.h"
 #include "dialogs/qt/shell_dialogs_qt.h"
 #include "model/globals.h"
+#include "platform/qt/qt_ui.h"
+#include "platform/scripted_ui.h"
 
 #include "shell/mainform.h"
 #include "shell/qt/mainwindow.h"
@@ -143,6 +145,37 @@ void AcceptModalDialogs(int n) {
       AcceptModalDialogs(n);
     }
   });
+}
+
+// The program ends with its main window, even when Exit left a message to
+// be told once its event is done: the message is told over the window
+// first, and the process does not stay behind without one.
+TEST(MainWindowOffscreen, TheProgramEndsWithItsWindowAfterTellingWhatWasWaiting) {
+  ScratchProgramDir dir;
+  MainWindow window;
+  QObject::connect(&window, &MainWindow::Closed, [] { QCoreApplication::exit(0); });
+  plat::QtUi qtUi(&window);
+  plat::ScopedUi use(qtUi);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  bool windowShownWhenTold = false;
+  auto close = window.Form().onCloseRequested;
+  window.Form().onCloseRequested = [&] {
+    qtUi.Later([&] {
+      windowShownWhenTold = window.isVisible();
+      AcceptModalDialogs(1);
+      plat::InfoBox("told as the window goes");
+    });
+    close();
+  };
+  QTimer::singleShot(0, &window, [&] { window.close(); });
+  QTimer::singleShot(2000, &window, [] { QCoreApplication::exit(99); });
+  EXPECT_EQ(QApplication::exec(), 0);
+  // The quit Qt posts when its last window closes would close the next
+  // test's windows: a program ending here never sees it.
+  QCoreApplication::removePostedEvents(qApp, QEvent::Quit);
+  EXPECT_TRUE(windowShownWhenTold);
+  EXPECT_FALSE(window.isVisible());
 }
 
 TEST(MainWindowOffscreen, FileNewStartsADrawingThroughTheNewDialog) {

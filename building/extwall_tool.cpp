@@ -135,8 +135,10 @@ void TExtwallobjtool::CopyWalls(int32 sourceView) {
 }
 
 void TExtwallobjtool::FinishFloor() {
-  if ((MultiFloorMode >= multifloor::AllFloors && MultiFloorMode <= multifloor::ThisFloor) ||
-      CurrentView == view::Ground)
-    RecentreFloors(recentre::AfterWalls);
+  // The floors move together, so the house is centred by its ground floor
+  // alone: a floor above centred on its own would pull the whole house off
+  // the ground floor's centre (and each floor finished after the ground
+  // floor, as a change of every floor's base does, would pull it again).
+  if (CurrentView == view::Ground) RecentreFloors(recentre::AfterWalls);
   ComputeFloorArea();
 }

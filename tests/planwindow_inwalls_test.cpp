@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "building/extwall_tool.h"
@@ -657,6 +658,30 @@ TEST_F(InwallStory, ExpandingTheBaseOnTheGroundFloor) {
     if (DrawingList.At(i)->Kind == kind::ExtWall)
       minX = std::min({minX, DrawingList.At(i)->X1, DrawingList.At(i)->X2});
   EXPECT_EQ(maxX - minX, 4000 + 600);  // the traced outline is the walls' outer face
+}
+
+// Expanding every floor re-centres the house once, by its ground floor: a
+// narrower floor above, off to one side, does not pull the house over to
+// centre itself, so Plan Views > Ground Floor afterwards moves nothing.
+TEST_F(InwallStory, ExpandingAllFloorsKeepsTheHouseCentredByItsGroundFloor) {
+  House();
+  const int32 firstLeft = left + 1500, firstRight = left + 3500;
+  for (const auto& [x1, y1, x2, y2] : {std::array{firstLeft, bottom, firstLeft, top},
+                                       std::array{firstLeft, top, firstRight, top},
+                                       std::array{firstRight, top, firstRight, bottom},
+                                       std::array{firstRight, bottom, firstLeft, bottom}})
+    Edit(planfix::ExtWall(x1, y1, x2, y2, view::First));
+  floors.Answer([](TFloorChange& d) { d.choice = multifloor::AllFloors; });
+  form->CmExpandbaseExecute();
+  Key(plat::VK_RIGHT);
+  ui.ExpectInput("600").WithPrompt("");
+  EnterAt(left + 2000, bottom + 1500);  // through both floors
+  form->CmSaveExecute();
+  const std::string saved = dir.ReadFile("DWGS\\HOUSE.KWV");
+
+  form->CmPlanExecute();
+  EXPECT_TRUE(dir.ReadFile("DWGS\\HOUSE.KWV") == saved);
+  EXPECT_FALSE(form->HasUnsavedChanges());
 }
 
 TEST_F(InwallStory, AnImperialAmountHasTheSameLimit) {

@@ -439,7 +439,7 @@ class TMainForm {
     bool always = false;
     bool quiet = false;        // a rewrite whose failure loses nothing
     bool puttingBack = false;  // declined changes being taken back
-    std::optional<plat::WriteResult> notPutBack;  // the first file that could not be
+    std::optional<plat::WriteResult> notPutBack;  // its first failure; empty outside it
     std::string drawing;       // the first problems the reports met
     std::string undo;
     plat::WriteResult settings;          // the first settings write that failed, untold

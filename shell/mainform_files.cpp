@@ -522,6 +522,19 @@ std::string KeepsItsChanges(const std::string& name, const char* why) {
                       name.c_str(), plat::MapPath(ProgramFile(cfgfile::SavedCopy)).c_str(), why);
 }
 
+// Why the drawing stays open after its changes were declined, and what
+// the user can do: room on a full disk, else a file that can be written.
+std::string NotPutBackText(const std::string& name, const plat::WriteResult& failed,
+                           bool exiting) {
+  const bool full = failed.error == ENOSPC || failed.error == EDQUOT;
+  const char* again = exiting ? "close again" : "try again";
+  const std::string then = full ? plat::Format("free some room and %s", again)
+                                : plat::Format("%s once the file can be written", again);
+  return plat::Format("Drawing %s could not be put back to its last save: %s. It stays open; %s, "
+                      "or save.",
+                      name.c_str(), failed.Problem().c_str(), then.c_str());
+}
+
 }  // namespace
 
 std::string TMainForm::SavedCopyUnreadText(const std::string& name,
@@ -581,7 +594,6 @@ bool TMainForm::PutBackLastSave() {
   // it still holds the changes: what it could not take is held in its place
   // and written by the next answer that works.
   writes_.puttingBack = true;
-  writes_.notPutBack.reset();
   saveFailed_ = false;
   MarkSaved();
   DrawingList.RestoreSavedGroup();
@@ -611,15 +623,7 @@ bool TMainForm::PutBackLastSave() {
   // Left so, the file would be read back as the drawing at the next start,
   // its changes taken as saved: the drawing stays open until it can be put
   // back or is saved.
-  const bool full = failed->error == ENOSPC || failed->error == EDQUOT;
-  const char* again = exiting_ ? "close again" : "try again";
-  const std::string then = full ? plat::Format("free some room and %s", again)
-                                : plat::Format("%s once the file can be written", again);
-  plat::ErrorBox(plat::Format("Drawing %s could not be put back to its last save: %s. It stays "
-                              "open; %s, or save.",
-                              DrawingList.DrawingName.c_str(), failed->Problem().c_str(),
-                              then.c_str()),
-                 plat::mbOK);
+  plat::ErrorBox(NotPutBackText(DrawingList.DrawingName, *failed, exiting_), plat::mbOK);
   return false;
 }
 

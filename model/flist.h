@@ -179,7 +179,8 @@ class TFlist {
   // or what is held for it): nothing of the save is held.
   bool WriteSavedCopy();
   // The drawing's files whose last write failed and whose content is held
-  // in memory: the live file, the group file and the saved copy. Whether
+  // in memory, or whose removal failed and which are held removed: the live
+  // file, the group file and the saved copy. Whether
   // any is held, and writing each again from what is held (reported as any
   // write); true when none is held afterwards.
   bool HoldsUnwrittenFiles() const;
@@ -238,8 +239,9 @@ class TFlist {
   // The group file as of the last save, which declining changes goes back
   // to, as the saved copy is for the floors: taken when the drawing is
   // saved, opened or created. RestoreSavedGroup puts it back when the group
-  // file was written since (the write reported as any write of the group
-  // file); nothing happens when it was not, or when it could not be taken.
+  // file was written since, or what a failed put-back left held (the write
+  // reported as any write of the group file); nothing happens when it was
+  // not, or when it could not be taken.
   void KeepGroupAsSaved();
   bool RestoreSavedGroup();
   std::string GroupFilePath() const;
@@ -299,7 +301,8 @@ class TFlist {
   // True when any wall was copied (the walls there already are not again).
   bool CopyWallsToSite();
   // Deletes the live drawing file of a drawing never saved; nonzero when it
-  // was deleted. The removal is reported as a write of the live file.
+  // was deleted. The removal is reported as a write of the live file; a file
+  // that cannot go is held removed (storage/unwritten_files.h).
   int32 DeleteDrawingFile();
   void DoNothing() {}
 

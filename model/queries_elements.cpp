@@ -204,7 +204,9 @@ int32 TFlist::DeleteDrawingFile() {
   Clear();
   if (DrawingName.empty()) return 0;
   // A removal that fails leaves the drawing's changes on disk: told as a
-  // write of the file that keeps them.
-  return ReportWrite(StoredFile::Live, storage::DeleteListFile(DrawingWritePath(dtDrawing))) ? 1
-                                                                                            : 0;
+  // write of the file that keeps them, and read as not there until it goes.
+  return ReportWrite(StoredFile::Live, storage::DeleteListFile(DrawingWritePath(dtDrawing),
+                                                               storage::OnFailure::HoldList))
+             ? 1
+             : 0;
 }

@@ -108,6 +108,9 @@ std::string FolderOf(const std::string& path) {
 constexpr const char* kTemporaryPrefix = ".twtmp";
 constexpr std::size_t kTemporarySuffixLength = 6;
 
+// The error a simulated failure gives the removal of a real path; 0 for none.
+int SimulatedRemovalError(const std::string& target);
+
 }  // namespace
 
 void SetProgramDirectory(const std::string& dir) {
@@ -155,6 +158,7 @@ PathKind WhatIsAt(std::string_view programPath) {
 WriteResult DeleteFile(std::string_view programPath) {
   const std::string path = MapPath(programPath);
   if (std::string why = RefusalOf(path); !why.empty()) return {kWriteRefused, path, why};
+  if (const int simulated = SimulatedRemovalError(path)) return {simulated, path};
   if (::unlink(path.c_str()) != 0) return {errno ? errno : EIO, path};
   return {0, path};
 }
@@ -162,6 +166,7 @@ WriteResult DeleteFile(std::string_view programPath) {
 WriteResult DeleteEntry(std::string_view programPath) {
   const std::string path = MapPath(programPath);
   if (std::string why = RefusalOf(path); !why.empty()) return {kWriteRefused, path, why};
+  if (const int simulated = SimulatedRemovalError(path)) return {simulated, path};
   struct stat st;
   const bool folder = ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
   if ((folder ? ::rmdir(path.c_str()) : ::unlink(path.c_str())) != 0)
@@ -249,7 +254,7 @@ WriteCheck SetWriteCheck(WriteCheck check) { return std::exchange(Check(), std::
 namespace {
 
 struct SimulatedFailure {
-  std::string folder;  // a real path with a trailing slash
+  std::string place;  // a real path with a trailing slash: the folder, or the one file
   int error = 0;
 };
 
@@ -260,20 +265,29 @@ SimulatedFailure& Simulated() {
 
 }  // namespace
 
-void SimulateWriteFailure(std::string_view programFolder, int error) {
-  std::string folder = programFolder.empty() ? std::string() : MapPath(programFolder);
-  if (!folder.empty() && folder.back() != '/') folder += '/';
-  Simulated() = {folder, error};
+void SimulateWriteFailure(std::string_view programPlace, int error) {
+  std::string place = programPlace.empty() ? std::string() : MapPath(programPlace);
+  if (!place.empty() && place.back() != '/') place += '/';
+  Simulated() = {place, error};
 }
 
 namespace {
 
 // The error a simulated failure gives a write of a real path; 0 for none.
 int SimulatedError(const std::string& target) {
-  const SimulatedFailure& simulated = Simulated();
-  if (!simulated.folder.empty() && target.compare(0, simulated.folder.size(), simulated.folder) == 0)
-    return simulated.error;
-  return 0;
+  const std::string& place = Simulated().place;
+  if (place.empty()) return 0;
+  const bool below = target.compare(0, place.size(), place) == 0;
+  const bool itself =
+      target.size() + 1 == place.size() && place.compare(0, target.size(), target) == 0;
+  return below || itself ? Simulated().error : 0;
+}
+
+// A full disk or quota still lets files go; anything else that keeps a file
+// from being written keeps it from being removed.
+int SimulatedRemovalError(const std::string& target) {
+  const int error = SimulatedError(target);
+  return error == ENOSPC || error == EDQUOT ? 0 : error;
 }
 
 WriteResult WriteThrough(const std::string& target,

@@ -130,11 +130,13 @@ WriteCheck SetWriteCheck(WriteCheck check);
 inline constexpr int kWriteRefused = ESTALE;
 
 // Makes every write into a program folder ("DWGS\\", or a folder given by
-// its absolute path) fail with a system error number, as a read-only or full
-// disk would, while its files can still be read; "" ends it. Writes of the
-// content a file holds already fail too. For tests: the superuser they run
-// as may write anywhere.
-void SimulateWriteFailure(std::string_view programFolder, int error);
+// its absolute path), or of one file ("DWGS\\HOUSE.GPD"), fail with a system
+// error number, as a read-only or full disk or a file made immutable would,
+// while its files can still be read; "" ends it. Writes of the content a
+// file holds already fail too; removals fail unless the error is one of a
+// full disk, which never keeps a file from going. For tests: the superuser
+// they run as may write anywhere.
+void SimulateWriteFailure(std::string_view programPlace, int error);
 
 // Whether a name is one of the temporary files WriteFileThrough makes.
 bool IsTemporaryFileName(std::string_view name);

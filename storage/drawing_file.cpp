@@ -113,7 +113,8 @@ struct HeldFile {
   std::string path;
 };
 
-// The files whose content a failed write leaves held in memory.
+// The files whose content a failed write, or whose removal a failed delete,
+// leaves held in memory.
 std::array<HeldFile, 3> HeldFiles(const TFlist& list) {
   return {{{TFlist::StoredFile::Live, list.DrawingWritePath(dtDrawing)},
            {TFlist::StoredFile::Group, list.GroupFilePath()},
@@ -126,7 +127,7 @@ bool TFlist::HoldsUnwrittenFiles() const {
   // Asked for the title after every command and plan event.
   if (!storage::AnyUnwritten()) return false;
   for (const HeldFile& f : HeldFiles(*this))
-    if (storage::Unwritten(f.path)) return true;
+    if (storage::IsHeld(f.path)) return true;
   return false;
 }
 
@@ -134,7 +135,7 @@ bool TFlist::WriteHeldFiles() {
   if (!storage::AnyUnwritten()) return true;
   bool all = true;
   for (const HeldFile& f : HeldFiles(*this)) {
-    if (!storage::Unwritten(f.path)) continue;
+    if (!storage::IsHeld(f.path)) continue;
     all = ReportWrite(f.file, storage::WriteUnwritten(f.path)) && all;
   }
   return all;

@@ -41,7 +41,8 @@ void TFlist::KeepGroupAsSaved() {
     case plat::ReadStatus::Missing:
       // A folder or a device at its name is not the program's to remove.
       savedGroup_.reset();
-      savedGroupKnown_ = plat::WhatIsAt(path) == plat::PathKind::Nothing;
+      savedGroupKnown_ = storage::IsHeldRemoved(path) ||
+                         plat::WhatIsAt(path) == plat::PathKind::Nothing;
       break;
     default: savedGroupKnown_ = false; break;
   }
@@ -49,25 +50,20 @@ void TFlist::KeepGroupAsSaved() {
 
 bool TFlist::RestoreSavedGroup() {
   const std::string path = GroupFilePath();
-  if (!groupWritten_ && !storage::Unwritten(path)) return true;
+  // What a failed write or removal left held is owed until it is done: it
+  // is tried again at every decline.
+  if (!groupWritten_ && !storage::IsHeld(path)) return true;
   groupWritten_ = false;
   if (!savedGroupKnown_) {
     // Nothing to go back to: what is held unwritten is given up.
     storage::ReleaseUnwritten(path);
     return true;
   }
-  if (!savedGroup_) {
-    storage::ReleaseUnwritten(path);
-    // There was no group drawing at the last save.
-    plat::WriteResult deleted = storage::DeleteListFile(path);
-    // Gone already is what was wanted; a refusal stands whatever is there.
-    if (!deleted && deleted.refused.empty() && plat::WhatIsAt(path) == plat::PathKind::Nothing)
-      deleted = {0, deleted.path};
-    return ReportWrite(StoredFile::Group, deleted);
-  }
-  const bool written = ReportWrite(
-      StoredFile::Group, storage::ReplaceFile(path, *savedGroup_, storage::OnFailure::HoldList));
-  // The write above is the saved state again, not a change.
-  groupWritten_ = false;
-  return written;
+  // There was no group drawing at the last save: one that cannot go is read
+  // as not there until it can.
+  if (!savedGroup_)
+    return ReportWrite(StoredFile::Group,
+                       storage::DeleteListFile(path, storage::OnFailure::HoldList));
+  return ReportWrite(StoredFile::Group,
+                     storage::ReplaceFile(path, *savedGroup_, storage::OnFailure::HoldList));
 }

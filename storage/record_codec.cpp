@@ -1007,12 +1007,17 @@ plat::WriteResult ReplaceFile(std::string_view path, std::string data, OnFailure
   return written;
 }
 
-plat::WriteResult DeleteListFile(std::string_view path) {
+plat::WriteResult DeleteListFile(std::string_view path, OnFailure onFailure) {
   plat::WriteResult deleted = MayReplace(path);
   if (deleted) deleted = plat::DeleteFile(path);
+  // Gone already is what was wanted; a refusal stands whatever is there.
+  if (!deleted && deleted.refused.empty() && plat::WhatIsAt(path) == plat::PathKind::Nothing)
+    deleted = {0, deleted.path};
   if (deleted) {
     ReleaseUnwritten(path);
     ForgetDamaged(path);
+  } else if (onFailure == OnFailure::HoldList) {
+    HoldRemoved(path);
   }
   return deleted;
 }
@@ -1027,7 +1032,9 @@ ReadResult ReadListFilePlaced(std::string_view path, TFlist& list, const PlaceFn
   std::string data;
   ReadResult result;
   const std::string* held = Unwritten(path);
-  if (!held) result.file = plat::ReadFile(path, data);
+  // A file held removed reads as not there, whatever is left on disk.
+  if (!held)
+    result.file = IsHeldRemoved(path) ? plat::ReadStatus::Missing : plat::ReadFile(path, data);
   if (result.file != plat::ReadStatus::Ok) return result;
   try {
     const plat::ReadStatus file = result.file;

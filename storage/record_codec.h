@@ -234,8 +234,11 @@ plat::WriteResult WriteListFile(std::string_view path, const TFlist& list,
 plat::WriteResult ReplaceFile(std::string_view path, std::string data,
                               OnFailure onFailure = OnFailure::KeepOldFile);
 // Deletes a list file, never a damaged file whose copy does not stand (as
-// ReplaceFile); what is held for it is let go once it is gone.
-plat::WriteResult DeleteListFile(std::string_view path);
+// ReplaceFile); what is held for it is let go once it is gone. A file not
+// there is gone already. One that cannot go is, with HoldList, held removed:
+// read as not there until a removal works.
+plat::WriteResult DeleteListFile(std::string_view path,
+                                 OnFailure onFailure = OnFailure::KeepOldFile);
 ReadResult ReadListFile(std::string_view path, TFlist& list, const Placement& p,
                         const KeepFn& keep = {});
 ReadResult ReadListFilePlaced(std::string_view path, TFlist& list, const PlaceFn& place,

@@ -5,6 +5,7 @@
 // which no copy can be kept is never written over.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -285,18 +286,27 @@ TEST_F(DamagedDrawing, ADrawingNeverSavedThatCannotBeDeletedStaysOpen) {
   Edit(Line(18000, 14000, 22000, 14000));
   dir.WriteFile("CFG\\tmp.cfg", "0 0 0 0 1 0\n");
   const std::string live = dir.Path("DWGS\\FRESH.KWV");
-  fs::remove(live);
-  fs::create_directory(live);
+  plat::SimulateWriteFailure("DWGS\\FRESH.KWV", EPERM);
+  for (int decline = 0; decline < 2; ++decline) {
+    ui.ExpectMessageDlg(plat::MsgType::Confirmation, plat::mbYes | plat::mbNo, plat::mrNo)
+        .WithText("do you wish to save drawing changes?");
+    ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk)
+        .WithText("Drawing FRESH could not be put back to its last save: cannot write " + live +
+                  " (Operation not permitted). It stays open; try again once the file can be "
+                  "written, or save.");
+    form->CmLayoutExecute();
+    EXPECT_TRUE(form->DrawingOpen());
+    EXPECT_TRUE(form->HasUnsavedChanges());
+    // Nothing of it was saved, and nothing declined is shown.
+    Window().Paint();
+    EXPECT_EQ(DrawingList.Count(), 0);
+  }
+  plat::SimulateWriteFailure("", 0);
   ui.ExpectMessageDlg(plat::MsgType::Confirmation, plat::mbYes | plat::mbNo, plat::mrNo)
       .WithText("do you wish to save drawing changes?");
-  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk)
-      .WithText("Drawing FRESH could not be put back to its last save: cannot write " + live +
-                " (Is a directory). It stays open; try again once the file can be written, or "
-                "save.");
   form->CmLayoutExecute();
-  EXPECT_TRUE(form->DrawingOpen());
-  EXPECT_TRUE(form->HasUnsavedChanges());
-  fs::remove(live);
+  EXPECT_FALSE(form->DrawingOpen());
+  EXPECT_FALSE(dir.Exists("DWGS\\FRESH.KWV"));
 }
 
 // A drawing opened, or turned into a new name, after File > New has a saved

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <functional>
+#include <utility>
 
 #include "designer/fixture_dialogs.h"
 #include "designer/miscdesigner.h"
@@ -151,22 +152,101 @@ INSTANTIATE_TEST_SUITE_P(Roads, LeavingTheGroupDrawing,
                          });
 
 // A group drawing begun after the last save goes when changes are
-// declined; a delete the program refuses is told with its own reason, and
-// the drawing stays marked changed.
-TEST_F(GroupDrawing, AGroupFileThatCannotGoIsToldWithTheReason) {
+// declined. One that cannot go is owed as a file that cannot be put back:
+// each No tries again and tells why while it fails, the window shows no
+// group drawing meanwhile, and once it can go nothing of it is left to be
+// read back as saved.
+struct Keeping {
+  const char* name;
+  std::function<void()> block;
+  std::function<void()> unblock;
+  const char* reason;
+};
+
+void PrintTo(const Keeping& k, std::ostream* os) { *os << k.name; }
+
+class AGroupDrawingThatCannotGo : public GroupDrawing,
+                                  public ::testing::WithParamInterface<Keeping> {
+ protected:
+  bool blocked = false;
+  void Block() {
+    GetParam().block();
+    blocked = true;
+  }
+  void Unblock() {
+    if (std::exchange(blocked, false)) GetParam().unblock();
+  }
+  void TearDown() override {
+    Unblock();
+    GroupDrawing::TearDown();
+  }
+};
+
+TEST_P(AGroupDrawingThatCannotGo, IsOwedUntilItGoesAndNeverReadBackAsSaved) {
+  const Keeping& c = GetParam();
   DrawLine(100);
-  const plat::WriteCheck before = plat::SetWriteCheck([](const std::string& path) {
-    return path.size() > 4 && path.substr(path.size() - 4) == ".GPD" ? "kept by the test"
-                                                                      : "";
-  });
+  ASSERT_EQ(GroupElements(), 1);
+  Block();
+  for (int exit = 0; exit < 2; ++exit) {
+    ExpectSaveQuestion(plat::mrNo);
+    ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk)
+        .WithText("Drawing HOUSE could not be put back to its last save: cannot write " +
+                  dir.Root() + "/DWGS/HOUSE.GPD (" + c.reason +
+                  "). It stays open; close again once the file can be written, or save.");
+    form->CmExitExecute();
+    ASSERT_EQ(closes, 0);
+    EXPECT_TRUE(form->HasUnsavedChanges());
+    Window().Paint();
+    EXPECT_EQ(DrawingList.Count(), 0);
+  }
+  Unblock();
   ExpectSaveQuestion(plat::mrNo);
-  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk)
-      .Containing("HOUSE.GPD (kept by the test)");
   form->CmLayoutExecute();
-  plat::SetWriteCheck(before);
-  EXPECT_EQ(GroupElements(), 1);
-  EXPECT_TRUE(form->HasUnsavedChanges());
+  EXPECT_FALSE(dir.Exists(kGroup));
+
+  Restart();
+  form->CmGroupExecute();
+  Window().Paint();
+  EXPECT_EQ(DrawingList.Count(), 0);
+  EXPECT_FALSE(form->HasUnsavedChanges());
 }
+
+// Yes saves what is shown: no group drawing. From the floors' window the
+// save takes the file away once it can, and only then.
+TEST_P(AGroupDrawingThatCannotGo, IsTakenAwayByASaveOnceItCanGo) {
+  DrawLine(100);
+  Block();
+  ExpectSaveQuestion(plat::mrNo);
+  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk).Containing("HOUSE.GPD");
+  form->CmExitExecute();
+  Activate(view::Ground);
+  ui.ExpectMessageDlg(plat::MsgType::Error, plat::mbOK, plat::mrOk)
+      .Containing(std::string("the drawing could not be saved: cannot write ") + dir.Root());
+  form->CmSaveExecute();
+  EXPECT_TRUE(form->HasUnsavedChanges());
+  Unblock();
+  form->CmSaveExecute();
+  EXPECT_FALSE(dir.Exists(kGroup));
+  EXPECT_FALSE(form->HasUnsavedChanges());
+}
+
+plat::WriteCheck checkBefore;
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, AGroupDrawingThatCannotGo,
+    ::testing::Values(
+        Keeping{"TheFile", [] { plat::SimulateWriteFailure(kGroup, EPERM); },
+                [] { plat::SimulateWriteFailure("", 0); }, "Operation not permitted"},
+        Keeping{"ItsFolder", [] { plat::SimulateWriteFailure("DWGS\\", EPERM); },
+                [] { plat::SimulateWriteFailure("", 0); }, "Operation not permitted"},
+        Keeping{"RefusedByTheProgram",
+                [] {
+                  checkBefore = plat::SetWriteCheck([](const std::string& path) {
+                    return path.ends_with(".GPD") ? "kept by the test" : "";
+                  });
+                },
+                [] { plat::SetWriteCheck(checkBefore); }, "kept by the test"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Setting things down in the group drawing --------------------------------------------
 

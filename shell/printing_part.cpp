@@ -51,7 +51,9 @@ void TMainForm::CmPrintpartExecute() {
     return;
   }
   CurrentFunction = func::Print;
-  AskSaveChanges();
+  // A save that failed, or a decline that could not put the drawing back,
+  // leaves the user where they were; the next command asks again.
+  if (AskSaveChanges() == SaveAnswer::NotSaved) return;
   auto tool = std::make_unique<TMoveobjtool>();
   tool->Step = framestep::PartPrintStart;
   ReplaceTool(nullptr);

@@ -36,6 +36,7 @@ constexpr const char* kIsAFolder = "Is a directory";
 constexpr const char* kReadOnly = "Read-only file system";
 constexpr const char* kNotAFolder = "Not a directory";
 constexpr const char* kDiskFull = "No space left on device";
+constexpr const char* kQuotaSpent = "Disk quota exceeded";
 constexpr int32 kInfoRecords = 6;
 
 std::string NotSaved(const std::string& problem) {
@@ -62,7 +63,8 @@ enum class Place {
   GroupFile,
   AutosaveSetting,
   FullSettingsDisk,
-  FullDrawingsDisk
+  FullDrawingsDisk,
+  DrawingsQuotaSpent
 };
 
 class FailedWrites : public planfix::ShellTest {
@@ -86,7 +88,9 @@ class FailedWrites : public planfix::ShellTest {
     if (Simulated(p)) {
       const bool drawings = p != Place::FullSettingsDisk;
       plat::SimulateWriteFailure(drawings ? "DWGS\\" : "CFG\\",
-                                 p == Place::ReadOnlyDrawings ? EROFS : ENOSPC);
+                                 p == Place::ReadOnlyDrawings     ? EROFS
+                                 : p == Place::DrawingsQuotaSpent ? EDQUOT
+                                                                  : ENOSPC);
       return;
     }
     const auto [path, folderIsFile] = Where(p);
@@ -100,7 +104,7 @@ class FailedWrites : public planfix::ShellTest {
   }
   static bool Simulated(Place p) {
     return p == Place::ReadOnlyDrawings || p == Place::FullSettingsDisk ||
-           p == Place::FullDrawingsDisk;
+           p == Place::FullDrawingsDisk || p == Place::DrawingsQuotaSpent;
   }
   void Unblock(Place p) {
     std::erase(blocked_, p);
@@ -167,7 +171,8 @@ class FailedWrites : public planfix::ShellTest {
       case Place::LiveFile: return {dir.Path(kLive), false};
       case Place::ReadOnlyDrawings:
       case Place::FullSettingsDisk:
-      case Place::FullDrawingsDisk: break;
+      case Place::FullDrawingsDisk:
+      case Place::DrawingsQuotaSpent: break;
       case Place::SavedCopy: return {dir.Path(kSaved), false};
       case Place::UndoFolder: return {dir.Root() + "/ACT", true};
       case Place::GroupFile: return {dir.Path(kGroup), false};
@@ -248,6 +253,27 @@ TEST_F(FailedWrites, TheFileOnDiskStaysAsItWasUntilDecliningCanPutItBack) {
   form->CmExitExecute();
   EXPECT_EQ(closes, 1);
   EXPECT_EQ(UserElementsIn(kLive), 0);  // the new drawing as it was saved
+}
+
+// A decline that could not put the drawing back is over once told: a save
+// that fails after it is told in its own words, and the next decline tells
+// what failed then.
+TEST_F(FailedWrites, FailuresAfterADeclineThatFailedAreToldAsTheyHappen) {
+  Block(Place::LiveFile);
+  ExpectError(NotSaved(CannotWrite(kLive, kIsAFolder)));
+  Change(Line(18000, 12000, 22000, 12000));
+  ExpectSaveQuestion(plat::mrNo);
+  ExpectError(NotPutBack(CannotWrite(kLive, kIsAFolder), kOnceWritable));
+  form->CmExitExecute();
+  ExpectError(NotSaved(CannotWrite(kLive, kIsAFolder)));
+  form->CmSaveExecute();
+
+  Unblock(Place::LiveFile);
+  Block(Place::FullDrawingsDisk);
+  ExpectSaveQuestion(plat::mrNo);
+  ExpectError(NotPutBack(CannotWrite(kLive, kDiskFull), kFreeRoom));
+  form->CmExitExecute();
+  EXPECT_EQ(closes, 0);
 }
 
 TEST_F(FailedWrites, SavingWithoutAskingAsksOnceASaveFailed) {
@@ -341,6 +367,8 @@ INSTANTIATE_TEST_SUITE_P(
         PutBackCase{"GroupWindowLiveFileUnwritable", true, Place::LiveFile, kLive, kIsAFolder,
                     kOnceWritable},
         PutBackCase{"GroupWindowDiskFull", true, Place::FullDrawingsDisk, kGroup, kDiskFull,
+                    kFreeRoom},
+        PutBackCase{"FloorWindowQuotaSpent", false, Place::DrawingsQuotaSpent, kLive, kQuotaSpent,
                     kFreeRoom}),
     [](const auto& info) { return std::string(info.param.story); });
 
@@ -569,9 +597,9 @@ INSTANTIATE_TEST_SUITE_P(Table, HeldGroupFile,
                                            Keeping{"OpenAnother", Keep::OpenAnother}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A view switch or an Open that asks first stays where it is when the
-// changes declined cannot be put back.
-TEST_F(FailedWrites, AViewSwitchOrAnOpenWaitsForDeclinedChangesToBePutBack) {
+// A view switch, an Open or a Print Part that asks first stays where it is
+// when the changes declined cannot be put back.
+TEST_F(FailedWrites, AViewSwitchAnOpenOrAPrintPartWaitsForDeclinedChangesToBePutBack) {
   form->CmSaveExecute();
   dir.WriteFile("DWGS\\OTHER.KWV", dir.ReadFile(kLive));
   DrawLine(100, 200, 400, 200);
@@ -587,6 +615,16 @@ TEST_F(FailedWrites, AViewSwitchOrAnOpenWaitsForDeclinedChangesToBePutBack) {
   EXPECT_FALSE(form->OpenNamedDrawing("OTHER"));
   EXPECT_EQ(DrawingList.DrawingName, "HOUSE");
   EXPECT_TRUE(form->HasUnsavedChanges());
+
+  // The tool in hand stays, after a Yes whose save failed as well.
+  const TDrawingtool* tool = form->CurrentTool();
+  ExpectSaveQuestion(plat::mrNo);
+  ExpectError(told);
+  form->CmPrintpartExecute();
+  ExpectSaveQuestion(plat::mrYes);
+  ExpectError(NotSaved(CannotWrite(kLive, kDiskFull)));
+  form->CmPrintpartExecute();
+  EXPECT_EQ(form->CurrentTool(), tool);
 }
 
 // Settings are not the drawing: a settings file that cannot be written is

@@ -195,7 +195,8 @@ TEST(FormRunnerOffscreen, TheFeetBoxTakesFeetAndInchesAsTyped) {
 
 // A number field that holds no number is refused with its range, never
 // read as 0: "10'6\"" in a field of whole feet, or a decimal comma in a
-// field of decimals, says what the field takes.
+// field of decimals, says what the field takes, and the field is the one
+// ready for typing again.
 TEST(FormRunnerOffscreen, ANumberFieldHoldingNoNumberSaysWhatItTakes) {
   dlg::QtFormRunner runner;
   dlg::FormRunner* previous = dlg::InstallFormRunner(&runner);
@@ -223,6 +224,7 @@ TEST(FormRunnerOffscreen, ANumberFieldHoldingNoNumberSaysWhatItTakes) {
     SCOPED_TRACE(c.typed);
     Room room;
     QString message;
+    bool readyAgain = false;
     QTimer::singleShot(0, [&] {
       QPointer<QDialog> d = OpenForm();
       ASSERT_NE(d, nullptr);
@@ -238,6 +240,7 @@ TEST(FormRunnerOffscreen, ANumberFieldHoldingNoNumberSaysWhatItTakes) {
         }
         QTimer::singleShot(0, [&, d, field] {
           if (!d) return;
+          readyAgain = d->focusWidget() == field && AllSelected(field);
           field->setText(c.retyped);
           Press(d, QDialogButtonBox::Ok);
         });
@@ -246,6 +249,7 @@ TEST(FormRunnerOffscreen, ANumberFieldHoldingNoNumberSaysWhatItTakes) {
     });
     EXPECT_TRUE(dlg::ShowModal(room));
     EXPECT_EQ(message.toStdString(), c.said);
+    EXPECT_TRUE(readyAgain);
     EXPECT_EQ(room.feet, c.feet);
     EXPECT_EQ(room.height, c.height);
   }

@@ -1,12 +1,12 @@
 // The program entry: the program directory is the working directory, taken
 // for this copy alone before anything is read; the element list exists
-// before the main form; Qt runs the one message loop.
+// before the main form; Qt runs the one message loop, which ends with the
+// main window.
 #include <QApplication>
 #include <clocale>
 #include <ctime>
 #include <memory>
 
-#include "dialogs/qt/qt_dialogs.h"
 #include "model/flist.h"
 #include "platform/files.h"
 #include "platform/qt/caption_fit.h"
@@ -14,7 +14,7 @@
 #include "platform/ui.h"
 #include "shell/mainform.h"
 #include "shell/qt/app_icon.h"
-#include "shell/qt/mainwindow.h"
+#include "shell/qt/run_main_window.h"
 #include "shell/startup.h"
 
 namespace {
@@ -44,24 +44,7 @@ int main(int argc, char** argv) {
     return kAlreadyRunningExit;
   }
 
-  int rc = 0;
-  {
-    MainWindow window;
-    // The program ends with its window, whatever is still open (a message
-    // over it, a nested loop): a process left without one would hold the
-    // program directory from the next start.
-    QObject::connect(&window, &MainWindow::Closed, &app, [] { QCoreApplication::exit(0); });
-    ui.SetParent(&window);
-    dlg::InstallQtDialogs(&window);
-    window.UsePrinter(&ui.Printer());
-    window.PlaceOnScreen();
-    window.show();
-    // Keys go to the program from the start, with or without a window
-    // manager to hand it the focus.
-    window.activateWindow();
-    rc = app.exec();
-  }
-  dlg::RemoveQtDialogs();
+  const int rc = RunMainWindow(ui);
   plat::SetUi(nullptr);
   return rc;
 }

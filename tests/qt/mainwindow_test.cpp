@@ -14,13 +14,16 @@
 
 #include "dialogs/qt/qt_dialogs.h"
 #include "dialogs/qt/shell_dialogs_qt.h"
+#include "model/flist.h"
 #include "model/globals.h"
 #include "platform/qt/qt_ui.h"
 #include "platform/scripted_ui.h"
 
 #include "shell/mainform.h"
 #include "shell/qt/mainwindow.h"
+#include "shell/qt/run_main_window.h"
 #include "shell/qt/status_panel.h"
+#include "tests/planwindow_fixture.h"
 #include "tests/test_support.h"
 
 #include <functional>
@@ -176,6 +179,37 @@ TEST(MainWindowOffscreen, TheProgramEndsWithItsWindowAfterTellingWhatWasWaiting)
   QCoreApplication::removePostedEvents(qApp, QEvent::Quit);
   EXPECT_TRUE(windowShownWhenTold);
   EXPECT_FALSE(window.isVisible());
+}
+
+// The program as its start-up runs it ends with its main window, a drawing
+// open, while another window of its own is still up: Qt's quit on the last
+// window closed would wait for that one, and the process stay behind.
+TEST(MainWindowOffscreen, TheProgramAsStartedEndsWhenItsWindowCloses) {
+  ScratchProgramDir dir;
+  DrawingList.SetDrawingName("HOUSE");
+  InitDrawingList();
+  DrawingList.Add(planfix::Line(18000, 12000, 22000, 12000));
+  DrawingList.WriteDrawingFile(dtDrawing);
+  DrawingList.WriteDrawingFile(dtSavedCopy);
+  DrawingList.Clear();
+  dir.WriteFile("CFG\\LASTFILES.CFG", "HOUSE\n");
+  plat::QtUi qtUi;
+  plat::ScopedUi use(qtUi);
+  QWidget other;
+  bool drawingOpen = false;
+  QTimer::singleShot(0, &other, [&] {
+    other.show();
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      auto* window = qobject_cast<MainWindow*>(w);
+      if (!window) continue;
+      drawingOpen = QTest::qWaitFor([window] { return window->Form().DrawingOpen(); }, 2000);
+      window->close();
+    }
+  });
+  QTimer::singleShot(5000, &other, [] { QCoreApplication::exit(99); });
+  EXPECT_EQ(RunMainWindow(qtUi), 0);
+  QCoreApplication::removePostedEvents(qApp, QEvent::Quit);
+  EXPECT_TRUE(drawingOpen);
 }
 
 TEST(MainWindowOffscreen, FileNewStartsADrawingThroughTheNewDialog) {

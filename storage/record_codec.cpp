@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <limits>
 #include <new>
+#include <optional>
 #include <typeinfo>
 #include <vector>
 
@@ -1031,10 +1032,11 @@ ReadResult ReadListFilePlaced(std::string_view path, TFlist& list, const PlaceFn
                               const KeepFn& keep) {
   std::string data;
   ReadResult result;
-  const std::string* held = Unwritten(path);
+  const std::optional<std::string>* found = Held(path);
+  const std::string* held = found && *found ? &**found : nullptr;
   // A file held removed reads as not there, whatever is left on disk.
-  if (!held)
-    result.file = IsHeldRemoved(path) ? plat::ReadStatus::Missing : plat::ReadFile(path, data);
+  if (found && !*found) result.file = plat::ReadStatus::Missing;
+  else if (!held) result.file = plat::ReadFile(path, data);
   if (result.file != plat::ReadStatus::Ok) return result;
   try {
     const plat::ReadStatus file = result.file;

@@ -12,49 +12,49 @@ namespace {
 
 // Keyed by the real path, so that every spelling of a program path meets;
 // no content stands for a file held removed.
-std::map<std::string, std::optional<std::string>>& Held() {
+std::map<std::string, std::optional<std::string>>& Store() {
   static std::map<std::string, std::optional<std::string>> held;
   return held;
 }
 
-const std::optional<std::string>* Find(std::string_view path) {
-  auto& held = Held();
+}  // namespace
+
+const std::optional<std::string>* Held(std::string_view path) {
+  auto& held = Store();
   if (held.empty()) return nullptr;
   auto it = held.find(plat::MapPath(path));
   return it == held.end() ? nullptr : &it->second;
 }
 
-}  // namespace
-
 void HoldUnwritten(std::string_view path, std::string data) {
-  Held()[plat::MapPath(path)] = std::move(data);
+  Store()[plat::MapPath(path)] = std::move(data);
 }
 
-void HoldRemoved(std::string_view path) { Held()[plat::MapPath(path)] = std::nullopt; }
+void HoldRemoved(std::string_view path) { Store()[plat::MapPath(path)] = std::nullopt; }
 
 // Mapping a path asks the disk for each of its folders: every write and
 // read of the drawing's files passes here, and nothing is held almost always.
 void ReleaseUnwritten(std::string_view path) {
-  auto& held = Held();
+  auto& held = Store();
   if (!held.empty()) held.erase(plat::MapPath(path));
 }
 
-bool AnyUnwritten() { return !Held().empty(); }
+bool AnyUnwritten() { return !Store().empty(); }
 
-bool IsHeld(std::string_view path) { return Find(path) != nullptr; }
+bool IsHeld(std::string_view path) { return Held(path) != nullptr; }
 
 bool IsHeldRemoved(std::string_view path) {
-  const std::optional<std::string>* held = Find(path);
+  const std::optional<std::string>* held = Held(path);
   return held && !*held;
 }
 
 const std::string* Unwritten(std::string_view path) {
-  const std::optional<std::string>* held = Find(path);
+  const std::optional<std::string>* held = Held(path);
   return held && *held ? &**held : nullptr;
 }
 
 plat::ReadStatus ReadHeldOrFile(std::string_view path, std::string& out) {
-  if (const std::optional<std::string>* held = Find(path)) {
+  if (const std::optional<std::string>* held = Held(path)) {
     if (!*held) return plat::ReadStatus::Missing;
     out = **held;
     return plat::ReadStatus::Ok;
@@ -63,7 +63,7 @@ plat::ReadStatus ReadHeldOrFile(std::string_view path, std::string& out) {
 }
 
 plat::WriteResult WriteUnwritten(std::string_view path) {
-  const std::optional<std::string>* held = Find(path);
+  const std::optional<std::string>* held = Held(path);
   if (!held) return {};
   // Written or removed as any list file is, and held again when it fails.
   if (!*held) return DeleteListFile(path, OnFailure::HoldList);

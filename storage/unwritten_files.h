@@ -7,6 +7,7 @@
 // left on disk, it would be read back as the drawing it was to stop being.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,9 @@ void ReleaseUnwritten(std::string_view path);
 // Whether anything is held at all: the usual answer, had without mapping a
 // path.
 bool AnyUnwritten();
+// What is held for a path, found once: nullptr when nothing is, an empty
+// optional for a removal, else the content.
+const std::optional<std::string>* Held(std::string_view path);
 // Whether anything is held for a path: content or a removal.
 bool IsHeld(std::string_view path);
 // Whether a removal is held for a path.
